@@ -1,0 +1,25 @@
+# Common settings for every library target of the project.
+function(stratagon_target name)
+  target_compile_options(${name} PRIVATE -Wall -Wextra -Wno-unused-parameter)
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# Precompiled QtCore headers, shared by the targets that ask for them.
+function(stratagon_qt_pch name)
+  target_precompile_headers(${name} PRIVATE <QString> <QStringList> <QList> <QByteArray> <QHash> <QMap> <functional> <memory> <vector>)
+endfunction()
+
+# A test executable per target, registered under the target's name.
+# Gui tests run offscreen; every test runs in parallel with ctest -j.
+function(stratagon_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
+  target_compile_options(${name} PRIVATE -Wall -Wno-unused-parameter)
+  target_compile_definitions(${name} PRIVATE STRATAGON_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  stratagon_qt_pch(${name})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+    DISCOVERY_TIMEOUT 60)
+endfunction()
