@@ -1,5 +1,8 @@
 #include "core/Globals.h"
 
+#include "platform/rtl/StringList.h"
+#include "platform/services/SerialPorts.h"
+
 #include <limits>
 
 QString Conf_Name;
@@ -145,4 +148,12 @@ bool Has_Invalid_Chars(const QString& S)
             return true;
     }
     return false;
+}
+
+TStringList* List_COM_Ports()
+{
+    auto* list = new TStringList;
+    for (const TSerialPortInfo& port : EnumSerialPorts())
+        list->Add(QString::number(port.Number));
+    return list;
 }

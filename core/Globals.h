@@ -62,3 +62,7 @@ bool Check_IP_Address(const QString& Addr, QString& IP_1, QString& IP_2,
 
 // True when S holds a character other than "0".."9", "A".."Z", "a".."z".
 bool Has_Invalid_Chars(const QString& S);
+
+// Numbers of the serial ports that exist, ascending, as texts ("1", "129").
+// The caller owns the list.
+TStringList* List_COM_Ports();

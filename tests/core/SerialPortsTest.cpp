@@ -1,3 +1,5 @@
+#include "core/Globals.h"
+#include "platform/rtl/StringList.h"
 #include "platform/services/SerialPorts.h"
 
 #include <QFile>
@@ -69,6 +71,20 @@ TEST(SerialPorts, ListsOpenableAndHeldPortsInNumberOrder)
 TEST(SerialPorts, MissingFolderGivesEmptyList)
 {
     EXPECT_TRUE(EnumSerialPorts(QStringLiteral("/nonexistent-serial-folder")).isEmpty());
+}
+
+// The configurator's list is the system's port numbers as texts.
+TEST(SerialPorts, ListComPortsGivesPortNumbers)
+{
+    std::unique_ptr<TStringList> list(List_COM_Ports());
+    ASSERT_NE(list, nullptr);
+    QStringList expected;
+    for (const TSerialPortInfo& p : EnumSerialPorts())
+        expected << QString::number(p.Number);
+    QStringList got;
+    for (int i = 0; i < list->Count(); ++i)
+        got << list->Strings(i);
+    EXPECT_EQ(got, expected);
 }
 
 } // namespace
