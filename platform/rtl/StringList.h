@@ -2,6 +2,7 @@
 // String lists: the abstract TStrings and the TStringList that stores
 // strings with an object pointer each.
 #include "platform/rtl/Object.h"
+#include "platform/rtl/TextFile.h"
 #include <QChar>
 #include <QString>
 #include <QStringList>
@@ -104,12 +105,21 @@ public:
     void EndUpdate();
     int UpdateCount() const { return FUpdateCount; }
 
-    // Files and streams; reading detects the encoding (byte-order mark,
-    // UTF-8, else ANSI), writing uses UTF-8 with a byte-order mark.
-    virtual void LoadFromFile(const QString& FileName);
-    virtual void LoadFromStream(TStream* Stream);
-    virtual void SaveToFile(const QString& FileName) const;
-    virtual void SaveToStream(TStream* Stream) const;
+    // Files and streams. Reading without an encoding detects it (byte-order
+    // mark, valid UTF-8, else ANSI) and remembers it in Encoding; writing
+    // without one uses Encoding. Unicode encodings are written with their
+    // byte-order mark; every line ends with CR LF.
+    // Note: saving a file goes through the atomic write.
+    void LoadFromFile(const QString& FileName);
+    virtual void LoadFromFile(const QString& FileName, TEncodingKind AEncoding);
+    void LoadFromStream(TStream* Stream);
+    virtual void LoadFromStream(TStream* Stream, TEncodingKind AEncoding);
+    void SaveToFile(const QString& FileName) const;
+    virtual void SaveToFile(const QString& FileName, TEncodingKind AEncoding) const;
+    void SaveToStream(TStream* Stream) const;
+    virtual void SaveToStream(TStream* Stream, TEncodingKind AEncoding) const;
+    // The encoding found by the last load without one; ANSI at first.
+    TEncodingKind Encoding() const { return FEncoding; }
 
 protected:
     // Called when BeginUpdate/EndUpdate enter or leave the outermost level.
@@ -119,9 +129,11 @@ protected:
     [[noreturn]] void Error(const QString& Msg, int Data) const;
     void SetDelimitedTextWith(const QString& Value, QChar Delim, QChar Quote);
     QString GetDelimitedTextWith(QChar Delim, QChar Quote) const;
+    void LoadFromBytes(const QByteArray& Bytes, const TEncodingKind* AEncoding);
 
 private:
     int FUpdateCount = 0;
+    TEncodingKind FEncoding = TEncodingKind::ekAnsi;
     QChar FDelimiter = QLatin1Char(',');
     QChar FQuoteChar = QLatin1Char('"');
     QChar FNameValueSeparator = QLatin1Char('=');
@@ -147,6 +159,7 @@ public:
     // match or the position where S would be inserted.
     bool Find(const QString& S, int& Index) const;
     virtual void Sort();
+    // Note: does nothing on a Sorted list.
     virtual void CustomSort(const TStringListSortCompare& Compare);
 
     QString Get(int Index) const override;
@@ -185,6 +198,7 @@ private:
     };
     void CheckIndex(int Index) const;
     void SortWith(const TStringListSortCompare& Compare);
+    static int DefaultCompare(TStringList* List, int Index1, int Index2);
 
     std::vector<Item> FList;
     TDuplicates FDuplicates = TDuplicates::dupIgnore;
