@@ -32,7 +32,6 @@ public:
     void SetText(const QString& value);
     // True when the element has no child elements (an empty one included).
     bool IsTextElement() const;
-    bool HasChildNodes() const;
 
     // The attribute's value, "" when it is missing.
     QString Attributes(const QString& name) const;
@@ -87,11 +86,13 @@ public:
 private:
     friend class TXMLNode;
     friend class TXMLDocument;
-    TXMLNodeList(TXMLDocument* document, pugi::xml_node_struct* parent);
+    // owner nullptr: the top level of the document.
+    TXMLNodeList(TXMLDocument* document, TXMLNode* owner);
+    pugi::xml_node_struct* Parent() const;
     void Refresh() const;
 
     TXMLDocument* FDocument;
-    pugi::xml_node_struct* FParent;
+    TXMLNode* FOwner;
     mutable std::vector<pugi::xml_node_struct*> FItems;
     mutable unsigned FGeneration = ~0u;
 };
@@ -153,8 +154,10 @@ private:
 
     TXMLNode* NodeFor(pugi::xml_node_struct* node);
     void Changed() { ++FGeneration; }
-    void Detach();
-    void LoadBytes(const QByteArray& bytes, const QString& origin);
+    // Cuts node objects loose from content about to be removed.
+    void DetachSubtree(pugi::xml_node_struct* node);
+    void DetachAll();
+    void Parse(const QString& text, const QString& origin);
 
     std::unique_ptr<TImpl> FImpl;
     QString FFileName;

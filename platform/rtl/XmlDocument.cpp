@@ -1,0 +1,477 @@
+#include "platform/rtl/XmlDocument.h"
+#include "platform/rtl/AtomicFile.h"
+#include "platform/rtl/CodePages.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/TextFile.h"
+#include <QFile>
+#include <QRegularExpression>
+#include <pugixml.hpp>
+#include <string>
+#include <unordered_map>
+
+namespace {
+
+using NodeStruct = pugi::xml_node_struct;
+
+QString FromPugi(const pugi::char_t* s)
+{
+    return QString::fromUtf8(s);
+}
+
+std::string ToPugi(const QString& s)
+{
+    return s.toStdString();
+}
+
+bool IsElement(const pugi::xml_node& n)
+{
+    return n.type() == pugi::node_element;
+}
+
+bool IsAnsiEncodingName(const QString& name)
+{
+    const QString n = name.trimmed().toLower();
+    return n == u"windows-1252" || n == u"cp1252" || n == u"iso-8859-1" || n == u"latin1"
+        || n == u"iso_8859-1" || n == u"us-ascii";
+}
+
+bool IsUtf16EncodingName(const QString& name)
+{
+    return name.trimmed().toLower().startsWith(u"utf-16");
+}
+
+// The encoding named by the declaration at the start of 8-bit bytes.
+QString DeclaredEncoding(const QByteArray& bytes)
+{
+    static const QRegularExpression re(
+        QStringLiteral(R"(^\s*<\?xml[^>]*?\sencoding\s*=\s*["']([^"']*)["'])"));
+    const auto m = re.match(QString::fromLatin1(bytes.left(512)));
+    return m.hasMatch() ? m.captured(1) : QString();
+}
+
+// The file's bytes as text: a byte-order mark or a UTF-16 start decides,
+// then the declared encoding; undeclared bytes that are no valid UTF-8
+// read as ANSI rather than being mangled.
+QString DecodeXmlBytes(const QByteArray& bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF"))
+        return DecodeText(bytes);
+    if (bytes.startsWith(QByteArray("<\0?\0", 4)))
+        return DecodeTextAs(bytes, TEncodingKind::ekUtf16LE);
+    if (bytes.startsWith(QByteArray("\0<\0?", 4)))
+        return DecodeTextAs(bytes, TEncodingKind::ekUtf16BE);
+    const QString declared = DeclaredEncoding(bytes);
+    if (IsAnsiEncodingName(declared))
+        return AnsiToUtf16(bytes);
+    if (declared.isEmpty() && !IsValidUtf8(bytes))
+        return AnsiToUtf16(bytes);
+    return QString::fromUtf8(bytes);
+}
+
+struct StringWriter : pugi::xml_writer {
+    std::string out;
+    void write(const void* data, size_t size) override
+    {
+        out.append(static_cast<const char*>(data), size);
+    }
+};
+
+// 1-based line and column of a byte offset in UTF-8 text.
+void LineAndColumn(const std::string& text, ptrdiff_t offset, int& line, int& column)
+{
+    line = 1;
+    column = 1;
+    const ptrdiff_t end = std::min<ptrdiff_t>(offset, ptrdiff_t(text.size()));
+    for (ptrdiff_t i = 0; i < end; ++i) {
+        const char c = text[size_t(i)];
+        if (c == '\n' || (c == '\r' && (i + 1 >= ptrdiff_t(text.size()) || text[size_t(i + 1)] != '\n'))) {
+            ++line;
+            column = 1;
+        } else if ((uchar(c) & 0xC0) != 0x80 && c != '\r') {
+            ++column;
+        }
+    }
+}
+
+} // namespace
+
+struct TXMLDocument::TImpl {
+    pugi::xml_document doc;
+    std::unordered_map<NodeStruct*, std::unique_ptr<TXMLNode>> nodes;
+    // Node objects of removed content, kept so old pointers stay safe.
+    std::vector<std::unique_ptr<TXMLNode>> detached;
+    std::unique_ptr<TXMLNodeList> topLevel;
+};
+
+// TXMLNode
+
+TXMLNode::TXMLNode(TXMLDocument* document, NodeStruct* node) : FDocument(document), FNode(node) {}
+
+TXMLNode::~TXMLNode() = default;
+
+QString TXMLNode::NodeName() const
+{
+    return FromPugi(pugi::xml_node(FNode).name());
+}
+
+QString TXMLNode::Text() const
+{
+    QString text;
+    for (pugi::xml_node child : pugi::xml_node(FNode).children()) {
+        if (IsElement(child))
+            throw EXMLDocError(QStringLiteral("Element \"%1\" does not contain a single text node").arg(NodeName()));
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata)
+            text += FromPugi(child.value());
+    }
+    return text;
+}
+
+void TXMLNode::SetText(const QString& value)
+{
+    pugi::xml_node node(FNode);
+    if (!node)
+        return;
+    while (pugi::xml_node child = node.first_child()) {
+        FDocument->DetachSubtree(child.internal_object());
+        node.remove_child(child);
+    }
+    if (!value.isEmpty())
+        node.append_child(pugi::node_pcdata).set_value(ToPugi(value).c_str());
+    FDocument->Changed();
+}
+
+bool TXMLNode::IsTextElement() const
+{
+    pugi::xml_node node(FNode);
+    if (!IsElement(node))
+        return false;
+    for (pugi::xml_node child : node.children())
+        if (IsElement(child))
+            return false;
+    return true;
+}
+
+QString TXMLNode::Attributes(const QString& name) const
+{
+    return FromPugi(pugi::xml_node(FNode).attribute(ToPugi(name).c_str()).value());
+}
+
+bool TXMLNode::HasAttribute(const QString& name) const
+{
+    return bool(pugi::xml_node(FNode).attribute(ToPugi(name).c_str()));
+}
+
+void TXMLNode::SetAttribute(const QString& name, const QString& value)
+{
+    pugi::xml_node node(FNode);
+    if (!node)
+        return;
+    const std::string n = ToPugi(name);
+    pugi::xml_attribute attr = node.attribute(n.c_str());
+    if (!attr)
+        attr = node.append_attribute(n.c_str());
+    attr.set_value(ToPugi(value).c_str());
+}
+
+int TXMLNode::AttributeCount() const
+{
+    int count = 0;
+    for (pugi::xml_attribute a : pugi::xml_node(FNode).attributes()) {
+        (void)a;
+        ++count;
+    }
+    return count;
+}
+
+QString TXMLNode::AttributeName(int index) const
+{
+    int i = 0;
+    for (pugi::xml_attribute a : pugi::xml_node(FNode).attributes())
+        if (i++ == index)
+            return FromPugi(a.name());
+    return QString();
+}
+
+TXMLNodeList* TXMLNode::ChildNodes()
+{
+    if (!FChildNodes)
+        FChildNodes.reset(new TXMLNodeList(FDocument, this));
+    return FChildNodes.get();
+}
+
+TXMLNode* TXMLNode::AddChild(const QString& name)
+{
+    pugi::xml_node child = pugi::xml_node(FNode).append_child(ToPugi(name).c_str());
+    FDocument->Changed();
+    return FDocument->NodeFor(child.internal_object());
+}
+
+TXMLNode* TXMLNode::FindChild(const QString& name)
+{
+    return ChildNodes()->FindNode(name);
+}
+
+TXMLNode* TXMLNode::ParentNode()
+{
+    pugi::xml_node parent = pugi::xml_node(FNode).parent();
+    if (!IsElement(parent))
+        return nullptr;
+    return FDocument->NodeFor(parent.internal_object());
+}
+
+// TXMLNodeList
+
+TXMLNodeList::TXMLNodeList(TXMLDocument* document, TXMLNode* owner) : FDocument(document), FOwner(owner) {}
+
+TXMLNodeList::~TXMLNodeList() = default;
+
+NodeStruct* TXMLNodeList::Parent() const
+{
+    return FOwner ? FOwner->FNode : FDocument->FImpl->doc.internal_object();
+}
+
+void TXMLNodeList::Refresh() const
+{
+    if (FGeneration == FDocument->FGeneration)
+        return;
+    FItems.clear();
+    for (pugi::xml_node child : pugi::xml_node(Parent()).children())
+        if (IsElement(child))
+            FItems.push_back(child.internal_object());
+    FGeneration = FDocument->FGeneration;
+}
+
+int TXMLNodeList::Count() const
+{
+    Refresh();
+    return int(FItems.size());
+}
+
+TXMLNode* TXMLNodeList::Nodes(int index) const
+{
+    Refresh();
+    if (index < 0 || index >= int(FItems.size()))
+        throw EXMLDocError(QStringLiteral("List index out of bounds (%1)").arg(index));
+    return FDocument->NodeFor(FItems[size_t(index)]);
+}
+
+TXMLNode* TXMLNodeList::FindNode(const QString& name) const
+{
+    const int i = IndexOf(name);
+    return i < 0 ? nullptr : FDocument->NodeFor(FItems[size_t(i)]);
+}
+
+int TXMLNodeList::IndexOf(const QString& name) const
+{
+    Refresh();
+    const std::string n = ToPugi(name);
+    for (size_t i = 0; i < FItems.size(); ++i)
+        if (n == pugi::xml_node(FItems[i]).name())
+            return int(i);
+    return -1;
+}
+
+int TXMLNodeList::IndexOf(const TXMLNode* node) const
+{
+    Refresh();
+    if (!node || !node->FNode)
+        return -1;
+    for (size_t i = 0; i < FItems.size(); ++i)
+        if (FItems[i] == node->FNode)
+            return int(i);
+    return -1;
+}
+
+void TXMLNodeList::Clear()
+{
+    pugi::xml_node parent(Parent());
+    if (!parent)
+        return;
+    if (!FOwner) {
+        FDocument->Clear();
+        return;
+    }
+    while (pugi::xml_node child = parent.first_child()) {
+        FDocument->DetachSubtree(child.internal_object());
+        parent.remove_child(child);
+    }
+    FDocument->Changed();
+}
+
+// TXMLDocument
+
+TXMLDocument::TXMLDocument(TComponent* owner) : TComponent(owner), FImpl(new TImpl) {}
+
+TXMLDocument::~TXMLDocument() = default;
+
+TXMLNode* TXMLDocument::NodeFor(NodeStruct* node)
+{
+    auto& slot = FImpl->nodes[node];
+    if (!slot)
+        slot.reset(new TXMLNode(this, node));
+    return slot.get();
+}
+
+void TXMLDocument::DetachSubtree(NodeStruct* node)
+{
+    pugi::xml_node n(node);
+    auto detach = [this](NodeStruct* s) {
+        auto it = FImpl->nodes.find(s);
+        if (it == FImpl->nodes.end())
+            return;
+        it->second->FNode = nullptr;
+        FImpl->detached.push_back(std::move(it->second));
+        FImpl->nodes.erase(it);
+    };
+    detach(node);
+    if (FImpl->nodes.empty())
+        return;
+    // Walk the descendants without recursion.
+    pugi::xml_node cur = n.first_child();
+    while (cur && cur != n) {
+        detach(cur.internal_object());
+        if (cur.first_child()) {
+            cur = cur.first_child();
+            continue;
+        }
+        while (cur != n && !cur.next_sibling())
+            cur = cur.parent();
+        if (cur != n)
+            cur = cur.next_sibling();
+    }
+}
+
+void TXMLDocument::DetachAll()
+{
+    for (auto& [s, node] : FImpl->nodes) {
+        node->FNode = nullptr;
+        FImpl->detached.push_back(std::move(node));
+    }
+    FImpl->nodes.clear();
+    Changed();
+}
+
+void TXMLDocument::Clear()
+{
+    DetachAll();
+    FImpl->doc.reset();
+}
+
+void TXMLDocument::LoadFromFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    FFileName = fileName;
+    Parse(DecodeXmlBytes(bytes), fileName);
+}
+
+void TXMLDocument::LoadFromXML(const QString& xml)
+{
+    Parse(xml, QString());
+}
+
+void TXMLDocument::Parse(const QString& text, const QString& origin)
+{
+    Clear();
+    const std::string utf8 = text.toStdString();
+    const unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments | pugi::parse_pi;
+    const pugi::xml_parse_result result =
+        FImpl->doc.load_buffer(utf8.data(), utf8.size(), options, pugi::encoding_utf8);
+    Changed();
+    if (result)
+        return;
+    FImpl->doc.reset();
+    int line, column;
+    LineAndColumn(utf8, result.offset, line, column);
+    const QString where = QStringLiteral("line %1, column %2").arg(line).arg(column);
+    const QString reason = QString::fromUtf8(result.description());
+    if (origin.isEmpty())
+        throw EXMLDocError(QStringLiteral("XML error at %1: %2").arg(where, reason));
+    throw EXMLDocError(QStringLiteral("XML error in file \"%1\" at %2: %3").arg(origin, where, reason));
+}
+
+QString TXMLDocument::SaveToXML() const
+{
+    StringWriter writer;
+    FImpl->doc.save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    QString text = QString::fromStdString(writer.out);
+    if (FCRLF)
+        text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return text;
+}
+
+void TXMLDocument::SaveToFile(const QString& fileName)
+{
+    const QString text = SaveToXML();
+    const QString encoding = Encoding();
+    QByteArray bytes;
+    if (IsAnsiEncodingName(encoding))
+        bytes = Utf16ToAnsi(text);
+    else if (IsUtf16EncodingName(encoding))
+        bytes = EncodeText(text, TEncodingKind::ekUtf16LE, true);
+    else
+        bytes = text.toUtf8();
+    WriteFileAtomic(fileName, bytes);
+    FFileName = fileName;
+}
+
+TXMLNode* TXMLDocument::DocumentElement()
+{
+    return ChildNodes()->First();
+}
+
+TXMLNodeList* TXMLDocument::ChildNodes()
+{
+    if (!FImpl->topLevel)
+        FImpl->topLevel.reset(new TXMLNodeList(this, nullptr));
+    return FImpl->topLevel.get();
+}
+
+TXMLNode* TXMLDocument::AddChild(const QString& name)
+{
+    if (DocumentElement())
+        throw EXMLDocError(QStringLiteral("Only one top level element is allowed in an XML document"));
+    pugi::xml_node root = FImpl->doc.append_child(ToPugi(name).c_str());
+    Changed();
+    return NodeFor(root.internal_object());
+}
+
+void TXMLDocument::AddComment(const QString& text)
+{
+    FImpl->doc.append_child(pugi::node_comment).set_value(ToPugi(text).c_str());
+    Changed();
+}
+
+void TXMLDocument::SetXMLDeclaration(const QString& encoding)
+{
+    pugi::xml_document& doc = FImpl->doc;
+    for (pugi::xml_node n = doc.first_child(); n;) {
+        pugi::xml_node next = n.next_sibling();
+        if (n.type() == pugi::node_declaration)
+            doc.remove_child(n);
+        n = next;
+    }
+    pugi::xml_node decl = doc.prepend_child(pugi::node_declaration);
+    decl.append_attribute("version").set_value("1.0");
+    if (!encoding.isEmpty())
+        decl.append_attribute("encoding").set_value(ToPugi(encoding).c_str());
+    Changed();
+}
+
+bool TXMLDocument::HasXMLDeclaration() const
+{
+    for (pugi::xml_node n : FImpl->doc.children())
+        if (n.type() == pugi::node_declaration)
+            return true;
+    return false;
+}
+
+QString TXMLDocument::Encoding() const
+{
+    for (pugi::xml_node n : FImpl->doc.children())
+        if (n.type() == pugi::node_declaration)
+            return FromPugi(n.attribute("encoding").value());
+    return QString();
+}
