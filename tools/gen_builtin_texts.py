@@ -5,7 +5,10 @@ Each data line reads: - <index> "<text>". The text is everything between
 the first and the last double quote, blanks included; lines starting with
 "#" and empty lines are skipped. Run from anywhere:
 
-    python3 tools/gen_builtin_texts.py [input] [output]
+    python3 tools/gen_builtin_texts.py [--check] [input] [output]
+
+With --check nothing is written; the exit code is 1 when the output file
+differs from what the list gives.
 """
 import os
 import re
@@ -76,11 +79,21 @@ def generate(texts):
 
 
 def main():
-    src = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "builtin_texts.txt")
-    dst = sys.argv[2] if len(sys.argv) > 2 else os.path.join(ROOT, "core", "BuiltinTexts.cpp")
+    args = sys.argv[1:]
+    check = "--check" in args
+    args = [a for a in args if a != "--check"]
+    src = args[0] if len(args) > 0 else os.path.join(HERE, "builtin_texts.txt")
+    dst = args[1] if len(args) > 1 else os.path.join(ROOT, "core", "BuiltinTexts.cpp")
     texts = parse(src)
+    code = generate(texts)
+    if check:
+        with open(dst, encoding="utf-8", newline="") as f:
+            if f.read() != code:
+                sys.exit(f"{dst} is out of date: run {os.path.relpath(__file__, ROOT)}")
+        print(f"{dst}: up to date")
+        return
     with open(dst, "w", encoding="utf-8", newline="\n") as f:
-        f.write(generate(texts))
+        f.write(code)
     print(f"{dst}: {len(texts)} texts")
 
 
