@@ -16,6 +16,8 @@ struct LookupCase {
     const char* expected;
 };
 
+void PrintTo(const LookupCase& c, std::ostream* os) { *os << c.name; }
+
 QString CaseTitle(const TCase* Case)
 {
     return Case ? Case->Title() : QStringLiteral("<none>");

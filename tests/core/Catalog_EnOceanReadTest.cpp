@@ -102,7 +102,7 @@ TEST(Catalog_EnOceanRead, FixtureDisplayTexts)
     EXPECT_EQ(Tmp->BitOffs(), 16);
     EXPECT_EQ(Tmp->BitSize(), 8);
 
-    EXPECT_EQ(Summary(Cat), "F6(02(01[3 1])),D2(01(00[1 2])),A5(02(05[1],05[0 1])),A5(07(01[1]))");
+    EXPECT_EQ(Summary(Cat), "F6(02(01[3 1])),D2(01(00[1 2])),A5(02(05[1],05[1 1])),A5(07(01[1]))");
 }
 
 struct IdCase {
@@ -110,6 +110,8 @@ struct IdCase {
     int rorg, func, type, caseNum;
     int id, offset, size;
 };
+
+void PrintTo(const IdCase& c, std::ostream* os) { *os << c.name; }
 
 class Catalog_EnOceanFixtureIds : public testing::TestWithParam<IdCase> {};
 
@@ -144,6 +146,8 @@ struct ConditionCase {
     const char* condition;
     int id, offset, size;
 };
+
+void PrintTo(const ConditionCase& c, std::ostream* os) { *os << c.name; }
 
 class Catalog_EnOceanCondition : public testing::TestWithParam<ConditionCase> {};
 
@@ -210,6 +214,8 @@ struct TreeCase {
     bool result;
     const char* summary;
 };
+
+void PrintTo(const TreeCase& c, std::ostream* os) { *os << c.name; }
 
 class Catalog_EnOceanTree : public testing::TestWithParam<TreeCase> {};
 
