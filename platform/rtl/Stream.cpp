@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 // TStream
 
@@ -202,31 +205,36 @@ QString TStringStream::ReadString(long long Count)
 
 TFileStream::TFileStream(const QString& FileName, unsigned Mode)
     : FFileName(FileName)
-    , FFile(std::make_unique<QFile>(FileName))
+    , FFile(std::make_unique<QFile>())
 {
-    const QString shown = QFileInfo(FileName).absoluteFilePath();
-    if ((Mode & fmCreate) == fmCreate) {
-        if (!FFile->open(QIODevice::ReadWrite | QIODevice::Truncate | QIODevice::Unbuffered))
-            throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(shown, FFile->errorString()));
-        return;
-    }
+    // Opened through a descriptor: QFile would empty a file opened only
+    // for writing.
+    const bool create = (Mode & fmCreate) == fmCreate;
+    int flags = O_CLOEXEC;
     QIODevice::OpenMode open = QIODevice::Unbuffered;
-    switch (Mode & 0x3) {
-    case fmOpenWrite:
-        open |= QIODevice::WriteOnly;
-        break;
-    case fmOpenReadWrite:
+    if (create) {
+        flags |= O_RDWR | O_CREAT | O_TRUNC;
         open |= QIODevice::ReadWrite;
-        break;
-    default:
+    } else if ((Mode & 0x3) == fmOpenWrite) {
+        flags |= O_WRONLY;
+        open |= QIODevice::WriteOnly;
+    } else if ((Mode & 0x3) == fmOpenReadWrite) {
+        flags |= O_RDWR;
+        open |= QIODevice::ReadWrite;
+    } else {
+        flags |= O_RDONLY;
         open |= QIODevice::ReadOnly;
-        break;
     }
-    // Opening for writing must not create a missing file.
-    if (open & QIODevice::WriteOnly)
-        open |= QIODevice::ExistingOnly;
-    if (!FFile->open(open))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(shown, FFile->errorString()));
+    const int fd = ::open(QFile::encodeName(FileName).constData(), flags, 0666);
+    if (fd < 0 || !FFile->open(fd, open, QFileDevice::AutoCloseHandle)) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+        if (fd >= 0)
+            ::close(fd);
+        const QString shown = QFileInfo(FileName).absoluteFilePath();
+        if (create)
+            throw EFCreateError(QStringLiteral("Cannot create file \"%1\". %2").arg(shown, reason));
+        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(shown, reason));
+    }
 }
 
 TFileStream::~TFileStream() = default;
