@@ -1,6 +1,7 @@
 #include "core/Globals.h"
 
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/SysUtils.h"
 #include "platform/services/SerialPorts.h"
 
 #include <limits>
@@ -85,24 +86,14 @@ bool ParseInteger(const QString& S, qint64 Min, qint64 Max, qint64& Value)
     return true;
 }
 
-QString TrimCtl(const QString& S)
-{
-    qsizetype b = 0, e = S.size();
-    while (b < e && S[b].unicode() <= 0x20)
-        ++b;
-    while (e > b && S[e - 1].unicode() <= 0x20)
-        --e;
-    return S.mid(b, e - b);
-}
-
 // Splits Rest at its first "." into a trimmed part and a trimmed rest.
 bool TakePart(QString& Rest, QString& Part)
 {
     const qsizetype dot = Rest.indexOf(u'.');
     if (dot < 0)
         return false;
-    Part = TrimCtl(Rest.left(dot));
-    Rest = TrimCtl(Rest.mid(dot + 1));
+    Part = Trim(Rest.left(dot));
+    Rest = Trim(Rest.mid(dot + 1));
     return true;
 }
 
@@ -127,7 +118,7 @@ qint64 Str_To_Int64_Def(const QString& S, qint64 Default)
 bool Check_IP_Address(const QString& Addr, QString& IP_1, QString& IP_2,
                       QString& IP_3, QString& IP_4)
 {
-    QString rest = TrimCtl(Addr);
+    QString rest = Trim(Addr);
     if (!TakePart(rest, IP_1) || !TakePart(rest, IP_2) || !TakePart(rest, IP_3))
         return false;
     IP_4 = rest;
