@@ -3,7 +3,6 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
 
-#include <QFile>
 #include <algorithm>
 #include <numeric>
 
@@ -401,18 +400,14 @@ void TStrings::EndUpdate()
 
 void TStrings::LoadFromFile(const QString& FileName)
 {
-    QFile f(FileName);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(FileName, f.errorString()));
-    LoadFromBytes(f.readAll(), nullptr);
+    TFileStream f(FileName, fmOpenRead | fmShareDenyWrite);
+    LoadFromBytes(f.ReadAll(), nullptr);
 }
 
 void TStrings::LoadFromFile(const QString& FileName, TEncodingKind AEncoding)
 {
-    QFile f(FileName);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(FileName, f.errorString()));
-    LoadFromBytes(f.readAll(), &AEncoding);
+    TFileStream f(FileName, fmOpenRead | fmShareDenyWrite);
+    LoadFromBytes(f.ReadAll(), &AEncoding);
 }
 
 void TStrings::LoadFromStream(TStream* Stream)
@@ -618,8 +613,12 @@ void TStringList::Move(int CurIndex, int NewIndex)
 
 int TStringList::IndexOf(const QString& S) const
 {
-    if (!FSorted)
-        return TStrings::IndexOf(S);
+    if (!FSorted) {
+        for (size_t i = 0; i < FList.size(); ++i)
+            if (CompareStrings(FList[i].FString, S) == 0)
+                return int(i);
+        return -1;
+    }
     int index = 0;
     return Find(S, index) ? index : -1;
 }

@@ -381,7 +381,8 @@ TEST_F(StringListFiles, MissingFileRaisesOpenError)
 {
     TStringList list;
     list.Add("kept");
-    EXPECT_THROW(list.LoadFromFile(Path("none.txt")), EFOpenError);
+    const QString msg = MessageOf<EFOpenError>([&] { list.LoadFromFile(Path("none.txt")); });
+    EXPECT_TRUE(msg.startsWith("Cannot open file \"" + Path("none.txt") + "\". ")) << msg.toStdString();
     EXPECT_EQ(Lines(list), QStringList{"kept"});
 }
 
