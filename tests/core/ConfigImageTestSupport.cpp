@@ -11,6 +11,10 @@
 
 TConfigFolder::TConfigFolder(const QString& Dir)
     : FPrevious(Cat_EnOcean)
+    , FConf_Dir(Conf_Dir)
+    , FParGen(File_ParGen)
+    , FEnOcean(File_EnOcean)
+    , FBACnet(File_BACnet_Slave)
 {
     Conf_Dir = Dir;
     File_ParGen = Dir + QStringLiteral("/ParGen.xml");
@@ -29,6 +33,10 @@ TConfigFolder::TConfigFolder(const QString& Dir)
 TConfigFolder::~TConfigFolder()
 {
     Cat_EnOcean = FPrevious;
+    Conf_Dir = FConf_Dir;
+    File_ParGen = FParGen;
+    File_EnOcean = FEnOcean;
+    File_BACnet_Slave = FBACnet;
 }
 
 QString Images_Data_Dir(const QString& Case)

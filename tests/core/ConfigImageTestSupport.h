@@ -9,7 +9,7 @@ class TCatalog_EnOcean;
 
 // Points the program state at the folder's files (which may be absent) and,
 // when the folder holds "eep.xml", makes it the catalogue. Restores the
-// previous catalogue on destruction.
+// previous state on destruction.
 class TConfigFolder {
 public:
     explicit TConfigFolder(const QString& Dir);
@@ -18,6 +18,7 @@ public:
 private:
     std::unique_ptr<TCatalog_EnOcean> FCatalog;
     TCatalog_EnOcean* FPrevious;
+    QString FConf_Dir, FParGen, FEnOcean, FBACnet;
 };
 
 QString Images_Data_Dir(const QString& Case);
