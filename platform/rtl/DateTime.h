@@ -6,6 +6,8 @@
 #include <QString>
 #include <cstdint>
 
+class QDateTime;
+
 using TDate = double;
 using TTime = double;
 
@@ -65,6 +67,10 @@ bool TryStrToDate(const QString& S, TDateTime& Value, const TFormatSettings& Set
 bool TryStrToTime(const QString& S, TDateTime& Value, const TFormatSettings& Settings = FormatSettings);
 bool TryStrToDateTime(const QString& S, TDateTime& Value, const TFormatSettings& Settings = FormatSettings);
 TDateTime StrToDateDef(const QString& S, TDateTime Default);
+
+// Local time; an invalid QDateTime becomes 0.
+TDateTime QDateTimeToDateTime(const QDateTime& Value);
+QDateTime DateTimeToQDateTime(TDateTime Value);
 
 int64_t DateTimeToUnix(TDateTime Value);
 TDateTime UnixToDateTime(int64_t Value);
