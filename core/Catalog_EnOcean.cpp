@@ -5,6 +5,8 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/XmlDocument.h"
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -12,8 +14,7 @@ namespace {
 const int Rorg_RPS = 0xF6;
 const int Rorg_VLD = 0xD2;
 
-// Each child element is visited once, in document order; the facade's child
-// list is cached, so a level costs one pass over its children.
+// A level walks the children of its element once, in document order.
 template <typename Fn>
 void ForEachChild(TXMLNode* Parent, const QString& Name, Fn fn)
 {
@@ -26,28 +27,58 @@ void ForEachChild(TXMLNode* Parent, const QString& Name, Fn fn)
     }
 }
 
-// Text of the named child; Current when there is none. Raises when the
-// child holds elements instead of text.
-QString ChildText(TXMLNode* Parent, const QString& Name, const QString& Current)
+// The first child element of each name, found in one pass over the
+// children; nullptr where there is none. The leaf elements are the bulk of
+// a catalogue, so they are not searched once per name.
+template <size_t N>
+void FindChildren(TXMLNode* Parent, const QLatin1String (&Names)[N], TXMLNode* (&Found)[N])
 {
-    TXMLNode* Child = Parent->FindChild(Name);
+    std::fill(std::begin(Found), std::end(Found), nullptr);
+    TXMLNodeList* Children = Parent->ChildNodes();
+    const int Count = Children->Count();
+    for (int i = 0; i < Count; ++i) {
+        TXMLNode* Child = Children->Nodes(i);
+        const QString Name = Child->NodeName();
+        for (size_t k = 0; k < N; ++k)
+            if (!Found[k] && Name == Names[k]) {
+                Found[k] = Child;
+                break;
+            }
+    }
+}
+
+// The element's text; Current when there is no element. Raises when the
+// element holds child elements instead of text.
+QString TextOf(TXMLNode* Child, const QString& Current)
+{
     return Child ? Child->Text() : Current;
 }
 
-// As ChildText, but an element that is not plain text reads as "".
-QString ChildPlainText(TXMLNode* Parent, const QString& Name, const QString& Current)
+// As TextOf, but an element that holds child elements reads as "".
+QString PlainTextOf(TXMLNode* Child, const QString& Current)
 {
-    TXMLNode* Child = Parent->FindChild(Name);
     if (!Child)
         return Current;
     return Child->IsTextElement() ? Child->Text() : QString();
 }
 
-int ChildNumber(TXMLNode* Parent, const QString& Name, int Current)
+int NumberOf(TXMLNode* Child, int Current)
 {
-    TXMLNode* Child = Parent->FindChild(Name);
     return Child ? Str_To_Int_Def(Child->Text(), 0) : Current;
 }
+
+// "number" and "title" of a RORG, FUNC or TYPE element.
+void ReadNumberTitle(TXMLNode* Node, int& Number, QString& Title)
+{
+    static const QLatin1String Names[] = {QLatin1String("number"), QLatin1String("title")};
+    TXMLNode* Child[2];
+    FindChildren(Node, Names, Child);
+    Number = NumberOf(Child[0], Number);
+    Title = TextOf(Child[1], Title);
+}
+
+const QLatin1String kNumberNames[] = {QLatin1String("value"), QLatin1String("bitoffs"),
+                                      QLatin1String("bitsize")};
 
 QString HexName(int Number, const QString& Title)
 {
@@ -242,8 +273,7 @@ TRorg::~TRorg()
 bool TRorg::Read_Rorg_XML(TXMLNode* Rorg)
 {
     try {
-        FNumber = ChildNumber(Rorg, QStringLiteral("number"), FNumber);
-        FTitle = ChildText(Rorg, QStringLiteral("title"), FTitle);
+        ReadNumberTitle(Rorg, FNumber, FTitle);
         bool Result = true;
         ForEachChild(Rorg, QStringLiteral("func"), [&](TXMLNode* Node) {
             auto Func = std::make_unique<TFunc>();
@@ -275,8 +305,7 @@ TFunc::~TFunc()
 bool TFunc::Read_Func_XML(TXMLNode* Func, int Rorg)
 {
     try {
-        FNumber = ChildNumber(Func, QStringLiteral("number"), FNumber);
-        FTitle = ChildText(Func, QStringLiteral("title"), FTitle);
+        ReadNumberTitle(Func, FNumber, FTitle);
         bool Result = true;
         ForEachChild(Func, QStringLiteral("type"), [&](TXMLNode* Node) {
             auto Type = std::make_unique<TType>();
@@ -306,8 +335,7 @@ TType::~TType()
 bool TType::Read_Type_XML(TXMLNode* Type_, int Rorg, int Func)
 {
     try {
-        FNumber = ChildNumber(Type_, QStringLiteral("number"), FNumber);
-        FTitle = ChildText(Type_, QStringLiteral("title"), FTitle);
+        ReadNumberTitle(Type_, FNumber, FTitle);
         bool Result = true;
         ForEachChild(Type_, QStringLiteral("case"), [&](TXMLNode* Node) {
             auto Case = std::make_unique<TCase>();
@@ -345,7 +373,7 @@ bool TCase::Read_Case_XML(TXMLNode* Case_, int Rorg, int Func, int Type_)
     FStatusBitOffs = 0;
     FStatusBitSize = 0;
     try {
-        FTitle = ChildText(Case_, QStringLiteral("title"), FTitle);
+        FTitle = TextOf(Case_->FindChild(QStringLiteral("title")), FTitle);
         TXMLNodeList* Children = Case_->ChildNodes();
         const int Count = Children->Count();
         for (int i = 0; i < Count; ++i) {
@@ -376,11 +404,13 @@ void TCase::Read_Condition(TXMLNode* Condition, int Rorg)
     if (Rorg == Rorg_RPS) {
         // Status byte bits: bit offset 0 is the most significant bit.
         ForEachChild(Condition, QStringLiteral("statusfield"), [&](TXMLNode* Node) {
-            FStatusValue = quint8(ChildNumber(Node, QStringLiteral("value"), FStatusValue));
+            TXMLNode* Num[3];
+            FindChildren(Node, kNumberNames, Num);
+            FStatusValue = quint8(NumberOf(Num[0], FStatusValue));
             if (FStatusValue == 0)
                 return;
-            FStatusBitOffs = quint8(ChildNumber(Node, QStringLiteral("bitoffs"), FStatusBitOffs));
-            FStatusBitSize = quint8(ChildNumber(Node, QStringLiteral("bitsize"), FStatusBitSize));
+            FStatusBitOffs = quint8(NumberOf(Num[1], FStatusBitOffs));
+            FStatusBitSize = quint8(NumberOf(Num[2], FStatusBitSize));
             if (FStatusBitSize == 0)
                 return;
             const unsigned Shift = quint8(7 - FStatusBitOffs) & 31u;
@@ -388,9 +418,11 @@ void TCase::Read_Condition(TXMLNode* Condition, int Rorg)
         });
     } else {
         ForEachChild(Condition, QStringLiteral("datafield"), [&](TXMLNode* Node) {
-            FCaseId = ChildNumber(Node, QStringLiteral("value"), FCaseId);
-            FCaseIdOffset = ChildNumber(Node, QStringLiteral("bitoffs"), FCaseIdOffset);
-            FCaseIdSize = ChildNumber(Node, QStringLiteral("bitsize"), FCaseIdSize);
+            TXMLNode* Num[3];
+            FindChildren(Node, kNumberNames, Num);
+            FCaseId = NumberOf(Num[0], FCaseId);
+            FCaseIdOffset = NumberOf(Num[1], FCaseIdOffset);
+            FCaseIdSize = NumberOf(Num[2], FCaseIdSize);
         });
     }
 }
@@ -401,15 +433,21 @@ TDataField::~TDataField() = default;
 
 bool TDataField::Read_DataField_XML(TXMLNode* DataField)
 {
+    static const QLatin1String Names[] = {
+        QLatin1String("reserved"), QLatin1String("data"), QLatin1String("shortcut"),
+        QLatin1String("description"), QLatin1String("info"), QLatin1String("bitoffs"),
+        QLatin1String("bitsize")};
     try {
-        if (DataField->FindChild(QStringLiteral("reserved")))
+        TXMLNode* Child[7];
+        FindChildren(DataField, Names, Child);
+        if (Child[0])
             return false;
-        FData = ChildText(DataField, QStringLiteral("data"), FData);
-        FShortcut = ChildText(DataField, QStringLiteral("shortcut"), FShortcut);
-        FDescription = ChildPlainText(DataField, QStringLiteral("description"), FDescription);
-        FInfo = ChildPlainText(DataField, QStringLiteral("info"), FInfo);
-        FBitOffs = ChildNumber(DataField, QStringLiteral("bitoffs"), FBitOffs);
-        FBitSize = ChildNumber(DataField, QStringLiteral("bitsize"), FBitSize);
+        FData = TextOf(Child[1], FData);
+        FShortcut = TextOf(Child[2], FShortcut);
+        FDescription = PlainTextOf(Child[3], FDescription);
+        FInfo = PlainTextOf(Child[4], FInfo);
+        FBitOffs = NumberOf(Child[5], FBitOffs);
+        FBitSize = NumberOf(Child[6], FBitSize);
         return true;
     } catch (const std::exception&) {
         return false;
