@@ -1,3 +1,4 @@
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/IniFile.h"
 #include "platform/rtl/StringList.h"
 #include <QFile>
@@ -128,6 +129,18 @@ TEST_F(IniFileTest, TypedValues)
     EXPECT_EQ(ini.ReadString("T", "b", ""), "0");
     ini.WriteInteger("T", "i", -42);
     EXPECT_EQ(ini.ReadString("T", "i", ""), "-42");
+
+    ini.WriteFloat("T", "f", 1.5);
+    EXPECT_EQ(ini.ReadString("T", "f", ""), "1.5");
+    EXPECT_EQ(ini.ReadFloat("T", "f", 0), 1.5);
+    EXPECT_EQ(ini.ReadFloat("T", "b", 7), 0.0);
+    EXPECT_EQ(ini.ReadFloat("T", "missing", 7), 7.0);
+    ini.WriteString("T", "f", "1,5x");
+    EXPECT_EQ(ini.ReadFloat("T", "f", 7), 7.0);
+    const TDateTime day = EncodeDate(2026, 3, 5);
+    ini.WriteDate("T", "d", day);
+    EXPECT_EQ(ini.ReadDate("T", "d", 0), day);
+    EXPECT_EQ(ini.ReadDate("T", "f", -1), -1.0);
 }
 
 TEST_F(IniFileTest, IniFileWritesThroughMemIniFileWaits)
