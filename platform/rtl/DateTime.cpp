@@ -15,6 +15,12 @@ constexpr qint64 JulianDayZero = 2415019;
 // of a negative value counts forward from its date, as the framework has it.
 void Split(TDateTime value, qint64& days, int& msec)
 {
+    // Far outside 1..9999 (or not a number): report day 0 far away, time 0.
+    if (!(std::fabs(value) < 1e8)) {
+        days = -100000000;
+        msec = 0;
+        return;
+    }
     const double whole = std::trunc(value);
     double ms = std::nearbyint(std::fabs(value - whole) * MSecsPerDay);
     days = qint64(whole);

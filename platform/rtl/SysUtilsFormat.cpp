@@ -391,9 +391,8 @@ TPicture AnalysePicture(const QString& text)
         } else if (c == u',') {
             if (!afterPoint)
                 p.Thousands = true;
-        } else if (IsExponentAt(text, i)) {
-            if (p.HasPlaceholders)
-                p.Scientific = true;
+        } else if (p.HasPlaceholders && IsExponentAt(text, i)) {
+            p.Scientific = true;
             break;
         }
     }

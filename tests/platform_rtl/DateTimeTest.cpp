@@ -1,6 +1,7 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 #include <gtest/gtest.h>
+#include <cmath>
 
 namespace {
 
@@ -134,7 +135,9 @@ TEST_F(DateTimeTest, FormatDateTimeLetters)
         {"QuotedText", "'Date:' yyyy \"at\" hh", afternoon, "Date: 2024 at 14"},
         {"QuotedLetters", "'dd mm' dd", afternoon, "dd mm 05"},
         {"Literals", "yyyymmdd_hhnnss", afternoon, "20240305_140709"},
-        {"YearBeforeChrist", "yyyy", EncodeDate(1, 1, 1), "0001"},
+        {"FirstYearPadded", "yyyy", EncodeDate(1, 1, 1), "0001"},
+        {"NotANumberGivesZeros", "yyyy-mm-dd hh mmm", std::nan(""), "0000-00-00 00 "},
+        {"OutOfRangeGivesZeros", "yyyy-mm-dd", 1e300, "0000-00-00"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatDateTime(c.Format, c.Value), c.Expected) << c.Name;
