@@ -1,0 +1,110 @@
+#include "platform/graphics/qt/ImageSurface.h"
+#include <QPainter>
+
+CanvasSurface::~CanvasSurface() = default;
+
+static void SetScreenDpi(QImage& image)
+{
+    // 96 dpi, so point sizes come out as on screen.
+    const int dotsPerMeter = qRound(96 / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+}
+
+ImageSurface::ImageSurface(int Width, int Height, QImage::Format Format) : FFormat(Format)
+{
+    if (Width > 0 && Height > 0) {
+        FImage = QImage(Width, Height, Format);
+        FImage.fill(Qt::white);
+    } else {
+        FImage = QImage(0, 0, Format);
+    }
+    SetScreenDpi(FImage);
+}
+
+ImageSurface::ImageSurface(const QImage& Image) : FImage(Image), FFormat(Image.format())
+{
+    SetScreenDpi(FImage);
+}
+
+ImageSurface::~ImageSurface()
+{
+    delete FPainter;
+}
+
+QPainter* ImageSurface::BeginPaint()
+{
+    // Nested operations (a graphic drawn by a canvas op) share one painter.
+    if (FDepth++ == 0) {
+        FPainter = new QPainter(&FImage);
+    } else {
+        FPainter->save();
+        FPainter->resetTransform();
+        FPainter->setClipping(false);
+    }
+    return FPainter;
+}
+
+void ImageSurface::EndPaint(QPainter* Painter)
+{
+    if (--FDepth == 0) {
+        delete FPainter;
+        FPainter = nullptr;
+    } else {
+        FPainter->restore();
+    }
+}
+
+void ImageSurface::Resize(int Width, int Height)
+{
+    Width = qMax(0, Width);
+    Height = qMax(0, Height);
+    if (Width == FImage.width() && Height == FImage.height())
+        return;
+    QImage next(Width, Height, FFormat);
+    SetScreenDpi(next);
+    if (Width > 0 && Height > 0) {
+        next.fill(Qt::white);
+        if (!FImage.isNull()) {
+            QPainter p(&next);
+            p.setCompositionMode(QPainter::CompositionMode_Source);
+            p.drawImage(0, 0, FImage);
+        }
+    }
+    FImage = next;
+}
+
+void ImageSurface::SetImage(const QImage& Image)
+{
+    FImage = Image;
+    if (!Image.isNull())
+        FFormat = Image.format();
+    SetScreenDpi(FImage);
+}
+
+void ImageSurface::SetFormat(QImage::Format Format)
+{
+    FFormat = Format;
+    if (!FImage.isNull() && FImage.format() != Format) {
+        FImage = FImage.convertToFormat(Format);
+        SetScreenDpi(FImage);
+    }
+}
+
+PainterSurface::PainterSurface(QPainter* Painter, QSize Size, int Dpi)
+    : FPainter(Painter), FSize(Size), FDpi(Dpi)
+{
+}
+
+QPainter* PainterSurface::BeginPaint()
+{
+    FPainter->save();
+    FPainter->resetTransform();
+    FPainter->setClipping(false);
+    return FPainter;
+}
+
+void PainterSurface::EndPaint(QPainter* Painter)
+{
+    FPainter->restore();
+}

@@ -1,0 +1,285 @@
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+class CanvasPixels : public testing::Test {
+protected:
+    CanvasPixels() : Bmp(20, 20) { C = Bmp.Canvas(); }
+
+    // All pixels, for before/after comparisons.
+    std::vector<TColor> Snapshot() const
+    {
+        std::vector<TColor> out;
+        for (int y = 0; y < Bmp.Height(); ++y)
+            for (int x = 0; x < Bmp.Width(); ++x)
+                out.push_back(C->Pixels(x, y));
+        return out;
+    }
+    // Pixels that are no longer white.
+    int Painted() const
+    {
+        int n = 0;
+        for (TColor c : Snapshot())
+            n += c != clWhite;
+        return n;
+    }
+
+    TBitmap Bmp;
+    TCanvas* C;
+};
+
+struct PixelCase {
+    const char* Name;
+    int X, Y;
+    TColor Expected;
+};
+
+TEST_F(CanvasPixels, FillRectExcludesRightAndBottom)
+{
+    C->Brush()->SetColor(clRed);
+    C->FillRect(Rect(2, 3, 6, 8));
+    const PixelCase cases[] = {
+        {"top-left", 2, 3, clRed},      {"bottom-right inside", 5, 7, clRed},
+        {"right edge", 6, 5, clWhite},   {"bottom edge", 4, 8, clWhite},
+        {"left of box", 1, 5, clWhite}, {"above box", 4, 2, clWhite},
+    };
+    for (const PixelCase& c : cases)
+        EXPECT_EQ(C->Pixels(c.X, c.Y), c.Expected) << c.Name;
+    EXPECT_EQ(Painted(), 4 * 5);
+}
+
+TEST_F(CanvasPixels, LineToLeavesOutItsEndPoint)
+{
+    struct Line {
+        const char* Name;
+        TPoint From, To, LastPainted;
+    };
+    const Line lines[] = {
+        {"horizontal", {2, 5}, {10, 5}, {9, 5}},
+        {"vertical", {4, 1}, {4, 9}, {4, 8}},
+        {"diagonal", {1, 1}, {8, 8}, {7, 7}},
+        {"leftwards", {12, 3}, {5, 3}, {6, 3}},
+    };
+    for (const Line& l : lines) {
+        Bmp.Canvas()->Brush()->SetColor(clWhite);
+        C->FillRect(Rect(0, 0, 20, 20));
+        C->MoveTo(l.From.X, l.From.Y);
+        C->LineTo(l.To.X, l.To.Y);
+        EXPECT_EQ(C->Pixels(l.From.X, l.From.Y), clBlack) << l.Name;
+        EXPECT_EQ(C->Pixels(l.LastPainted.X, l.LastPainted.Y), clBlack) << l.Name;
+        EXPECT_EQ(C->Pixels(l.To.X, l.To.Y), clWhite) << l.Name;
+        EXPECT_EQ(C->PenPos(), l.To) << l.Name;
+    }
+}
+
+TEST_F(CanvasPixels, WidthOnePenIsOnePixel)
+{
+    C->MoveTo(0, 5);
+    C->LineTo(15, 5);
+    EXPECT_EQ(Painted(), 15);
+    EXPECT_EQ(C->Pixels(3, 4), clWhite);
+    EXPECT_EQ(C->Pixels(3, 6), clWhite);
+}
+
+TEST_F(CanvasPixels, RectangleDrawsPenInsideAndFillsWithBrush)
+{
+    C->Brush()->SetColor(clRed);
+    C->Rectangle(2, 2, 8, 9);
+    const PixelCase cases[] = {
+        {"top-left corner", 2, 2, clBlack},  {"bottom-right corner", 7, 8, clBlack},
+        {"right column", 7, 4, clBlack},     {"bottom row", 4, 8, clBlack},
+        {"inside", 3, 3, clRed},             {"inside bottom-right", 6, 7, clRed},
+        {"past the right", 8, 4, clWhite},   {"past the bottom", 4, 9, clWhite},
+    };
+    for (const PixelCase& c : cases)
+        EXPECT_EQ(C->Pixels(c.X, c.Y), c.Expected) << c.Name;
+}
+
+TEST_F(CanvasPixels, WidePenStaysInsideTheBox)
+{
+    C->Pen()->SetWidth(3);
+    C->Brush()->SetStyle(bsClear);
+    C->Rectangle(2, 2, 12, 12);
+    EXPECT_EQ(C->Pixels(4, 6), clBlack);
+    EXPECT_EQ(C->Pixels(5, 6), clWhite);
+    EXPECT_EQ(C->Pixels(11, 11), clBlack);
+    EXPECT_EQ(C->Pixels(12, 12), clWhite);
+    EXPECT_EQ(C->Pixels(1, 1), clWhite);
+}
+
+TEST_F(CanvasPixels, XorPenDrawnTwiceLeavesImageUnchanged)
+{
+    C->Brush()->SetColor(clYellow);
+    C->FillRect(Rect(3, 3, 12, 12));
+    const auto before = Snapshot();
+    C->Pen()->SetMode(pmXor);
+    C->Pen()->SetColor(clWhite);
+    for (int pass = 0; pass < 2; ++pass) {
+        C->MoveTo(0, 7);
+        C->LineTo(19, 7);
+        if (pass == 0) {
+            EXPECT_EQ(C->Pixels(5, 7), clBlue) << "yellow xor white";
+            EXPECT_EQ(C->Pixels(1, 7), clBlack) << "white xor white";
+        }
+    }
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(CanvasPixels, PenModesCombineWithTheImage)
+{
+    struct ModeCase {
+        const char* Name;
+        TPenMode Mode;
+        TColor Expected; // pen clRed (0x0000FF) over background 0x00FF0F
+    };
+    const ModeCase cases[] = {
+        {"copy", pmCopy, 0x0000FF},   {"xor", pmXor, 0x00FFF0},      {"not xor", pmNotXor, 0xFF000F},
+        {"merge", pmMerge, 0x00FFFF}, {"mask", pmMask, 0x00000F},    {"not", pmNot, 0xFF00F0},
+        {"nop", pmNop, 0x00FF0F},     {"black", pmBlack, 0x000000},  {"white", pmWhite, 0xFFFFFF},
+    };
+    for (const ModeCase& m : cases) {
+        C->Pen()->SetMode(pmCopy);
+        C->Brush()->SetColor(0x00FF0F);
+        C->FillRect(Rect(0, 0, 20, 20));
+        C->Pen()->SetColor(clRed);
+        C->Pen()->SetMode(m.Mode);
+        C->MoveTo(0, 2);
+        C->LineTo(10, 2);
+        EXPECT_EQ(C->Pixels(4, 2), m.Expected) << m.Name;
+        EXPECT_EQ(C->Pixels(4, 3), 0x00FF0F) << m.Name;
+    }
+}
+
+TEST_F(CanvasPixels, RasterOperationsOfBitBlt)
+{
+    struct RopCase {
+        const char* Name;
+        TCopyMode Rop;
+        TColor Expected; // source 0x00FF0F onto 0x0F0F00, brush 0x0000FF
+    };
+    const RopCase cases[] = {
+        {"SRCCOPY", SRCCOPY, 0x00FF0F},   {"SRCINVERT", SRCINVERT, 0x0FF00F},
+        {"SRCAND", SRCAND, 0x000F00},     {"SRCPAINT", SRCPAINT, 0x0FFF0F},
+        {"DSTINVERT", DSTINVERT, 0xF0F0FF}, {"PATCOPY", PATCOPY, 0x0000FF},
+        {"PATINVERT", PATINVERT, 0x0F0FFF}, {"BLACKNESS", BLACKNESS, 0x000000},
+        {"NOTSRCCOPY", NOTSRCCOPY, 0xFF00F0},
+    };
+    TBitmap src(4, 4);
+    src.Canvas()->Brush()->SetColor(0x00FF0F);
+    src.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    for (const RopCase& r : cases) {
+        C->Brush()->SetColor(0x0F0F00);
+        C->FillRect(Rect(0, 0, 20, 20));
+        C->Brush()->SetColor(0x0000FF);
+        BitBlt(C->Handle(), 5, 5, 4, 4, src.Canvas()->Handle(), 0, 0, r.Rop);
+        EXPECT_EQ(C->Pixels(6, 6), r.Expected) << r.Name;
+        EXPECT_EQ(C->Pixels(9, 9), 0x0F0F00) << r.Name;
+    }
+}
+
+TEST_F(CanvasPixels, FocusRectDrawnTwiceRestoresTheImage)
+{
+    C->Brush()->SetColor(clBtnFace);
+    C->FillRect(Rect(0, 0, 20, 20));
+    const auto before = Snapshot();
+    C->DrawFocusRect(Rect(2, 2, 15, 12));
+    EXPECT_NE(Snapshot(), before);
+    EXPECT_EQ(C->Pixels(5, 5), ColorToRGB(clBtnFace)) << "inside untouched";
+    C->DrawFocusRect(Rect(2, 2, 15, 12));
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(CanvasPixels, ClipRegionsLimitDrawing)
+{
+    struct ClipCase {
+        const char* Name;
+        std::function<void(HDC)> Clip;
+        TPoint Inside, Outside;
+    };
+    const ClipCase cases[] = {
+        {"exclude", [](HDC dc) { ExcludeClipRect(dc, 5, 5, 10, 10); }, {2, 2}, {7, 7}},
+        {"intersect", [](HDC dc) { IntersectClipRect(dc, 5, 5, 10, 10); }, {7, 7}, {2, 2}},
+        {"select region",
+         [](HDC dc) {
+             HRGN rgn = CreateRectRgn(0, 0, 4, 20);
+             SelectClipRgn(dc, rgn);
+             DeleteObject(rgn);
+         },
+         {1, 10}, {6, 10}},
+    };
+    for (const ClipCase& c : cases) {
+        SelectClipRgn(C->Handle(), nullptr);
+        C->Brush()->SetColor(clWhite);
+        C->FillRect(Rect(0, 0, 20, 20));
+        const int saved = SaveDC(C->Handle());
+        c.Clip(C->Handle());
+        C->Brush()->SetColor(clGreen);
+        C->FillRect(Rect(0, 0, 20, 20));
+        EXPECT_EQ(C->Pixels(c.Inside.X, c.Inside.Y), clGreen) << c.Name;
+        EXPECT_EQ(C->Pixels(c.Outside.X, c.Outside.Y), clWhite) << c.Name;
+        RestoreDC(C->Handle(), saved);
+        C->FillRect(Rect(0, 0, 20, 20));
+        EXPECT_EQ(C->Pixels(c.Outside.X, c.Outside.Y), clGreen) << c.Name << ": clip restored";
+    }
+}
+
+TEST_F(CanvasPixels, ViewportOriginMovesDrawing)
+{
+    SetViewportOrgEx(C->Handle(), 5, 3, nullptr);
+    C->Brush()->SetColor(clRed);
+    C->FillRect(Rect(0, 0, 2, 2));
+    EXPECT_EQ(C->Pixels(0, 0), clRed) << "pixels are logical too";
+    SetViewportOrgEx(C->Handle(), 0, 0, nullptr);
+    EXPECT_EQ(C->Pixels(5, 3), clRed);
+    EXPECT_EQ(C->Pixels(0, 0), clWhite);
+}
+
+TEST_F(CanvasPixels, LoMetricUnitsAreTenthsOfMillimetresWithYUp)
+{
+    TBitmap page(200, 200);
+    TCanvas* c = page.Canvas();
+    SetMapMode(c->Handle(), MM_LOMETRIC);
+    c->Brush()->SetColor(clBlue);
+    // 25.4 mm = 96 pixels at 96 dpi; y runs downwards as it gets negative.
+    c->FillRect(Rect(0, 0, 254, -254));
+    SetMapMode(c->Handle(), MM_TEXT);
+    EXPECT_EQ(c->Pixels(0, 0), clBlue);
+    EXPECT_EQ(c->Pixels(95, 95), clBlue);
+    EXPECT_EQ(c->Pixels(96, 50), clWhite);
+    EXPECT_EQ(c->Pixels(50, 96), clWhite);
+}
+
+TEST_F(CanvasPixels, PixelsOutsideTheImageAreInvalid)
+{
+    C->SetPixels(3, 4, clRed);
+    EXPECT_EQ(C->Pixels(3, 4), clRed);
+    EXPECT_EQ(C->Pixels(-1, 0), TColor(-1));
+    EXPECT_EQ(C->Pixels(20, 0), TColor(-1));
+}
+
+TEST_F(CanvasPixels, FloodFillStopsAtTheBorderColour)
+{
+    C->Brush()->SetStyle(bsClear);
+    C->Rectangle(2, 2, 12, 12);
+    C->Brush()->SetColor(clLime);
+    C->FloodFill(6, 6, clBlack, fsBorder);
+    EXPECT_EQ(C->Pixels(3, 3), clLime);
+    EXPECT_EQ(C->Pixels(10, 10), clLime);
+    EXPECT_EQ(C->Pixels(2, 2), clBlack);
+    EXPECT_EQ(C->Pixels(15, 15), clWhite);
+}
+
+TEST_F(CanvasPixels, AfterDrawHookRunsForEveryOperation)
+{
+    int calls = 0;
+    C->AfterDraw = [&calls] { ++calls; };
+    C->FillRect(Rect(0, 0, 2, 2));
+    C->LineTo(5, 5);
+    C->TextOut(0, 0, QStringLiteral("x"));
+    EXPECT_EQ(calls, 3);
+}
+
+} // namespace

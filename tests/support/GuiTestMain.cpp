@@ -1,0 +1,25 @@
+// Test entry point for GUI tests: an offscreen application with fonts and
+// DPI pinned, so text measures the same on every machine.
+#include "platform/rtl/FormatSettings.h"
+#include <QApplication>
+#include <QFont>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_FONT_DPI", "96");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qputenv("QT_SCALE_FACTOR", "1");
+    QApplication app(argc, argv);
+    for (const char* family : {"Tahoma", "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Segoe UI", "Arial",
+                               "Verdana", "Microsoft Sans Serif"})
+        QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("DejaVu Sans"));
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    testing::InitGoogleTest(&argc, argv);
+    SetTestFormatSettings();
+    return RUN_ALL_TESTS();
+}
