@@ -138,6 +138,16 @@ TFormatSettings TFormatSettings::FromLocale(const QLocale& locale)
         s.CurrencyFormat = spaced ? 2 : 0;
         s.NegCurrFormat = spaced ? 9 : 1;
     }
+    // Places after the decimal point in the locale's own money text.
+    const qsizetype point = sample.lastIndexOf(s.DecimalSeparator);
+    if (point >= 0) {
+        int places = 0;
+        for (qsizetype i = point + 1; i < sample.size() && sample[i].isDigit(); ++i)
+            ++places;
+        s.CurrencyDecimals = places;
+    } else {
+        s.CurrencyDecimals = 0;
+    }
     return s;
 }
 
