@@ -2,6 +2,7 @@
 #include "platform/rtl/AtomicFile.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
+#include "platform/rtl/SysUtils.h"
 
 #include <algorithm>
 #include <numeric>
@@ -9,17 +10,6 @@
 namespace {
 
 const QString kIndexError = QStringLiteral("List index out of bounds (%1)");
-
-// Stand-ins until the shared comparison routines are in the build.
-int AnsiCompareText(const QString& S1, const QString& S2)
-{
-    return QString::compare(S1, S2, Qt::CaseInsensitive);
-}
-
-int AnsiCompareStr(const QString& S1, const QString& S2)
-{
-    return QString::compare(S1, S2, Qt::CaseSensitive);
-}
 
 bool IsBlank(QChar c)
 {
