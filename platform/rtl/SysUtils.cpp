@@ -157,8 +157,6 @@ bool IsAscii(const QString& s)
 // Letters without accents, case folded: the primary sort key.
 QString PrimaryKey(const QString& s)
 {
-    if (IsAscii(s))
-        return s.toCaseFolded();
     QString d = s.normalized(QString::NormalizationForm_D);
     QString out;
     out.reserve(d.size());
@@ -249,6 +247,17 @@ int CompareText(const QString& S1, const QString& S2)
 
 int AnsiCompareText(const QString& S1, const QString& S2)
 {
+    if (IsAscii(S1) && IsAscii(S2)) {
+        // Folding ASCII is lower-casing; no allocation on this common path.
+        const qsizetype n = std::min(S1.size(), S2.size());
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t a = AsciiLower(S1[i].unicode());
+            const char16_t b = AsciiLower(S2[i].unicode());
+            if (a != b)
+                return a < b ? -1 : 1;
+        }
+        return Sign(S1.size() - S2.size());
+    }
     const int primary = Sign(PrimaryKey(S1).compare(PrimaryKey(S2)));
     if (primary != 0)
         return primary;
@@ -323,7 +332,7 @@ QString StringReplace(const QString& S, const QString& OldPattern, const QString
 {
     if (OldPattern.isEmpty())
         return S;
-    const Qt::CaseSensitivity cs = (Flags & rfIgnoreCase) ? Qt::CaseInsensitive : Qt::CaseSensitive;
+    const Qt::CaseSensitivity cs = Flags.Contains(rfIgnoreCase) ? Qt::CaseInsensitive : Qt::CaseSensitive;
     QString out;
     qsizetype from = 0;
     while (true) {
@@ -333,7 +342,7 @@ QString StringReplace(const QString& S, const QString& OldPattern, const QString
         out += QStringView(S).mid(from, at - from);
         out += NewPattern;
         from = at + OldPattern.size();
-        if (!(Flags & rfReplaceAll))
+        if (!Flags.Contains(rfReplaceAll))
             break;
     }
     out += QStringView(S).mid(from);

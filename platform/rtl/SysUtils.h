@@ -2,6 +2,7 @@
 // The framework's string, number, file-name and file-system routines.
 // Indexes into strings are 1-based, as the framework's are.
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/Set.h"
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
@@ -113,8 +114,9 @@ QString Copy(const QString& S, int Index, int Count = 0x7FFFFFFF);
 void Delete(QString& S, int Index, int Count);
 void Insert(const QString& Source, QString& S, int Index);
 
-enum TReplaceFlag { rfReplaceAll = 1, rfIgnoreCase = 2 };
-using TReplaceFlags = int;
+enum TReplaceFlag { rfReplaceAll, rfIgnoreCase };
+// Written as the framework's set: {rfReplaceAll, rfIgnoreCase}.
+using TReplaceFlags = Set<TReplaceFlag>;
 QString StringReplace(const QString& S, const QString& OldPattern, const QString& NewPattern,
                       TReplaceFlags Flags);
 // 'text' with inner quotes doubled.

@@ -149,6 +149,9 @@ TEST(SysUtilsStrings, CaseAndComparison)
     EXPECT_LT(AnsiCompareText("é", "f"), 0);
     EXPECT_LT(AnsiCompareText("e", "é"), 0);
     EXPECT_GT(AnsiCompareText("b", "A"), 0);
+    // Punctuation before letters, unlike CompareText.
+    EXPECT_LT(AnsiCompareText("a_", "AB"), 0);
+    EXPECT_LT(AnsiCompareText("abc", "ABCD"), 0);
     EXPECT_LT(AnsiCompareStr("a", "A"), 0);
     EXPECT_LT(AnsiCompareStr("A", "b"), 0);
     EXPECT_EQ(AnsiCompareStr("Ab", "Ab"), 0);
@@ -157,12 +160,13 @@ TEST(SysUtilsStrings, CaseAndComparison)
 
 TEST(SysUtilsStrings, ReplaceAndQuote)
 {
-    EXPECT_EQ(StringReplace("aXbXc", "X", "-", 0), "a-bXc");
-    EXPECT_EQ(StringReplace("aXbXc", "X", "-", rfReplaceAll), "a-b-c");
-    EXPECT_EQ(StringReplace("aXbxc", "x", "-", rfReplaceAll | rfIgnoreCase), "a-b-c");
-    EXPECT_EQ(StringReplace("aaa", "aa", "b", rfReplaceAll), "ba");
-    EXPECT_EQ(StringReplace("ab", "", "x", rfReplaceAll), "ab");
-    EXPECT_EQ(StringReplace("abab", "b", "bb", rfReplaceAll), "abbabb");
+    EXPECT_EQ(StringReplace("aXbXc", "X", "-", {}), "a-bXc");
+    EXPECT_EQ(StringReplace("aXbXc", "X", "-", {rfReplaceAll}), "a-b-c");
+    EXPECT_EQ(StringReplace("aXbxc", "x", "-", {rfReplaceAll, rfIgnoreCase}), "a-b-c");
+    EXPECT_EQ(StringReplace("ÄxäX", "ä", "-", {rfReplaceAll, rfIgnoreCase}), "-x-X");
+    EXPECT_EQ(StringReplace("aaa", "aa", "b", {rfReplaceAll}), "ba");
+    EXPECT_EQ(StringReplace("ab", "", "x", {rfReplaceAll}), "ab");
+    EXPECT_EQ(StringReplace("abab", "b", "bb", {rfReplaceAll}), "abbabb");
 
     EXPECT_EQ(QuotedStr("it's"), "'it''s'");
     EXPECT_EQ(AnsiQuotedStr("a\"b", u'"'), "\"a\"\"b\"");
