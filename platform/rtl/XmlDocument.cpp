@@ -6,8 +6,9 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <pugixml.hpp>
+#include <QHash>
+#include <deque>
 #include <string>
-#include <unordered_map>
 
 namespace {
 
@@ -97,15 +98,17 @@ void LineAndColumn(const std::string& text, ptrdiff_t offset, int& line, int& co
 
 struct TXMLDocument::TImpl {
     pugi::xml_document doc;
-    std::unordered_map<NodeStruct*, std::unique_ptr<TXMLNode>> nodes;
-    // Node objects of removed content, kept so old pointers stay safe.
-    std::vector<std::unique_ptr<TXMLNode>> detached;
+    // The node object of each node handed out so far.
+    QHash<NodeStruct*, TXMLNode*> nodes;
+    // Every node object ever made; those of removed content stay, detached,
+    // so old pointers remain safe.
+    std::deque<TXMLNode> pool;
     std::unique_ptr<TXMLNodeList> topLevel;
 };
 
 // TXMLNode
 
-TXMLNode::TXMLNode(TXMLDocument* document, NodeStruct* node) : FDocument(document), FNode(node) {}
+TXMLNode::TXMLNode(TKey, TXMLDocument* document, NodeStruct* node) : FDocument(document), FNode(node) {}
 
 TXMLNode::~TXMLNode() = default;
 
@@ -237,7 +240,7 @@ void TXMLNodeList::Refresh() const
     FItems.clear();
     for (pugi::xml_node child : pugi::xml_node(Parent()).children())
         if (IsElement(child))
-            FItems.push_back(child.internal_object());
+            FItems.push_back(FDocument->NodeFor(child.internal_object()));
     FGeneration = FDocument->FGeneration;
 }
 
@@ -252,13 +255,13 @@ TXMLNode* TXMLNodeList::Nodes(int index) const
     Refresh();
     if (index < 0 || index >= int(FItems.size()))
         throw EXMLDocError(QStringLiteral("List index out of bounds (%1)").arg(index));
-    return FDocument->NodeFor(FItems[size_t(index)]);
+    return FItems[size_t(index)];
 }
 
 TXMLNode* TXMLNodeList::FindNode(const QString& name) const
 {
     const int i = IndexOf(name);
-    return i < 0 ? nullptr : FDocument->NodeFor(FItems[size_t(i)]);
+    return i < 0 ? nullptr : FItems[size_t(i)];
 }
 
 int TXMLNodeList::IndexOf(const QString& name) const
@@ -266,7 +269,7 @@ int TXMLNodeList::IndexOf(const QString& name) const
     Refresh();
     const std::string n = ToPugi(name);
     for (size_t i = 0; i < FItems.size(); ++i)
-        if (n == pugi::xml_node(FItems[i]).name())
+        if (n == pugi::xml_node(FItems[i]->FNode).name())
             return int(i);
     return -1;
 }
@@ -277,7 +280,7 @@ int TXMLNodeList::IndexOf(const TXMLNode* node) const
     if (!node || !node->FNode)
         return -1;
     for (size_t i = 0; i < FItems.size(); ++i)
-        if (FItems[i] == node->FNode)
+        if (FItems[i] == node)
             return int(i);
     return -1;
 }
@@ -306,10 +309,10 @@ TXMLDocument::~TXMLDocument() = default;
 
 TXMLNode* TXMLDocument::NodeFor(NodeStruct* node)
 {
-    auto& slot = FImpl->nodes[node];
+    TXMLNode*& slot = FImpl->nodes[node];
     if (!slot)
-        slot.reset(new TXMLNode(this, node));
-    return slot.get();
+        slot = &FImpl->pool.emplace_back(TXMLNode::TKey(), this, node);
+    return slot;
 }
 
 void TXMLDocument::DetachSubtree(NodeStruct* node)
@@ -319,8 +322,7 @@ void TXMLDocument::DetachSubtree(NodeStruct* node)
         auto it = FImpl->nodes.find(s);
         if (it == FImpl->nodes.end())
             return;
-        it->second->FNode = nullptr;
-        FImpl->detached.push_back(std::move(it->second));
+        it.value()->FNode = nullptr;
         FImpl->nodes.erase(it);
     };
     detach(node);
@@ -343,10 +345,8 @@ void TXMLDocument::DetachSubtree(NodeStruct* node)
 
 void TXMLDocument::DetachAll()
 {
-    for (auto& [s, node] : FImpl->nodes) {
+    for (TXMLNode* node : std::as_const(FImpl->nodes))
         node->FNode = nullptr;
-        FImpl->detached.push_back(std::move(node));
-    }
     FImpl->nodes.clear();
     Changed();
 }
@@ -380,8 +380,20 @@ void TXMLDocument::Parse(const QString& text, const QString& origin)
     const pugi::xml_parse_result result =
         FImpl->doc.load_buffer(utf8.data(), utf8.size(), options, pugi::encoding_utf8);
     Changed();
-    if (result)
+    if (result) {
+        // Readers usually visit every element; make room for them at once.
+        struct Counter : pugi::xml_tree_walker {
+            qsizetype count = 0;
+            bool for_each(pugi::xml_node& n) override
+            {
+                count += IsElement(n);
+                return true;
+            }
+        } counter;
+        FImpl->doc.traverse(counter);
+        FImpl->nodes.reserve(counter.count);
         return;
+    }
     FImpl->doc.reset();
     int line, column;
     LineAndColumn(utf8, result.offset, line, column);

@@ -19,7 +19,13 @@ class TXMLNodeList;
 namespace pugi { struct xml_node_struct; }
 
 class TXMLNode {
+    struct TKey {
+        explicit TKey() = default;
+    };
+
 public:
+    // Made by the document only (the key is private to it).
+    TXMLNode(TKey, TXMLDocument* document, pugi::xml_node_struct* node);
     ~TXMLNode();
     TXMLNode(const TXMLNode&) = delete;
     TXMLNode& operator=(const TXMLNode&) = delete;
@@ -55,7 +61,6 @@ public:
 private:
     friend class TXMLDocument;
     friend class TXMLNodeList;
-    TXMLNode(TXMLDocument* document, pugi::xml_node_struct* node);
 
     TXMLDocument* FDocument;
     pugi::xml_node_struct* FNode;
@@ -93,7 +98,7 @@ private:
 
     TXMLDocument* FDocument;
     TXMLNode* FOwner;
-    mutable std::vector<pugi::xml_node_struct*> FItems;
+    mutable std::vector<TXMLNode*> FItems;
     mutable unsigned FGeneration = ~0u;
 };
 
