@@ -11,6 +11,38 @@ namespace {
 
 const QString kIndexError = QStringLiteral("List index out of bounds (%1)");
 
+bool IsAscii(const QString& s)
+{
+    return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+char16_t FoldAscii(char16_t c)
+{
+    return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+}
+
+// The order of AnsiCompareText/AnsiCompareStr for ASCII text, without
+// their allocations; anything else goes to them.
+int CompareAscii(const QString& S1, const QString& S2, bool caseSensitive)
+{
+    const qsizetype n = std::min(S1.size(), S2.size());
+    const char16_t* a = reinterpret_cast<const char16_t*>(S1.constData());
+    const char16_t* b = reinterpret_cast<const char16_t*>(S2.constData());
+    int caseOrder = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t fa = FoldAscii(a[i]);
+        const char16_t fb = FoldAscii(b[i]);
+        if (fa != fb)
+            return fa < fb ? -1 : 1;
+        // Same letter, other case: lower case first.
+        if (caseOrder == 0 && a[i] != b[i])
+            caseOrder = a[i] > b[i] ? -1 : 1;
+    }
+    if (S1.size() != S2.size())
+        return S1.size() < S2.size() ? -1 : 1;
+    return caseSensitive ? caseOrder : 0;
+}
+
 bool IsBlank(QChar c)
 {
     return c.unicode() <= 0x20;
@@ -445,6 +477,8 @@ void TStrings::SaveToStream(TStream* Stream, TEncodingKind AEncoding) const
 
 int TStrings::CompareStrings(const QString& S1, const QString& S2) const
 {
+    if (IsAscii(S1) && IsAscii(S2))
+        return CompareAscii(S1, S2, false);
     return AnsiCompareText(S1, S2);
 }
 
@@ -717,5 +751,7 @@ void TStringList::SetCaseSensitive(bool value)
 
 int TStringList::CompareStrings(const QString& S1, const QString& S2) const
 {
+    if (IsAscii(S1) && IsAscii(S2))
+        return CompareAscii(S1, S2, FCaseSensitive);
     return FCaseSensitive ? AnsiCompareStr(S1, S2) : AnsiCompareText(S1, S2);
 }

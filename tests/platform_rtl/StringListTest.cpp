@@ -1,6 +1,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/SysUtils.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,6 +148,28 @@ TEST(StringListSort, CustomSortSeesOriginalIndexesAndIsStable)
     // A sorted list keeps its order.
     list.CustomSort([](TStringList*, int i, int j) { return j - i; });
     EXPECT_EQ(list[0], "a");
+}
+
+// The list has a fast path for ASCII text; it must order exactly as the
+// shared comparison routines do.
+TEST(StringListSort, OrderMatchesAnsiCompare)
+{
+    struct Probe : TStringList {
+        using TStringList::CompareStrings;
+    };
+    const QStringList words = {"", "a", "A", "b", "B", "Z", "z", "_", "[", "~", "0", " ", "ab", "Ab", "aB",
+                               "a b", "a-b", "ab_", "abc", QString::fromUtf8("Ã©"), QString::fromUtf8("EÌ")};
+    auto sign = [](int v) { return (v > 0) - (v < 0); };
+    for (bool caseSensitive : {false, true}) {
+        Probe list;
+        list.SetCaseSensitive(caseSensitive);
+        for (const QString& x : words)
+            for (const QString& y : words) {
+                const int expected = caseSensitive ? AnsiCompareStr(x, y) : AnsiCompareText(x, y);
+                EXPECT_EQ(sign(list.CompareStrings(x, y)), sign(expected))
+                    << x.toStdString() << " vs " << y.toStdString() << (caseSensitive ? " (case)" : "");
+            }
+    }
 }
 
 TEST(StringListSort, CaseSensitivityChangeResorts)
