@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <ostream>
+#include <random>
 
 inline void PrintTo(const QString& s, std::ostream* os)
 {
@@ -109,6 +110,42 @@ INSTANTIATE_TEST_SUITE_P(
                  {"a;b", "c,d", "it's"}},
         ReadCase{"QuoteCharNotAtStartIsText", kComma, kQuote, true, "a\"b,c", {"a\"b", "c"}}),
     [](const ::testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+
+// Any list, written and read back with the same settings, is the same list.
+TEST(StringListDelimitedText, RandomListsRoundTrip)
+{
+    const QString alphabet = QStringLiteral("ab ,;\"'\t=");
+    std::mt19937 rng(7);
+    for (int round = 0; round < 400; ++round) {
+        QStringList items;
+        const int n = int(rng() % 5);
+        for (int i = 0; i < n; ++i) {
+            QString item;
+            const int len = int(rng() % 4);
+            for (int k = 0; k < len; ++k)
+                item += alphabet[int(rng() % alphabet.size())];
+            items << item;
+        }
+        const bool strict = round % 2 == 1;
+        const bool own = round % 4 >= 2;
+        TStringList list;
+        list.SetStrictDelimiter(strict);
+        if (own) {
+            list.SetDelimiter(QLatin1Char(';'));
+            list.SetQuoteChar(QLatin1Char('\''));
+        }
+        list.AddStrings(items);
+        const QString text = list.DelimitedText();
+        TStringList back;
+        back.SetStrictDelimiter(strict);
+        back.SetDelimiter(list.Delimiter());
+        back.SetQuoteChar(list.QuoteChar());
+        back.SetDelimitedText(text);
+        ASSERT_EQ(Lines(back), items) << "text: " << text.toStdString() << (strict ? " strict" : "");
+        back.SetCommaText(list.CommaText());
+        ASSERT_EQ(Lines(back), items) << "comma text: " << list.CommaText().toStdString();
+    }
+}
 
 TEST(StringListDelimitedText, WritesWithOwnDelimiterAndQuote)
 {
