@@ -166,7 +166,7 @@ void Read_BACnet_Device_Par()
 
 void Read_BACnet_Objects_EDE()
 {
-    if (File_BACnet_Slave.isEmpty() || !FileExists(File_BACnet_Slave))
+    if (!EDE_Obj_List || File_BACnet_Slave.isEmpty() || !FileExists(File_BACnet_Slave))
         return;
     const auto doc = Load_Config_File(File_BACnet_Slave);
     TXMLNode* root = doc->DocumentElement();

@@ -50,7 +50,8 @@ void Clear_EDE_Counters();
 // element).
 void Read_BACnet_Device_Par();
 // Appends one TBACnet_EDE_Obj per row of File_BACnet_Slave to EDE_Obj_List;
-// no rows when the file does not exist.
+// no rows when the file does not exist. Note: does nothing outside an
+// export (EDE_Obj_List nullptr).
 void Read_BACnet_Objects_EDE();
 // Writes the header and EDE_Obj_List (when given) to FileName unless Skip
 // is not 0.
