@@ -499,7 +499,7 @@ TStringList::~TStringList()
     OnChange = nullptr;
     OnChanging = nullptr;
     if (FOwnsObjects)
-        for (Item& item : FList)
+        for (TStringItem& item : FList)
             FreeAndNil(item.FObject);
 }
 
@@ -583,7 +583,7 @@ void TStringList::InsertObject(int Index, const QString& S, TObject* AObject)
 void TStringList::InsertItem(int Index, const QString& S, TObject* AObject)
 {
     Changing();
-    FList.insert(FList.begin() + Index, Item{S, AObject});
+    FList.insert(Index, TStringItem{S, AObject});
     Changed();
 }
 
@@ -591,8 +591,8 @@ void TStringList::Delete(int Index)
 {
     CheckIndex(Index);
     Changing();
-    TObject* obj = FList[size_t(Index)].FObject;
-    FList.erase(FList.begin() + Index);
+    TObject* obj = FList[Index].FObject;
+    FList.remove(Index);
     if (FOwnsObjects)
         delete obj;
     Changed();
@@ -603,10 +603,10 @@ void TStringList::Clear()
     if (FList.empty())
         return;
     Changing();
-    std::vector<Item> old;
+    QList<TStringItem> old;
     old.swap(FList);
     if (FOwnsObjects)
-        for (Item& item : old)
+        for (TStringItem& item : old)
             FreeAndNil(item.FObject);
     Changed();
 }
@@ -616,7 +616,7 @@ void TStringList::Exchange(int Index1, int Index2)
     CheckIndex(Index1);
     CheckIndex(Index2);
     Changing();
-    std::swap(FList[size_t(Index1)], FList[size_t(Index2)]);
+    FList.swapItemsAt(Index1, Index2);
     Changed();
 }
 
@@ -629,16 +629,14 @@ void TStringList::Move(int CurIndex, int NewIndex)
     CheckIndex(CurIndex);
     CheckIndex(NewIndex);
     Changing();
-    Item item = std::move(FList[size_t(CurIndex)]);
-    FList.erase(FList.begin() + CurIndex);
-    FList.insert(FList.begin() + NewIndex, std::move(item));
+    FList.move(CurIndex, NewIndex);
     Changed();
 }
 
 int TStringList::IndexOf(const QString& S) const
 {
     if (!FSorted) {
-        for (size_t i = 0; i < FList.size(); ++i)
+        for (qsizetype i = 0; i < FList.size(); ++i)
             if (CompareStrings(FList[i].FString, S) == 0)
                 return int(i);
         return -1;
@@ -654,7 +652,7 @@ bool TStringList::Find(const QString& S, int& Index) const
     bool found = false;
     while (lo <= hi) {
         const int mid = lo + (hi - lo) / 2;
-        const int c = CompareStrings(FList[size_t(mid)].FString, S);
+        const int c = CompareStrings(FList.at(mid).FString, S);
         if (c < 0) {
             lo = mid + 1;
         } else {
@@ -681,7 +679,7 @@ void TStringList::CustomSort(const TStringListSortCompare& Compare)
 
 int TStringList::DefaultCompare(TStringList* List, int Index1, int Index2)
 {
-    return List->CompareStrings(List->FList[size_t(Index1)].FString, List->FList[size_t(Index2)].FString);
+    return List->CompareStrings(List->FList.at(Index1).FString, List->FList.at(Index2).FString);
 }
 
 void TStringList::SortWith(const TStringListSortCompare& Compare)
@@ -693,10 +691,10 @@ void TStringList::SortWith(const TStringListSortCompare& Compare)
     std::stable_sort(order.begin(), order.end(),
                      [&](int a, int b) { return Compare(this, a, b) < 0; });
     Changing();
-    std::vector<Item> sorted;
+    QList<TStringItem> sorted;
     sorted.reserve(FList.size());
     for (int i : order)
-        sorted.push_back(std::move(FList[size_t(i)]));
+        sorted.push_back(std::move(FList[i]));
     FList.swap(sorted);
     Changed();
 }
@@ -704,7 +702,7 @@ void TStringList::SortWith(const TStringListSortCompare& Compare)
 QString TStringList::Get(int Index) const
 {
     CheckIndex(Index);
-    return FList[size_t(Index)].FString;
+    return FList.at(Index).FString;
 }
 
 void TStringList::Put(int Index, const QString& S)
@@ -713,21 +711,21 @@ void TStringList::Put(int Index, const QString& S)
         throw EStringListError(QStringLiteral("Operation not allowed on sorted list"));
     CheckIndex(Index);
     Changing();
-    FList[size_t(Index)].FString = S;
+    FList[Index].FString = S;
     Changed();
 }
 
 TObject* TStringList::GetObject(int Index) const
 {
     CheckIndex(Index);
-    return FList[size_t(Index)].FObject;
+    return FList.at(Index).FObject;
 }
 
 void TStringList::PutObject(int Index, TObject* AObject)
 {
     CheckIndex(Index);
     Changing();
-    FList[size_t(Index)].FObject = AObject;
+    FList[Index].FObject = AObject;
     Changed();
 }
 

@@ -4,6 +4,7 @@
 #include "platform/rtl/Object.h"
 #include "platform/rtl/TextFile.h"
 #include <QChar>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -140,6 +141,15 @@ private:
     bool FStrictDelimiter = false;
 };
 
+// One string of a TStringList with its object.
+struct TStringItem {
+    QString FString;
+    TObject* FObject = nullptr;
+};
+// Items move in memory as plain bytes, so inserting into a long list is a
+// single memmove.
+Q_DECLARE_TYPEINFO(TStringItem, Q_RELOCATABLE_TYPE);
+
 class TStringList : public TStrings {
 public:
     explicit TStringList(bool OwnsObjects = false);
@@ -192,15 +202,11 @@ protected:
     virtual void InsertItem(int Index, const QString& S, TObject* AObject);
 
 private:
-    struct Item {
-        QString FString;
-        TObject* FObject = nullptr;
-    };
     void CheckIndex(int Index) const;
     void SortWith(const TStringListSortCompare& Compare);
     static int DefaultCompare(TStringList* List, int Index1, int Index2);
 
-    std::vector<Item> FList;
+    QList<TStringItem> FList;
     TDuplicates FDuplicates = TDuplicates::dupIgnore;
     bool FSorted = false;
     bool FCaseSensitive = false;
