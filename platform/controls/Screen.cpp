@@ -1,0 +1,59 @@
+#include "platform/controls/Screen.h"
+#include "platform/controls/Form.h"
+#include "platform/controls/qt/HostApi.h"
+#include <algorithm>
+
+TScreen* Screen = new TScreen;
+
+TScreen::TScreen() = default;
+TScreen::~TScreen() = default;
+
+int TScreen::Width() const { return ScreenGeometry().Width(); }
+int TScreen::Height() const { return ScreenGeometry().Height(); }
+TRect TScreen::WorkAreaRect() const { return ScreenWorkArea(); }
+
+QStringList TScreen::Fonts() const
+{
+    QStringList fonts = ScreenFontFamilies();
+    fonts.sort(Qt::CaseInsensitive);
+    return fonts;
+}
+
+TMonitor* TScreen::MonitorFromPoint(TPoint P)
+{
+    TRect bounds = ScreenGeometryAt(P);
+    for (auto& m : FMonitors)
+        if (m->BoundsRect == bounds)
+            return m.get();
+    auto m = std::make_unique<TMonitor>();
+    m->MonitorNum = int(FMonitors.size());
+    m->Primary = bounds == ScreenGeometry();
+    m->BoundsRect = bounds;
+    m->WorkareaRect = m->Primary ? ScreenWorkArea() : bounds;
+    FMonitors.push_back(std::move(m));
+    return FMonitors.back().get();
+}
+
+void TScreen::SetCursor(TCursor value)
+{
+    if (FCursor == value)
+        return;
+    FCursor = value;
+    ApplicationSetOverrideCursor(value);
+}
+
+TCursor TScreen::CurrentCursor() const
+{
+    return FCursor != crDefault ? FCursor : FControlCursor;
+}
+
+void TScreen::AddForm(TCustomForm* Form) { FForms.push_back(Form); }
+
+void TScreen::RemoveForm(TCustomForm* Form)
+{
+    FForms.erase(std::remove(FForms.begin(), FForms.end(), Form), FForms.end());
+    if (FActiveForm == Form)
+        FActiveForm = nullptr;
+    if (FActiveControl && GetParentForm(FActiveControl) == Form)
+        FActiveControl = nullptr;
+}

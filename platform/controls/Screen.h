@@ -1,0 +1,67 @@
+#pragma once
+// TScreen: the screen, the forms of the application and the cursor.
+#include "platform/controls/Control.h"
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class TCustomForm;
+
+class TMonitor : public TObject {
+public:
+    int MonitorNum = 0;
+    bool Primary = true;
+    TRect BoundsRect;
+    TRect WorkareaRect;
+    int Left() const { return BoundsRect.Left; }
+    int Top() const { return BoundsRect.Top; }
+    int Width() const { return BoundsRect.Width(); }
+    int Height() const { return BoundsRect.Height(); }
+};
+
+class TScreen : public TComponent {
+public:
+    TScreen();
+    ~TScreen() override;
+
+    int Width() const;
+    int Height() const;
+    TRect WorkAreaRect() const;
+    int WorkAreaWidth() const { return WorkAreaRect().Width(); }
+    int WorkAreaHeight() const { return WorkAreaRect().Height(); }
+    int PixelsPerInch() const { return 96; }
+    // Installed font families, sorted.
+    QStringList Fonts() const;
+    TMonitor* MonitorFromPoint(TPoint P);
+
+    // Forms, in creation order.
+    int FormCount() const { return int(FForms.size()); }
+    TCustomForm* Forms(int Index) const { return FForms.at(std::size_t(Index)); }
+    int CustomFormCount() const { return FormCount(); }
+    TCustomForm* CustomForms(int Index) const { return Forms(Index); }
+    TCustomForm* ActiveForm() const { return FActiveForm; }
+    TCustomForm* ActiveCustomForm() const { return FActiveForm; }
+    TWinControl* ActiveControl() const { return FActiveControl; }
+
+    // The application-wide cursor; crDefault lets each control show its own.
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+    // The cursor last put on screen: Screen.Cursor when set, otherwise the
+    // cursor of the control under the mouse.
+    TCursor CurrentCursor() const;
+    void SetControlCursor(TCursor value) { FControlCursor = value; }
+
+private:
+    friend class TCustomForm;
+    void AddForm(TCustomForm* Form);
+    void RemoveForm(TCustomForm* Form);
+
+    std::vector<TCustomForm*> FForms;
+    TCustomForm* FActiveForm = nullptr;
+    TWinControl* FActiveControl = nullptr;
+    TCursor FCursor = crDefault;
+    TCursor FControlCursor = crDefault;
+    std::vector<std::unique_ptr<TMonitor>> FMonitors;
+};
+
+extern TScreen* Screen;

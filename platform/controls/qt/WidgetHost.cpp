@@ -1,0 +1,582 @@
+#include "platform/controls/qt/WidgetHost.h"
+#include "platform/controls/Application.h"
+#include "platform/controls/InputState.h"
+#include "platform/controls/WinApi.h"
+#include "platform/controls/WinControl.h"
+#include "platform/controls/qt/KeyTranslator.h"
+#include "platform/graphics/qt/CanvasState.h"
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QThread>
+#include <cmath>
+
+namespace {
+
+QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
+TRect FromQRect(const QRect& r) { return Bounds(r.x(), r.y(), r.width(), r.height()); }
+
+WidgetHost* H(HWND w) { return static_cast<WidgetHost*>(w); }
+
+Qt::CursorShape CursorShape(int c)
+{
+    switch (c) {
+    case crNone: return Qt::BlankCursor;
+    case crCross: return Qt::CrossCursor;
+    case crIBeam: return Qt::IBeamCursor;
+    case crSizeNESW: return Qt::SizeBDiagCursor;
+    case crSizeNS: return Qt::SizeVerCursor;
+    case crSizeNWSE: return Qt::SizeFDiagCursor;
+    case crSizeWE: return Qt::SizeHorCursor;
+    case crUpArrow: return Qt::UpArrowCursor;
+    case crHourGlass:
+    case crSQLWait: return Qt::WaitCursor;
+    case crDrag: return Qt::DragMoveCursor;
+    case crMultiDrag: return Qt::DragCopyCursor;
+    case crNoDrop:
+    case crNo: return Qt::ForbiddenCursor;
+    case crHSplit: return Qt::SplitHCursor;
+    case crVSplit: return Qt::SplitVCursor;
+    case crAppStart: return Qt::BusyCursor;
+    case crHelp: return Qt::WhatsThisCursor;
+    case crHandPoint: return Qt::PointingHandCursor;
+    case crSizeAll: return Qt::SizeAllCursor;
+    default: return Qt::ArrowCursor;
+    }
+}
+
+Qt::WindowFlags WindowFlags(const HostParams& p)
+{
+    if (!p.TopLevel)
+        return Qt::Widget;
+    if (p.Frameless && p.NoActivate && p.Tool)
+        return Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
+               | Qt::WindowDoesNotAcceptFocus;
+    Qt::WindowFlags f = p.Dialog ? Qt::Dialog : (p.Tool ? Qt::Tool : Qt::Window);
+    if (p.Frameless)
+        f |= Qt::FramelessWindowHint;
+    else {
+        f |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        if (p.SystemMenu)
+            f |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (p.MinimizeButton)
+            f |= Qt::WindowMinimizeButtonHint;
+        if (p.MaximizeButton)
+            f |= Qt::WindowMaximizeButtonHint;
+        if (p.HelpButton)
+            f |= Qt::WindowContextHelpButtonHint;
+    }
+    if (p.StayOnTop)
+        f |= Qt::WindowStaysOnTopHint;
+    if (p.NoActivate)
+        f |= Qt::WindowDoesNotAcceptFocus;
+    if (p.TransparentForInput)
+        f |= Qt::WindowTransparentForInput;
+    return f;
+}
+
+} // namespace
+
+// WidgetHost
+
+WidgetHost::WidgetHost(TWinControl* Control, QWidget* Parent, const HostParams& Params)
+    : QWidget(Parent, WindowFlags(Params)), FControl(Control), FParams(Params)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Params.NoActivate ? Qt::NoFocus : Qt::TabFocus);
+    if (Params.NoActivate)
+        setAttribute(Qt::WA_ShowWithoutActivating);
+    if (Params.TopLevel)
+        setAttribute(Qt::WA_QuitOnClose, false);
+}
+
+WidgetHost::~WidgetHost()
+{
+    if (FControl)
+        FControl->SetHandle(nullptr);
+}
+
+WidgetHost* WidgetHost::Of(QWidget* Widget)
+{
+    for (QWidget* w = Widget; w; w = w->parentWidget())
+        if (auto* h = dynamic_cast<WidgetHost*>(w))
+            return h;
+    return nullptr;
+}
+
+void WidgetHost::AddDirty(const QRect& Rect)
+{
+    QRect r = Rect.intersected(QRect(QPoint(0, 0), FSurface.Size()));
+    if (r.isEmpty())
+        return;
+    FDirty += r;
+    update(r);
+}
+
+void WidgetHost::PaintPending()
+{
+    if (FPainting || FDirty.isEmpty() || !FControl)
+        return;
+    QRect r = FDirty.boundingRect();
+    FDirty = QRegion();
+    FPainting = true;
+    TWinControl* c = FControl;
+    TControlGuard alive = c->Guard();
+    c->FPaintRect = FromQRect(r);
+    TMessage m{WM_PAINT, 0, 0, 0};
+    Deliver(c, m);
+    if (!alive.expired())
+        c->FPaintRect = {};
+    FPainting = false;
+}
+
+void WidgetHost::SyncSurfaceSize(const QSize& Size)
+{
+    if (FSurface.Size() == Size)
+        return;
+    QSize old = FSurface.Size();
+    FSurface.Resize(Size.width(), Size.height());
+    QRegion fresh = QRegion(QRect(QPoint(0, 0), Size)) - QRegion(QRect(QPoint(0, 0), old));
+    for (const QRect& r : fresh)
+        AddDirty(r);
+}
+
+void WidgetHost::ApplyCursor(int Cursor)
+{
+    if (FCursor == Cursor)
+        return;
+    FCursor = Cursor;
+    if (Cursor == crDefault)
+        unsetCursor();
+    else
+        setCursor(CursorShape(Cursor));
+}
+
+void WidgetHost::UpdateInput(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons, bool AltGr)
+{
+    InputState& in = CurrentInput();
+    in.AltGr = AltGr || (Modifiers & Qt::GroupSwitchModifier);
+    in.Shift = Modifiers & Qt::ShiftModifier;
+    in.Ctrl = (Modifiers & Qt::ControlModifier) && !in.AltGr;
+    in.Alt = (Modifiers & Qt::AltModifier) && !in.AltGr;
+    in.LButton = Buttons & Qt::LeftButton;
+    in.RButton = Buttons & Qt::RightButton;
+    in.MButton = Buttons & Qt::MiddleButton;
+}
+
+bool WidgetHost::event(QEvent* Event)
+{
+    if (!FControl)
+        return QWidget::event(Event);
+    switch (Event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        MouseEvent(static_cast<QMouseEvent*>(Event));
+        return true;
+    case QEvent::Wheel: {
+        auto* e = static_cast<QWheelEvent*>(Event);
+        UpdateInput(e->modifiers(), e->buttons(), false);
+        TMessage m = TranslateWheel(*e, FWheel);
+        if (m.Msg)
+            Deliver(FControl, m);
+        e->accept();
+        return true;
+    }
+    case QEvent::Leave:
+        Application->MouseLeftWindow(FControl);
+        return true;
+    case QEvent::ShortcutOverride:
+        Event->accept();
+        return true;
+    case QEvent::KeyPress:
+        KeyPressEvent(static_cast<QKeyEvent*>(Event));
+        return true;
+    case QEvent::KeyRelease:
+        KeyReleaseEvent(static_cast<QKeyEvent*>(Event));
+        return true;
+    case QEvent::FocusIn:
+        WindowFocusIn(FControl);
+        return true;
+    case QEvent::FocusOut: {
+        auto* e = static_cast<QFocusEvent*>(Event);
+        WidgetHost* next = Of(QApplication::focusWidget());
+        WindowFocusOut(FControl, next && next != this ? next->Control() : nullptr,
+                       e->reason() == Qt::ActiveWindowFocusReason || !next);
+        return true;
+    }
+    case QEvent::Paint:
+        PaintEvent(static_cast<QPaintEvent*>(Event));
+        return true;
+    case QEvent::Resize:
+        ResizedEvent();
+        return true;
+    case QEvent::Move:
+        MovedEvent();
+        return true;
+    case QEvent::Close: {
+        TMessage m{WM_CLOSE, 0, 0, 0};
+        Deliver(FControl, m);
+        Event->ignore();
+        return true;
+    }
+    case QEvent::WindowActivate: {
+        TMessage m{CM_ACTIVATE, 0, 0, 0};
+        Deliver(FControl, m);
+        return true;
+    }
+    case QEvent::WindowDeactivate: {
+        if (TControl* capture = GetCaptureControl())
+            capture->Perform(WM_CANCELMODE);
+        if (!QApplication::activeWindow()) {
+            TMessage m{CM_DEACTIVATE, 0, 0, 0};
+            Deliver(FControl, m);
+        }
+        return true;
+    }
+    case QEvent::ContextMenu: {
+        auto* e = static_cast<QContextMenuEvent*>(Event);
+        TMessage m{WM_CONTEXTMENU, WPARAM(this), MakeLParam(e->globalPos().x(), e->globalPos().y()), 0};
+        Deliver(FControl, m);
+        return true;
+    }
+    case QEvent::ToolTip:
+        return true;
+    default:
+        return QWidget::event(Event);
+    }
+}
+
+void WidgetHost::MouseEvent(QMouseEvent* Event)
+{
+    UpdateInput(Event->modifiers(), Event->buttons(), false);
+    InputState& in = CurrentInput();
+    QPointF g = Event->globalPosition();
+    in.Cursor = {int(std::floor(g.x())), int(std::floor(g.y()))};
+    in.CursorKnown = true;
+    TMessage m = TranslateMouse(*Event);
+    Event->accept();
+    if (!m.Msg)
+        return;
+    if (m.Msg == WM_MOUSEMOVE) {
+        TPoint p{LoSigned(WPARAM(m.LParam)), HiSigned(WPARAM(m.LParam))};
+        TControl* over = FControl->ControlAtPos(p, false);
+        int cursor = (over ? over : FControl)->Cursor();
+        ApplyCursor(cursor);
+        Screen->SetControlCursor(cursor);
+    }
+    RouteMouseMessage(FControl, m);
+}
+
+void WidgetHost::KeyPressEvent(QKeyEvent* Event)
+{
+    UpdateInput(Event->modifiers(), QApplication::mouseButtons(), IsAltGr(*Event));
+    KeyPressRecords r = TranslateKeyPress(*Event);
+    Event->accept();
+    RouteKeyDown(FControl, r.KeyDown, r.Chars);
+}
+
+void WidgetHost::KeyReleaseEvent(QKeyEvent* Event)
+{
+    UpdateInput(Event->modifiers(), QApplication::mouseButtons(), IsAltGr(*Event));
+    Event->accept();
+    TMessage m = TranslateKeyRelease(*Event);
+    if (m.Msg)
+        RouteKeyUp(FControl, m);
+}
+
+void WidgetHost::PaintEvent(QPaintEvent* Event)
+{
+    PaintPending();
+    QPainter p(this);
+    const QImage* image = FSurface.Image();
+    for (const QRect& r : Event->region())
+        p.drawImage(r, *image, r);
+}
+
+void WidgetHost::ResizedEvent()
+{
+    SyncSurfaceSize(size());
+    if (FControl->Width() == width() && FControl->Height() == height())
+        return;
+    // The window manager or the user changed the size.
+    FControl->UpdateBoundsRect(Bounds(FControl->Left(), FControl->Top(), width(), height()));
+    TMessage m{WM_SIZE, SIZE_RESTORED, MakeLParam(width(), height()), 0};
+    Deliver(FControl, m);
+}
+
+void WidgetHost::MovedEvent()
+{
+    if (!isWindow())
+        return;
+    QPoint p = pos();
+    FControl->UpdateBoundsRect(Bounds(p.x(), p.y(), FControl->Width(), FControl->Height()));
+}
+
+// Host functions
+
+HWND HostCreate(TWinControl* Control, HWND Parent, const HostParams& Params)
+{
+    return new WidgetHost(Control, Params.TopLevel ? nullptr : H(Parent), Params);
+}
+
+void HostDestroy(HWND Wnd)
+{
+    if (!Wnd)
+        return;
+    H(Wnd)->Detach();
+    delete H(Wnd);
+}
+
+void HostSetParent(HWND Wnd, HWND Parent)
+{
+    if (Wnd)
+        H(Wnd)->setParent(H(Parent));
+}
+
+void HostSetGeometry(HWND Wnd, const TRect& Bounds)
+{
+    if (!Wnd)
+        return;
+    WidgetHost* h = H(Wnd);
+    QRect r = ToQRect(Bounds);
+    if (h->isWindow()) {
+        if (h->Params().FixedSize)
+            h->setFixedSize(r.size());
+        else
+            h->resize(r.size());
+        h->move(r.topLeft());
+    } else {
+        h->setGeometry(r);
+    }
+    h->SyncSurfaceSize(r.size());
+}
+
+TRect HostGeometry(HWND Wnd) { return Wnd ? FromQRect(H(Wnd)->geometry()) : TRect{}; }
+
+TPoint HostClientToScreen(HWND Wnd, TPoint P)
+{
+    if (!Wnd)
+        return P;
+    QPoint g = H(Wnd)->mapToGlobal(QPoint(P.X, P.Y));
+    return {g.x(), g.y()};
+}
+
+void HostSetVisible(HWND Wnd, bool Visible)
+{
+    if (Wnd)
+        H(Wnd)->setVisible(Visible);
+}
+
+bool HostIsVisible(HWND Wnd) { return Wnd && H(Wnd)->isVisible(); }
+
+void HostSetEnabled(HWND Wnd, bool Enabled)
+{
+    if (Wnd)
+        H(Wnd)->setEnabled(Enabled);
+}
+
+bool HostIsEnabled(HWND Wnd) { return Wnd && H(Wnd)->isEnabled(); }
+
+void HostSetTitle(HWND Wnd, const QString& Title)
+{
+    if (Wnd && H(Wnd)->isWindow())
+        H(Wnd)->setWindowTitle(Title);
+}
+
+void HostSetCursor(HWND Wnd, int Cursor)
+{
+    if (Wnd)
+        H(Wnd)->ApplyCursor(Cursor);
+}
+
+void HostRaise(HWND Wnd)
+{
+    if (Wnd)
+        H(Wnd)->raise();
+}
+
+void HostLower(HWND Wnd)
+{
+    if (Wnd)
+        H(Wnd)->lower();
+}
+
+void HostStackUnder(HWND Wnd, HWND Above)
+{
+    if (Wnd && Above)
+        H(Wnd)->stackUnder(H(Above));
+}
+
+void HostSetFocus(HWND Wnd)
+{
+    if (Wnd && H(Wnd)->focusPolicy() != Qt::NoFocus)
+        H(Wnd)->setFocus(Qt::OtherFocusReason);
+}
+
+void HostActivate(HWND Wnd)
+{
+    if (!Wnd || !H(Wnd)->isWindow() || H(Wnd)->Params().NoActivate)
+        return;
+    H(Wnd)->raise();
+    H(Wnd)->activateWindow();
+}
+
+bool HostIsActiveWindow(HWND Wnd) { return Wnd && H(Wnd)->isActiveWindow(); }
+
+void HostSetTabFocus(HWND, bool) {}
+
+void HostGrabMouse(HWND Wnd, bool Grab)
+{
+    if (!Wnd)
+        return;
+    if (Grab)
+        H(Wnd)->grabMouse();
+    else
+        H(Wnd)->releaseMouse();
+}
+
+bool HostMouseButtonsDown()
+{
+    return QGuiApplication::instance() && QGuiApplication::mouseButtons() != Qt::NoButton;
+}
+
+void HostInvalidate(HWND Wnd, const TRect& Rect)
+{
+    if (Wnd)
+        H(Wnd)->AddDirty(ToQRect(Rect));
+}
+
+void HostPaintNow(HWND Wnd)
+{
+    if (!Wnd)
+        return;
+    H(Wnd)->PaintPending();
+    H(Wnd)->update();
+}
+
+void HostRefreshScreen(HWND Wnd)
+{
+    if (Wnd)
+        H(Wnd)->update();
+}
+
+CanvasSurface* HostSurface(HWND Wnd) { return Wnd ? &H(Wnd)->Surface() : nullptr; }
+
+void HostSetWindowState(HWND Wnd, int State)
+{
+    if (!Wnd)
+        return;
+    Qt::WindowStates s = H(Wnd)->windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+    if (State == 1)
+        s |= Qt::WindowMinimized;
+    else if (State == 2)
+        s |= Qt::WindowMaximized;
+    H(Wnd)->setWindowState(s);
+}
+
+int HostWindowState(HWND Wnd)
+{
+    if (!Wnd)
+        return 0;
+    Qt::WindowStates s = H(Wnd)->windowState();
+    return s & Qt::WindowMinimized ? 1 : s & Qt::WindowMaximized ? 2 : 0;
+}
+
+void HostSetOpacity(HWND Wnd, double Opacity)
+{
+    if (Wnd)
+        H(Wnd)->setWindowOpacity(Opacity);
+}
+
+void HostSetFixedSize(HWND Wnd, bool Fixed)
+{
+    if (!Wnd)
+        return;
+    if (Fixed)
+        H(Wnd)->setFixedSize(H(Wnd)->size());
+    else {
+        H(Wnd)->setMinimumSize(0, 0);
+        H(Wnd)->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+// Screen and application
+
+TRect ScreenGeometry()
+{
+    QScreen* s = QGuiApplication::instance() ? QGuiApplication::primaryScreen() : nullptr;
+    return s ? FromQRect(s->geometry()) : Rect(0, 0, 1024, 768);
+}
+
+TRect ScreenWorkArea()
+{
+    QScreen* s = QGuiApplication::instance() ? QGuiApplication::primaryScreen() : nullptr;
+    return s ? FromQRect(s->availableGeometry()) : Rect(0, 0, 1024, 768);
+}
+
+TRect ScreenGeometryAt(TPoint P)
+{
+    QScreen* s = QGuiApplication::instance() ? QGuiApplication::screenAt(QPoint(P.X, P.Y)) : nullptr;
+    return s ? FromQRect(s->geometry()) : ScreenGeometry();
+}
+
+QStringList ScreenFontFamilies()
+{
+    return QGuiApplication::instance() ? QFontDatabase::families() : QStringList();
+}
+
+void ApplicationSetOverrideCursor(int Cursor)
+{
+    if (!QGuiApplication::instance())
+        return;
+    if (Cursor == crDefault) {
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
+    } else if (QGuiApplication::overrideCursor()) {
+        QGuiApplication::changeOverrideCursor(CursorShape(Cursor));
+    } else {
+        QGuiApplication::setOverrideCursor(CursorShape(Cursor));
+    }
+}
+
+void HostProcessEvents(bool WaitForMore)
+{
+    if (!QCoreApplication::instance())
+        return;
+    QCoreApplication::processEvents(WaitForMore ? QEventLoop::WaitForMoreEvents : QEventLoop::AllEvents);
+}
+
+bool HostApplicationExists() { return QCoreApplication::instance() != nullptr; }
+
+void HostEnsureApplication(int& argc, char** argv)
+{
+    if (!QCoreApplication::instance())
+        new QApplication(argc, argv);
+}
+
+void HostQuit()
+{
+    if (!QCoreApplication::instance())
+        return;
+    if (QAbstractEventDispatcher* d = QCoreApplication::instance()->thread()->eventDispatcher())
+        d->wakeUp();
+}
+
+int HostExec() { return QCoreApplication::instance() ? QCoreApplication::exec() : 0; }
+
+void HostSetShape(HWND Wnd, const TRegion* Region)
+{
+    if (!Wnd)
+        return;
+    if (Region)
+        H(Wnd)->setMask(Region->Region);
+    else
+        H(Wnd)->clearMask();
+}

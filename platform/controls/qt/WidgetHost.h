@@ -1,0 +1,53 @@
+#pragma once
+// WidgetHost: the QWidget behind every windowed control. It owns the
+// control's retained image and turns each Qt event into the framework's
+// messages through the translators, all in event(). It never decides
+// anything about the control: that is the window procedure's job.
+#include "platform/controls/qt/HostApi.h"
+#include "platform/controls/qt/MouseTranslator.h"
+#include "platform/graphics/qt/ImageSurface.h"
+#include <QRegion>
+#include <QWidget>
+
+class WidgetHost : public QWidget {
+public:
+    WidgetHost(TWinControl* Control, QWidget* Parent, const HostParams& Params);
+    ~WidgetHost() override;
+
+    TWinControl* Control() const { return FControl; }
+    void Detach() { FControl = nullptr; }
+    ImageSurface& Surface() { return FSurface; }
+    const HostParams& Params() const { return FParams; }
+
+    // Adds to the area the next WM_PAINT repaints and schedules a repaint.
+    void AddDirty(const QRect& Rect);
+    // Delivers WM_PAINT for the pending area now.
+    void PaintPending();
+    // Keeps the image the size of the window.
+    void SyncSurfaceSize(const QSize& Size);
+    void ApplyCursor(int Cursor);
+
+    // The host of a widget (itself or its nearest host ancestor), or nullptr.
+    static WidgetHost* Of(QWidget* Widget);
+
+protected:
+    bool event(QEvent* Event) override;
+    bool focusNextPrevChild(bool) override { return false; }
+
+private:
+    void MouseEvent(QMouseEvent* Event);
+    void KeyPressEvent(QKeyEvent* Event);
+    void KeyReleaseEvent(QKeyEvent* Event);
+    void PaintEvent(QPaintEvent* Event);
+    void ResizedEvent();
+    void MovedEvent();
+    void UpdateInput(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons, bool AltGr);
+
+    TWinControl* FControl;
+    HostParams FParams;
+    ImageSurface FSurface;
+    QRegion FDirty;
+    WheelAccumulator FWheel;
+    bool FPainting = false;
+    int FCursor = 0;
+};
