@@ -18,7 +18,9 @@ class TCollectionItem : public TPersistent {
 public:
     // Adds the item to Collection when given.
     // Note: the collection's Notify(cnAdded) and Update run inside this
-    // constructor, before a derived item's own members are built.
+    // constructor, before a derived item's own members are built. An item
+    // that must be complete by then passes nullptr here and calls
+    // SetCollection at the end of its own constructor.
     explicit TCollectionItem(TCollection* Collection = nullptr);
     // Removes the item from its collection.
     ~TCollectionItem() override;
