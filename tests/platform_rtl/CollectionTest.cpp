@@ -144,6 +144,45 @@ TEST(Collection, AssignCopiesItemsAndKnowsItsOwner)
     EXPECT_THROW(dst.Assign(&owner), EConvertError);
 }
 
+// Items that join their collection at the end of their own constructor,
+// or not at all, are added once by Add.
+struct TLateItem : TCollectionItem {
+    TLateItem(TCollection* c, bool join) : TCollectionItem(nullptr), label("complete")
+    {
+        if (join)
+            SetCollection(c);
+    }
+    QString label;
+};
+
+struct TLateCollection : TCollection {
+    explicit TLateCollection(bool join)
+        : TCollection([join](TCollection* c) { return new TLateItem(c, join); })
+    {
+    }
+    QStringList seen;
+
+protected:
+    void Notify(TCollectionItem* item, TCollectionNotification action) override
+    {
+        if (action == TCollectionNotification::cnAdded)
+            seen << static_cast<TLateItem*>(item)->label;
+    }
+};
+
+TEST(Collection, FactoryItemsJoiningLateAreAddedOnce)
+{
+    for (bool join : {true, false}) {
+        SCOPED_TRACE(join ? "joins itself" : "joined by Add");
+        TLateCollection c(join);
+        c.Add();
+        c.Add();
+        EXPECT_EQ(c.Count(), 2);
+        EXPECT_EQ(c.seen, (QStringList{"complete", "complete"}));
+        EXPECT_EQ(c.Items(1)->ID(), 1);
+    }
+}
+
 TEST(Collection, ItemsMoveBetweenCollections)
 {
     TLogCollection a, b;
