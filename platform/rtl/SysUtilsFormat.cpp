@@ -249,7 +249,7 @@ bool TryStrToFloat(const QString& S, double& Value, const TFormatSettings& Setti
     if (i < n && (S[i] == u'+' || S[i] == u'-'))
         text += char(S[i++].unicode());
     int mantissaDigits = 0;
-    while (i < n && S[i].isDigit() && S[i].unicode() < 128) {
+    while (i < n && S[i].unicode() >= '0' && S[i].unicode() <= '9') {
         text += char(S[i++].unicode());
         ++mantissaDigits;
     }
@@ -443,6 +443,7 @@ QString ApplyPicture(const TPicture& p, double value, const TFormatSettings& fs,
     int intPlaceholder = 0;
     int fracPlaceholder = 0;
     bool afterPoint = false;
+    bool afterExponent = false;
     QChar quote;
     auto putIntDigit = [&](int fromRight) {
         out += intDigits[nInt - 1 - fromRight];
@@ -462,12 +463,14 @@ QString ApplyPicture(const TPicture& p, double value, const TFormatSettings& fs,
         if (c == u'\'' || c == u'"') {
             quote = c;
         } else if ((c == u'0' || c == u'#') && p.HasPlaceholders) {
-            if (!afterPoint) {
+            if (afterExponent) {
+                // the exponent has taken its digits; stray placeholders print nothing
+            } else if (!afterPoint) {
                 const int fromRight = p.IntPlaces - 1 - intPlaceholder;
                 if (intPlaceholder == 0)
                     for (int k = nInt - 1; k > fromRight; --k)
                         putIntDigit(k);
-                if (fromRight < nInt)
+                if (fromRight >= 0 && fromRight < nInt)
                     putIntDigit(fromRight);
                 ++intPlaceholder;
             } else {
@@ -486,7 +489,7 @@ QString ApplyPicture(const TPicture& p, double value, const TFormatSettings& fs,
             }
         } else if (c == u',') {
             // thousands marker, never printed itself
-        } else if (p.Scientific && IsExponentAt(t, i)) {
+        } else if (p.Scientific && !afterExponent && IsExponentAt(t, i)) {
             out += c;
             const bool plus = t[i + 1] == u'+';
             int minDigits = 0;
@@ -497,6 +500,7 @@ QString ApplyPicture(const TPicture& p, double value, const TFormatSettings& fs,
             }
             --i;
             out += ExponentText(exponent, plus, minDigits);
+            afterExponent = true;
         } else {
             out += c;
         }
@@ -540,6 +544,9 @@ QString FormatFloat(const QString& Format, double Value)
 // Format
 
 namespace {
+
+// Widths and precisions beyond this are taken as a broken format string.
+constexpr int MaxFieldWidth = 1000000;
 
 [[noreturn]] void FormatError(const QString& fmt)
 {
@@ -588,14 +595,17 @@ QString Format(const QString& Fmt, std::initializer_list<TVarRec> Args, const TF
             if (next >= argCount || args[next].Kind() != TVarRec::vtInteger)
                 FormatError(Fmt);
             value = int(args[next++].AsInt64());
+            if (value > MaxFieldWidth || value < -MaxFieldWidth)
+                FormatError(Fmt);
             return true;
         }
-        if (i >= n || !Fmt[i].isDigit())
+        auto isDigit = [&] { return i < n && Fmt[i] >= u'0' && Fmt[i] <= u'9'; };
+        if (!isDigit())
             return false;
         value = 0;
-        while (i < n && Fmt[i].isDigit()) {
-            value = value * 10 + Fmt[i].digitValue();
-            if (value > 100000000)
+        while (isDigit()) {
+            value = value * 10 + (Fmt[i].unicode() - '0');
+            if (value > MaxFieldWidth)
                 FormatError(Fmt);
             ++i;
         }

@@ -208,6 +208,7 @@ TEST(SysUtilsFormat, FormatFloatPictures)
         {"ScientificPlus", "0.00E+00", 1234.0, "1.23E+03"},
         {"ScientificMinus", "0.0E-0", 0.00123, "1.2E-3"},
         {"ScientificMinusPositiveExponent", "0.0E-00", 1234.0, "1.2E03"},
+        {"PlaceholdersAfterExponentPrintNothing", "0E+0#", 5.0, "5E+0"},
         {"QuotedText", "'$'#,##0.00", 1234.5, "$1,234.50"},
         {"DoubleQuotedText", "0 \"items\"", 3.0, "3 items"},
         {"LiteralBetweenDigits", "00-00", 1234.0, "12-34"},
