@@ -1,0 +1,203 @@
+#include "platform/services/HttpClient.h"
+#include <arpa/inet.h>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// A one-thread server on 127.0.0.1 that records each request and sends a
+// fixed answer, or holds the connection without answering when none is set.
+class TLoopbackServer {
+public:
+    explicit TLoopbackServer(QByteArray answer, bool answers = true)
+        : FAnswer(std::move(answer)), FAnswers(answers)
+    {
+        FListen = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in a{};
+        a.sin_family = AF_INET;
+        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(FListen, reinterpret_cast<sockaddr*>(&a), sizeof a);
+        ::listen(FListen, 4);
+        socklen_t len = sizeof a;
+        ::getsockname(FListen, reinterpret_cast<sockaddr*>(&a), &len);
+        FPort = ntohs(a.sin_port);
+        FThread = std::thread([this] { Run(); });
+    }
+
+    ~TLoopbackServer()
+    {
+        FStop = true;
+        FThread.join();
+        ::close(FListen);
+    }
+
+    int Port() const { return FPort; }
+    QByteArray Request()
+    {
+        std::lock_guard<std::mutex> lock(FMutex);
+        return FRequest;
+    }
+    int Connections() const { return FConnections; }
+
+private:
+    bool Wait(int fd)
+    {
+        while (!FStop) {
+            pollfd p{fd, POLLIN, 0};
+            if (::poll(&p, 1, 20) > 0)
+                return true;
+        }
+        return false;
+    }
+
+    void Run()
+    {
+        while (Wait(FListen)) {
+            const int c = ::accept(FListen, nullptr, nullptr);
+            if (c < 0)
+                continue;
+            ++FConnections;
+            QByteArray req;
+            char buf[4096];
+            while (!req.contains("\r\n\r\n") && Wait(c)) {
+                const ssize_t n = ::recv(c, buf, sizeof buf, 0);
+                if (n <= 0)
+                    break;
+                req.append(buf, n);
+            }
+            {
+                std::lock_guard<std::mutex> lock(FMutex);
+                FRequest = req;
+            }
+            if (FAnswers)
+                ::send(c, FAnswer.constData(), size_t(FAnswer.size()), MSG_NOSIGNAL);
+            else
+                while (!FStop)
+                    usleep(10 * 1000);
+            ::close(c);
+        }
+    }
+
+    QByteArray FAnswer;
+    bool FAnswers;
+    int FListen = -1;
+    int FPort = 0;
+    std::atomic<bool> FStop{false};
+    std::atomic<int> FConnections{0};
+    std::mutex FMutex;
+    QByteArray FRequest;
+    std::thread FThread;
+};
+
+const char* const AcceptText = "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
+const char* const AgentText = "Mozilla/3.0 (compatible; Indy Library)";
+
+THttpClient Client()
+{
+    THttpClient c;
+    c.Accept = AcceptText;
+    c.UserAgent = AgentText;
+    c.ConnectTimeout = 2000;
+    c.ReadTimeout = 2000;
+    return c;
+}
+
+TEST(HttpClient, SendsExactRequestLineAndHeaders)
+{
+    TLoopbackServer server("HTTP/1.0 200 OK\r\n\r\nVER. 1.002");
+    THttpClient c = Client();
+    const QString url = QStringLiteral("http://127.0.0.1:%1/home/download/GetversionSW.asp?nomesw=KQ38R12")
+                            .arg(server.Port());
+    EXPECT_EQ(c.Get(url), QByteArray("VER. 1.002"));
+    EXPECT_EQ(c.ResponseCode(), 200);
+    EXPECT_EQ(server.Request(),
+              "GET /home/download/GetversionSW.asp?nomesw=KQ38R12 HTTP/1.0\r\n"
+              "Host: 127.0.0.1:" + QByteArray::number(server.Port()) + "\r\n"
+              "Accept: " + QByteArray(AcceptText) + "\r\n"
+              "User-Agent: " + QByteArray(AgentText) + "\r\n\r\n");
+
+    THttpClient bare;
+    bare.Get(QStringLiteral("http://127.0.0.1:%1").arg(server.Port()));
+    EXPECT_EQ(server.Request(), "GET / HTTP/1.0\r\nHost: 127.0.0.1:" + QByteArray::number(server.Port()) +
+                                    "\r\n\r\n");
+}
+
+struct AnswerCase {
+    const char* name;
+    QByteArray answer;
+    QByteArray body;
+    int code;
+};
+
+class HttpClientAnswer : public testing::TestWithParam<AnswerCase> {};
+
+TEST_P(HttpClientAnswer, BodyOnlyForSuccess)
+{
+    const AnswerCase& c = GetParam();
+    TLoopbackServer server(c.answer);
+    THttpClient client = Client();
+    EXPECT_EQ(client.Get(QStringLiteral("http://127.0.0.1:%1/v").arg(server.Port())), c.body);
+    EXPECT_EQ(client.ResponseCode(), c.code);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, HttpClientAnswer,
+    testing::Values(
+        AnswerCase{"Ok", "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\nVER. 1.002\r\n", "VER. 1.002\r\n", 200},
+        AnswerCase{"OkWithLength", "HTTP/1.0 200 OK\r\nContent-Length: 3\r\n\r\nabcdef", "abc", 200},
+        AnswerCase{"OtherSuccess", "HTTP/1.0 203 Non-Authoritative\r\n\r\nx", "x", 203},
+        AnswerCase{"ServerError", "HTTP/1.0 500 Internal Server Error\r\n\r\noops", "", 500},
+        AnswerCase{"NotFound", "HTTP/1.0 404 Not Found\r\n\r\nmissing", "", 404},
+        AnswerCase{"Redirect", "HTTP/1.0 302 Found\r\nLocation: /x\r\n\r\nmoved", "", 302},
+        AnswerCase{"TruncatedBody", "HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\nabc", "", 0},
+        AnswerCase{"NoHttpAnswer", "VER. 1.002", "", 0},
+        AnswerCase{"HeadersNeverEnd", "HTTP/1.0 200 OK\r\nServer: x\r\n", "", 0},
+        AnswerCase{"BadStatus", "HTTP/1.0 2x0 OK\r\n\r\nbody", "", 0},
+        AnswerCase{"ClosedAtOnce", "", "", 0}),
+    [](const testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
+
+TEST(HttpClient, GivesUpOnServerThatNeverAnswers)
+{
+    TLoopbackServer server("", false);
+    THttpClient c = Client();
+    c.ReadTimeout = 200;
+    EXPECT_EQ(c.Get(QStringLiteral("http://127.0.0.1:%1/v").arg(server.Port())), QByteArray());
+    EXPECT_EQ(c.ResponseCode(), 0);
+    EXPECT_EQ(server.Connections(), 1);
+}
+
+TEST(HttpClient, RefusedOrUnusableRequestsGiveNothing)
+{
+    int closedPort;
+    {
+        TLoopbackServer gone("");
+        closedPort = gone.Port();
+    }
+    TLoopbackServer server("HTTP/1.0 200 OK\r\n\r\nbody");
+    const QString live = QStringLiteral("http://127.0.0.1:%1/v").arg(server.Port());
+    struct Case {
+        const char* name;
+        QString url;
+        QString agent;
+    } cases[] = {
+        {"connection refused", QStringLiteral("http://127.0.0.1:%1/v").arg(closedPort), AgentText},
+        {"other scheme", QStringLiteral("ftp://127.0.0.1:%1/v").arg(server.Port()), AgentText},
+        {"no host", QStringLiteral("http:///v"), AgentText},
+        {"line break in a header", live, QStringLiteral("agent\r\nCookie: a=b")},
+    };
+    for (const Case& k : cases) {
+        THttpClient c = Client();
+        c.UserAgent = k.agent;
+        EXPECT_EQ(c.Get(k.url), QByteArray()) << k.name;
+        EXPECT_EQ(c.ResponseCode(), 0) << k.name;
+    }
+    EXPECT_EQ(server.Connections(), 0);
+}
+
+} // namespace
