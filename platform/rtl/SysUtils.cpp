@@ -13,10 +13,16 @@ QString IntToStr(unsigned Value) { return QString::number(Value); }
 QString IntToStr(unsigned long Value) { return QString::number(Value); }
 QString IntToStr(unsigned long long Value) { return QString::number(Value); }
 
-QString IntToHex(int64_t Value, int Digits)
+QString IntToHex(unsigned long long Value, int Digits)
 {
-    return QString::number(uint64_t(Value), 16).toUpper().rightJustified(Digits, u'0');
+    return QString::number(Value, 16).toUpper().rightJustified(Digits, u'0');
 }
+
+QString IntToHex(int Value, int Digits) { return IntToHex(uint32_t(Value), Digits); }
+QString IntToHex(unsigned Value, int Digits) { return IntToHex((unsigned long long)Value, Digits); }
+QString IntToHex(long Value, int Digits) { return IntToHex((unsigned long long)Value, Digits); }
+QString IntToHex(long long Value, int Digits) { return IntToHex((unsigned long long)Value, Digits); }
+QString IntToHex(unsigned long Value, int Digits) { return IntToHex((unsigned long long)Value, Digits); }
 
 namespace {
 

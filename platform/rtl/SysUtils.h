@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <initializer_list>
 
-// One argument of Format.
+// One argument of Format. Integers, floating values, strings (QString,
+// UTF-8 char pointers, QChar) and other pointers convert implicitly.
+// Note: a char16_t literal such as u'x' becomes an integer; pass QChar(u'x').
 class TVarRec {
 public:
     enum TKind { vtInteger, vtInt64, vtExtended, vtString, vtChar, vtPointer };
@@ -45,8 +47,14 @@ QString IntToStr(long long Value);
 QString IntToStr(unsigned Value);
 QString IntToStr(unsigned long Value);
 QString IntToStr(unsigned long long Value);
-// Upper-case hex, zero-padded to at least Digits.
-QString IntToHex(int64_t Value, int Digits);
+// Upper-case hex, zero-padded to at least Digits. A negative value shows
+// the two's complement of its own width (32 bits for int).
+QString IntToHex(int Value, int Digits);
+QString IntToHex(unsigned Value, int Digits);
+QString IntToHex(long Value, int Digits);
+QString IntToHex(long long Value, int Digits);
+QString IntToHex(unsigned long Value, int Digits);
+QString IntToHex(unsigned long long Value, int Digits);
 // Accepts leading blanks, a sign, "$", "0x" or "x" hex prefixes; raises
 // EConvertError "'x' is not a valid integer value".
 int StrToInt(const QString& S);

@@ -46,7 +46,9 @@ TEST(SysUtilsStrings, Int64Conversions)
     EXPECT_EQ(IntToStr(-5), "-5");
     EXPECT_EQ(IntToHex(255, 4), "00FF");
     EXPECT_EQ(IntToHex(0x12345, 2), "12345");
-    EXPECT_EQ(IntToHex(-1, 2), "FFFFFFFFFFFFFFFF");
+    EXPECT_EQ(IntToHex(-1, 2), "FFFFFFFF");
+    EXPECT_EQ(IntToHex(int64_t(-1), 2), "FFFFFFFFFFFFFFFF");
+    EXPECT_EQ(IntToHex(uint8_t(0xAB), 4), "00AB");
 }
 
 TEST(SysUtilsStrings, RoundHalfToEven)
