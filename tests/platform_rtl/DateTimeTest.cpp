@@ -1,5 +1,6 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/support/QStringPrinter.h"
 #include <gtest/gtest.h>
 #include <cmath>
 

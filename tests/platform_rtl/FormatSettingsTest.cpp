@@ -1,6 +1,7 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/SysUtils.h"
+#include "tests/support/QStringPrinter.h"
 #include <gtest/gtest.h>
 #include <QLocale>
 

@@ -1,5 +1,6 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
+#include "tests/support/QStringPrinter.h"
 #include <gtest/gtest.h>
 #include <cmath>
 #include <limits>
