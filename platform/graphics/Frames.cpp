@@ -172,18 +172,21 @@ TRect DrawButtonFrame(TCanvas* C, const TRect& R, unsigned State)
 
 enum Direction { Up, Down, Left, Right };
 
+// A filled triangle: rows (or columns) of width 2 * reach + 1, widest at
+// the base; a 13-pixel face gives the classic 7 x 4 arrow.
 void DrawArrow(TCanvas* C, const TRect& Face, Direction Dir, TColor Color)
 {
     const int size = std::min(Face.Width(), Face.Height());
-    const int half = std::max(2, (size + 2) / 4);
+    const int half = std::max(2, (size + 3) / 4);
     const int cx = Face.Left + Face.Width() / 2, cy = Face.Top + Face.Height() / 2;
-    for (int i = 0; i < half; ++i) {
-        const int reach = half - 1 - i; // half width of row i, tip first
+    const int top = cy - half / 2, left = cx - half / 2;
+    for (int k = 0; k < half; ++k) {
+        const int reach = half - 1 - k;
         switch (Dir) {
-        case Down: Fill(C, Rect(cx - reach - 1, cy - half / 2 + (half - 1 - i), cx + reach, cy - half / 2 + (half - i)), Color); break;
-        case Up: Fill(C, Rect(cx - reach - 1, cy - half / 2 + i, cx + reach, cy - half / 2 + i + 1), Color); break;
-        case Right: Fill(C, Rect(cx - half / 2 + (half - 1 - i), cy - reach - 1, cx - half / 2 + (half - i), cy + reach), Color); break;
-        case Left: Fill(C, Rect(cx - half / 2 + i, cy - reach - 1, cx - half / 2 + i + 1, cy + reach), Color); break;
+        case Down: Fill(C, Rect(cx - reach, top + k, cx + reach + 1, top + k + 1), Color); break;
+        case Up: Fill(C, Rect(cx - reach, top + half - 1 - k, cx + reach + 1, top + half - k), Color); break;
+        case Right: Fill(C, Rect(left + k, cy - reach, left + k + 1, cy + reach + 1), Color); break;
+        case Left: Fill(C, Rect(left + half - 1 - k, cy - reach, left + half - k, cy + reach + 1), Color); break;
         }
     }
 }
