@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     int64_t L;
     TDateTime D;
     TryStrToFloat(Text, F);
+    Val(Text, F, I);
     TryStrToInt(Text, I);
     TryStrToInt64(Text, L);
     TryStrToDateTime(Text, D);

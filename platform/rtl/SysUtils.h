@@ -74,6 +74,11 @@ double StrToFloat(const QString& S, const TFormatSettings& Settings);
 double StrToFloatDef(const QString& S, double Default);
 bool TryStrToFloat(const QString& S, double& Value);
 bool TryStrToFloat(const QString& S, double& Value, const TFormatSettings& Settings);
+// The conversion of the framework's Val: "." as decimal point, leading
+// spaces, an optional exponent. Code is 0 on success, else the 1-based
+// position of the first character that does not fit; Value then holds
+// the number read up to that character.
+void Val(const QString& S, double& Value, int& Code);
 // Picture format: 0 # . , E+ E- e+ e- 'text' "text", up to three
 // sections (positive;negative;zero) separated by ";".
 QString FormatFloat(const QString& Format, double Value);

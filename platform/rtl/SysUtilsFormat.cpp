@@ -315,6 +315,53 @@ double StrToFloatDef(const QString& S, double Default)
     return TryStrToFloat(S, v) ? v : Default;
 }
 
+void Val(const QString& S, double& Value, int& Code)
+{
+    const qsizetype n = S.size();
+    qsizetype i = 0;
+    auto isDigit = [&] { return i < n && S[i] >= u'0' && S[i] <= u'9'; };
+    while (i < n && S[i] == u' ')
+        ++i;
+    bool negative = false;
+    if (i < n && (S[i] == u'+' || S[i] == u'-'))
+        negative = S[i++] == u'-';
+    QByteArray text;
+    bool valid = false;
+    while (isDigit()) {
+        text += char(S[i++].unicode());
+        valid = true;
+    }
+    if (i < n && S[i] == u'.') {
+        ++i;
+        text += '.';
+        while (isDigit()) {
+            text += char(S[i++].unicode());
+            valid = true;
+        }
+    }
+    if (valid && i < n && (S[i] == u'e' || S[i] == u'E')) {
+        ++i;
+        text += 'e';
+        if (i < n && (S[i] == u'+' || S[i] == u'-'))
+            text += char(S[i++].unicode());
+        bool expDigits = false;
+        while (isDigit()) {
+            text += char(S[i++].unicode());
+            expDigits = true;
+        }
+        if (!expDigits)
+            text += '0';
+    }
+    double v = 0;
+    if (valid) {
+        const auto [end, ec] = std::from_chars(text.constData(), text.constData() + text.size(), v);
+        if (ec == std::errc::result_out_of_range)
+            v = text.contains("e-") ? 0 : HUGE_VAL;
+    }
+    Value = negative ? -v : v;
+    Code = valid && i == n ? 0 : int(i) + 1;
+}
+
 // Picture formats
 
 namespace {

@@ -181,6 +181,26 @@ TEST(SysUtilsFormat, StrToFloat)
     EXPECT_FALSE(TryStrToFloat("1.25", v, fs));
 }
 
+TEST(SysUtilsFormat, ValReadsAsFarAsItCan)
+{
+    const struct {
+        QString Text;
+        double Value;
+        int Code;
+    } cases[] = {
+        {"12.5", 12.5, 0}, {"  -3e2", -300, 0}, {".5", 0.5, 0}, {"1E+1", 10, 0},
+        {"12abc", 12, 3}, {"12 ", 12, 3}, {"1,5", 1, 2}, {"", 0, 1}, {" ", 0, 2},
+        {".", 0, 2}, {"abc", 0, 1}, {"-", 0, 2}, {"\t1", 0, 1},
+    };
+    for (const auto& c : cases) {
+        double v = -99;
+        int code = -99;
+        Val(c.Text, v, code);
+        EXPECT_EQ(v, c.Value) << c.Text.toStdString();
+        EXPECT_EQ(code, c.Code) << c.Text.toStdString();
+    }
+}
+
 TEST(SysUtilsFormat, FormatFloatPictures)
 {
     const struct {
