@@ -155,14 +155,17 @@ void DrawRadio(TCanvas* C, const TRect& R, unsigned State)
     }
 }
 
-// Frame of a push-style button; returns the face inside it.
-TRect DrawButtonFrame(TCanvas* C, const TRect& R, unsigned State)
+// Frame of a push-style button; returns the face inside it. A pushed
+// scroll button is flat with a shadow frame, a pushed push button sunken.
+TRect DrawButtonFrame(TCanvas* C, const TRect& R, unsigned State, bool ScrollButton = false)
 {
     TRect face = R;
     const bool down = State & (DFCS_PUSHED | DFCS_CHECKED);
     if (State & (DFCS_FLAT | DFCS_MONO))
-        DrawEdge(C, &face, down ? BDR_SUNKENOUTER : BDR_RAISEDINNER,
+        DrawEdge(C, &face, down ? BDR_SUNKENOUTER : BDR_RAISEDOUTER,
                  BF_RECT | BF_ADJUST | BF_MIDDLE | ((State & DFCS_MONO) ? BF_MONO : BF_FLAT));
+    else if (down && ScrollButton)
+        DrawEdge(C, &face, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST | BF_MIDDLE | BF_FLAT);
     else if (down)
         DrawEdge(C, &face, EDGE_SUNKEN, BF_RECT | BF_ADJUST | BF_MIDDLE | BF_SOFT);
     else
@@ -208,7 +211,7 @@ void DrawScroll(TCanvas* C, const TRect& R, unsigned State)
         }
         return;
     }
-    TRect face = DrawButtonFrame(C, R, State);
+    TRect face = DrawButtonFrame(C, R, State, true);
     const Direction dir = kind == DFCS_SCROLLUP ? Up : kind == DFCS_SCROLLLEFT ? Left : kind == DFCS_SCROLLRIGHT ? Right : Down;
     if (State & DFCS_PUSHED)
         OffsetRect(face, 1, 1);
