@@ -248,8 +248,21 @@ bool SetWindowOrgEx(HDC DC, int X, int Y, TPoint* Old);
 bool GetWindowOrgEx(HDC DC, TPoint* Origin);
 int SetMapMode(HDC DC, int Mode);
 int GetMapMode(HDC DC);
-// Device pixels per inch of the canvas (96 on screen).
-int GetDeviceCapsLogPixels(HDC DC);
+// Device capabilities: LOGPIXELSX/Y are the surface's pixels per inch (96
+// on screen), HORZRES/VERTRES its size in pixels, HORZSIZE/VERTSIZE in mm.
+constexpr int HORZSIZE = 4;
+constexpr int VERTSIZE = 6;
+constexpr int HORZRES = 8;
+constexpr int VERTRES = 10;
+constexpr int BITSPIXEL = 12;
+constexpr int PLANES = 14;
+constexpr int LOGPIXELSX = 88;
+constexpr int LOGPIXELSY = 90;
+constexpr int PHYSICALWIDTH = 110;
+constexpr int PHYSICALHEIGHT = 111;
+constexpr int PHYSICALOFFSETX = 112;
+constexpr int PHYSICALOFFSETY = 113;
+int GetDeviceCaps(HDC DC, int Index);
 bool LPtoDP(HDC DC, TPoint* Points, int Count);
 bool DPtoLP(HDC DC, TPoint* Points, int Count);
 

@@ -180,6 +180,24 @@ TEST_F(CanvasPixels, RasterOperationsOfBitBlt)
     }
 }
 
+TEST_F(CanvasPixels, CopyRectStretchesAndBrushCopyLeavesOutAColour)
+{
+    TBitmap src(2, 2);
+    src.Canvas()->SetPixels(0, 0, clRed);
+    src.Canvas()->SetPixels(1, 1, clBlue);
+    C->CopyRect(Rect(0, 0, 8, 8), src.Canvas(), Rect(0, 0, 2, 2));
+    EXPECT_EQ(C->Pixels(3, 3), clRed) << "each source pixel becomes 4 x 4";
+    EXPECT_EQ(C->Pixels(4, 3), clWhite);
+    EXPECT_EQ(C->Pixels(7, 7), clBlue);
+    EXPECT_EQ(C->Pixels(8, 8), clWhite);
+
+    C->Brush()->SetColor(clGreen);
+    C->FillRect(Rect(0, 0, 20, 20));
+    C->BrushCopy(Rect(10, 10, 12, 12), &src, Rect(0, 0, 2, 2), clWhite);
+    EXPECT_EQ(C->Pixels(10, 10), clRed);
+    EXPECT_EQ(C->Pixels(11, 10), clGreen) << "white left out";
+}
+
 TEST_F(CanvasPixels, FocusRectDrawnTwiceRestoresTheImage)
 {
     C->Brush()->SetColor(clBtnFace);
@@ -246,6 +264,7 @@ TEST_F(CanvasPixels, LoMetricUnitsAreTenthsOfMillimetresWithYUp)
     // 25.4 mm = 96 pixels at 96 dpi; y runs downwards as it gets negative.
     c->FillRect(Rect(0, 0, 254, -254));
     SetMapMode(c->Handle(), MM_TEXT);
+    EXPECT_EQ(GetDeviceCaps(c->Handle(), LOGPIXELSX), 96);
     EXPECT_EQ(c->Pixels(0, 0), clBlue);
     EXPECT_EQ(c->Pixels(95, 95), clBlue);
     EXPECT_EQ(c->Pixels(96, 50), clWhite);

@@ -227,7 +227,7 @@ static QPen MakePen(const TCanvas* Canvas)
     QPen q(ToQColor(pen->Color()));
     q.setWidth(width);
     if (width == 1) {
-        // A one-pixel pen leaves out the last pixel of every line.
+        // Width 1 is exactly one pixel (aliased); styles are GDI's dash lengths.
         q.setCapStyle(Qt::FlatCap);
         q.setJoinStyle(Qt::MiterJoin);
         switch (pen->Style()) {

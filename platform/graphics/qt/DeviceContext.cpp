@@ -311,9 +311,23 @@ int GetMapMode(HDC DC)
     return DC ? DC->State().DC.MapMode : 0;
 }
 
-int GetDeviceCapsLogPixels(HDC DC)
+int GetDeviceCaps(HDC DC, int Index)
 {
-    return DC && DC->Surface() ? DC->Surface()->Dpi() : 96;
+    const int dpi = DC && DC->Surface() ? DC->Surface()->Dpi() : 96;
+    const QSize size = DC && DC->Surface() ? DC->Surface()->Size() : QSize();
+    switch (Index) {
+    case LOGPIXELSX:
+    case LOGPIXELSY: return dpi;
+    case HORZRES:
+    case PHYSICALWIDTH: return size.width();
+    case VERTRES:
+    case PHYSICALHEIGHT: return size.height();
+    case HORZSIZE: return qRound(size.width() * 25.4 / dpi);
+    case VERTSIZE: return qRound(size.height() * 25.4 / dpi);
+    case BITSPIXEL: return 32;
+    case PLANES: return 1;
+    default: return 0;
+    }
 }
 
 bool LPtoDP(HDC DC, TPoint* Points, int Count)
