@@ -1,5 +1,4 @@
 #include "platform/rtl/IniFile.h"
-#include "platform/rtl/CodePages.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/SysUtils.h"
@@ -282,10 +281,12 @@ void TMemIniFile::DeleteKey(const QString& section, const QString& ident)
 void TMemIniFile::UpdateFile()
 {
     const QStringList lines = FData->Lines();
-    // An ANSI file that would lose characters is written as UTF-8 instead.
+    // An ANSI file that would lose characters, or read back differently
+    // (bytes that look like a byte-order mark or like UTF-8), is written as
+    // UTF-8 instead.
     if (FEncoding == TEncodingKind::ekAnsi) {
         const QString text = JoinLines(lines);
-        if (AnsiToUtf16(Utf16ToAnsi(text)) != text)
+        if (DecodeText(EncodeText(text, TEncodingKind::ekAnsi, false)) != text)
             FEncoding = TEncodingKind::ekUtf8;
     }
     WriteTextFile(FileName(), lines, FEncoding);

@@ -3,6 +3,7 @@
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/Exceptions.h"
 #include <QFile>
+#include <QStringDecoder>
 
 namespace {
 
@@ -112,8 +113,12 @@ QString DecodeText(const QByteArray& bytes, TEncodingKind* encoding, bool* hasBo
 QString DecodeTextAs(const QByteArray& bytes, TEncodingKind encoding)
 {
     switch (encoding) {
-    case TEncodingKind::ekUtf8:
-        return QString::fromUtf8(bytes.startsWith(Utf8Bom) ? bytes.mid(3) : bytes);
+    case TEncodingKind::ekUtf8: {
+        // Only the one mark is dropped; a second U+FEFF is text.
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom);
+        const qsizetype from = bytes.startsWith(Utf8Bom) ? 3 : 0;
+        return decoder(QByteArrayView(bytes.constData() + from, bytes.size() - from));
+    }
     case TEncodingKind::ekUtf16LE:
         return DecodeUtf16(bytes, bytes.startsWith(Utf16LEBom) ? 2 : 0, false);
     case TEncodingKind::ekUtf16BE:

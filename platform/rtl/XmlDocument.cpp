@@ -45,7 +45,7 @@ bool IsUtf16EncodingName(const QString& name)
 QString DeclaredEncoding(const QByteArray& bytes)
 {
     static const QRegularExpression re(
-        QStringLiteral(R"(^\s*<\?xml[^>]*?\sencoding\s*=\s*["']([^"']*)["'])"));
+        QStringLiteral(R"(^\s*<\?xml\s[^>]*?\sencoding\s*=\s*["']([^"']*)["'])"));
     const auto m = re.match(QString::fromLatin1(bytes.left(512)));
     return m.hasMatch() ? m.captured(1) : QString();
 }
@@ -67,6 +67,62 @@ QString DecodeXmlBytes(const QByteArray& bytes)
     if (declared.isEmpty() && !IsValidUtf8(bytes))
         return AnsiToUtf16(bytes);
     return QString::fromUtf8(bytes);
+}
+
+// Saved XML text in Windows-1252. A character the code page lacks becomes
+// a character reference where XML allows one (text and attribute values);
+// in names, comments, processing instructions and CDATA it becomes "?".
+QByteArray EncodeAnsiXml(const QString& text)
+{
+    QByteArray out = Utf16ToAnsi(text);
+    if (AnsiToUtf16(out) == text)
+        return out;
+    enum { Content, Tag, Quoted, Markup } state = Content;
+    QChar quote;
+    QString close;
+    out.clear();
+    const QStringView all(text);
+    for (qsizetype i = 0; i < all.size();) {
+        const QStringView rest = all.mid(i);
+        const QChar c = all[i];
+        if (state == Content && c == u'<') {
+            const char* opens[][2] = {{"<!--", "-->"}, {"<![CDATA[", "]]>"}, {"<?", "?>"}, {"<!", ">"}};
+            state = Tag;
+            for (const auto& o : opens)
+                if (rest.startsWith(QLatin1String(o[0]))) {
+                    out += o[0];
+                    i += qsizetype(qstrlen(o[0]));
+                    close = QLatin1String(o[1]);
+                    state = Markup;
+                    break;
+                }
+            if (state == Markup)
+                continue;
+        } else if (state == Markup && rest.startsWith(close)) {
+            out += close.toLatin1();
+            i += close.size();
+            state = Content;
+            continue;
+        } else if (state == Tag && (c == u'"' || c == u'\'')) {
+            state = Quoted;
+            quote = c;
+        } else if (state == Tag && c == u'>') {
+            state = Content;
+        } else if (state == Quoted && c == quote) {
+            state = Tag;
+        }
+        const qsizetype len = c.isHighSurrogate() && rest.size() > 1 && rest[1].isLowSurrogate() ? 2 : 1;
+        const QString ch = rest.left(len).toString();
+        const QByteArray b = Utf16ToAnsi(ch);
+        if (AnsiToUtf16(b) == ch)
+            out += b;
+        else if (state == Content || state == Quoted)
+            out += "&#" + QByteArray::number(ch.toUcs4().value(0)) + ';';
+        else
+            out += '?';
+        i += len;
+    }
+    return out;
 }
 
 struct StringWriter : pugi::xml_writer {
@@ -417,10 +473,12 @@ QString TXMLDocument::SaveToXML() const
 void TXMLDocument::SaveToFile(const QString& fileName)
 {
     const QString text = SaveToXML();
-    const QString encoding = Encoding();
+    // The same reading of the declaration as loading uses, so a saved file
+    // always loads back in the encoding it was written in.
+    const QString encoding = DeclaredEncoding(text.left(512).toUtf8());
     QByteArray bytes;
     if (IsAnsiEncodingName(encoding))
-        bytes = Utf16ToAnsi(text);
+        bytes = EncodeAnsiXml(text);
     else if (IsUtf16EncodingName(encoding))
         bytes = EncodeText(text, TEncodingKind::ekUtf16LE, true);
     else

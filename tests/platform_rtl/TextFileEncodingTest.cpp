@@ -32,6 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
         DetectCase{"Utf8Bom", QByteArray("\xEF\xBB\xBF" "a\xC3\xA9"), TEncodingKind::ekUtf8, true, QStringLiteral("a\u00E9")},
         // A mark alone decides, even when the rest would read as ANSI.
         DetectCase{"Utf8BomWinsOverBadBytes", QByteArray("\xEF\xBB\xBF" "a\xFF"), TEncodingKind::ekUtf8, true, QStringLiteral("a\uFFFD")},
+        // Only the first mark is dropped; a second one is text.
+        DetectCase{"Utf8BomTwice", QByteArray("\xEF\xBB\xBF\xEF\xBB\xBF" "a"), TEncodingKind::ekUtf8, true, QStringLiteral("\uFEFFa")},
         DetectCase{"Utf16LEBom", QByteArray("\xFF\xFE" "a\0\xAC\x20", 6), TEncodingKind::ekUtf16LE, true, QStringLiteral("a\u20AC")},
         DetectCase{"Utf16BEBom", QByteArray("\xFE\xFF\0a\x20\xAC", 6), TEncodingKind::ekUtf16BE, true, QStringLiteral("a\u20AC")},
         DetectCase{"ValidUtf8NoBom", QByteArray("gr\xC3\xBC\xC3\x9F" "e \xE2\x82\xAC"), TEncodingKind::ekUtf8, false, QStringLiteral("gr\u00FC\u00DFe \u20AC")},

@@ -158,6 +158,32 @@ TEST(XmlDocument, AnsiDeclaredFileReadsAndWritesWindows1252)
     doc.SaveToFile(dir.filePath("out.xml"));
     EXPECT_EQ(ReadAll(dir.filePath("out.xml")),
               QByteArray("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<r>\n  <t>Gr\xFC\xDF" "e \x80</t>\n</r>\n"));
+
+    // Characters the code page lacks become references where XML allows.
+    t->SetText(QStringLiteral("\u0416\U0001F600"));
+    t->SetAttribute("a", QStringLiteral("\u0416"));
+    doc.AddComment(QStringLiteral("\u0416"));
+    doc.SaveToFile(dir.filePath("out.xml"));
+    EXPECT_EQ(ReadAll(dir.filePath("out.xml")).toStdString(),
+              "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<r>\n  <t a=\"&#1046;\">&#1046;&#128512;</t>\n</r>\n<!--?-->\n");
+    TXMLDocument again;
+    again.LoadFromFile(dir.filePath("out.xml"));
+    EXPECT_EQ(again.DocumentElement()->FindChild("t")->Text(), QStringLiteral("\u0416\U0001F600"));
+    EXPECT_EQ(again.DocumentElement()->FindChild("t")->Attributes("a"), QStringLiteral("\u0416"));
+}
+
+TEST(XmlDocument, OnlyTheDeclarationNamesTheEncoding)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("in.xml");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<?xml-note encoding=\"windows-1252\"?>\n<r>\xC3\xA9</r>\n");
+    f.close();
+    TXMLDocument doc;
+    doc.LoadFromFile(path);
+    EXPECT_EQ(doc.DocumentElement()->Text(), QStringLiteral("\u00E9"));
+    EXPECT_EQ(doc.Encoding(), "");
 }
 
 TEST(XmlDocument, NodesOfReplacedContentStaySafe)
