@@ -124,7 +124,10 @@ public:
 
     // Writes the document with two blanks of indentation per level, each
     // element on a line of its own, through the atomic write. The bytes
-    // are UTF-8 unless the declaration names windows-1252 or ISO-8859-1.
+    // are UTF-8 unless the declaration names windows-1252 or ISO-8859-1
+    // (ANSI) or UTF-16 (little-endian with its mark).
+    // Note: in ANSI, characters the code page lacks are written as character
+    // references in text and attribute values, as "?" elsewhere.
     void SaveToFile(const QString& fileName);
     void SaveToFile() { SaveToFile(FFileName); }
     QString SaveToXML() const;
