@@ -12,56 +12,68 @@
 
 namespace {
 
+constexpr int MaxDigits = 18;
+
+// Up to MaxDigits decimal digits in a fixed buffer.
+struct TDigits {
+    char Data[MaxDigits + 1] = {};
+    int Count = 0;
+
+    int size() const { return Count; }
+    bool isEmpty() const { return Count == 0; }
+    char operator[](int i) const { return Data[i]; }
+};
+
 // A value as decimal digits: 0.Digits * 10^Exponent. Digits carry no
 // trailing zeros; an empty Digits is zero.
 struct TFloatRec {
-    QByteArray Digits;
+    TDigits Digits;
     int Exponent = 0;
     bool Negative = false;
 };
-
-constexpr int MaxDigits = 18;
 
 // Rounds to Precision significant digits or Decimals places after the
 // point, whichever keeps fewer digits; ties round away from zero.
 TFloatRec FloatToDecimal(double value, int precision, int decimals)
 {
     TFloatRec rec;
-    if (value == 0)
+    if (value == 0 || !std::isfinite(value))
         return rec;
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", MaxDigits - 1, std::fabs(value));
-    // buf: d.ddddddddddddddddde[+-]xx
-    QByteArray digits;
-    digits += buf[0];
-    digits += QByteArray(buf + 2, MaxDigits - 1);
+    // MaxDigits significant digits, correctly rounded: d.ddd...e[+-]xx
+    char buf[48];
+    const auto res = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value),
+                                   std::chars_format::scientific, MaxDigits - 1);
+    *res.ptr = 0;
+    char digits[MaxDigits + 1];
+    digits[0] = buf[0];
+    std::memcpy(digits + 1, buf + 2, MaxDigits - 1);
     int exponent = std::atoi(std::strchr(buf, 'e') + 1) + 1;
 
-    int keep = std::min(precision, exponent + decimals);
-    keep = std::min(keep, MaxDigits);
+    const int keep = std::min({precision, exponent + decimals, MaxDigits});
     if (keep < 0)
         return rec;
-    bool roundUp = keep < MaxDigits && digits[keep] >= '5';
-    digits.truncate(keep);
-    if (roundUp) {
+    int count = keep;
+    if (keep < MaxDigits && digits[keep] >= '5') {
         int i = keep - 1;
         while (i >= 0 && digits[i] == '9') {
             digits[i] = '0';
             --i;
         }
-        if (i >= 0)
-            digits[i] = char(digits[i] + 1);
-        else {
-            digits.prepend('1');
-            digits.truncate(std::max(keep, 1));
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            // All nines (or nothing kept): the value rounds up to 1 of the next power.
+            digits[0] = '1';
+            count = 1;
             ++exponent;
         }
     }
-    while (!digits.isEmpty() && digits.endsWith('0'))
-        digits.chop(1);
-    if (digits.isEmpty())
+    while (count > 0 && digits[count - 1] == '0')
+        --count;
+    if (count == 0)
         return rec;
-    rec.Digits = digits;
+    std::memcpy(rec.Digits.Data, digits, count);
+    rec.Digits.Count = count;
     rec.Exponent = exponent;
     rec.Negative = value < 0;
     return rec;
@@ -137,7 +149,7 @@ QString FormatGeneral(double value, int precision, int expDigits, const TFormatS
         s += u'0';
         s += fs.DecimalSeparator;
         s += QString(-rec.Exponent, u'0');
-        s += QString::fromLatin1(rec.Digits);
+        s += QLatin1String(rec.Digits.Data, rec.Digits.Count);
         return s;
     }
     for (int i = 0; i < rec.Exponent; ++i)
