@@ -263,6 +263,8 @@ constexpr int PHYSICALHEIGHT = 111;
 constexpr int PHYSICALOFFSETX = 112;
 constexpr int PHYSICALOFFSETY = 113;
 int GetDeviceCaps(HDC DC, int Index);
+// GetDeviceCaps(DC, LOGPIXELSX).
+int GetDeviceCapsLogPixels(HDC DC);
 bool LPtoDP(HDC DC, TPoint* Points, int Count);
 bool DPtoLP(HDC DC, TPoint* Points, int Count);
 

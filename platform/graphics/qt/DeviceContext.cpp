@@ -311,6 +311,11 @@ int GetMapMode(HDC DC)
     return DC ? DC->State().DC.MapMode : 0;
 }
 
+int GetDeviceCapsLogPixels(HDC DC)
+{
+    return GetDeviceCaps(DC, LOGPIXELSX);
+}
+
 int GetDeviceCaps(HDC DC, int Index)
 {
     const int dpi = DC && DC->Surface() ? DC->Surface()->Dpi() : 96;
