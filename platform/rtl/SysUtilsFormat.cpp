@@ -297,7 +297,9 @@ bool TryStrToFloat(const QString& S, double& Value, const TFormatSettings& Setti
         ++begin;
     double v = 0;
     const auto [end, ec] = std::from_chars(begin, text.constData() + text.size(), v);
-    if (ec != std::errc() || end != text.constData() + text.size())
+    if (ec == std::errc::result_out_of_range && text.contains("e-"))
+        v = 0; // too small to hold: reads as zero
+    else if (ec != std::errc() || end != text.constData() + text.size())
         return false;
     Value = v;
     return true;

@@ -155,12 +155,12 @@ TEST(SysUtilsFormat, StrToFloat)
         double Value;
     } accepted[] = {
         {"1.5", 1.5}, {"  1.5  ", 1.5}, {"-2", -2}, {"+3", 3}, {"1e3", 1000},
-        {"1E-2", 0.01}, {"1.", 1}, {".5", 0.5}, {"0.1", 0.1},
+        {"1E-2", 0.01}, {"1.", 1}, {".5", 0.5}, {"0.1", 0.1}, {"1e-400", 0},
     };
     for (const auto& c : accepted)
         EXPECT_EQ(StrToFloat(c.Text), c.Value) << c.Text;
 
-    const char* rejected[] = {"", " ", "abc", "1,5", "1.5x", "1e", "--1", "1 000", ".", "e5", "0x10"};
+    const char* rejected[] = {"", " ", "abc", "1,5", "1.5x", "1e", "--1", "1 000", ".", "e5", "0x10", "1e400"};
     for (const char* text : rejected) {
         double v = 7;
         EXPECT_FALSE(TryStrToFloat(text, v)) << text;
