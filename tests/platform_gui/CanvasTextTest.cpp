@@ -173,6 +173,28 @@ TEST_F(CanvasText, WordBreakWrapsBetweenWords)
     EXPECT_LE(ink.Right, 60);
 }
 
+TEST_F(CanvasText, TallTextKeepsWholeLinesInEditControlLayout)
+{
+    const QString text = QStringLiteral("one two three four five six seven eight nine ten");
+    const int line = C->TextHeight(QStringLiteral("Ag"));
+    Bmp.SetSize(60, 120);
+    struct FitCase {
+        const char* Name;
+        unsigned Format;
+        int MaxBottom;
+    };
+    const FitCase cases[] = {
+        {"edit control drops the partial line", DT_WORDBREAK | DT_EDITCONTROL | DT_NOCLIP, line},
+        {"ellipsis on the last whole line", DT_WORDBREAK | DT_EDITCONTROL | DT_END_ELLIPSIS | DT_NOCLIP, line},
+        {"plain word break shows the partial line", DT_WORDBREAK, line + line / 2},
+    };
+    for (const FitCase& c : cases) {
+        Draw(text, Rect(0, 0, 60, line + line / 2), c.Format);
+        EXPECT_LE(Ink(Bmp).Bottom, c.MaxBottom) << c.Name;
+        EXPECT_GT(Ink(Bmp).Bottom, c.MaxBottom - line / 2) << c.Name;
+    }
+}
+
 TEST_F(CanvasText, BackgroundFollowsTheBrush)
 {
     Clear();

@@ -149,6 +149,29 @@ void WrapLine(const QFontMetrics& Fm, const QString& Line, int Start, int Width,
     }
 }
 
+// Multi-line text taller than its box: an edit-control layout drops the
+// partly visible last line, and an end ellipsis goes on the last line shown.
+void FitLines(const QFontMetrics& Fm, std::vector<TextLine>& Lines, const QString& Text,
+              const std::vector<std::pair<int, int>>& Spans, const QRect& Box, int LineHeight, unsigned Format)
+{
+    const bool ellipsis = Format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS);
+    if (!(Format & DT_EDITCONTROL) && !ellipsis)
+        return;
+    const int whole = qMax(1, Box.height() / qMax(1, LineHeight));
+    if (int(Lines.size()) <= whole)
+        return;
+    Lines.resize(size_t(whole));
+    if (ellipsis) {
+        const auto& last = Spans[size_t(whole - 1)];
+        QString rest = Text.mid(last.first);
+        rest.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        TextLine& line = Lines.back();
+        line.Text = EndEllipsis(Fm, rest, Box.width());
+        if (line.Prefix >= line.Text.size() - 3)
+            line.Prefix = -1;
+    }
+}
+
 } // namespace
 
 void TCanvas::TextOut(int X, int Y, const QString& Text)
@@ -261,6 +284,8 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
         lines.push_back(line);
     }
     const int lineHeight = fm.height() + ((Format & DT_EXTERNALLEADING) ? qMax(0, fm.leading()) : 0);
+    if (!(Format & (DT_CALCRECT | DT_SINGLELINE)))
+        FitLines(fm, lines, text, spans, box, lineHeight, Format);
     const int totalHeight = lineHeight * int(lines.size());
     if (Params)
         Params->uiLengthDrawn = unsigned(Count < 0 ? Text.size() : Count);
