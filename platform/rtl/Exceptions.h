@@ -55,6 +55,8 @@ STRATAGON_DECLARE_EXCEPTION(EInvalidGraphic, Exception)
 STRATAGON_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception)
 STRATAGON_DECLARE_EXCEPTION(EOutOfResources, Exception)
 STRATAGON_DECLARE_EXCEPTION(EPrinter, Exception)
+// A failed assertion; the message is the one the assertion gives.
+STRATAGON_DECLARE_EXCEPTION(EAssertionFailed, Exception)
 
 // Raises EAbort, the silent exception.
 [[noreturn]] void Abort();

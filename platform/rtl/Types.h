@@ -4,6 +4,10 @@
 // lie outside it.
 #include <algorithm>
 
+// Text alignment of controls and drawing routines.
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum TVerticalAlignment { taAlignTop, taAlignBottom, taVerticalCenter };
+
 struct TPoint {
     int X = 0;
     int Y = 0;
