@@ -97,9 +97,12 @@ TEST_F(ButtonForm, ModalResultReachesFormAfterOnClick)
 {
     Button->SetModalResult(mrCancel);
     TModalResult seenInHandler = -1;
+    TModalResult seenByInherited = -1;
     Button->OnClick = [&](TObject*) { seenInHandler = Form->ModalResult(); };
+    Button->TControl::OnClick = [&](TObject*) { seenByInherited = Form->ModalResult(); };
     Click(Button, {5, 5});
     EXPECT_EQ(seenInHandler, mrNone);
+    EXPECT_EQ(seenByInherited, mrCancel);
     EXPECT_EQ(Form->ModalResult(), mrCancel);
 }
 

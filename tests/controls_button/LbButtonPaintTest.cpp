@@ -179,6 +179,57 @@ TEST(LbButtonFace, GlyphCellByState)
     }
 }
 
+// Where a one-cell glyph lands beside an empty caption, and the popup arrow.
+TEST(LbButtonFace, GlyphPlacementAndPopupArrow)
+{
+    TBitmap glyph(10, 10);
+    glyph.Canvas()->Brush()->SetColor(clRed);
+    glyph.Canvas()->FillRect(Rect(0, 0, 10, 10));
+    glyph.Canvas()->SetPixels(0, 9, clOlive);
+    struct Case {
+        const char* Name;
+        TLbButtonLayout Layout;
+        TAlignment Alignment;
+        bool WordWrap;
+        int Left;
+    };
+    const Case cases[] = {
+        {"left, left-aligned", blGlyphLeft, taLeftJustify, false, 4},
+        {"left, centred", blGlyphLeft, taCenter, false, 35},
+        {"left, right-aligned", blGlyphLeft, taRightJustify, false, 66},
+        {"left, wrapped ignores alignment", blGlyphLeft, taRightJustify, true, 4},
+        {"right, left-aligned", blGlyphRight, taLeftJustify, false, 4},
+        {"right, right-aligned", blGlyphRight, taRightJustify, false, 66},
+    };
+    for (const Case& c : cases) {
+        TBitmap target(80, 30);
+        TLbFaceInputs in;
+        in.W = 80;
+        in.H = 30;
+        in.Color = clWhite;
+        in.Style = bsEncarta;
+        in.Glyph = &glyph;
+        in.NumGlyphs = 1;
+        in.Layout = c.Layout;
+        in.Alignment = c.Alignment;
+        in.WordWrap = c.WordWrap;
+        in.HasPopup = c.Left < 60;
+        DrawButtonFace(target.Canvas(), in);
+        TCanvas* t = target.Canvas();
+        EXPECT_EQ(t->Pixels(c.Left + 1, 10) & 0xFFFFFF, clRed) << c.Name;
+        EXPECT_EQ(t->Pixels(c.Left - 1, 15) & 0xFFFFFF, clWhite) << c.Name;
+        EXPECT_EQ(t->Pixels(c.Left + 9, 19) & 0xFFFFFF, clRed) << c.Name;
+        EXPECT_EQ(t->Pixels(c.Left + 10, 15) & 0xFFFFFF, clWhite) << c.Name;
+        if (!in.HasPopup)
+            continue;
+        // The arrow: a downward triangle at (W - 11, H / 2 - 1).
+        EXPECT_EQ(t->Pixels(69, 14) & 0xFFFFFF, clBlack) << c.Name;
+        EXPECT_EQ(t->Pixels(73, 14) & 0xFFFFFF, clBlack) << c.Name;
+        EXPECT_EQ(t->Pixels(71, 16) & 0xFFFFFF, clBlack) << c.Name;
+        EXPECT_EQ(t->Pixels(70, 16) & 0xFFFFFF, clWhite) << c.Name;
+    }
+}
+
 TEST(LbButtonFace, BlendSteps)
 {
     struct Case {
