@@ -390,7 +390,7 @@ void TLbButton::FadeStep(TObject*)
 
 // Painting
 
-bool TLbButton::Hot() { return bCursorOnButton || Focused(); }
+bool TLbButton::Hot() const { return bCursorOnButton || Focused(); }
 
 bool TLbButton::ParentShowing() const { return Parent() && Parent()->IsVisibleOnScreen(); }
 

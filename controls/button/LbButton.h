@@ -127,7 +127,7 @@ private:
     void ClickSequence();
     // Paints at once when the window exists, else invalidates.
     void PaintNow();
-    bool Hot();
+    bool Hot() const;
     bool ParentShowing() const;
     void CreateFadeThread();
     void StopFadeThread();
