@@ -1,0 +1,22 @@
+#pragma once
+// Windowed controls over a native widget. The widget fills the control's
+// host window; its input takes the host's road to WndProc (messages, hooks,
+// events), and whatever input the window procedure leaves unhandled is
+// handed back to the widget, as a native window procedure would get it.
+// Changes the widget reports reach the parent as WM_COMMAND notifications.
+#include "platform/controls/WinControl.h"
+
+// WM_COMMAND (NotifyCode, the control's window) to the parent, then
+// CN_COMMAND back to the control.
+void SendCommandNotify(TWinControl* Control, int NotifyCode);
+
+// Mouse, wheel, key-down, key-up and character messages.
+bool IsNativeInput(unsigned Msg);
+// Hands an input message that WndProc left unhandled to the native widget:
+// mouse and wheel messages, editing and navigation keys, printable
+// characters (a zeroed key or character is dropped). Tab goes only with
+// WantTabs, Escape never.
+void NativeDefault(TWinControl* Control, const TMessage& Message, bool WantTabs = false);
+
+// Gives the native widget the control's font (on CM_FONTCHANGED and on creation).
+void NativeApplyFont(TWinControl* Control);

@@ -1,0 +1,97 @@
+// The native side of TCustomMemo.
+#include "platform/controls/Memo.h"
+#include "platform/controls/NativeControl.h"
+#include "platform/controls/qt/NativeWidget.h"
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+class MemoBridge {
+public:
+    static bool Updating(TCustomMemo* m) { return m->FUpdating; }
+    static void Changed(TCustomMemo* m, const QString& s) { m->NativeChanged(s); }
+};
+
+namespace {
+QPlainTextEdit* EditOf(const TCustomMemo* m) { return NativeAs<QPlainTextEdit>(const_cast<TCustomMemo*>(m)); }
+} // namespace
+
+void TCustomMemo::CreateWnd()
+{
+    TWinControl::CreateWnd();
+    auto* edit = new QPlainTextEdit;
+    AttachNative(this, edit);
+    NativeApplyFont(this);
+    PushStyle();
+    PushText();
+    SetSelection(FAnchor, FCaret);
+    QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, edit]() {
+        if (!MemoBridge::Updating(this))
+            MemoBridge::Changed(this, edit->toPlainText());
+    });
+}
+
+void TCustomMemo::DestroyWnd()
+{
+    if (QPlainTextEdit* edit = EditOf(this)) {
+        FDisplay = edit->toPlainText();
+        GetSelection(FAnchor, FCaret);
+    }
+    TWinControl::DestroyWnd();
+}
+
+QString TCustomMemo::Display() const
+{
+    QPlainTextEdit* edit = EditOf(this);
+    return edit ? edit->toPlainText() : FDisplay;
+}
+
+void TCustomMemo::GetSelection(int& Anchor, int& Caret) const
+{
+    QPlainTextEdit* edit = EditOf(this);
+    if (!edit) {
+        Anchor = FAnchor;
+        Caret = FCaret;
+        return;
+    }
+    QTextCursor c = edit->textCursor();
+    Anchor = c.anchor();
+    Caret = c.position();
+}
+
+void TCustomMemo::SetSelection(int Anchor, int Caret)
+{
+    int length = int(Display().size());
+    FAnchor = std::clamp(Anchor, 0, length);
+    FCaret = std::clamp(Caret, 0, length);
+    if (QPlainTextEdit* edit = EditOf(this)) {
+        NativeUpdate guard(FUpdating);
+        QTextCursor c = edit->textCursor();
+        c.setPosition(FAnchor);
+        c.setPosition(FCaret, QTextCursor::KeepAnchor);
+        edit->setTextCursor(c);
+    }
+}
+
+void TCustomMemo::PushText()
+{
+    QPlainTextEdit* edit = EditOf(this);
+    if (!edit || edit->toPlainText() == FDisplay)
+        return;
+    NativeUpdate guard(FUpdating);
+    edit->setPlainText(FDisplay);
+}
+
+void TCustomMemo::PushStyle()
+{
+    QPlainTextEdit* edit = EditOf(this);
+    if (!edit)
+        return;
+    edit->setReadOnly(ReadOnly());
+    edit->setFrameShape(BorderStyle() == bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+    edit->setLineWrapMode(FWordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    edit->setTabChangesFocus(false);
+    bool h = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+    bool v = FScrollBars == ssVertical || FScrollBars == ssBoth;
+    edit->setHorizontalScrollBarPolicy(h ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    edit->setVerticalScrollBarPolicy(v ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+}
