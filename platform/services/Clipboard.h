@@ -9,7 +9,7 @@
 // Predefined formats.
 constexpr unsigned CF_TEXT = 1;         // text in the ANSI code page
 constexpr unsigned CF_UNICODETEXT = 13; // text as UTF-16 (little-endian)
-constexpr unsigned CF_HDROP = 15;       // file names, one per line, as UTF-8 (text/uri-list)
+constexpr unsigned CF_HDROP = 15;       // local file names, one per line, as UTF-8 (text/uri-list)
 
 // The same id for the same name (case-insensitive), from 0xC000 on.
 unsigned RegisterClipboardFormat(const QString& Name);

@@ -79,7 +79,10 @@ bool MimeHasFormat(const QMimeData* Mime, unsigned Format)
     case CF_UNICODETEXT:
         return Mime->hasText();
     case CF_HDROP:
-        return Mime->hasUrls();
+        for (const QUrl& url : Mime->urls())
+            if (url.isLocalFile())
+                return true;
+        return false;
     default: {
         const QString type = ClipboardFormatMimeType(Format);
         return !type.isEmpty() && Mime->hasFormat(type);
@@ -107,7 +110,8 @@ QByteArray MimeGetFormat(const QMimeData* Mime, unsigned Format)
     case CF_HDROP: {
         QStringList lines;
         for (const QUrl& url : Mime->urls())
-            lines << (url.isLocalFile() ? url.toLocalFile() : url.toString());
+            if (url.isLocalFile())
+                lines << url.toLocalFile();
         return lines.join(u'\n').toUtf8();
     }
     default:
@@ -131,10 +135,11 @@ void MimeSetFormat(QMimeData* Mime, unsigned Format, const QByteArray& Data)
     }
     case CF_HDROP: {
         QList<QUrl> urls;
-        for (const QString& line : QString::fromUtf8(Data).split(u'\n', Qt::SkipEmptyParts)) {
-            const QUrl url(line);
-            urls << (url.scheme().size() > 1 ? url : QUrl::fromLocalFile(line));
-        }
+        for (const QString& line : QString::fromUtf8(Data).split(u'\n', Qt::SkipEmptyParts))
+            urls << QUrl::fromLocalFile(line);
+        for (const QUrl& url : Mime->urls())
+            if (!url.isLocalFile())
+                urls << url;
         Mime->setUrls(urls);
         return;
     }
