@@ -170,7 +170,8 @@ QByteArray THttpClient::Get(const QString& url)
     if (u.hasQuery())
         target += '?' + u.query(QUrl::FullyEncoded).toLatin1();
     QByteArray request = "GET " + target + " HTTP/1.0\r\n";
-    request += "Host: " + u.host(QUrl::FullyEncoded).toLatin1();
+    const QByteArray host = u.host(QUrl::FullyEncoded).toLatin1();
+    request += "Host: " + (host.contains(':') ? '[' + host + ']' : host);
     if (port != 80)
         request += ':' + QByteArray::number(port);
     request += "\r\n";

@@ -156,9 +156,8 @@ const TEchoReply& TIcmpEcho::Poll()
             if (errno == EINTR)
                 continue;
             // EAGAIN, or an ICMP error such as "host unreachable" queued on
-            // the socket: neither is an answer, so keep waiting.
-            if (errno != EAGAIN && errno != EWOULDBLOCK)
-                continue;
+            // the socket (reported once): neither is an answer, so keep
+            // waiting until the time-out.
             break;
         }
         const auto* p = reinterpret_cast<const uint8_t*>(buf);

@@ -52,6 +52,8 @@ public:
     int Resolution() const;
 
     // Draws on the current page; drawing outside a job goes nowhere.
+    // Note: BeginDoc sets the font to the device resolution, keeping its
+    // point size.
     TCanvas* Canvas() const { return FCanvas.get(); }
 
 private:

@@ -135,6 +135,17 @@ TEST_F(PrinterTest, AbortRemovesThePartialFileAndKeepsTheOldOne)
     p->EndDoc();
 }
 
+TEST_F(PrinterTest, FontKeepsItsPointSizeAtDeviceResolution)
+{
+    TPrinter* p = Printer();
+    p->Canvas()->Font()->SetSize(10);
+    p->BeginDoc();
+    EXPECT_EQ(p->Canvas()->Font()->Size(), 10);
+    EXPECT_EQ(p->Canvas()->Font()->PixelsPerInch(), p->Resolution());
+    EXPECT_NEAR(std::abs(p->Canvas()->Font()->Height()), 10 * p->Resolution() / 72, 1);
+    p->EndDoc();
+}
+
 TEST_F(PrinterTest, MisuseRaises)
 {
     TPrinter* p = Printer();

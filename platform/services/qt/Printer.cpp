@@ -154,6 +154,11 @@ void TPrinter::BeginDoc()
     job->Surface = std::make_unique<PainterSurface>(&job->Painter, page.size(), dev.resolution());
     FJob = std::move(job);
     FCanvas->SetSurface(FJob->Surface.get());
+    // Point sizes keep their size on paper at the device resolution.
+    TFont* font = FCanvas->Font();
+    const int points = font->Size();
+    font->SetPixelsPerInch(dev.resolution());
+    font->SetSize(points);
     FCanvas->Refresh();
     FPrinting = true;
     FAborted = false;
