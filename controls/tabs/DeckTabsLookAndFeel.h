@@ -13,6 +13,7 @@
 // A filled and outlined shape: a vertical gradient and an outline pen.
 class TDeckTabsLookAndFeelStyle : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelStyle(TPersistent* AOwner);
     ~TDeckTabsLookAndFeelStyle() override;
 
@@ -64,6 +65,7 @@ private:
 
 class TDeckTabsLookAndFeelPen : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelPen(TPersistent* AOwner, TColor Color = 0, float Thickness = 1.0f);
     ~TDeckTabsLookAndFeelPen() override;
 
@@ -98,6 +100,7 @@ private:
 
 class TDeckTabsLookAndFeelBaseFont : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsPersistent::TDeckTabsPersistent;
 
     QString Name() const { return FName; }
@@ -122,6 +125,7 @@ private:
 
 class TDeckTabsLookAndFeelFont : public TDeckTabsLookAndFeelBaseFont {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsLookAndFeelBaseFont::TDeckTabsLookAndFeelBaseFont;
 
     // True: tabs in this state draw with Tabs.DefaultFont instead.
@@ -135,6 +139,7 @@ private:
 // A radial glow from the centre colour to the outside colour.
 class TDeckTabsLookAndFeelGlow : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsPersistent::TDeckTabsPersistent;
 
     TColor CentreColor() const { return FCentreColor; }
@@ -158,6 +163,7 @@ private:
 // The font and style of a tab in one state.
 class TDeckTabsLookAndFeelStyleProperties : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelStyleProperties(TPersistent* AOwner);
     ~TDeckTabsLookAndFeelStyleProperties() override;
 
@@ -172,6 +178,7 @@ private:
 
 class TDeckTabsCustomLookAndFeelStylePropertyItems : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsCustomLookAndFeelStylePropertyItems(TPersistent* AOwner);
     ~TDeckTabsCustomLookAndFeelStylePropertyItems() override;
 
@@ -188,6 +195,7 @@ private:
 
 class TDeckTabsLookAndFeelSpinners : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelSpinners(TPersistent* AOwner);
     ~TDeckTabsLookAndFeelSpinners() override;
 
@@ -201,6 +209,7 @@ private:
 
 class TDeckTabsLookAndFeelTab : public TDeckTabsCustomLookAndFeelStylePropertyItems {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelTab(TPersistent* AOwner);
     ~TDeckTabsLookAndFeelTab() override;
 
@@ -222,6 +231,7 @@ private:
 
 class TDeckTabsLookAndFeelCustomStyleItems : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelCustomStyleItems(TPersistent* AOwner);
     ~TDeckTabsLookAndFeelCustomStyleItems() override;
 
@@ -243,6 +253,7 @@ public:
 
 class TDeckTabsLookAndFeelDisabledButton : public TDeckTabsLookAndFeelButtonItems {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelDisabledButton(TPersistent* AOwner);
     ~TDeckTabsLookAndFeelDisabledButton() override;
 
@@ -255,6 +266,7 @@ private:
 
 class TDeckTabsCustomLookAndFeelPenItem : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsCustomLookAndFeelPenItem(TPersistent* AOwner);
     ~TDeckTabsCustomLookAndFeelPenItem() override;
 
@@ -276,6 +288,7 @@ public:
 
 class TDeckTabsLookAndFeelCloseButton : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelCloseButton(TPersistent* AOwner);
     ~TDeckTabsLookAndFeelCloseButton() override;
 
@@ -290,6 +303,7 @@ private:
 
 class TDeckTabsLookAndFeelAddButton : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelAddButton(TPersistent* AOwner);
     ~TDeckTabsLookAndFeelAddButton() override;
 
@@ -304,6 +318,7 @@ private:
 
 class TDeckTabsLookAndFeelScrollButton : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeelScrollButton(TPersistent* AOwner);
     ~TDeckTabsLookAndFeelScrollButton() override;
 
@@ -319,6 +334,7 @@ private:
 // The root of the look-and-feel tree, owned by the strip.
 class TDeckTabsLookAndFeel : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsLookAndFeel(TPersistent* AOwner);
     ~TDeckTabsLookAndFeel() override;
 

@@ -9,7 +9,24 @@
 #include "platform/graphics/Color.h"
 #include "platform/rtl/Object.h"
 #include "platform/rtl/Types.h"
+#include <QString>
 #include <cstdint>
+#include <functional>
+#include <vector>
+
+class TDeckTabsPersistent;
+
+// A stored property of a settings object, as the text form sees it: a held
+// settings object, or a value read and written as text.
+struct TDeckTabsProperty {
+    QString Name;
+    // The held object; nullptr for a value.
+    TDeckTabsPersistent* Object = nullptr;
+    std::function<QString()> Get;
+    // Raises EReadError "Invalid property value" for text it cannot take.
+    std::function<void(const QString&)> Set;
+};
+using TDeckTabsPropertyList = std::vector<TDeckTabsProperty>;
 
 // The base of every option and look-and-feel class.
 class TDeckTabsPersistent : public TPersistent {
@@ -25,6 +42,9 @@ public:
     // objects and pass it on to their members.
     virtual void Invalidate();
     bool Invalidated() const { return FInvalidated; }
+    // Appends the stored properties in the order the text form lists them;
+    // a derived class appends its own after its base's.
+    virtual void GetProperties(TDeckTabsPropertyList& List) {}
 
 protected:
     template <typename T>
@@ -50,6 +70,7 @@ enum TDeckTabScrollButtons { csbNone, csbLeft, csbRight, csbLeftAndRight };
 
 class TDeckTabsOffsets : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsPersistent::TDeckTabsPersistent;
     int Vertical() const { return FVertical; }
     void SetVertical(int Value) { Report(FVertical, Value); }
@@ -64,6 +85,7 @@ private:
 
 class TDeckTabsControlPosition : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsControlPosition(TPersistent* AOwner);
     ~TDeckTabsControlPosition() override;
 
@@ -87,6 +109,7 @@ private:
 
 class TDeckTabsControlPropertiesEx : public TDeckTabsControlPosition {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsControlPosition::TDeckTabsControlPosition;
     bool Visible() const { return FVisible; }
     void SetVisible(bool Value) { Report(FVisible, Value); }
@@ -97,6 +120,7 @@ private:
 
 class TDeckTabsCloseButtonProperties : public TDeckTabsControlPosition {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsCloseButtonProperties(TPersistent* AOwner);
 
     bool AutoHide() const { return FAutoHide; }
@@ -118,6 +142,7 @@ private:
 
 class TDeckTabsAddButtonProperties : public TDeckTabsControlPosition {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsAddButtonProperties(TPersistent* AOwner);
 
     bool ShowPlusSign() const { return FShowPlusSign; }
@@ -137,6 +162,7 @@ private:
 
 class TDeckTabModifiedDisplayOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsPersistent::TDeckTabsPersistent;
 
     TDeckTabModifiedStyle Style() const { return FStyle; }
@@ -167,6 +193,7 @@ private:
 // Options.Display.Tabs: sizes, offsets and content of the tabs.
 class TDeckTabsOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsPersistent::TDeckTabsPersistent;
 
     bool SeeThroughTabs() const { return FSeeThroughTabs; }
@@ -243,6 +270,7 @@ private:
 
 class TDeckTabsContainerOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsPersistent::TDeckTabsPersistent;
 
     bool TransparentBackground() const { return FTransparentBackground; }
@@ -263,6 +291,7 @@ private:
 
 class TDeckTabsSpinnerOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     TDeckTabsSpinnerOptions(TPersistent* AOwner, bool ReverseDirection, int RenderedAnimationStep);
     ~TDeckTabsSpinnerOptions() override;
 
@@ -283,6 +312,7 @@ private:
 
 class TDeckTabsSpinnersOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsSpinnersOptions(TPersistent* AOwner);
     ~TDeckTabsSpinnersOptions() override;
 
@@ -303,6 +333,7 @@ private:
 
 class TDeckTabsDisplayOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsDisplayOptions(TPersistent* AOwner);
     ~TDeckTabsDisplayOptions() override;
 
@@ -331,6 +362,7 @@ private:
 // Drag and drop: no property reports; the strip reads them when needed.
 class TDeckTabsDragOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsPersistent::TDeckTabsPersistent;
 
     TDeckTabDragType DragType() const { return FDragType; }
@@ -371,6 +403,7 @@ private:
 
 class TDeckTabsMovementAnimationTypes : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     TDeckTabsMovementAnimationTypes(TPersistent* AOwner, bool UseDefaults, TDeckTabsEaseType EaseType,
                                     int AnimationTimeMS);
 
@@ -392,6 +425,7 @@ private:
 
 class TDeckTabsMovementAnimations : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsMovementAnimations(TPersistent* AOwner);
     ~TDeckTabsMovementAnimations() override;
 
@@ -407,6 +441,7 @@ private:
 
 class TDeckTabsAnimationOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TDeckTabsAnimationOptions(TPersistent* AOwner);
     ~TDeckTabsAnimationOptions() override;
 
@@ -442,6 +477,7 @@ private:
 // Behaviour: no property reports.
 class TDeckTabsBehaviourOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsPersistent::TDeckTabsPersistent;
 
     bool BackgroundDblClickMaximiseRestoreForm() const { return FBackgroundDblClickMaximiseRestoreForm; }
@@ -478,6 +514,7 @@ private:
 
 class TDeckTabsScrollOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     using TDeckTabsPersistent::TDeckTabsPersistent;
 
     bool Enabled() const { return FEnabled; }
@@ -512,6 +549,7 @@ private:
 // The root of the option tree, owned by the strip.
 class TOptions : public TDeckTabsPersistent {
 public:
+    void GetProperties(TDeckTabsPropertyList& List) override;
     explicit TOptions(TPersistent* AOwner);
     ~TOptions() override;
 

@@ -3,12 +3,15 @@
 // rectangle and polygon geometry, colour conversion and GDI+ helpers.
 #include "platform/graphics/Color.h"
 #include "platform/graphics/GdiPlus.h"
+#include "platform/rtl/Object.h"
 #include "platform/rtl/Types.h"
 #include <QString>
 #include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <vector>
+
+class TStream;
 
 // The easing of every movement and style animation (Penner's equations).
 enum TDeckTabsEaseType {
@@ -94,3 +97,41 @@ inline TGPRectF RectToGPRectF(const TRect& R)
 inline TGPRect RectToGPRect(const TRect& R) { return {R.Left, R.Top, RectWidth(R), RectHeight(R)}; }
 // Sets Polygon (alternate fill) as the graphics' clip, combined by Mode.
 void ClipToPolygon(TGPGraphics* Graphics, const TPolygon& Polygon, TCombineMode Mode);
+
+// Text form of stored components
+
+// Holds a strip's option tree so that it can be written and read as a
+// component; refers to the tree, never owns it.
+class TTabsOptions : public TComponent {
+public:
+    explicit TTabsOptions(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
+    TPersistent* Options() const { return FOptions; }
+    void SetOptions(TPersistent* Value) { FOptions = Value; }
+
+private:
+    TPersistent* FOptions = nullptr;
+};
+
+// Holds a strip's look-and-feel tree, like TTabsOptions.
+class TTabsLookAndFeel : public TComponent {
+public:
+    explicit TTabsLookAndFeel(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
+    TPersistent* LookAndFeel() const { return FLookAndFeel; }
+    void SetLookAndFeel(TPersistent* Value) { FLookAndFeel = Value; }
+
+private:
+    TPersistent* FLookAndFeel = nullptr;
+};
+
+// Writes the component as text: an "object" line, one "Path = Value" line
+// per stored property (dotted paths through held objects), an "end" line;
+// UTF-8, lines ending in CR LF.
+void ComponentToTextStream(TComponent* Component, TStream* Stream);
+// Reads that text from the stream's position and sets each property found,
+// in order, through its setter. Raises EReadError for an unknown property,
+// a value the property cannot take or text without its "end"; the values
+// set before the error stay.
+void TextStreamToComponent(TComponent* Component, TStream* Stream);
+// The properties as assignment statements: Prefix.Path := Value; one per
+// line, each line ending in CR LF; empty when there is no property.
+QString ComponentToCodeText(TComponent* Component, const QString& Prefix);
