@@ -95,6 +95,7 @@ inline TGPRectF RectToGPRectF(const TRect& R)
     return {float(R.Left), float(R.Top), float(RectWidth(R)), float(RectHeight(R))};
 }
 inline TGPRect RectToGPRect(const TRect& R) { return {R.Left, R.Top, RectWidth(R), RectHeight(R)}; }
+inline TGPPoint PointToGPPoint(const TPoint& P) { return {P.X, P.Y}; }
 // Sets Polygon (alternate fill) as the graphics' clip, combined by Mode.
 void ClipToPolygon(TGPGraphics* Graphics, const TPolygon& Polygon, TCombineMode Mode);
 

@@ -30,6 +30,10 @@ struct TGPPointF {
     float X = 0;
     float Y = 0;
 };
+struct TGPPoint {
+    int X = 0;
+    int Y = 0;
+};
 struct TGPRectF {
     float X = 0;
     float Y = 0;

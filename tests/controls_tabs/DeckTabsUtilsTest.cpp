@@ -147,6 +147,7 @@ TEST(DeckTabsUtils, RectangleHelpers)
     EXPECT_EQ(f.X, 10);
     EXPECT_EQ(f.Width, 20);
     EXPECT_EQ(RectToGPRect(r).Height, 16);
+    EXPECT_EQ(PointToGPPoint({3, -4}).Y, -4);
 }
 
 TEST(DeckTabsUtils, MirrorPolygonChangesThePointsInPlace)
@@ -196,6 +197,25 @@ TEST(DeckTabsUtils, PointInPolygonCountsLeftAndTopEdgesOnly)
     for (const Case& c : cases)
         EXPECT_EQ(PointInPolygon(c.Polygon, c.X, c.Y), c.Inside) << c.Name;
     EXPECT_FALSE(PointInPolygon(TPolygon(), 0, 0));
+}
+
+} // namespace
+
+namespace {
+
+TEST(DeckTabsUtils, ClipToPolygonLimitsLaterDrawing)
+{
+    TGPBitmap bitmap(20, 20);
+    {
+        TGPGraphics graphics(&bitmap);
+        ClipToPolygon(&graphics, TPolygon{{0, 0}, {20, 0}, {0, 20}}, CombineModeReplace);
+        ClipToPolygon(&graphics, TPolygon{{0, 0}, {10, 0}, {10, 20}, {0, 20}}, CombineModeIntersect);
+        TGPSolidBrush brush(MakeColor(255, 0, 0));
+        graphics.FillRectangle(&brush, 0, 0, 20, 20);
+    }
+    EXPECT_EQ(bitmap.GetPixel(3, 3) >> 24, 255u);  // in both
+    EXPECT_EQ(bitmap.GetPixel(14, 2) >> 24, 0u);   // in the triangle only
+    EXPECT_EQ(bitmap.GetPixel(5, 18) >> 24, 0u);   // in the rectangle only
 }
 
 } // namespace
