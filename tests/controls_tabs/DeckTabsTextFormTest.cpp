@@ -159,6 +159,30 @@ TEST(DeckTabsTextForm, BadTextIsRefusedAndEarlierValuesStay)
     EXPECT_THROW(LoadOptions(&options, QString()), EReadError);
 }
 
+TEST(DeckTabsTextForm, ReadsHandWrittenFiles)
+{
+    TDeckTabsLookAndFeel look(nullptr);
+    TTabsLookAndFeel lookHolder;
+    lookHolder.SetLookAndFeel(&look);
+    TFileStream lookFile(QStringLiteral(STRATAGON_TEST_DATA "/controls_tabs/LookAndFeel.txt"), fmOpenRead);
+    TextStreamToComponent(&lookHolder, &lookFile);
+    EXPECT_EQ(look.Tabs()->DefaultFont()->Name(), QStringLiteral("Segoe UI\tx"));
+    EXPECT_EQ(look.CloseButton()->Circle()->Normal()->StartColor(), clGradientActiveCaption);
+    EXPECT_EQ(look.Tabs()->BaseLine()->Alpha(), 300);
+    EXPECT_FLOAT_EQ(look.TabsContainer()->OutlineSize(), 1.5f);
+
+    TOptions options(nullptr);
+    options.Scrolling()->SetEnabled(false);
+    options.DragDrop()->SetDragCursor(-21);
+    TTabsOptions optionsHolder;
+    optionsHolder.SetOptions(&options);
+    TFileStream optionsFile(QStringLiteral(STRATAGON_TEST_DATA "/controls_tabs/Options.txt"), fmOpenRead);
+    TextStreamToComponent(&optionsHolder, &optionsFile);
+    EXPECT_TRUE(options.Scrolling()->Enabled());
+    EXPECT_EQ(options.DragDrop()->DragCursor(), crDefault);
+    EXPECT_EQ(options.DragDrop()->DragControlImageResizeFactor(), 0.5);
+}
+
 TEST(DeckTabsTextForm, CodeTextAssignsEveryProperty)
 {
     TOptions options(nullptr);
