@@ -1,10 +1,16 @@
 #include "StdControlsFixture.h"
 #include "platform/controls/ComboBox.h"
+#include "platform/controls/ListBox.h"
 #include "platform/controls/WinApi.h"
 
-QString NotifyName(int Code, bool Combo)
+QString NotifyName(int Code, TControl* Sender)
 {
-    if (Combo) {
+    if (dynamic_cast<TCustomListBox*>(Sender)) {
+        switch (Code) {
+        case LBN_SELCHANGE: return QStringLiteral("LBN_SELCHANGE");
+        case LBN_DBLCLK: return QStringLiteral("LBN_DBLCLK");
+        }
+    } else if (dynamic_cast<TCustomComboBox*>(Sender)) {
         switch (Code) {
         case CBN_SELCHANGE: return QStringLiteral("CBN_SELCHANGE");
         case CBN_EDITCHANGE: return QStringLiteral("CBN_EDITCHANGE");
@@ -24,8 +30,7 @@ void StdControlsTest::SetUp()
     Form->WindowProc = [this](TMessage& m) {
         if (m.Msg == WM_COMMAND) {
             TWMCommand c(m);
-            bool combo = dynamic_cast<TCustomComboBox*>(FindControl(c.Ctl)) != nullptr;
-            Log << NotifyName(c.NotifyCode, combo);
+            Log << NotifyName(c.NotifyCode, FindControl(c.Ctl));
         }
         Form->WndProc(m);
     };

@@ -19,4 +19,4 @@ protected:
     QStringList Log;
 };
 
-QString NotifyName(int Code, bool Combo);
+QString NotifyName(int Code, TControl* Sender);

@@ -1,0 +1,81 @@
+// The native side of TPopupMenu: a QMenu built from the items for the
+// time it is shown.
+#include "platform/controls/Menu.h"
+#include <QApplication>
+#include <QHash>
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+QKeySequence KeySequence(TShortCut s)
+{
+    QString text = ShortCutToText(s);
+    text.replace(QLatin1String("BkSp"), QLatin1String("Backspace"))
+        .replace(QLatin1String("Enter"), QLatin1String("Return"))
+        .replace(QLatin1String("PgUp"), QLatin1String("PgUp"))
+        .replace(QLatin1String("Ins"), QLatin1String("Ins"));
+    return QKeySequence(text);
+}
+
+void Build(QMenu* Menu, TMenuItem* Parent, QHash<QAction*, TMenuItem*>& Map)
+{
+    for (int i = 0; i < Parent->Count(); ++i) {
+        TMenuItem* item = Parent->Items(i);
+        if (!item->Visible())
+            continue;
+        if (item->IsLine()) {
+            Menu->addSeparator();
+            continue;
+        }
+        QAction* action;
+        if (item->Count() > 0) {
+            QMenu* sub = Menu->addMenu(item->Caption());
+            Build(sub, item, Map);
+            action = sub->menuAction();
+        } else {
+            action = Menu->addAction(item->Caption());
+            action->setShortcut(KeySequence(item->ShortCut()));
+            action->setShortcutVisibleInContextMenu(true);
+        }
+        action->setEnabled(item->Enabled());
+        action->setCheckable(item->Checked() || item->AutoCheck());
+        action->setChecked(item->Checked());
+        Map.insert(action, item);
+    }
+}
+
+} // namespace
+
+void TPopupMenu::Popup(int X, int Y)
+{
+    if (OnPopup)
+        OnPopup(this);
+    QMenu menu;
+    QHash<QAction*, TMenuItem*> map;
+    Build(&menu, Items(), map);
+    TMenuItem* chosen = nullptr;
+    QObject::connect(&menu, &QMenu::triggered, &menu, [&](QAction* a) { chosen = map.value(a); });
+    if (MenuChooser()) {
+        QPointer<QMenu> open(&menu);
+        QTimer::singleShot(0, &menu, [this, open, &chosen]() {
+            TMenuItem* pick = MenuChooser()(this);
+            if (pick && pick->Enabled())
+                chosen = pick;
+            if (open)
+                open->close();
+        });
+    }
+    QPoint at(X, Y);
+    QSize size = menu.sizeHint();
+    if (FAlignment == paRight)
+        at.rx() -= size.width();
+    else if (FAlignment == paCenter)
+        at.rx() -= size.width() / 2;
+    menu.exec(at);
+    if (OnClose)
+        OnClose(this);
+    if (chosen)
+        chosen->Click();
+}

@@ -1,0 +1,73 @@
+// Labels and panels: size to text, accelerators, client area inside the
+// frame, and what they paint.
+#include "StdControlsFixture.h"
+#include "platform/controls/Edit.h"
+#include "platform/controls/Label.h"
+#include "platform/controls/Panel.h"
+#include "platform/controls/TestHooks.h"
+#include "platform/graphics/Canvas.h"
+
+using namespace SyntheticInput;
+
+namespace {
+
+using LabelPanel = StdControlsTest;
+
+TEST_F(LabelPanel, AutoSizeFollowsTheTextAndAccelFocusesItsControl)
+{
+    auto* label = new TLabel(Form);
+    label->SetParent(Form);
+    label->SetCaption(QStringLiteral("&Name"));
+    int oneWord = label->Width();
+    label->SetCaption(QStringLiteral("&Name of the device"));
+    EXPECT_GT(label->Width(), oneWord);
+    // "&" is not drawn, "&&" is one "&".
+    label->SetCaption(QStringLiteral("&&&&"));
+    int amps = label->Width();
+    label->SetShowAccelChar(false);
+    EXPECT_GT(label->Width(), amps);
+    label->SetShowAccelChar(true);
+
+    auto* edit = new TEdit(Form);
+    edit->SetParent(Form);
+    edit->SetTop(40);
+    auto* other = new TEdit(Form);
+    other->SetParent(Form);
+    other->SetTop(80);
+    label->SetCaption(QStringLiteral("&Name"));
+    label->SetFocusControl(edit);
+    other->SetFocus();
+    Key(other, 'N', {ssAlt}, QStringLiteral("n"));
+    EXPECT_TRUE(edit->Focused());
+    delete edit;
+    EXPECT_EQ(label->FocusControl(), nullptr);
+}
+
+TEST_F(LabelPanel, PanelChildrenFillTheAreaInsideItsFrame)
+{
+    auto* panel = new TPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(0, 0, 200, 100);
+    panel->SetBevelInner(bvLowered);
+    panel->SetBevelWidth(2);
+    panel->SetBorderWidth(3);
+    auto* child = new TPanel(Form);
+    child->SetParent(panel);
+    child->SetAlign(alClient);
+    EXPECT_EQ(child->BoundsRect(), Rect(7, 7, 193, 93));
+
+    panel->SetColor(clRed);
+    panel->SetBevelInner(bvNone);
+    panel->SetBevelOuter(bvNone);
+    panel->SetBorderWidth(0);
+    child->SetAlign(alNone);
+    child->SetBounds(150, 50, 10, 10);
+    panel->Repaint();
+    EXPECT_EQ(panel->Canvas()->Pixels(5, 5), clRed);
+    panel->SetParentBackground(true);
+    Form->SetColor(clLime);
+    panel->Repaint();
+    EXPECT_EQ(panel->Canvas()->Pixels(5, 5), clLime);
+}
+
+} // namespace
