@@ -43,9 +43,6 @@ enum TTabChangeType {
     tcControlState, tcVisibility
 };
 
-// Phases of a drag over a control.
-enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
-
 enum TTabDropOption { tdDeleteDraggedTab, tdCreateDroppedTab, tdMoveTab };
 using TTabDropOptions = Set<TTabDropOption>;
 

@@ -50,6 +50,8 @@ enum TControlStateFlag {
 using TControlState = Set<TControlStateFlag>;
 
 enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+// Phases of a drag over a control.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 
 // Cursor codes of the framework
 using TCursor = int;
