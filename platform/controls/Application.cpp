@@ -194,17 +194,11 @@ void TApplication::ActivateHint(TPoint CursorPos)
         HideHintWindow();
         return;
     }
+    // A fresh window each time, so a changed window class takes effect.
     THintWindowClass make = info.HintWindowClass ? info.HintWindowClass : HintWindowClass;
-    if (THintWindow* old = h.LiveWindow()) {
-        if (info.HintWindowClass) {
-            delete old;
-            h.Window = nullptr;
-        }
-    }
-    if (!h.LiveWindow()) {
-        h.Window = make();
-        h.WindowAlive = h.Window->Guard();
-    }
+    delete h.LiveWindow();
+    h.Window = make();
+    h.WindowAlive = h.Window->Guard();
     THintWindow* w = h.Window;
     w->SetColor(info.HintColor);
     TRect r = w->CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);

@@ -190,7 +190,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     if (!aligning) {
         UpdateAnchorRules();
         if (FParent && FVisible && FAlign != alNone)
-            FParent->Realign();
+            FParent->AlignControl(this);
     }
     if (FParent && !IsWindowed(this))
         FParent->InvalidateRect(BoundsRect());
@@ -261,7 +261,7 @@ void TControl::SetAlign(TAlign value)
         return;
     FAlign = value;
     if (FParent)
-        FParent->Realign();
+        FParent->AlignControl(this);
 }
 
 void TControl::SetAnchors(TAnchors value)

@@ -6,6 +6,7 @@
 #include "platform/rtl/Exceptions.h"
 
 void SetFocusedWindow(TWinControl* Control);
+void ForgetFocus();
 
 TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner)
 {
@@ -29,8 +30,10 @@ TCustomForm::~TCustomForm()
         Application->SetMainForm(nullptr);
     FActiveControl = nullptr;
     FFocusedControl = nullptr;
+    // The windows go without focus messages: handlers must not run on a
+    // form that is half destroyed.
     if (FocusedControl() && ContainsControl(FocusedControl()))
-        SetFocusedWindow(nullptr);
+        ForgetFocus();
     if (Screen->FActiveForm == this)
         Screen->FActiveForm = nullptr;
     Screen->RemoveForm(this);

@@ -60,17 +60,28 @@ void SetFocusedWindow(TWinControl* Control)
     }
 }
 
+// Drops the focus without messages (its window is going away).
+void ForgetFocus()
+{
+    gFocused = nullptr;
+    gFocusedAlive.reset();
+}
+
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner) {}
 
 TWinControl::~TWinControl()
 {
-    if (FocusedControl() == this) {
+    bool hadFocus = FocusedControl() == this;
+    if (hadFocus) {
         gFocused = nullptr;
         gFocusedAlive.reset();
     }
-    if (TCustomForm* form = GetParentForm(this))
-        if (form != this)
-            form->DefocusControl(this);
+    if (TCustomForm* form = GetParentForm(this); form && form != this) {
+        form->DefocusControl(this);
+        // The focus goes back to the form, not to whatever window Qt picks.
+        if (hadFocus && form->HandleAllocated() && form->Visible())
+            SetFocusedWindow(form);
+    }
     while (!FControls.empty()) {
         TControl* c = FControls.back();
         RemoveControl(c);
@@ -232,7 +243,7 @@ void TWinControl::InsertControl(TControl* AControl)
     if (auto* w = dynamic_cast<TWinControl*>(AControl))
         FTabList.push_back(w);
     if (AControl->Align() != alNone)
-        Realign();
+        AlignControl(AControl);
     if (!IsWindowed(AControl))
         AControl->Invalidate();
 }
@@ -324,7 +335,9 @@ void TWinControl::EnableAlign()
         Realign();
 }
 
-void TWinControl::Realign()
+void TWinControl::Realign() { AlignControl(nullptr); }
+
+void TWinControl::AlignControl(TControl* AControl)
 {
     if (FAlignLevel > 0) {
         FControlState += csAlignmentNeeded;
@@ -333,7 +346,7 @@ void TWinControl::Realign()
     FControlState -= csAlignmentNeeded;
     TRect r = ClientRect();
     AdjustClientRect(r);
-    AlignControls(nullptr, r);
+    AlignControls(AControl, r);
 }
 
 void TWinControl::AdjustClientRect(TRect&) {}
@@ -528,8 +541,7 @@ void TWinControl::Invalidate() { InvalidateRect(ClientRect()); }
 
 void TWinControl::Update()
 {
-    if (FHandle)
-        HostPaintNow(FHandle);
+    HostPaintNow(Handle());
 }
 
 void TWinControl::PaintWindow()

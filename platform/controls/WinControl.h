@@ -159,6 +159,8 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
 
+    // Realigns; AControl (just placed) goes first among equals.
+    void AlignControl(TControl* AControl);
     // Alignment of the children inside Rect.
     virtual void AlignControls(TControl* AControl, TRect& Rect);
     // The client area that aligned children fill.

@@ -4,6 +4,9 @@
 #include "platform/controls/CustomControl.h"
 #include "platform/controls/GraphicControl.h"
 #include <QStringList>
+#include <ostream>
+
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 QString DescribeMessage(const TMessage& m);
 

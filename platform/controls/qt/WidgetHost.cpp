@@ -580,3 +580,8 @@ void HostSetShape(HWND Wnd, const TRegion* Region)
     else
         H(Wnd)->clearMask();
 }
+
+TWinControl* FindControl(HWND Handle)
+{
+    return Handle ? H(Handle)->Control() : nullptr;
+}
