@@ -1,12 +1,8 @@
 #include "controls/tabs/ThreadTimer.h"
+#include "platform/controls/Timer.h"
 #include "platform/rtl/Clock.h"
 
-#include <QTimer>
-
-// A single-shot timer of the user-interface thread, re-armed after each tick.
-struct TThreadTimer::TTickSource {
-    QTimer Timer;
-};
+#include <algorithm>
 
 TThreadTimer::TThreadTimer(TComponent* AOwner)
     : TComponent(AOwner)
@@ -22,6 +18,17 @@ uint32_t TThreadTimer::NextDelay(int Interval, uint64_t Elapsed)
 {
     const int64_t rest = int64_t(Interval) - int64_t(std::min<uint64_t>(Elapsed, uint64_t(INT32_MAX)));
     return uint32_t(std::max<int64_t>(rest, 10));
+}
+
+uint64_t TThreadTimer::NextDue() const
+{
+    return FTimerThread ? FTimerThread->NextDue() : 0;
+}
+
+void TThreadTimer::CheckDue()
+{
+    if (FTimerThread)
+        FTimerThread->CheckDue();
 }
 
 void TThreadTimer::SetEnabled(bool Value)
@@ -41,12 +48,10 @@ void TThreadTimer::StartTimer()
         return;
     FContinue = true;
     if (!ComponentState().Contains(TComponentStateFlag::csDesigning)) {
-        FTimerThread = std::make_unique<TTickSource>();
-        FTimerThread->Timer.setSingleShot(true);
-        FTimerThread->Timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&FTimerThread->Timer, &QTimer::timeout, [this] { DoTimer(); });
-        // The first tick comes at once, as a started thread's first pass does.
-        FTimerThread->Timer.start(0);
+        FTimerThread = std::make_unique<TTimer>();
+        FTimerThread->OnTimer = [this](TObject*) { DoTimer(); };
+        // The first tick comes right away.
+        FTimerThread->SetInterval(1);
     }
     FRunning = true;
 }
@@ -57,7 +62,7 @@ void TThreadTimer::StopTimer()
         return;
     FContinue = false;
     FRunning = false;
-    FTimerThread->Timer.stop();
+    FTimerThread->SetEnabled(false);
     // A timer stopped from its own handler goes once the tick has returned.
     if (FInTick && !FRetired)
         FRetired = std::move(FTimerThread);
@@ -68,7 +73,7 @@ void TThreadTimer::DoTimer()
 {
     if (!FContinue)
         return;
-    TTickSource* source = FTimerThread.get();
+    TTimer* source = FTimerThread.get();
     const uint64_t start = GetTickCount64();
     FInTick = true;
     if (OnTimer) {
@@ -82,5 +87,8 @@ void TThreadTimer::DoTimer()
     // Stopped, or stopped and started again, by the handler.
     if (!FContinue || FTimerThread.get() != source)
         return;
-    FTimerThread->Timer.start(int(NextDelay(FInterval, GetTickCount64() - start)));
+    // Re-arm from now: a new period starts when the timer is enabled again.
+    source->SetEnabled(false);
+    source->SetInterval(NextDelay(FInterval, GetTickCount64() - start));
+    source->SetEnabled(true);
 }

@@ -2,10 +2,13 @@
 // The tab strip's animation timer. Each tick runs OnTimer on the user-
 // interface thread; the next tick is armed when the handler has returned,
 // Interval minus the tick's own time later but never sooner than 10 ms, so
-// a slow handler never makes ticks run back to back.
+// a slow handler never makes ticks run back to back. Times follow the
+// replaceable clock (Clock.h).
 #include "platform/rtl/Object.h"
 #include <cstdint>
 #include <memory>
+
+class TTimer;
 
 class TThreadTimer : public TComponent {
 public:
@@ -14,7 +17,7 @@ public:
     // Stops the timer first.
     ~TThreadTimer() override;
 
-    // Milliseconds; read anew before each pause.
+    // Milliseconds; read anew after each tick.
     int Interval() const { return FInterval; }
     void SetInterval(int Value) { FInterval = Value; }
     bool Enabled() const { return FEnabled; }
@@ -25,6 +28,10 @@ public:
     // True between StartTimer and StopTimer (also at design time, where no
     // ticks come).
     bool Running() const { return FRunning; }
+    // The clock tick of the next tick; 0 when none is armed.
+    uint64_t NextDue() const;
+    // Ticks when the clock has reached NextDue; the event loop calls it.
+    void CheckDue();
     // The pause after a tick that took Elapsed ms.
     static uint32_t NextDelay(int Interval, uint64_t Elapsed);
 
@@ -35,12 +42,11 @@ protected:
     void DoTimer();
 
 private:
-    struct TTickSource;
     int FInterval = 0;
     bool FContinue = false;
     bool FRunning = false;
     bool FEnabled = false;
     bool FInTick = false;
-    std::unique_ptr<TTickSource> FTimerThread;
-    std::unique_ptr<TTickSource> FRetired;
+    std::unique_ptr<TTimer> FTimerThread;
+    std::unique_ptr<TTimer> FRetired;
 };
