@@ -14,9 +14,13 @@ void SendCommandNotify(TWinControl* Control, int NotifyCode);
 bool IsNativeInput(unsigned Msg);
 // Hands an input message that WndProc left unhandled to the native widget:
 // mouse and wheel messages, editing and navigation keys, printable
-// characters (a zeroed key or character is dropped). Tab goes only with
+// characters (a zeroed key or character is dropped; a wheel the framework
+// handled is not passed on). Tab goes only with
 // WantTabs, Escape never.
 void NativeDefault(TWinControl* Control, const TMessage& Message, bool WantTabs = false);
 
 // Gives the native widget the control's font (on CM_FONTCHANGED and on creation).
 void NativeApplyFont(TWinControl* Control);
+
+// Lines one wheel notch scrolls, as the system is set (3 by default).
+int WheelScrollLines();

@@ -329,7 +329,11 @@ void NativeDefault(TWinControl* Control, const TMessage& Message, bool WantTabs)
     QWidget* widget = link->Widget();
     NativeForwarding forwarding;
     switch (Message.Msg) {
-    case WM_MOUSEWHEEL: ForwardWheel(host, widget, Message); break;
+    case WM_MOUSEWHEEL:
+        // A wheel a parent has taken (scrolling its view) stays there.
+        if (Message.Result == 0)
+            ForwardWheel(host, widget, Message);
+        break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_KEYUP:
@@ -347,4 +351,9 @@ void NativeApplyFont(TWinControl* Control)
     if (QWidget* w = NativeWidget(Control))
         if (Control->Font())
             w->setFont(ToQFont(*Control->Font()));
+}
+
+int WheelScrollLines()
+{
+    return qApp ? std::max(1, QApplication::wheelScrollLines()) : 3;
 }
