@@ -1,7 +1,10 @@
 // The pure translators from Qt events to message records.
 #include "RecordingControl.h"
+#include "platform/controls/Form.h"
 #include "platform/controls/qt/KeyTranslator.h"
 #include "platform/controls/qt/MouseTranslator.h"
+#include "platform/controls/qt/WidgetHost.h"
+#include <QApplication>
 #include <gtest/gtest.h>
 
 namespace {
@@ -135,6 +138,37 @@ TEST(EventTranslator, WheelPassesWholeNotchesAndCollectsFractions)
     EXPECT_EQ(w.XPos, 105);
     EXPECT_EQ(w.YPos, 205);
     EXPECT_EQ(KeysToShiftState(w.Keys), TShiftState({ssShift}));
+}
+
+// The whole road once: Qt events sent to a control's window come out as the
+// framework's message sequence.
+TEST(EventTranslator, HostTurnsQtEventsIntoTheFrameworksSequence)
+{
+    QStringList log;
+    TForm form(nullptr);
+    auto* c = new TRecordingControl(&form, &log);
+    c->SetParent(&form);
+    form.Show();
+    c->SetFocus();
+    log.clear();
+    QWidget* w = c->Handle();
+    auto mouse = [&](QEvent::Type t, Qt::MouseButtons held) {
+        QMouseEvent e(t, QPointF(4, 6), w->mapToGlobal(QPointF(4, 6)), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    };
+    mouse(QEvent::MouseButtonPress, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, Qt::NoButton);
+    mouse(QEvent::MouseButtonDblClick, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, Qt::NoButton);
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
+    QKeyEvent repeatUp(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"), true);
+    QKeyEvent up(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    for (QKeyEvent* e : {&down, &repeatUp, &repeat, &up})
+        QApplication::sendEvent(w, e);
+    EXPECT_EQ(log, QStringList({"WM_LBUTTONDOWN 4,6 [Left]", "WM_LBUTTONUP 4,6", "WM_LBUTTONDBLCLK 4,6 [Left]",
+                                "WM_LBUTTONUP 4,6", "WM_KEYDOWN 65", "WM_CHAR 'a'", "WM_KEYDOWN 65", "WM_CHAR 'a'",
+                                "WM_KEYUP 65"}));
 }
 
 } // namespace
