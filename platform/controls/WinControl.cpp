@@ -218,8 +218,11 @@ void TWinControl::SetParent(TWinControl* AParent)
         DestroyHandle();
         return;
     }
-    if (!AParent->FHandle)
+    if (!AParent->FHandle) {
+        // The window cannot stay under its old parent's window.
+        DestroyHandle();
         return;
+    }
     if (FHandle) {
         HostSetParent(FHandle, AParent->FHandle);
         ApplyBoundsToHandle();
