@@ -102,6 +102,8 @@ public:
     TNotifyEvent OnHide;
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
+    // Note: runs from TCustomForm's destructor, after the destructors of
+    // derived forms; it must not touch their members.
     TNotifyEvent OnDestroy;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;

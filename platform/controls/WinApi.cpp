@@ -286,6 +286,8 @@ bool GetCursorPos(TPoint* Point)
 
 TPoint GetCursorPos() { return CurrentInput().Cursor; }
 
+int GetWheelScrollLines() { return HostWheelScrollLines(); }
+
 HWND GetFocus()
 {
     TWinControl* c = TWinControl::FocusedControl();

@@ -2,6 +2,8 @@
 // The window functions of the framework: sending and posting messages,
 // registered messages, timers, mouse capture, key state and cursor.
 #include "platform/controls/Messages.h"
+// GetTickCount and GetTickCount64 come from the replaceable clock.
+#include "platform/rtl/Clock.h"
 #include <QString>
 
 class TControl;
@@ -51,6 +53,9 @@ short GetAsyncKeyState(int VirtualKey);
 // Screen position of the mouse as last seen by the layer.
 bool GetCursorPos(TPoint* Point);
 TPoint GetCursorPos();
+
+// Lines one wheel notch scrolls, as the desktop sets it (3 by default).
+int GetWheelScrollLines();
 
 // Focus
 HWND GetFocus();

@@ -67,6 +67,10 @@ public:
     HWND Handle();
     bool HandleAllocated() const { return FHandle != nullptr; }
     void HandleNeeded();
+    // Sends WM_DESTROY, then frees the window (children first).
+    // Note: from the destructor WM_DESTROY reaches only TWinControl's
+    // handling; a derived control releases its timers and hooks in its own
+    // destructor.
     void DestroyHandle();
     void RecreateWnd();
     void SetParent(TWinControl* AParent) override;

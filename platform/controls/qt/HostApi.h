@@ -71,6 +71,7 @@ TRect ScreenGeometry();
 TRect ScreenWorkArea();
 TRect ScreenGeometryAt(TPoint P);
 QStringList ScreenFontFamilies();
+int HostWheelScrollLines();
 // Changes the application-wide cursor; crDefault restores the normal one.
 void ApplicationSetOverrideCursor(int Cursor);
 // Runs the event loop once (WaitForMore: block until an event arrives).

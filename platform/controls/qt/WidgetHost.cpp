@@ -248,6 +248,12 @@ bool WidgetHost::event(QEvent* Event)
     }
     case QEvent::ToolTip:
         return true;
+    case QEvent::ThemeChange:
+    case QEvent::PaletteChange: {
+        TMessage m{WM_THEMECHANGED, 0, 0, 0};
+        Deliver(FControl, m);
+        return QWidget::event(Event);
+    }
     default:
         return QWidget::event(Event);
     }
@@ -530,6 +536,11 @@ TRect ScreenGeometryAt(TPoint P)
 QStringList ScreenFontFamilies()
 {
     return QGuiApplication::instance() ? QFontDatabase::families() : QStringList();
+}
+
+int HostWheelScrollLines()
+{
+    return QApplication::instance() ? QApplication::wheelScrollLines() : 3;
 }
 
 void ApplicationSetOverrideCursor(int Cursor)
