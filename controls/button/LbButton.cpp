@@ -1,6 +1,7 @@
 #include "controls/button/LbButton.h"
 #include "controls/button/LbButtonThread.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/Menu.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Frames.h"
@@ -238,6 +239,10 @@ void TLbButton::ClickSequence()
     if (FModalResult != mrNone)
         if (TCustomForm* form = GetParentForm(this))
             form->SetModalResult(FModalResult);
+    if (auto* menu = dynamic_cast<TPopupMenu*>(PopupMenu())) {
+        const TPoint at = ClientToScreen({0, Height()});
+        menu->Popup(at.X, at.Y);
+    }
 }
 
 // Mouse

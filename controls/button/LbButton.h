@@ -6,7 +6,8 @@
 // can fade its hot colour out after the pointer leaves (SlowDecease).
 //
 // Click order: OnClick (the button's own), then the form's ModalResult,
-// then the inherited click (TControl::OnClick). A press counts on release
+// then the PopupMenu at the button's lower-left corner, then the inherited
+// click (TControl::OnClick). A press counts on release
 // wherever the pointer is, and the release of any mouse button completes a
 // left-button press.
 #include "controls/button/LbButtons.h"

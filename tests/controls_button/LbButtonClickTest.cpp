@@ -1,6 +1,7 @@
 // The click sequence: mouse, keys, dialog keys, mnemonics and the modal
 // result handed to the form.
 #include "ButtonForm.h"
+#include "platform/controls/Menu.h"
 #include "platform/controls/TestHooks.h"
 #include <functional>
 
@@ -104,6 +105,28 @@ TEST_F(ButtonForm, ModalResultReachesFormAfterOnClick)
     EXPECT_EQ(seenInHandler, mrNone);
     EXPECT_EQ(seenByInherited, mrCancel);
     EXPECT_EQ(Form->ModalResult(), mrCancel);
+}
+
+// Records where it was asked to show instead of opening.
+class TRecordingPopup : public TPopupMenu {
+public:
+    using TPopupMenu::TPopupMenu;
+    std::function<void(int X, int Y)> Shown;
+    void Popup(int X, int Y) override { Shown(X, Y); }
+};
+
+TEST_F(ButtonForm, PopupMenuShowsBelowAfterModalResult)
+{
+    auto* menu = new TRecordingPopup(Form);
+    Button->SetPopupMenu(menu);
+    Button->SetModalResult(mrOk);
+    LogClicks(Button);
+    menu->Shown = [&](int x, int y) {
+        EXPECT_EQ((TPoint{x, y}), Button->ClientToScreen({0, Button->Height()}));
+        Log << QStringLiteral("popup %1").arg(Form->ModalResult());
+    };
+    Click(Button, {5, 5});
+    EXPECT_EQ(Log, QStringList({"OnClick", "popup 1", "inherited"}));
 }
 
 TEST_F(ButtonForm, ZeroModalResultLeavesFormAlone)
