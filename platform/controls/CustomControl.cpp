@@ -30,8 +30,6 @@ void TCustomControl::PaintWindow()
 {
     TWinControl::PaintWindow();
     TCanvas* canvas = Canvas();
-    canvas->Font()->Assign(Font());
-    canvas->Brush()->SetColor(Color());
     int saved = SaveDC(canvas);
     TRect r = PaintRect();
     IntersectClipRect(canvas, r.Left, r.Top, r.Right, r.Bottom);

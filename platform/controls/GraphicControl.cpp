@@ -44,8 +44,6 @@ void TGraphicControl::WMPaint(TMessage& Message)
     if (!dc || !Parent())
         return;
     TCanvas* canvas = Canvas();
-    canvas->Font()->Assign(Font());
-    canvas->Brush()->SetColor(Color());
     int saved = SaveDC(canvas);
     TRect clip;
     GetClipBox(dc, &clip);
