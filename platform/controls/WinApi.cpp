@@ -30,7 +30,14 @@ public:
         if (e->type() != PostedMessageType)
             return QObject::event(e);
         auto* pm = static_cast<PostedMessageEvent*>(e);
-        if (!pm->Alive.expired())
+        if (pm->Alive.expired())
+            return true;
+        // A posted key goes through the message loop's key handling
+        // (CN_KEYDOWN first), as one from the keyboard does.
+        auto* win = dynamic_cast<TWinControl*>(pm->Target);
+        if (win && (pm->Message.Msg == WM_KEYDOWN || pm->Message.Msg == WM_SYSKEYDOWN))
+            RouteKeyDown(win, pm->Message, QString());
+        else
             Deliver(pm->Target, pm->Message);
         return true;
     }

@@ -270,6 +270,17 @@ TEST_F(MessageOrder, PostedMessageArrivesAfterTheCurrentHandler)
                                 "A WM_USER+1 7,8", "A WM_USER+2 0,0"}));
 }
 
+TEST_F(MessageOrder, PostedKeyGoesThroughTheKeyHandling)
+{
+    A->SetFocus();
+    A->DlgCode = 0;
+    PostMessage(A, WM_KEYDOWN, VK_F2, 1);
+    PostMessage(A, WM_KEYDOWN, VK_TAB, 1);
+    Log.clear();
+    Application->ProcessMessages();
+    EXPECT_EQ(Log, QStringList({"A WM_KEYDOWN 113", "A WM_KILLFOCUS", "B WM_SETFOCUS", "A CM_EXIT", "B CM_ENTER"}));
+}
+
 TEST_F(MessageOrder, PostedMessageNeverReachesADestroyedControl)
 {
     PostMessage(A, WM_USER + 1, 0, 0);
