@@ -50,6 +50,52 @@ TEST(WinControlWindow, HelperWindowFloatsWithoutActivationInItsShape)
     EXPECT_EQ(helper.ClientOrigin(), Point(50, 60));
 }
 
+struct FormWindowCase {
+    const char* Name;
+    TFormBorderStyle Border;
+    TFormStyle Style;
+    Qt::WindowFlags Present;
+    Qt::WindowFlags Absent;
+    bool FixedSize;
+};
+
+void PrintTo(const FormWindowCase& c, std::ostream* os) { *os << c.Name; }
+
+class FormWindow : public ::testing::TestWithParam<FormWindowCase> {};
+
+TEST_P(FormWindow, BorderAndStyleShapeTheWindow)
+{
+    const FormWindowCase& c = GetParam();
+    TForm form(nullptr);
+    form.SetBounds(10, 10, 200, 100);
+    form.SetBorderStyle(c.Border);
+    form.SetFormStyle(c.Style);
+    WidgetHost* w = form.Handle();
+    EXPECT_EQ(w->windowFlags() & c.Present, c.Present);
+    EXPECT_EQ(w->windowFlags() & c.Absent, Qt::WindowFlags());
+    EXPECT_EQ(w->minimumSize() == w->maximumSize(), c.FixedSize);
+    EXPECT_EQ(w->size(), QSize(200, 100));
+
+    // A new style makes a new window; the children move into it.
+    auto* child = new TRecordingControl(&form);
+    child->SetParent(&form);
+    child->Handle();
+    form.SetBorderStyle(c.Border == bsSizeable ? bsSingle : bsSizeable);
+    EXPECT_EQ(child->Handle()->parentWidget(), static_cast<QWidget*>(form.Handle()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WinControlWindow, FormWindow,
+    ::testing::Values(
+        FormWindowCase{"Sizeable", bsSizeable, fsNormal, Qt::WindowMaximizeButtonHint,
+                       Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint, false},
+        FormWindowCase{"Single", bsSingle, fsNormal, Qt::WindowTitleHint, Qt::FramelessWindowHint, true},
+        FormWindowCase{"DialogHasNoMinMax", bsDialog, fsNormal, Qt::Dialog | Qt::WindowCloseButtonHint,
+                       Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint, true},
+        FormWindowCase{"NoneIsFrameless", bsNone, fsNormal, Qt::FramelessWindowHint, Qt::WindowTitleHint, false},
+        FormWindowCase{"StayOnTop", bsSizeable, fsStayOnTop, Qt::WindowStaysOnTopHint, Qt::FramelessWindowHint, false}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
 TEST(WinControlWindow, KeyStateFollowsTheInputBeingHandled)
 {
     TForm form(nullptr);
