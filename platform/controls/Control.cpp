@@ -5,6 +5,9 @@
 #include "platform/controls/WinControl.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/Exceptions.h"
+#include <QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcMessages, "platform.msg")
 
 namespace {
 
@@ -118,6 +121,8 @@ bool Deliver(TControl* Control, TMessage& Message)
     if (!Control)
         return false;
     TControlGuard alive = Control->Guard();
+    qCDebug(lcMessages, "%s 0x%04x %llx %llx", qPrintable(Control->ClassName()), Message.Msg,
+            static_cast<unsigned long long>(Message.WParam), static_cast<unsigned long long>(Message.LParam));
     try {
         Control->CallWindowProc(Message);
     } catch (Exception& e) {
