@@ -702,7 +702,10 @@ void TWinControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 void TWinControl::SetVisible(bool value)
 {
     TControl::SetVisible(value);
-    if (FHandle && FParent)
+    // A window without a parent is a top-level window of its own.
+    if (!FParent && value)
+        HandleNeeded();
+    if (FHandle)
         HostSetVisible(FHandle, value);
     if (!value && FocusedControl() && ContainsControl(FocusedControl()))
         if (TCustomForm* form = GetParentForm(this); form && form != this)

@@ -48,6 +48,10 @@ TEST(WinControlWindow, HelperWindowFloatsWithoutActivationInItsShape)
     EXPECT_TRUE(SetLayeredWindowAttributes(helper.Handle(), 0, 128, LWA_ALPHA));
     EXPECT_NEAR(w->windowOpacity(), 128 / 255.0, 0.01);
     EXPECT_EQ(helper.ClientOrigin(), Point(50, 60));
+    helper.Show();
+    EXPECT_TRUE(w->isVisible());
+    helper.Hide();
+    EXPECT_FALSE(w->isVisible());
 }
 
 struct FormWindowCase {
