@@ -362,6 +362,8 @@ void TControl::SetCursor(TCursor value)
     if (FCursor == value)
         return;
     FCursor = value;
+    if (Application->MouseControl() == this)
+        Screen->SetControlCursor(value);
     Perform(CM_CURSORCHANGED);
 }
 

@@ -130,7 +130,17 @@ TEST(WinControlWindow, ScreenCursorIsRememberedAndRestored)
     Screen->SetCursor(crDefault);
     Screen->SetControlCursor(crIBeam);
     EXPECT_EQ(Screen->CurrentCursor(), crIBeam);
-    Screen->SetControlCursor(crDefault);
+
+    // A control under the mouse that changes its cursor is what shows.
+    TForm form(nullptr);
+    auto* c = new TRecordingControl(&form);
+    c->SetParent(&form);
+    form.Show();
+    MouseMove(c, {3, 3});
+    c->SetCursor(crHSplit);
+    EXPECT_EQ(Screen->CurrentCursor(), crHSplit);
+    c->SetCursor(crDefault);
+    EXPECT_EQ(Screen->CurrentCursor(), crDefault);
 }
 
 TEST(WinControlWindow, ScreenDescribesTheDisplay)
