@@ -364,6 +364,8 @@ void TCustomForm::CloseModal()
     }
     if (action == caNone)
         FModalResult = mrNone;
+    else if (action == caFree)
+        Release();
 }
 
 int TCustomForm::ShowModal()

@@ -74,6 +74,18 @@ TEST(FormModal, CloseQueryCanKeepTheFormOpenUntilTheNextResult)
     EXPECT_EQ(closes, QStringList({"close"}));
 }
 
+TEST(FormModal, FormFreedOnCloseGoesAfterShowModalReturns)
+{
+    auto* dialog = new TForm(nullptr);
+    TControlGuard alive = dialog->Guard();
+    dialog->OnClose = [](TObject*, TCloseAction& a) { a = caFree; };
+    TScopedModalHook hook([&](const TModalEvent&) { dialog->SetModalResult(mrYes); });
+    EXPECT_EQ(dialog->ShowModal(), mrYes);
+    EXPECT_FALSE(alive.expired());
+    Application->ProcessMessages();
+    EXPECT_TRUE(alive.expired());
+}
+
 TEST(FormModal, ShowModalOfAVisibleFormIsRefused)
 {
     TForm form(nullptr);
