@@ -283,6 +283,10 @@ public:
     TStatus SetClip(const TGPGraphicsPath* Path, TCombineMode Mode = CombineModeReplace);
     TStatus SetClip(const TGPRectF& Rect, TCombineMode Mode = CombineModeReplace);
     TStatus ResetClip();
+    // Saves the clip and the transform; Restore brings back a saved state
+    // and drops the states saved after it.
+    unsigned Save();
+    TStatus Restore(unsigned State);
     // Transform
     TStatus TranslateTransform(float DX, float DY);
     TStatus ResetTransform();

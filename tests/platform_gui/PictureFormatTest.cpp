@@ -233,6 +233,34 @@ TEST(BitmapTransparency, LowerLeftPixelIsTheTransparentColour)
     EXPECT_EQ(target.Canvas()->Pixels(2, 2), clFuchsia);
 }
 
+TEST(BitmapAssign, PngKeepsItsAlpha)
+{
+    // A 2x1 PNG: one opaque red pixel, one fully transparent pixel.
+    TPngImage png;
+    TBitmap source(2, 1);
+    source.SetPixelFormat(pf32bit);
+    source.SetAlphaFormat(afDefined);
+    auto* row = static_cast<unsigned char*>(source.ScanLine(0));
+    const unsigned char pixels[8] = {0, 0, 255, 255, 0, 0, 0, 0}; // B,G,R,A twice
+    std::copy(pixels, pixels + 8, row);
+    png.Assign(&source);
+    TMemoryStream stream;
+    png.SaveToStream(&stream);
+    stream.SetPosition(0);
+    TPicture picture;
+    picture.LoadFromStream(&stream);
+
+    TBitmap copy;
+    copy.Assign(picture.Graphic());
+    EXPECT_EQ(copy.PixelFormat(), pf32bit);
+    TBitmap target(2, 1);
+    target.Canvas()->Brush()->SetColor(clBlue);
+    target.Canvas()->FillRect(Rect(0, 0, 2, 1));
+    target.Canvas()->Draw(0, 0, &copy);
+    EXPECT_EQ(target.Canvas()->Pixels(0, 0), clRed);
+    EXPECT_EQ(target.Canvas()->Pixels(1, 0), clBlue) << "transparent pixel";
+}
+
 TEST(BitmapScanLine, RowsHoldPixelsInTheFrameworkOrder)
 {
     TBitmap bmp(3, 2);

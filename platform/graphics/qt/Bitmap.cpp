@@ -1,5 +1,6 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/graphics/RasterImage.h"
 #include "platform/graphics/qt/CanvasState.h"
 #include "platform/graphics/qt/ImageSurface.h"
 #include "platform/rtl/Exceptions.h"
@@ -16,16 +17,6 @@ QImage::Format FormatOf(TPixelFormat f)
     case pf32bit: return QImage::Format_ARGB32;
     default: return QImage::Format_RGB32;
     }
-}
-
-QByteArray Encode(const QImage& image, const char* format)
-{
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.isNull())
-        image.save(&buffer, format);
-    return data;
 }
 
 // Draws Image stretched into Rect with the canvas's copy mode.
@@ -72,6 +63,18 @@ void TBitmap::Assign(TPersistent* Source)
     }
     if (!Source) {
         FSurface->SetImage(QImage(0, 0, FormatOf(FPixelFormat)));
+        Changed();
+        return;
+    }
+    if (auto* r = dynamic_cast<TRasterImage*>(Source)) {
+        Assign(r->Bitmap());
+        return;
+    }
+    if (auto* i = dynamic_cast<TIcon*>(Source)) {
+        // An icon keeps its alpha channel.
+        FSurface->SetImage(i->Surface()->image().convertToFormat(QImage::Format_ARGB32));
+        FPixelFormat = pf32bit;
+        FAlphaFormat = afDefined;
         Changed();
         return;
     }
@@ -188,7 +191,7 @@ void TBitmap::LoadFromBytes(const QByteArray& Data)
 
 QByteArray TBitmap::SaveToBytes() const
 {
-    return Encode(FSurface->image(), "BMP");
+    return EncodeImage(FSurface->image(), "BMP");
 }
 
 void TBitmap::Draw(TCanvas* ACanvas, const TRect& Rect)
@@ -283,7 +286,7 @@ void TIcon::LoadFromBytes(const QByteArray& Data)
 
 QByteArray TIcon::SaveToBytes() const
 {
-    return Encode(FSurface->image(), "ICO");
+    return EncodeImage(FSurface->image(), "ICO");
 }
 
 void TIcon::Draw(TCanvas* ACanvas, const TRect& Rect)

@@ -13,6 +13,8 @@
 #include <QRadialGradient>
 #include <QTextLayout>
 #include <optional>
+#include <utility>
+#include <vector>
 
 struct GPBrushData {
     QBrush Brush;
@@ -48,6 +50,7 @@ struct GPGraphicsData {
     bool HalfOffset = false;
     QTransform World;
     std::optional<QPainterPath> Clip; // device coordinates
+    std::vector<std::pair<QTransform, std::optional<QPainterPath>>> Saved;
 };
 
 namespace {
@@ -753,6 +756,22 @@ TStatus TGPGraphics::SetClip(const TGPRectF& Rect, TCombineMode Mode)
 TStatus TGPGraphics::ResetClip()
 {
     FData->Clip.reset();
+    return Ok;
+}
+
+unsigned TGPGraphics::Save()
+{
+    FData->Saved.emplace_back(FData->World, FData->Clip);
+    return unsigned(FData->Saved.size());
+}
+
+TStatus TGPGraphics::Restore(unsigned State)
+{
+    if (State == 0 || State > FData->Saved.size())
+        return InvalidParameter;
+    FData->World = FData->Saved[State - 1].first;
+    FData->Clip = FData->Saved[State - 1].second;
+    FData->Saved.resize(State - 1);
     return Ok;
 }
 

@@ -1,7 +1,21 @@
 #include "platform/graphics/qt/ImageSurface.h"
+#include "platform/rtl/Exceptions.h"
+#include <QBuffer>
 #include <QPainter>
 
 CanvasSurface::~CanvasSurface() = default;
+
+QByteArray EncodeImage(const QImage& Image, const char* Format)
+{
+    QByteArray data;
+    if (Image.isNull())
+        return data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    if (!Image.save(&buffer, Format))
+        throw EInvalidGraphic(QStringLiteral("Cannot write the image as %1").arg(QString::fromLatin1(Format).toUpper()));
+    return data;
+}
 
 static void SetScreenDpi(QImage& image)
 {

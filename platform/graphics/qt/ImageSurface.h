@@ -6,6 +6,10 @@
 
 class QPainter;
 
+// The file bytes of Image in Format ("BMP", "png", "ICO"); empty for a null
+// image. Raises EInvalidGraphic when the image cannot be encoded.
+QByteArray EncodeImage(const QImage& Image, const char* Format);
+
 class CanvasSurface {
 public:
     virtual ~CanvasSurface();

@@ -17,16 +17,6 @@ QImage Decode(const QByteArray& Data, const char* Format)
     return reader.read();
 }
 
-QByteArray Encode(const QImage& Image, const char* Format)
-{
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    if (!Image.isNull())
-        Image.save(&buffer, Format);
-    return data;
-}
-
 } // namespace
 
 TRasterImage::TRasterImage() : FBitmap(std::make_unique<TBitmap>())
@@ -102,7 +92,7 @@ void TPngImage::LoadFromBytes(const QByteArray& Data)
 
 QByteArray TPngImage::SaveToBytes() const
 {
-    return Encode(FBitmap->Surface()->image(), "png");
+    return EncodeImage(FBitmap->Surface()->image(), "png");
 }
 
 void TGIFImage::LoadFromBytes(const QByteArray& Data)
