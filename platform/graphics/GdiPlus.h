@@ -11,6 +11,7 @@
 class TBitmap;
 class TIcon;
 class TCustomImageList;
+class TStream;
 struct GPBrushData;
 struct GPPenData;
 struct GPPathData;
@@ -238,6 +239,8 @@ public:
     // Loads any picture file; an unreadable file gives an empty image with
     // GetLastStatus() == UnknownImageFormat.
     static TGPImage* FromFile(const QString& FileName);
+    // Reads the rest of Stream (any picture format, icons included).
+    static TGPImage* FromStream(TStream* Stream);
     unsigned GetWidth() const;
     unsigned GetHeight() const;
     TStatus GetLastStatus() const { return FStatus; }

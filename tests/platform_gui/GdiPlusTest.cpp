@@ -1,5 +1,8 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/GdiPlus.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/rtl/Stream.h"
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -140,6 +143,37 @@ TEST(GdiPlusBitmap, KeyColourBecomesTransparent)
     g.DrawImage(&image, 2, 2);
     EXPECT_EQ(target.Canvas()->Pixels(3, 3), clNavy);
     EXPECT_EQ(target.Canvas()->Pixels(2, 2), clWhite);
+}
+
+TEST(GdiPlusBitmap, IconThroughAStreamKeepsItsAlpha)
+{
+    // The image list's icon, saved and read back as a GDI+ image.
+    TImageList list(4, 4);
+    TBitmap strip(4, 4);
+    strip.Canvas()->Brush()->SetColor(clFuchsia);
+    strip.Canvas()->FillRect(Rect(0, 0, 4, 4));
+    strip.Canvas()->SetPixels(2, 2, clGreen);
+    list.AddMasked(&strip, clFuchsia);
+    TIcon icon;
+    list.GetIcon(0, &icon);
+    TMemoryStream stream;
+    icon.SaveToStream(&stream);
+    stream.SetPosition(0);
+    std::unique_ptr<TGPImage> image(TGPImage::FromStream(&stream));
+    ASSERT_EQ(image->GetLastStatus(), Ok);
+    EXPECT_EQ(image->GetWidth(), 4u);
+
+    TBitmap target(4, 4);
+    TGPGraphics g(target.Canvas()->Handle());
+    g.DrawImage(image.get(), 0, 0);
+    EXPECT_EQ(target.Canvas()->Pixels(2, 2), clGreen);
+    EXPECT_EQ(target.Canvas()->Pixels(0, 0), clWhite);
+
+    TMemoryStream junk;
+    junk.WriteBytes(QByteArray("no picture"));
+    junk.SetPosition(0);
+    std::unique_ptr<TGPImage> bad(TGPImage::FromStream(&junk));
+    EXPECT_EQ(bad->GetLastStatus(), UnknownImageFormat);
 }
 
 } // namespace
