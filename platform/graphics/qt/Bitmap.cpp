@@ -4,8 +4,6 @@
 #include "platform/graphics/qt/CanvasState.h"
 #include "platform/graphics/qt/ImageSurface.h"
 #include "platform/rtl/Exceptions.h"
-#include <QBuffer>
-#include <QImageReader>
 #include <QPainter>
 
 namespace {
@@ -262,19 +260,7 @@ void TIcon::SetSize(int AWidth, int AHeight)
 
 void TIcon::LoadFromBytes(const QByteArray& Data)
 {
-    QBuffer buffer;
-    buffer.setData(Data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    QImage best;
-    const int count = qMax(1, reader.imageCount());
-    for (int i = 0; i < count; ++i) {
-        if (i > 0 && !reader.jumpToImage(i))
-            break;
-        const QImage image = reader.read();
-        if (!image.isNull() && (best.isNull() || image.width() * image.height() > best.width() * best.height()))
-            best = image;
-    }
+    const QImage best = DecodeLargestImage(Data);
     if (best.isNull()) {
         FSurface->SetImage(QImage(0, 0, QImage::Format_ARGB32));
         Changed();

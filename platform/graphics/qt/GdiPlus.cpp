@@ -6,8 +6,6 @@
 #include "platform/graphics/qt/CanvasState.h"
 #include "platform/graphics/qt/ImageSurface.h"
 #include "platform/rtl/Stream.h"
-#include <QBuffer>
-#include <QImageReader>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -538,20 +536,7 @@ TGPImage* TGPImage::FromFile(const QString& FileName)
 TGPImage* TGPImage::FromStream(TStream* Stream)
 {
     auto* image = new TGPBitmap(0, 0);
-    QByteArray data = Stream ? Stream->ReadAll() : QByteArray();
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    // An icon file holds several sizes; the largest is taken.
-    QImage best;
-    const int count = qMax(1, reader.imageCount());
-    for (int i = 0; i < count; ++i) {
-        if (i > 0 && !reader.jumpToImage(i))
-            break;
-        const QImage frame = reader.read();
-        if (!frame.isNull() && (best.isNull() || frame.width() * frame.height() > best.width() * best.height()))
-            best = frame;
-    }
+    const QImage best = DecodeLargestImage(Stream ? Stream->ReadAll() : QByteArray());
     image->FData->Image = best.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (best.isNull())
         image->FStatus = UnknownImageFormat;

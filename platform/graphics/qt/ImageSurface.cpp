@@ -1,6 +1,7 @@
 #include "platform/graphics/qt/ImageSurface.h"
 #include "platform/rtl/Exceptions.h"
 #include <QBuffer>
+#include <QImageReader>
 #include <QPainter>
 
 CanvasSurface::~CanvasSurface() = default;
@@ -23,6 +24,24 @@ static void SetScreenDpi(QImage& image)
     const int dotsPerMeter = qRound(96 / 0.0254);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
+}
+
+QImage DecodeLargestImage(const QByteArray& Data)
+{
+    QBuffer buffer;
+    buffer.setData(Data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    QImage best;
+    const int count = qMax(1, reader.imageCount());
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        const QImage image = reader.read();
+        if (!image.isNull() && (best.isNull() || image.width() * image.height() > best.width() * best.height()))
+            best = image;
+    }
+    return best;
 }
 
 ImageSurface::ImageSurface(int Width, int Height, QImage::Format Format) : FFormat(Format)

@@ -9,6 +9,9 @@ class QPainter;
 // The file bytes of Image in Format ("BMP", "png", "ICO"); empty for a null
 // image. Raises EInvalidGraphic when the image cannot be encoded.
 QByteArray EncodeImage(const QImage& Image, const char* Format);
+// Decodes Data in any format Qt reads; of several images (an icon file's
+// sizes) the largest. A null image when nothing can be read.
+QImage DecodeLargestImage(const QByteArray& Data);
 
 class CanvasSurface {
 public:
