@@ -7,7 +7,7 @@
 #include "platform/rtl/Exceptions.h"
 #include <QLoggingCategory>
 
-Q_LOGGING_CATEGORY(lcMessages, "platform.msg")
+Q_LOGGING_CATEGORY(lcMessages, "platform.msg", QtWarningMsg)
 
 namespace {
 
