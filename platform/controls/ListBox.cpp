@@ -16,6 +16,7 @@ TCustomListBox::TCustomListBox(TComponent* AOwner)
         FSelected.assign(std::size_t(FItems->Count()), false);
         if (FItemIndex >= FItems->Count())
             FItemIndex = -1;
+        ItemsChanged();
         PushItems();
     };
 }

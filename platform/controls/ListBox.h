@@ -53,6 +53,10 @@ protected:
     virtual void CNCommand(TWMCommand& Message);
     void WMGetDlgCode(TMessage& Message) override { Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
     void CMFontChanged(TMessage& Message) override;
+    // The items changed (before the widget shows them).
+    virtual void ItemsChanged() {}
+    // The widget shows the items again.
+    virtual void ItemsPushed() {}
 
 private:
     friend class ListBoxBridge;

@@ -105,6 +105,7 @@ void TCustomListBox::PushItems()
         for (int i = 0; i < FItems->Count(); ++i)
             list->addItem(FItems->Strings(i));
     }
+    ItemsPushed();
     PushSelection();
 }
 

@@ -17,8 +17,8 @@ int gForwarding = 0;
 // The link object lives as a child of the host.
 class NativeLink : public QObject {
 public:
-    NativeLink(TWinControl* Control, WidgetHost* Host, QWidget* Widget)
-        : QObject(Host), FControl(Control), FHost(Host), FWidget(Widget)
+    NativeLink(TWinControl* Control, WidgetHost* Host, QWidget* Widget, bool Fill)
+        : QObject(Host), FControl(Control), FHost(Host), FWidget(Widget), FFill(Fill)
     {
         Host->installEventFilter(this);
         Watch(Widget);
@@ -42,6 +42,7 @@ private:
     TWinControl* FControl;
     WidgetHost* FHost;
     QPointer<QWidget> FWidget;
+    bool FFill;
     WheelAccumulator FWheel;
 };
 
@@ -59,7 +60,7 @@ void NativeLink::UpdateInput(Qt::KeyboardModifiers m, Qt::MouseButtons b)
 bool NativeLink::eventFilter(QObject* Object, QEvent* Event)
 {
     if (Object == FHost) {
-        if (Event->type() == QEvent::Resize && FWidget)
+        if (Event->type() == QEvent::Resize && FWidget && FFill)
             FWidget->setGeometry(FHost->rect());
         return false;
     }
@@ -246,6 +247,9 @@ void ForwardWheel(QWidget* host, QWidget* widget, const TMessage& m)
     Send(t, &e);
 }
 
+// Keys go where the widget keeps its focus.
+QWidget* KeyTarget(QWidget* widget) { return widget->focusProxy() ? widget->focusProxy() : widget; }
+
 void ForwardKey(QWidget* widget, const TMessage& m, bool WantTabs)
 {
     int vk = int(m.WParam & 0xFFFF);
@@ -262,7 +266,7 @@ void ForwardKey(QWidget* widget, const TMessage& m, bool WantTabs)
     if (!key)
         return;
     QKeyEvent e(up ? QEvent::KeyRelease : QEvent::KeyPress, key, mods);
-    Send(widget, &e);
+    Send(KeyTarget(widget), &e);
 }
 
 void ForwardChar(QWidget* widget, const TMessage& m)
@@ -271,19 +275,20 @@ void ForwardChar(QWidget* widget, const TMessage& m)
     if (ch.unicode() < 0x20 || ch.unicode() == 0x7F)
         return;
     QKeyEvent e(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
-    Send(widget, &e);
+    Send(KeyTarget(widget), &e);
 }
 
 } // namespace
 
-void AttachNative(TWinControl* Control, QWidget* Widget)
+void AttachNative(TWinControl* Control, QWidget* Widget, bool Fill)
 {
     WidgetHost* host = Control->Handle();
     Widget->setParent(host);
-    Widget->setGeometry(host->rect());
+    if (Fill)
+        Widget->setGeometry(host->rect());
     Widget->setFocusPolicy(Qt::StrongFocus);
     host->setFocusProxy(Widget);
-    new NativeLink(Control, host, Widget);
+    new NativeLink(Control, host, Widget, Fill);
     Widget->show();
 }
 

@@ -7,8 +7,9 @@
 class TWinControl;
 
 // Puts Widget into the control's host window (which must exist), filling
-// it, as its focus proxy, with its input routed to the control.
-void AttachNative(TWinControl* Control, QWidget* Widget);
+// it (unless Fill is false: the control places it), as its focus proxy,
+// with its input routed to the control.
+void AttachNative(TWinControl* Control, QWidget* Widget, bool Fill = true);
 // The native widget of a control, nullptr when it has no window yet.
 QWidget* NativeWidget(TWinControl* Control);
 template <typename W>

@@ -1,0 +1,148 @@
+// The native side of TDateTimePicker: a date-time edit with a calendar
+// drop-down, behind an optional check box.
+#include "platform/controls/DateTimePicker.h"
+#include "platform/controls/NativeControl.h"
+#include "platform/controls/qt/NativeWidget.h"
+#include "platform/rtl/FormatSettings.h"
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+
+class PickerBridge {
+public:
+    static bool Updating(TDateTimePicker* p) { return p->FUpdating; }
+    static void Changed(TDateTimePicker* p, TDateTime v) { p->NativeChanged(v); }
+    static void Checked(TDateTimePicker* p, bool v) { p->NativeChecked(v); }
+};
+
+namespace {
+
+QString Quote(const QString& s) { return s.isEmpty() ? s : u'\'' + QString(s).replace(u'\'', QLatin1String("''")) + u'\''; }
+
+// FormatDateTime's letters as a Qt display format: "m" after "h" is the
+// minute, otherwise the month; "n" is the minute; "am/pm" the AM/PM marker.
+QString QtFormat(const QString& f)
+{
+    QString out;
+    bool ampm = f.contains(QLatin1String("am/pm"), Qt::CaseInsensitive) || f.contains(QLatin1String("a/p"), Qt::CaseInsensitive);
+    bool afterHour = false;
+    for (int i = 0; i < f.size();) {
+        QChar c = f[i];
+        QChar lower = c.toLower();
+        int run = 1;
+        while (i + run < f.size() && f[i + run].toLower() == lower)
+            ++run;
+        if (c == u'"' || c == u'\'') {
+            int end = int(f.indexOf(c, i + 1));
+            if (end < 0)
+                end = int(f.size());
+            out += Quote(f.mid(i + 1, end - i - 1));
+            i = end + 1;
+            continue;
+        }
+        if (f.mid(i, 5).compare(QLatin1String("am/pm"), Qt::CaseInsensitive) == 0) {
+            out += QStringLiteral("AP");
+            i += 5;
+            continue;
+        }
+        if (f.mid(i, 3).compare(QLatin1String("a/p"), Qt::CaseInsensitive) == 0) {
+            out += QStringLiteral("A");
+            i += 3;
+            continue;
+        }
+        switch (lower.unicode()) {
+        case u'd': out += QString(std::min(run, 4), u'd'); afterHour = false; break;
+        case u'y': out += run <= 2 ? QStringLiteral("yy") : QStringLiteral("yyyy"); afterHour = false; break;
+        case u'm':
+            out += afterHour ? QString(std::min(run, 2), u'm') : QString(std::min(run, 4), u'M');
+            afterHour = false;
+            break;
+        case u'n': out += QString(std::min(run, 2), u'm'); break;
+        case u'h': out += QString(std::min(run, 2), ampm ? u'h' : u'H'); afterHour = true; break;
+        case u's': out += QString(std::min(run, 2), u's'); break;
+        case u'z': out += QStringLiteral("zzz"); break;
+        case u'/': out += Quote(QString(FormatSettings.DateSeparator)); break;
+        case u':': out += Quote(QString(FormatSettings.TimeSeparator)); break;
+        default: out += c.isLetter() ? Quote(QString(run, c)) : QString(run, c); break;
+        }
+        i += run;
+    }
+    return out;
+}
+
+QDateTimeEdit* EditOf(const TDateTimePicker* p)
+{
+    QWidget* w = NativeWidget(const_cast<TDateTimePicker*>(p));
+    return w ? w->findChild<QDateTimeEdit*>() : nullptr;
+}
+
+} // namespace
+
+void TDateTimePicker::CreateWnd()
+{
+    TWinControl::CreateWnd();
+    auto* box = new QWidget;
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    if (FShowCheckbox) {
+        auto* check = new QCheckBox;
+        layout->addWidget(check);
+        QObject::connect(check, &QCheckBox::toggled, check, [this](bool v) {
+            if (!PickerBridge::Updating(this))
+                PickerBridge::Checked(this, v);
+        });
+    }
+    auto* edit = new QDateTimeEdit;
+    layout->addWidget(edit, 1);
+    box->setFocusProxy(edit);
+    AttachNative(this, box);
+    NativeApplyFont(this);
+    Push();
+    QObject::connect(edit, &QDateTimeEdit::dateTimeChanged, edit, [this](const QDateTime& v) {
+        if (!PickerBridge::Updating(this))
+            PickerBridge::Changed(this, QDateTimeToDateTime(v));
+    });
+}
+
+void TDateTimePicker::Push()
+{
+    QDateTimeEdit* edit = EditOf(this);
+    if (!edit)
+        return;
+    NativeUpdate guard(FUpdating);
+    edit->setCalendarPopup(FKind != dtkTime);
+    edit->setDisplayFormat(QtFormat(EffectiveFormat()));
+    edit->setMinimumDateTime(FMinDate != 0 ? DateTimeToQDateTime(FMinDate) : QDateTime(QDate(100, 1, 1), QTime(0, 0)));
+    edit->setMaximumDateTime(FMaxDate != 0 ? DateTimeToQDateTime(FMaxDate) : QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59, 999)));
+    edit->setDateTime(DateTimeToQDateTime(FDateTime));
+    edit->setEnabled(!FShowCheckbox || FChecked);
+    if (auto* check = NativeWidget(this)->findChild<QCheckBox*>())
+        check->setChecked(FChecked);
+}
+
+bool TDateTimePicker::DroppedDown() const
+{
+    QDateTimeEdit* edit = EditOf(this);
+    return edit && edit->calendarWidget() && edit->calendarWidget()->isVisible();
+}
+
+void TDateTimePicker::SetDroppedDown(bool value)
+{
+    QDateTimeEdit* edit = EditOf(this);
+    if (!edit || !edit->calendarPopup() || value == DroppedDown())
+        return;
+    if (value) {
+        if (OnDropDown)
+            OnDropDown(this);
+        // Alt+Down opens the calendar of a date edit.
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_Down, Qt::AltModifier);
+        static_cast<QObject*>(edit)->event(&e);
+    } else {
+        edit->calendarWidget()->window()->hide();
+        if (OnCloseUp)
+            OnCloseUp(this);
+    }
+}
