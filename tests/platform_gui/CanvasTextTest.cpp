@@ -171,6 +171,14 @@ TEST_F(CanvasText, WordBreakWrapsBetweenWords)
     const TRect ink = Ink(Bmp);
     EXPECT_GT(ink.Height(), C->TextHeight(QStringLiteral("one")));
     EXPECT_LE(ink.Right, 60);
+
+    // A word wider than the box is only broken in an edit-control layout.
+    const QString word = QStringLiteral("Configurationfile");
+    Draw(word, Rect(0, 0, 40, 80), DT_WORDBREAK | DT_NOCLIP);
+    EXPECT_GT(Ink(Bmp).Right, 40);
+    Draw(word, Rect(0, 0, 40, 80), DT_WORDBREAK | DT_EDITCONTROL | DT_NOCLIP);
+    EXPECT_LE(Ink(Bmp).Right, 40);
+    EXPECT_GT(Ink(Bmp).Height(), C->TextHeight(word));
 }
 
 TEST_F(CanvasText, TallTextKeepsWholeLinesInEditControlLayout)

@@ -108,8 +108,8 @@ QString PathEllipsis(const QFontMetrics& Fm, const QString& S, int Width)
     return EndEllipsis(Fm, dots + tail, Width);
 }
 
-// Breaks Line between words to fit Width; a word wider than Width is
-// broken between characters unless BreakWords is false.
+// Breaks Line between words to fit Width; with BreakWords (an edit-control
+// layout) a word wider than Width is broken between characters too.
 void WrapLine(const QFontMetrics& Fm, const QString& Line, int Start, int Width, bool BreakWords,
               std::vector<std::pair<int, int>>& Out)
 {
@@ -136,7 +136,7 @@ void WrapLine(const QFontMetrics& Fm, const QString& Line, int Start, int Width,
                 break;
         }
         int lineEnd = lastFit < 0 ? n : lastFit;
-        if (BreakWords && Fm.horizontalAdvance(Line.mid(pos, lineEnd - pos)) > Width) {
+        if (BreakWords && Width > 0 && Fm.horizontalAdvance(Line.mid(pos, lineEnd - pos)) > Width) {
             int k = pos + 1;
             while (k < lineEnd && Fm.horizontalAdvance(Line.mid(pos, k + 1 - pos)) <= Width)
                 ++k;
@@ -258,7 +258,8 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
                 continue;
             const QString line = text.mid(start, i - start);
             if (Format & DT_WORDBREAK)
-                WrapLine(fm, line, start, box.width(), !(Format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)), spans);
+                WrapLine(fm, line, start, box.width(),
+                         (Format & DT_EDITCONTROL) && !(Format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)), spans);
             else
                 spans.push_back({start, i - start});
             if (i < n && text.at(i) == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
