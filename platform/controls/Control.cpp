@@ -184,6 +184,7 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight)
         return;
     bool sized = AWidth != FWidth || AHeight != FHeight;
+    bool moved = ALeft != FLeft || ATop != FTop;
     if (FParent && !IsWindowed(this))
         FParent->InvalidateRect(BoundsRect());
     FLeft = ALeft;
@@ -199,6 +200,8 @@ void TControl::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
     }
     if (FParent && !IsWindowed(this))
         FParent->InvalidateRect(BoundsRect());
+    if (moved && IsWindowed(this))
+        Perform(WM_MOVE, 0, FParent ? MakeLParam(FLeft, FTop) : PointToLParam(ClientOrigin()));
     if (sized)
         Perform(WM_SIZE, SIZE_RESTORED, MakeLParam(FWidth, FHeight));
 }

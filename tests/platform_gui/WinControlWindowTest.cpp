@@ -180,6 +180,26 @@ TEST(WinControlWindow, MessageBoxDoubleAnswersInOrderAndTellsTheModalHook)
     EXPECT_EQ(files.Requests.size(), 2u);
 }
 
+TEST(WinControlWindow, MovingAWindowSendsMoveOnly)
+{
+    TForm form(nullptr);
+    form.SetBounds(10, 10, 200, 100);
+    form.Show();
+    QStringList seen;
+    form.WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_MOVE || m.Msg == WM_SIZE)
+            seen << QStringLiteral("%1").arg(m.Msg == WM_MOVE ? "move" : "size");
+        form.WndProc(m);
+    };
+    form.SetBounds(30, 40, 200, 100);
+    form.SetBounds(30, 40, 250, 100);
+    form.SetBounds(30, 40, 250, 100);
+    Application->ProcessMessages();
+    form.WindowProc = nullptr;
+    EXPECT_EQ(seen, QStringList({"move", "size"}));
+    EXPECT_EQ(form.BoundsRect(), Bounds(30, 40, 250, 100));
+}
+
 TEST(WinControlWindow, ReparentingMovesTheWindowAlong)
 {
     TForm a(nullptr);

@@ -322,7 +322,13 @@ void WidgetHost::MovedEvent()
     if (!isWindow())
         return;
     QPoint p = pos();
+    if (p.x() == FControl->Left() && p.y() == FControl->Top())
+        return;
     FControl->UpdateBoundsRect(Bounds(p.x(), p.y(), FControl->Width(), FControl->Height()));
+    // Windows that follow the form (drop-downs, focus frames) hear of the move.
+    QPoint origin = mapToGlobal(QPoint(0, 0));
+    TMessage m{WM_MOVE, 0, MakeLParam(origin.x(), origin.y()), 0};
+    Deliver(FControl, m);
 }
 
 // Host functions
