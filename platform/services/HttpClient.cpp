@@ -1,8 +1,8 @@
 #include "platform/services/HttpClient.h"
 
-#include "platform/rtl/Clock.h"
 
 #include <QUrl>
+#include <chrono>
 #include <cerrno>
 #include <fcntl.h>
 #include <netdb.h>
@@ -13,6 +13,12 @@
 namespace {
 
 constexpr qsizetype MaxAnswer = 16 * 1024 * 1024;
+
+uint64_t NowMs()
+{
+    using namespace std::chrono;
+    return uint64_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+}
 
 THttpClientFactory& Factory()
 {
@@ -49,7 +55,7 @@ bool Connect(TSocket& s, const QString& host, int port, uint32_t timeoutMs)
     addrinfo* list = nullptr;
     if (::getaddrinfo(host.toUtf8().constData(), QByteArray::number(port).constData(), &hints, &list) != 0)
         return false;
-    const uint64_t start = GetTickCount64();
+    const uint64_t start = NowMs();
     bool ok = false;
     for (addrinfo* a = list; a && !ok; a = a->ai_next) {
         if (s.Fd >= 0)
@@ -63,7 +69,7 @@ bool Connect(TSocket& s, const QString& host, int port, uint32_t timeoutMs)
         }
         if (errno != EINPROGRESS)
             continue;
-        const uint64_t used = GetTickCount64() - start;
+        const uint64_t used = NowMs() - start;
         if (used >= timeoutMs || !WaitFor(s.Fd, POLLOUT, uint32_t(timeoutMs - used)))
             break;
         int err = 0;
@@ -119,9 +125,9 @@ bool HasLineBreak(const QString& s)
     return s.contains(QLatin1Char('\r')) || s.contains(QLatin1Char('\n'));
 }
 
-// Splits the answer; false when it is no HTTP answer or lacks body bytes
-// its Content-Length promises.
-bool ParseAnswer(const QByteArray& answer, int& status, QByteArray& body)
+} // namespace
+
+bool ParseHttpAnswer(const QByteArray& answer, int& status, QByteArray& body)
 {
     qsizetype end = answer.indexOf("\r\n\r\n");
     qsizetype skip = 4;
@@ -136,10 +142,11 @@ bool ParseAnswer(const QByteArray& answer, int& status, QByteArray& body)
     const QList<QByteArray> first = lines.first().trimmed().split(' ');
     if (first.size() < 2 || !first[0].startsWith("HTTP/1.") || first[1].size() != 3)
         return false;
+    for (char c : first[1])
+        if (c < '0' || c > '9')
+            return false;
+    status = first[1].toInt();
     bool ok = false;
-    status = first[1].toInt(&ok);
-    if (!ok)
-        return false;
     body = answer.mid(end + skip);
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const qsizetype colon = lines[i].indexOf(':');
@@ -152,8 +159,6 @@ bool ParseAnswer(const QByteArray& answer, int& status, QByteArray& body)
     }
     return true;
 }
-
-} // namespace
 
 QByteArray THttpClient::Get(const QString& url)
 {
@@ -188,7 +193,7 @@ QByteArray THttpClient::Get(const QString& url)
         return {};
     int status = 0;
     QByteArray body;
-    if (!ParseAnswer(answer, status, body))
+    if (!ParseHttpAnswer(answer, status, body))
         return {};
     FResponseCode = status;
     return status >= 200 && status < 300 ? body : QByteArray();

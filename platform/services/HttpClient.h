@@ -38,6 +38,11 @@ public:
     QByteArray Get(const QString& url) override;
 };
 
+// Splits a whole answer into status and body. False when it is no HTTP
+// answer (no status line "HTTP/1.x nnn", no end of the headers) or lacks
+// body bytes its Content-Length promises; a longer body is cut to it.
+bool ParseHttpAnswer(const QByteArray& Answer, int& Status, QByteArray& Body);
+
 // Makes HTTP clients; the real one unless replaced.
 using THttpClientFactory = std::function<std::unique_ptr<IHttpClient>()>;
 std::unique_ptr<IHttpClient> CreateHttpClient();

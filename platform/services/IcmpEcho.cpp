@@ -1,9 +1,9 @@
 #include "platform/services/IcmpEcho.h"
 
-#include "platform/rtl/Clock.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <netinet/in.h>
 #include <poll.h>
@@ -28,6 +28,13 @@ uint16_t Checksum(const QByteArray& packet)
     while (sum >> 16)
         sum = (sum & 0xFFFF) + (sum >> 16);
     return uint16_t(~sum);
+}
+
+// Time-outs are real time, whatever clock the program shows.
+uint64_t NowMs()
+{
+    using namespace std::chrono;
+    return uint64_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
 }
 
 uint16_t NextIdentifier()
@@ -138,7 +145,7 @@ void TIcmpEcho::Send(const QString& host, const QByteArray& data, uint16_t seque
         if (::getsockname(d.Fd, reinterpret_cast<sockaddr*>(&local), &len) == 0)
             d.Identifier = ntohs(local.sin_port);
     }
-    d.SentAt = GetTickCount64();
+    d.SentAt = NowMs();
 }
 
 const TEchoReply& TIcmpEcho::Poll()
@@ -180,15 +187,15 @@ const TEchoReply& TIcmpEcho::Poll()
         d.Reply.Status = TEchoStatus::esReply;
         d.Reply.FromAddress = QString::fromLatin1(addr);
         d.Reply.Data = QByteArray(buf + off + 8, qsizetype(n - off - 8));
-        d.Reply.RoundTripMs = uint32_t(GetTickCount64() - d.SentAt);
+        d.Reply.RoundTripMs = uint32_t(NowMs() - d.SentAt);
         d.CloseSocket();
         if (OnReply)
             OnReply(d.Reply);
         return d.Reply;
     }
-    if (GetTickCount64() - d.SentAt >= ReceiveTimeout) {
+    if (NowMs() - d.SentAt >= ReceiveTimeout) {
         d.Reply.Status = TEchoStatus::esNoReply;
-        d.Reply.RoundTripMs = uint32_t(GetTickCount64() - d.SentAt);
+        d.Reply.RoundTripMs = uint32_t(NowMs() - d.SentAt);
         d.CloseSocket();
         if (OnReply)
             OnReply(d.Reply);

@@ -159,6 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
         AnswerCase{"NoHttpAnswer", "VER. 1.002", "", 0},
         AnswerCase{"HeadersNeverEnd", "HTTP/1.0 200 OK\r\nServer: x\r\n", "", 0},
         AnswerCase{"BadStatus", "HTTP/1.0 2x0 OK\r\n\r\nbody", "", 0},
+        AnswerCase{"SignedStatus", "HTTP/1.0 -01 OK\r\n\r\nbody", "", 0},
+        AnswerCase{"NegativeLength", "HTTP/1.0 200 OK\r\nContent-Length: -2\r\n\r\nbody", "", 0},
         AnswerCase{"ClosedAtOnce", "", "", 0}),
     [](const testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
 
