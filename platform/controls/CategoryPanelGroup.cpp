@@ -49,6 +49,17 @@ void TCategoryPanel::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
             g->Realign();
 }
 
+void TCategoryPanel::SetParent(TWinControl* AParent)
+{
+    TWinControl* old = Parent();
+    TCustomControl::SetParent(AParent);
+    // The groups left and joined stack their panels again.
+    if (auto* g = dynamic_cast<TCategoryPanelGroup*>(old))
+        g->Realign();
+    if (TCategoryPanelGroup* g = PanelGroup())
+        g->Realign();
+}
+
 void TCategoryPanel::AdjustClientRect(TRect& Rect)
 {
     TCustomControl::AdjustClientRect(Rect);

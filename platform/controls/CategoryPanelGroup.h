@@ -23,6 +23,7 @@ public:
     // The height when expanded.
     int ExpandedHeight() const { return FExpandedHeight; }
     void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void SetParent(TWinControl* AParent) override;
 
     TNotifyEvent OnCollapse;
     TNotifyEvent OnExpand;

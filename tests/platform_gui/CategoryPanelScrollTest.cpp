@@ -19,8 +19,9 @@ protected:
         Group->SetBounds(0, 0, 200, 300);
         for (int h : {150, 200, 100}) {
             auto* p = new TCategoryPanel(Form);
-            p->SetPanelGroup(Group);
+            // Sized before joining: the group stacks it when it joins.
             p->SetHeight(h);
+            p->SetPanelGroup(Group);
             Panels.push_back(p);
         }
     }
