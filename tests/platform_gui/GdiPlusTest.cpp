@@ -87,6 +87,23 @@ TEST_F(GdiPlus, ClipByPathCombines)
     }
 }
 
+TEST_F(GdiPlus, RestoreBringsBackTheSavedClip)
+{
+    TGPSolidBrush red(MakeColor(255, 0, 0));
+    TGPSolidBrush white(MakeColor(255, 255, 255));
+    G.FillRectangle(&white, -1, -1, 42, 42);
+    G.SetClip(TGPRectF{0, 0, 20, 40});
+    const unsigned state = G.Save();
+    G.SetClip(TGPRectF{0, 0, 10, 10}, CombineModeIntersect);
+    G.FillRectangle(&red, -1, -1, 42, 42);
+    EXPECT_EQ(At(15, 30), clWhite) << "narrowed while saved";
+    EXPECT_EQ(G.Restore(state), Ok);
+    G.FillRectangle(&red, -1, -1, 42, 42);
+    EXPECT_EQ(At(15, 30), clRed) << "the saved clip is back";
+    EXPECT_EQ(At(30, 30), clWhite) << "and still clips";
+    EXPECT_EQ(G.Restore(state), InvalidParameter) << "a restored state is gone";
+}
+
 TEST_F(GdiPlus, ArcsRunClockwiseInDegrees)
 {
     TGPPen pen(MakeColor(0, 0, 0), 2.0f);
