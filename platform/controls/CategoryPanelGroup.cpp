@@ -1,5 +1,5 @@
 #include "platform/controls/CategoryPanelGroup.h"
-#include "platform/controls/NativeControl.h"
+#include "platform/controls/WinApi.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Frames.h"
 #include "platform/rtl/Exceptions.h"
@@ -198,7 +198,7 @@ bool TCategoryPanelGroup::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint
         return true;
     if (ScrollRange() == 0)
         return false;
-    int step = WheelScrollLines() * FIncrement;
+    int step = GetWheelScrollLines() * FIncrement;
     SetScrollPos(FScrollPos - WheelDelta * step / WHEEL_DELTA);
     return true;
 }

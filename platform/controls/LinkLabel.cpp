@@ -39,8 +39,8 @@ int TLinkLabel::LinkCount() const
 {
     int n = 0;
     for (const TLinkPart& p : ParseLinkCaption(Caption()))
-        if (!p.Link.isEmpty() || !p.Text.isEmpty())
-            n += p.Link.isEmpty() ? 0 : 1;
+        if (!p.Link.isEmpty())
+            ++n;
     return n;
 }
 

@@ -21,6 +21,3 @@ void NativeDefault(TWinControl* Control, const TMessage& Message, bool WantTabs 
 
 // Gives the native widget the control's font (on CM_FONTCHANGED and on creation).
 void NativeApplyFont(TWinControl* Control);
-
-// Lines one wheel notch scrolls, as the system is set (3 by default).
-int WheelScrollLines();

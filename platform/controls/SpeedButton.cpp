@@ -95,11 +95,6 @@ void TSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
     }
 }
 
-void TSpeedButton::MouseMove(TShiftState Shift, int X, int Y)
-{
-    TGraphicControl::MouseMove(Shift, X, Y);
-}
-
 void TSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     bool clicked = FPressed && Button == mbLeft && ClientRect().Contains({X, Y});

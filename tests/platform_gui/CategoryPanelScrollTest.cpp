@@ -2,7 +2,7 @@
 #include "StdControlsFixture.h"
 #include "platform/controls/CategoryPanelGroup.h"
 #include "platform/controls/Edit.h"
-#include "platform/controls/NativeControl.h"
+#include "platform/controls/WinApi.h"
 #include "platform/controls/TestHooks.h"
 
 using namespace SyntheticInput;
@@ -54,7 +54,7 @@ TEST_F(CategoryPanelScroll, PanelsStackTopToBottomAndCollapseToTheirHeader)
 
 TEST_F(CategoryPanelScroll, WheelScrollsByTheSystemsLinesAndStopsAtTheEnds)
 {
-    int step = WheelScrollLines() * Group->VertScrollIncrement();
+    int step = GetWheelScrollLines() * Group->VertScrollIncrement();
     EXPECT_EQ(Group->ScrollRange(), 150);
     Wheel(Group, -WHEEL_DELTA, {10, 10});
     EXPECT_EQ(Group->ScrollPos(), step);

@@ -357,8 +357,3 @@ void NativeApplyFont(TWinControl* Control)
         if (Control->Font())
             w->setFont(ToQFont(*Control->Font()));
 }
-
-int WheelScrollLines()
-{
-    return qApp ? std::max(1, QApplication::wheelScrollLines()) : 3;
-}
