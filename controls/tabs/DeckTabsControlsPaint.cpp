@@ -34,10 +34,14 @@ void TDeckTabControl::DrawTo(TGPGraphics* TabCanvas, int MouseX, int MouseY, TDe
 
     TDeckTabModifiedDisplayOptions* glow = d->TabModifiedGlow();
     if (FDeckTab->GetModified() && glow->Style() != msNone && Hooked(TabCanvas, FControlRect, itTabModifiedGlow)) {
-        const int top = d->Tabs()->Orientation() == toTop ? glow->VerticalOffset()
-                                                          : FControlRect.Bottom - glow->VerticalOffset();
-        const TRect r = BidiRect({FModifiedPosition, top, FModifiedPosition + glow->Width(),
-                                  glow->VerticalOffset() + glow->Height()});
+        // Tabs at the bottom take the band mirrored about the tab's bottom edge.
+        int top = glow->VerticalOffset();
+        int bottom = glow->VerticalOffset() + glow->Height();
+        if (d->Tabs()->Orientation() == toBottom) {
+            bottom = FControlRect.Bottom - glow->VerticalOffset();
+            top = bottom - glow->Height();
+        }
+        const TRect r = BidiRect({FModifiedPosition, top, FModifiedPosition + glow->Width(), bottom});
         TDeckTabsLookAndFeelGlow* g = look->Modified();
         DrawGlow(TabCanvas, r, g->CentreColor(), g->OutsideColor(), g->CentreAlpha(), g->OutsideAlpha());
     }

@@ -1,4 +1,8 @@
 #include "DeckTabsFixture.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/ImageList.h"
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -89,6 +93,112 @@ TEST_F(DeckTabsStrip, RightToLeftMirrorsHitTesting)
     EXPECT_EQ(Strip->HitTest({300 - 30, 20}).HitTestArea, htTab);
     // Scroll buttons swap sides too.
     EXPECT_EQ(Strip->HitTest({300 - 291, 17}).HitTestArea, htScrollButtonRight);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DeckTabsStrip, PinnedTabsTakeTheirOwnWidth)
+{
+    AddTabs({"A", "B", "C"});
+    Strip->Tabs()->Items(2)->SetPinned(true);
+    Settle();
+    ASSERT_EQ(Strip->Tabs()->Items(0)->Caption(), "C");
+    // 232 - 39 pinned - 15 overlap = 178 over two unpinned tabs.
+    EXPECT_EQ(TabRect(0), (TRect{0, 4, 54, 30}));
+    EXPECT_EQ(TabRect(1), (TRect{39, 4, 143, 30}));
+    EXPECT_EQ(TabRect(2), (TRect{128, 4, 232, 30}));
+    const TDeckTabControl::TContentRects r = Strip->GetTabControl(0)->CalculateRects();
+    EXPECT_FALSE(r.ShowText) << "pinned tabs show no caption";
+}
+
+TEST_F(DeckTabsStrip, WidthsFromContentAreClampedThenOffered)
+{
+    Strip->Options()->Display()->Tabs()->SetTabWidthFromContent(true);
+    Strip->Options()->Display()->Tabs()->SetMaxWidth(60);
+    std::vector<int> offered;
+    Strip->OnSetTabWidth = [&](TObject*, TDeckTabControl* c, int& Width) {
+        offered.push_back(Width);
+        Width = 50 + 10 * c->DeckTab()->GetIndex();
+    };
+    AddTabs({"A", "A much longer caption than fits", "B"});
+    Settle();
+    ASSERT_FALSE(offered.empty());
+    for (int w : offered) {
+        EXPECT_GE(w, 25);
+        EXPECT_LE(w, 60);
+    }
+    EXPECT_NE(std::find(offered.begin(), offered.end(), 60), offered.end()) << "the long caption is capped";
+    EXPECT_EQ(TabRect(0), (TRect{0, 4, 65, 30}));
+    EXPECT_EQ(TabRect(1), (TRect{50, 4, 125, 30}));
+    EXPECT_EQ(TabRect(2), (TRect{110, 4, 195, 30}));
+}
+
+TEST_F(DeckTabsStrip, SpinnersStepAndWrap)
+{
+    AddTabs({"A", "B"});
+    Settle();
+    TDeckTab* tab = Strip->Tabs()->Items(0);
+    TDeckTabControl* c = Strip->GetTabControl(0);
+    TDeckTabsSpinnerOptions* download = Strip->Options()->Display()->TabSpinners()->Download();
+    download->SetRenderedAnimationStep(100);
+    tab->SetSpinnerState(tssRenderedDownload);
+    std::vector<int> angles;
+    for (bool reverse : {false, true}) {
+        download->SetReverseDirection(reverse);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(c->AnimateSpinner());
+            angles.push_back(c->SpinnerRenderedDegrees());
+        }
+    }
+    EXPECT_EQ(angles, (std::vector<int>{100, 200, 300, 40, 300, 200, 100, 0}));
+
+    TImageList frames(8, 8);
+    TBitmap frame(8, 8);
+    for (int i = 0; i < 3; ++i)
+        frames.AddMasked(&frame, clNone);
+    Strip->SetImagesSpinnerDownload(&frames);
+    Strip->SetImagesSpinnerUpload(&frames);
+    tab->SetSpinnerState(tssImageDownload);
+    std::vector<int> indexes;
+    for (int i = 0; i < 4; ++i) {
+        c->AnimateSpinner();
+        indexes.push_back(c->SpinnerImageIndex());
+    }
+    tab->SetSpinnerState(tssImageUpload);
+    for (int i = 0; i < 4; ++i) {
+        c->AnimateSpinner();
+        indexes.push_back(c->SpinnerImageIndex());
+    }
+    EXPECT_EQ(indexes, (std::vector<int>{1, 2, 0, 1, 0, 2, 1, 0}));
+    tab->SetSpinnerState(tssNone);
+    EXPECT_FALSE(c->AnimateSpinner());
+    Strip->SetImagesSpinnerDownload(nullptr);
+    Strip->SetImagesSpinnerUpload(nullptr);
+}
+
+TEST_F(DeckTabsStrip, ModifiedGlowSweepsAcrossTheTab)
+{
+    AddTabs({"A", "B"});
+    Settle();
+    TDeckTab* tab = Strip->Tabs()->Items(0); // not active
+    TDeckTabControl* c = Strip->GetTabControl(0);
+    TDeckTabModifiedDisplayOptions* glow = Strip->Options()->Display()->TabModifiedGlow();
+    const TRect r = c->ControlRect();
+    const int travel = r.Right - (r.Left - glow->Width());
+    EXPECT_FALSE(c->AnimateModified()) << "not modified";
+    tab->SetModified(true);
+    EXPECT_TRUE(c->AnimateModified());
+    EXPECT_EQ(c->ModifiedPosition(), r.Right) << "right to left starts at the right edge";
+    Clock.Advance(uint64_t(glow->AnimationPeriodMS() / 2));
+    c->AnimateModified();
+    EXPECT_EQ(c->ModifiedPosition(), r.Right - int(std::nearbyint(travel / 2.0))) << "half way, halves to even";
+    tab->SetModified(false);
+    EXPECT_FALSE(c->AnimateModified());
+    tab->SetModified(true);
+    c->AnimateModified();
+    EXPECT_EQ(c->ModifiedPosition(), r.Right) << "a new modification starts a new sweep";
 }
 
 } // namespace
