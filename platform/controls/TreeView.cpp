@@ -228,6 +228,9 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner) : TWinControl(AOwner), FIte
 
 TCustomTreeView::~TCustomTreeView()
 {
+    // The nodes go without events: handlers may refer to a form that is
+    // being freed too.
+    FDestroying = true;
     DestroyHandle();
     FItems->Clear();
     delete FItems;
@@ -273,12 +276,13 @@ void TCustomTreeView::FullCollapse()
 void TCustomTreeView::NodeDeleting(TTreeNode* Node)
 {
     Node->DeleteChildren();
-    if (OnDeletion)
+    if (OnDeletion && !FDestroying)
         OnDeletion(this, Node);
     NativeRemove(Node);
     if (FSelected == Node) {
         FSelected = nullptr;
-        Change(nullptr);
+        if (!FDestroying)
+            Change(nullptr);
     }
 }
 

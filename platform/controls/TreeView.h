@@ -183,6 +183,7 @@ private:
     bool FShowLines = true;
     bool FShowRoot = true;
     bool FUpdating = false;
+    bool FDestroying = false;
 };
 
 class TTreeView : public TCustomTreeView {

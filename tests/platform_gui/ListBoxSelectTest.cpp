@@ -2,7 +2,10 @@
 #include "StdControlsFixture.h"
 #include "platform/controls/ListBox.h"
 #include "platform/controls/TestHooks.h"
+#include "platform/controls/qt/NativeWidget.h"
+#include "platform/graphics/Canvas.h"
 #include "platform/rtl/Exceptions.h"
+#include <QImage>
 
 using namespace SyntheticInput;
 
@@ -65,6 +68,33 @@ TEST_F(ListBoxSelect, ItemAtPosFollowsTheScrolledRows)
     List->Items()->Clear();
     EXPECT_EQ(List->ItemAtPos({first.Left + 5, first.Top + 1}, true), -1);
     EXPECT_EQ(List->ItemAtPos({first.Left + 5, first.Top + 1}, false), 0);
+}
+
+// Owner-drawn items are painted by OnDrawItem on the list's canvas, item by
+// item, with the selected state.
+TEST_F(ListBoxSelect, OwnerDrawItemsPaintThroughOnDrawItem)
+{
+    List->SetStyle(lbOwnerDrawFixed);
+    List->SetItemHeight(20);
+    List->SetItemIndex(1);
+    std::vector<int> drawn;
+    bool selectedSeen = false;
+    List->OnDrawItem = [&](TWinControl* c, int index, TRect r, TOwnerDrawState state) {
+        drawn.push_back(index);
+        if (state.Contains(odSelected))
+            selectedSeen = index == 1;
+        TCanvas* canvas = static_cast<TListBox*>(c)->Canvas();
+        canvas->Brush()->SetColor(index % 2 ? clRed : clBlue);
+        canvas->FillRect(r);
+    };
+    QImage shot = NativeWidget(List)->grab().toImage();
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.front(), 0);
+    EXPECT_TRUE(selectedSeen);
+    TRect second = List->ItemRect(1);
+    EXPECT_EQ(second.Height(), 20);
+    QColor c = shot.pixelColor(second.Left + 5, second.Top + 5);
+    EXPECT_EQ(c, QColor(255, 0, 0));
 }
 
 } // namespace

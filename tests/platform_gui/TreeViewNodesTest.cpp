@@ -101,6 +101,13 @@ TEST_F(TreeViewNodes, ClearFreesEverythingAndNodesCanBeAddedAgain)
     EXPECT_EQ(Tree->Selected(), nullptr);
     TTreeNode* n = Tree->Items()->AddChildObject(nullptr, QStringLiteral("again"), &Data[0]);
     EXPECT_EQ(Tree->GetNodeAt(n->DisplayRect(false).Left + 2, n->DisplayRect(false).Top + 2), n);
+    // Freeing the tree runs no events.
+    n->SetSelected(true);
+    deleted = 0;
+    Log.clear();
+    delete Tree;
+    EXPECT_EQ(deleted, 0);
+    EXPECT_TRUE(Log.isEmpty());
 }
 
 } // namespace
