@@ -171,4 +171,22 @@ TEST(EventTranslator, HostTurnsQtEventsIntoTheFrameworksSequence)
                                 "WM_KEYUP 65"}));
 }
 
+TEST(EventTranslator, LosingTheKeyboardToAnotherApplicationIsNoExit)
+{
+    QStringList log;
+    TForm form(nullptr);
+    auto* c = new TRecordingControl(&form, &log);
+    c->SetParent(&form);
+    form.Show();
+    c->SetFocus();
+    log.clear();
+    QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(c->Handle(), &out);
+    EXPECT_EQ(TWinControl::FocusedControl(), nullptr);
+    QFocusEvent in(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(c->Handle(), &in);
+    EXPECT_TRUE(c->Focused());
+    EXPECT_EQ(log, QStringList({"WM_KILLFOCUS", "WM_SETFOCUS"}));
+}
+
 } // namespace
