@@ -1,0 +1,73 @@
+// Real Qt events on the native widgets take the framework's road: the
+// control's hooks see them first and the widget acts on them once.
+#include "StdControlsFixture.h"
+#include "platform/controls/Button.h"
+#include "platform/controls/CheckBox.h"
+#include "platform/controls/Edit.h"
+#include "platform/controls/qt/NativeWidget.h"
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace {
+
+void SendKey(QWidget* w, int key, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, key, mods, text);
+    QCoreApplication::sendEvent(w, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, mods, text);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+void SendClick(QWidget* w, QPoint p)
+{
+    QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &release);
+}
+
+using NativeInputRoad = StdControlsTest;
+
+TEST_F(NativeInputRoad, TypedKeysPassTheHooksAndReachTheEditOnce)
+{
+    auto* edit = new TEdit(Form);
+    edit->SetParent(Form);
+    edit->SetFocus();
+    QStringList hooks;
+    edit->OnKeyDown = [&](TObject*, int& key, TShiftState) { hooks << QStringLiteral("down %1").arg(key); };
+    edit->OnKeyPress = [&](TObject*, QChar& ch) {
+        hooks << QStringLiteral("press %1").arg(ch);
+        if (ch == u'x')
+            ch = QChar();
+    };
+    edit->OnChange = LogEvent(QStringLiteral("OnChange"));
+    QWidget* line = NativeWidget(edit);
+    SendKey(line, Qt::Key_A, QStringLiteral("a"));
+    SendKey(line, Qt::Key_X, QStringLiteral("x"));
+    SendKey(line, Qt::Key_B, QStringLiteral("b"));
+    SendKey(line, Qt::Key_Backspace, QString());
+    EXPECT_EQ(edit->Text(), QStringLiteral("a"));
+    EXPECT_EQ(hooks, QStringList({"down 65", "press a", "down 88", "press x", "down 66", "press b", "down 8", "press \b"}));
+    EXPECT_EQ(Log, QStringList({"EN_CHANGE", "OnChange", "EN_CHANGE", "OnChange", "EN_CHANGE", "OnChange"}));
+}
+
+TEST_F(NativeInputRoad, ClicksOnNativeButtonsCountOnce)
+{
+    auto* button = new TButton(Form);
+    button->SetParent(Form);
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    SendClick(NativeWidget(button), {10, 10});
+    EXPECT_EQ(clicks, 1);
+
+    auto* box = new TCheckBox(Form);
+    box->SetParent(Form);
+    box->SetTop(40);
+    SendClick(NativeWidget(box), {5, 5});
+    EXPECT_TRUE(box->Checked());
+    SendClick(NativeWidget(box), {5, 5});
+    EXPECT_FALSE(box->Checked());
+}
+
+} // namespace
