@@ -1,6 +1,7 @@
 #include "platform/controls/Control.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/Menu.h"
 #include "platform/controls/WinApi.h"
 #include "platform/controls/WinControl.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -466,6 +467,7 @@ void TControl::Dispatch(TMessage& m)
     case CM_PARENTFONTCHANGED: CMParentFontChanged(m); break;
     case CM_PARENTCOLORCHANGED: CMParentColorChanged(m); break;
     case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(m); break;
+    case WM_CONTEXTMENU: WMContextMenu(m); break;
     case WM_TIMER: Call<TWMTimer>(m, this, &TControl::WMTimer); break;
     case WM_SIZE: Call<TWMSize>(m, this, &TControl::WMSize); break;
     default: DefaultHandler(m); break;
@@ -737,6 +739,36 @@ void TControl::CMParentShowHintChanged(TMessage&)
         SetShowHint(FParent->ShowHint());
         FParentShowHint = true;
     }
+}
+
+void TControl::DoContextPopup(TPoint MousePos, bool& Handled)
+{
+    if (OnContextPopup)
+        OnContextPopup(this, MousePos, Handled);
+}
+
+void TControl::WMContextMenu(TMessage& Message)
+{
+    if (Message.Result != 0)
+        return;
+    TPoint screen{LoSigned(WPARAM(Message.LParam)), HiSigned(WPARAM(Message.LParam))};
+    bool fromKeyboard = screen.X == -1 && screen.Y == -1;
+    TPoint client = fromKeyboard ? screen : ScreenToClient(screen);
+    TControlGuard alive = Guard();
+    bool handled = false;
+    DoContextPopup(client, handled);
+    Message.Result = handled ? 1 : 0;
+    if (handled || alive.expired())
+        return;
+    auto* menu = dynamic_cast<TPopupMenu*>(FPopupMenu);
+    if (!menu || !menu->AutoPopup())
+        return;
+    SendCancelMode(nullptr);
+    menu->SetPopupComponent(this);
+    if (fromKeyboard)
+        screen = ClientToScreen({0, 0});
+    Message.Result = 1;
+    menu->Popup(screen.X, screen.Y);
 }
 
 void TControl::WMTimer(TWMTimer&) {}

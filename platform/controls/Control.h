@@ -101,6 +101,7 @@ using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState S
 using TKeyEvent = std::function<void(TObject* Sender, int& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
 using TWndMethod = std::function<void(TMessage& Message)>;
+using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 
 // A weak reference that tells whether a control still exists.
 using TControlGuard = std::weak_ptr<char>;
@@ -226,6 +227,9 @@ public:
     TMouseWheelUpDownEvent OnMouseWheelDown;
     TMouseWheelUpDownEvent OnMouseWheelUp;
     TNotifyEvent OnResize;
+    // Before the context menu: MousePos in client coordinates ((-1, -1) from
+    // the keyboard); Handled keeps the PopupMenu from showing.
+    TContextPopupEvent OnContextPopup;
 
     // Overridable hooks
     virtual void Click();
@@ -242,6 +246,7 @@ protected:
     virtual bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos);
     virtual bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos);
     virtual void MouseWheelHandler(TMessage& Message);
+    virtual void DoContextPopup(TPoint MousePos, bool& Handled);
 
     // Platform handling: calls the hooks above.
     void DoMouseDown(TWMMouse& Message, TMouseButton Button, TShiftState Shift);
@@ -271,6 +276,9 @@ protected:
     virtual void CMParentFontChanged(TMessage& Message);
     virtual void CMParentColorChanged(TMessage& Message);
     virtual void CMParentShowHintChanged(TMessage& Message);
+    // WM_CONTEXTMENU (after the right button's release, or the menu key):
+    // OnContextPopup, then the PopupMenu at the mouse.
+    virtual void WMContextMenu(TMessage& Message);
     virtual void WMTimer(TWMTimer& Message);
     virtual void WMSize(TWMSize& Message);
 

@@ -650,6 +650,18 @@ void TWinControl::Dispatch(TMessage& m)
     case WM_SETFOCUS: Call<TWMFocus>(m, this, &TWinControl::WMSetFocus); break;
     case WM_KILLFOCUS: Call<TWMFocus>(m, this, &TWinControl::WMKillFocus); break;
     case WM_PAINT: WMPaint(m); break;
+    case WM_CONTEXTMENU: {
+        // A window-less child under the mouse has its menu first.
+        TPoint screen{LoSigned(WPARAM(m.LParam)), HiSigned(WPARAM(m.LParam))};
+        if (!(screen.X == -1 && screen.Y == -1))
+            if (TControl* child = ControlAtPos(ScreenToClient(screen), false)) {
+                m.Result = child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
+                if (m.Result != 0)
+                    break;
+            }
+        TControl::Dispatch(m);
+        break;
+    }
     case CM_ENTER: CMEnter(m); break;
     case CM_EXIT: CMExit(m); break;
     case CM_DIALOGKEY: Call<TWMKey>(m, this, &TWinControl::CMDialogKey); break;

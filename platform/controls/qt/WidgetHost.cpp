@@ -12,6 +12,7 @@
 #include <QPaintEvent>
 #include <QScreen>
 #include <QThread>
+#include <QWindow>
 #include <cmath>
 
 namespace {
@@ -206,6 +207,9 @@ bool WidgetHost::event(QEvent* Event)
         return true;
     case QEvent::FocusOut: {
         auto* e = static_cast<QFocusEvent*>(Event);
+        // A popup menu keeps the focus where it was, as a menu loop does.
+        if (e->reason() == Qt::PopupFocusReason || QApplication::activePopupWidget())
+            return true;
         WidgetHost* next = Of(QApplication::focusWidget());
         WindowFocusOut(FControl, next && next != this ? next->Control() : nullptr,
                        e->reason() == Qt::ActiveWindowFocusReason || !next);
@@ -232,6 +236,8 @@ bool WidgetHost::event(QEvent* Event)
         return true;
     }
     case QEvent::WindowDeactivate: {
+        if (QApplication::activePopupWidget())
+            return true;
         if (TControl* capture = GetCaptureControl())
             capture->Perform(WM_CANCELMODE);
         if (!QApplication::activeWindow()) {
@@ -241,9 +247,13 @@ bool WidgetHost::event(QEvent* Event)
         return true;
     }
     case QEvent::ContextMenu: {
+        // The mouse's menu comes after the right button's release (see
+        // RouteMouseMessage); the menu key's comes here, at (-1, -1).
         auto* e = static_cast<QContextMenuEvent*>(Event);
-        TMessage m{WM_CONTEXTMENU, WPARAM(this), MakeLParam(e->globalPos().x(), e->globalPos().y()), 0};
-        Deliver(FControl, m);
+        if (e->reason() == QContextMenuEvent::Keyboard) {
+            TMessage m{WM_CONTEXTMENU, WPARAM(this), MakeLParam(-1, -1), 0};
+            Deliver(FControl, m);
+        }
         return true;
     }
     case QEvent::ToolTip:
@@ -499,6 +509,13 @@ int HostWindowState(HWND Wnd)
         return 0;
     Qt::WindowStates s = H(Wnd)->windowState();
     return s & Qt::WindowMinimized ? 1 : s & Qt::WindowMaximized ? 2 : 0;
+}
+
+bool HostStartSystemMove(HWND Wnd)
+{
+    if (!Wnd || !H(Wnd)->isWindow() || !H(Wnd)->windowHandle())
+        return false;
+    return H(Wnd)->windowHandle()->startSystemMove();
 }
 
 void HostSetOpacity(HWND Wnd, double Opacity)
