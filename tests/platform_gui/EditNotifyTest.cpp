@@ -4,6 +4,8 @@
 #include "platform/controls/Edit.h"
 #include "platform/controls/Memo.h"
 #include "platform/controls/TestHooks.h"
+#include "platform/controls/qt/NativeWidget.h"
+#include <QLineEdit>
 
 using namespace SyntheticInput;
 
@@ -74,6 +76,16 @@ TEST_F(EditNotify, MaxLengthLimitsTypingButNotTheProgram)
     EXPECT_EQ(Edit->Text(), QStringLiteral("abc"));
     Edit->SetText(QStringLiteral("longer text"));
     EXPECT_EQ(Edit->Text(), QStringLiteral("longer text"));
+}
+
+TEST_F(EditNotify, PasswordCharHidesTheTextOnly)
+{
+    Edit->SetPasswordChar(u'*');
+    Type(Edit, QStringLiteral("secret"));
+    EXPECT_EQ(Edit->Text(), QStringLiteral("secret"));
+    auto* line = qobject_cast<QLineEdit*>(NativeWidget(Edit));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->displayText(), QStringLiteral("******"));
 }
 
 TEST_F(EditNotify, ReadOnlyAndCharCase)

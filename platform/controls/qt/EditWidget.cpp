@@ -2,7 +2,9 @@
 #include "platform/controls/Edit.h"
 #include "platform/controls/qt/NativeWidget.h"
 #include "platform/controls/qt/WidgetHost.h"
+#include <QHash>
 #include <QLineEdit>
+#include <QProxyStyle>
 
 class EditBridge {
 public:
@@ -18,6 +20,33 @@ namespace {
 constexpr int kNoLimit = 0x7FFFFFF;
 
 QLineEdit* LineOf(const TCustomEdit* Edit) { return NativeAs<QLineEdit>(const_cast<TCustomEdit*>(Edit)); }
+
+// Shows PasswordChar for each character of a password edit.
+class PasswordStyle : public QProxyStyle {
+public:
+    explicit PasswordStyle(QChar Char) : FChar(Char) {}
+    int styleHint(StyleHint Hint, const QStyleOption* Option, const QWidget* Widget,
+                  QStyleHintReturn* Return) const override
+    {
+        if (Hint == SH_LineEdit_PasswordCharacter)
+            return FChar.unicode();
+        return QProxyStyle::styleHint(Hint, Option, Widget, Return);
+    }
+
+private:
+    QChar FChar;
+};
+
+// One style per character, kept for the program's life: widgets do not
+// own their style.
+QStyle* PasswordStyleFor(QChar Char)
+{
+    static QHash<char16_t, QStyle*> styles;
+    QStyle*& s = styles[Char.unicode()];
+    if (!s)
+        s = new PasswordStyle(Char);
+    return s;
+}
 } // namespace
 
 void TCustomEdit::CreateWnd()
@@ -65,6 +94,8 @@ void TCustomEdit::PushStyle()
     SetSelection(anchor, caret);
     line->setReadOnly(FReadOnly);
     line->setEchoMode(FPasswordChar.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+    if (!FPasswordChar.isNull())
+        line->setStyle(PasswordStyleFor(FPasswordChar));
     line->setFrame(FBorderStyle != bsNone);
 }
 
