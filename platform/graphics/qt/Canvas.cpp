@@ -256,8 +256,8 @@ static QBrush MakeBrush(const TCanvas* Canvas)
     case bsSolid: return QBrush(c);
     case bsHorizontal: return QBrush(c, Qt::HorPattern);
     case bsVertical: return QBrush(c, Qt::VerPattern);
-    case bsFDiagonal: return QBrush(c, Qt::BDiagPattern);
-    case bsBDiagonal: return QBrush(c, Qt::FDiagPattern);
+    case bsFDiagonal: return QBrush(c, Qt::FDiagPattern); // falling to the right
+    case bsBDiagonal: return QBrush(c, Qt::BDiagPattern); // rising to the right
     case bsCross: return QBrush(c, Qt::CrossPattern);
     case bsDiagCross: return QBrush(c, Qt::DiagCrossPattern);
     }
