@@ -3,6 +3,8 @@
 #include "StdControlsFixture.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CheckBox.h"
+#include "platform/controls/ComboBox.h"
+#include "platform/controls/TestHooks.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/qt/NativeWidget.h"
 #include <QApplication>
@@ -68,6 +70,39 @@ TEST_F(NativeInputRoad, ClicksOnNativeButtonsCountOnce)
     EXPECT_TRUE(box->Checked());
     SendClick(NativeWidget(box), {5, 5});
     EXPECT_FALSE(box->Checked());
+}
+
+TEST_F(NativeInputRoad, TabMovesTheFocusThroughNativeControlsInTabOrder)
+{
+    auto* edit = new TEdit(Form);
+    edit->SetParent(Form);
+    auto* combo = new TComboBox(Form);
+    combo->SetParent(Form);
+    combo->SetTop(30);
+    auto* button = new TButton(Form);
+    button->SetParent(Form);
+    button->SetTop(60);
+    QStringList log;
+    for (TWinControl* c : std::initializer_list<TWinControl*>{edit, combo, button}) {
+        QString name = c == edit ? QStringLiteral("edit") : c == combo ? QStringLiteral("combo") : QStringLiteral("button");
+        c->OnEnter = [&log, name](TObject*) { log << "enter " + name; };
+        c->OnExit = [&log, name](TObject*) { log << "exit " + name; };
+    }
+    edit->SetFocus();
+    SyntheticInput::Key(edit, VK_TAB, {}, QStringLiteral("\t"));
+    EXPECT_TRUE(combo->Focused());
+    SyntheticInput::Key(combo, VK_TAB, {}, QStringLiteral("\t"));
+    EXPECT_TRUE(button->Focused());
+    // Qt's focus follows: the button's widget has it.
+    EXPECT_TRUE(NativeWidget(button)->hasFocus() || !QApplication::activeWindow());
+    SyntheticInput::Key(button, VK_TAB, {ssShift}, QStringLiteral("\t"));
+    EXPECT_TRUE(combo->Focused());
+    EXPECT_EQ(log, QStringList({"enter edit", "exit edit", "enter combo", "exit combo", "enter button", "exit button",
+                                "enter combo"}));
+    // Text typed now goes to the combo, not the edit.
+    SyntheticInput::Type(combo, QStringLiteral("x"));
+    EXPECT_EQ(combo->Text(), QStringLiteral("x"));
+    EXPECT_TRUE(edit->Text().isEmpty());
 }
 
 } // namespace
