@@ -198,6 +198,56 @@ TEST_F(CanvasPixels, CopyRectStretchesAndBrushCopyLeavesOutAColour)
     EXPECT_EQ(C->Pixels(11, 10), clGreen) << "white left out";
 }
 
+TEST_F(CanvasPixels, HatchBrushesRunTheirWayOverTheBackground)
+{
+    // Each hatch line continues by its step: a line pixel at (x, y) has
+    // another at (x + dx, y + dy); the pattern's phase does not matter.
+    struct HatchCase {
+        const char* Name;
+        TBrushStyle Style;
+        int DX, DY;
+    };
+    const HatchCase cases[] = {
+        {"forward diagonal falls to the right", bsFDiagonal, 1, 1},
+        {"backward diagonal rises to the right", bsBDiagonal, 1, -1},
+        {"horizontal", bsHorizontal, 1, 0},
+        {"vertical", bsVertical, 0, 1},
+    };
+    for (const HatchCase& c : cases) {
+        C->Brush()->SetStyle(bsSolid);
+        C->Brush()->SetColor(clWhite);
+        C->FillRect(Rect(0, 0, 20, 20));
+        C->Brush()->SetColor(clBlack);
+        C->Brush()->SetStyle(c.Style);
+        SetBkColor(C->Handle(), clYellow);
+        SetBkMode(C->Handle(), OPAQUE);
+        C->FillRect(Rect(0, 0, 16, 16));
+        int lines = 0, background = 0;
+        for (int y = 4; y < 12; ++y)
+            for (int x = 4; x < 12; ++x) {
+                const TColor p = C->Pixels(x, y);
+                background += p == clYellow;
+                if (p != clBlack)
+                    continue;
+                ++lines;
+                EXPECT_EQ(C->Pixels(x + c.DX, y + c.DY), clBlack) << c.Name << " at " << x << "," << y;
+            }
+        EXPECT_GT(lines, 0) << c.Name;
+        EXPECT_EQ(lines + background, 64) << c.Name << ": opaque background between the lines";
+    }
+    C->Brush()->SetStyle(bsSolid);
+    C->Brush()->SetColor(clWhite);
+    C->FillRect(Rect(0, 0, 20, 20));
+    C->Brush()->SetColor(clBlack);
+    C->Brush()->SetStyle(bsCross);
+    SetBkMode(C->Handle(), TRANSPARENT);
+    C->FillRect(Rect(0, 0, 16, 16));
+    int white = 0;
+    for (int x = 0; x < 8; ++x)
+        white += C->Pixels(x, x / 2) == clWhite;
+    EXPECT_GT(white, 0) << "transparent background";
+}
+
 TEST_F(CanvasPixels, FocusRectDrawnTwiceRestoresTheImage)
 {
     C->Brush()->SetColor(clBtnFace);
