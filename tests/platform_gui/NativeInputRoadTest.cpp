@@ -6,6 +6,7 @@
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/Edit.h"
+#include "platform/controls/Menu.h"
 #include "platform/controls/qt/NativeWidget.h"
 #include <QApplication>
 #include <QKeyEvent>
@@ -70,6 +71,32 @@ TEST_F(NativeInputRoad, ClicksOnNativeButtonsCountOnce)
     EXPECT_TRUE(box->Checked());
     SendClick(NativeWidget(box), {5, 5});
     EXPECT_FALSE(box->Checked());
+}
+
+// A right click on a native edit shows the edit's popup menu once.
+TEST_F(NativeInputRoad, RightClickShowsThePopupMenuOnce)
+{
+    auto* edit = new TEdit(Form);
+    edit->SetParent(Form);
+    auto* menu = new TPopupMenu(Form);
+    auto* item = new TMenuItem(menu);
+    item->SetCaption(QStringLiteral("Clear"));
+    menu->Items()->Add(item);
+    edit->SetPopupMenu(menu);
+    int shown = 0;
+    menu->OnPopup = [&](TObject*) { ++shown; };
+    SetMenuChooser([](TPopupMenu*) { return nullptr; });
+    QWidget* line = NativeWidget(edit);
+    QPoint p(5, 5);
+    QMouseEvent press(QEvent::MouseButtonPress, p, line->mapToGlobal(p), Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(line, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, line->mapToGlobal(p), Qt::RightButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(line, &release);
+    QContextMenuEvent context(QContextMenuEvent::Mouse, p, line->mapToGlobal(p));
+    QCoreApplication::sendEvent(line, &context);
+    SetMenuChooser(nullptr);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(menu->PopupComponent(), edit);
 }
 
 TEST_F(NativeInputRoad, TabMovesTheFocusThroughNativeControlsInTabOrder)

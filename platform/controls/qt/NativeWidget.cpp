@@ -126,9 +126,13 @@ bool NativeLink::eventFilter(QObject* Object, QEvent* Event)
         return false;
     }
     case QEvent::ContextMenu: {
+        // As in the host: the mouse's menu follows the right button's
+        // release on the framework's road; the menu key's comes here.
         auto* e = static_cast<QContextMenuEvent*>(Event);
-        TMessage m{WM_CONTEXTMENU, WPARAM(FHost), MakeLParam(e->globalPos().x(), e->globalPos().y()), 0};
-        Deliver(control, m);
+        if (e->reason() == QContextMenuEvent::Keyboard) {
+            TMessage m{WM_CONTEXTMENU, WPARAM(FHost), MakeLParam(-1, -1), 0};
+            Deliver(control, m);
+        }
         return true;
     }
     default:
