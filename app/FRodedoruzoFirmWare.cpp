@@ -1,6 +1,7 @@
 #include "app/FRodedoruzoFirmWare.h"
 #include "app/FNew_Project.h"
 #include "app/FOpenConf.h"
+#include "app/FParGen.h"
 #include "app/FSoftOptions.h"
 #include "app/FAbout.h"
 #include "app/Settings.h"
@@ -255,6 +256,9 @@ void TFRodedoruzoFirmWare::Btn_Click(TObject* Sender)
         }
     } else if (Conf_Dir.isEmpty()) {
         Error_Box(Lang(18));
+    } else if (Sender == Btn_Prm_Gen) {
+        if (FParGen)
+            FParGen->ShowModal();
     } else if (Sender == Btn_PROFINET_XML) {
         PROFINET_XML();
     } else if (Sender == Btn_BACnet_EDE_File) {
@@ -349,6 +353,8 @@ void TFRodedoruzoFirmWare::Change_Language()
         FOpenConf->Set_Lang();
     if (FSoftOptions)
         FSoftOptions->Set_Lang();
-    // The update, parameter, older EnOcean, topic, PROFINET name, BACnet and
+    if (FParGen)
+        FParGen->Set_Lang();
+    // The update, older EnOcean, topic, PROFINET name, BACnet and
     // engineering-unit windows join here as they land.
 }

@@ -2,6 +2,7 @@
 #include "app/FAbout.h"
 #include "app/FNew_Project.h"
 #include "app/FOpenConf.h"
+#include "app/FParGen.h"
 #include "app/FRodedoruzoFirmWare.h"
 #include "app/FSoftOptions.h"
 #include "platform/controls/Application.h"
@@ -13,6 +14,7 @@ void Create_Program_Windows()
     Application->CreateForm(FOpenConf);
     Application->CreateForm(FAbout);
     Application->CreateForm(FSoftOptions);
+    Application->CreateForm(FParGen);
     // The catalogue test window, the editors and their dialogs follow here
     // in their order as they land.
 }

@@ -2,6 +2,7 @@
 #include "app/FAbout.h"
 #include "app/FNew_Project.h"
 #include "app/FOpenConf.h"
+#include "app/FParGen.h"
 #include "app/FRodedoruzoFirmWare.h"
 #include "app/FSoftOptions.h"
 #include "app/Program.h"
@@ -59,6 +60,7 @@ void AppWindows::Stop()
 {
     if (!FStarted)
         return;
+    delete FParGen;
     delete FSoftOptions;
     delete FAbout;
     delete FOpenConf;

@@ -1,0 +1,42 @@
+#pragma once
+// The parameter file "ParGen.xml": root "Par_Gen", the comment
+// "SW_VERSION = 1.000" after it, then 44 text elements in a fixed order.
+// The editor keeps one text per element in that order: numbers as typed,
+// list choices as the decimal item index, flags as "1" or "0".
+#include <QString>
+#include <QStringList>
+
+class TXMLDocument;
+
+enum TParGen_Kind {
+    pkText,   // taken as it stands (also when empty)
+    pkList,   // index into a list of List_Count items
+    pkFlag    // "1" on, anything else off
+};
+
+struct TParGen_Element {
+    const char* Name;
+    const char* Default;
+    TParGen_Kind Kind;
+    int List_Count;   // pkList only
+};
+
+constexpr int ParGen_Count = 44;
+// The elements in the order they are written.
+extern const TParGen_Element ParGen_Elements[ParGen_Count];
+
+// Position of the element in ParGen_Elements, -1 when unknown.
+int ParGen_Index(const QString& Name);
+
+// The defaults of all elements, in order.
+QStringList ParGen_Defaults();
+
+// Reads FileName into XML and returns the 44 texts. A missing or unreadable
+// file, a missing root or element, or an element holding elements gives
+// the default. A list text that is no integer or lies outside its list
+// gives the default too; a flag reads as "1" or "0".
+QStringList Read_ParGen_File(TXMLDocument* XML, const QString& FileName);
+
+// Rewrites FileName whole from the 44 texts (atomically). Raises the
+// document's error when the file cannot be written.
+void Write_ParGen_File(TXMLDocument* XML, const QString& FileName, const QStringList& Values);
