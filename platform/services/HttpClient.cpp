@@ -199,6 +199,17 @@ QByteArray THttpClient::Get(const QString& url)
     return status >= 200 && status < 300 ? body : QByteArray();
 }
 
+QByteArray TFakeHttpClient::Get(const QString& url)
+{
+    Requests << url;
+    FResponseCode = 0;
+    auto it = Answers.constFind(url);
+    if (it == Answers.constEnd())
+        return {};
+    FResponseCode = it->Status;
+    return it->Status >= 200 && it->Status < 300 ? it->Body : QByteArray();
+}
+
 std::unique_ptr<IHttpClient> CreateHttpClient()
 {
     if (Factory())

@@ -3,7 +3,9 @@
 // The request carries the request line, Host and the headers the caller
 // sets, nothing else.
 #include <QByteArray>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -36,6 +38,20 @@ protected:
 class THttpClient : public IHttpClient {
 public:
     QByteArray Get(const QString& url) override;
+};
+
+// A client for tests: nothing leaves the process. Answers maps a URL to
+// its status and body; a URL not in it fails as an unreachable server.
+class TFakeHttpClient : public IHttpClient {
+public:
+    struct TAnswer {
+        int Status = 200;
+        QByteArray Body;
+    };
+    QByteArray Get(const QString& url) override;
+
+    QHash<QString, TAnswer> Answers;
+    QStringList Requests; // the URLs asked for, in order
 };
 
 // Splits a whole answer into status and body. False when it is no HTTP

@@ -1,6 +1,8 @@
 #include "platform/services/IcmpEcho.h"
 
 
+#include "platform/rtl/Clock.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <chrono>
@@ -209,6 +211,50 @@ void TIcmpEcho::WaitForData(uint32_t ms)
         return;
     pollfd pfd{FData->Fd, POLLIN, 0};
     ::poll(&pfd, 1, int(ms));
+}
+
+// TFakeIcmpEcho
+
+void TFakeIcmpEcho::Send(const QString& host, const QByteArray& data, uint16_t sequence)
+{
+    QByteArray payload = data;
+    if (PacketSize > payload.size())
+        payload.append(QByteArray(PacketSize - payload.size(), '\0'));
+    FReply = TEchoReply();
+    FReply.SequenceId = sequence;
+    in_addr addr{};
+    if (inet_pton(AF_INET, host.trimmed().toLatin1().constData(), &addr) != 1) {
+        FReply.Status = TEchoStatus::esError;
+        FReply.Error = QStringLiteral("Invalid IPv4 address: %1").arg(host);
+        return;
+    }
+    Sent << TSent{host, payload, sequence};
+    FPlanned = Answer ? Answer(host) : TEchoStatus::esNoReply;
+    if (FPlanned == TEchoStatus::esError) {
+        FReply.Status = TEchoStatus::esError;
+        FReply.Error = QStringLiteral("Network is unreachable");
+        return;
+    }
+    FReply.Data = payload;
+}
+
+const TEchoReply& TFakeIcmpEcho::Poll()
+{
+    if (FReply.Status != TEchoStatus::esPending)
+        return FReply;
+    if (FPlanned == TEchoStatus::esReply) {
+        FReply.Status = TEchoStatus::esReply;
+        FReply.FromAddress = Sent.last().Host.trimmed();
+    } else {
+        FReply.Status = TEchoStatus::esNoReply;
+        FReply.Data.clear();
+        FReply.RoundTripMs = ReceiveTimeout;
+        if (auto* fake = dynamic_cast<TFakeClock*>(&Clock()))
+            fake->Advance(ReceiveTimeout);
+    }
+    if (OnReply)
+        OnReply(FReply);
+    return FReply;
 }
 
 std::unique_ptr<IIcmpEcho> CreateIcmpEcho()

@@ -3,6 +3,7 @@
 // system allows it and a raw socket otherwise. Replies are matched by
 // identifier and sequence number.
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -65,6 +66,32 @@ protected:
 private:
     struct TData;
     std::unique_ptr<TData> FData;
+};
+
+// A client for tests: nothing leaves the process. Answer decides each
+// echo (a reply carries the sent payload back); the outcome comes with the
+// first Poll. A time-out moves a TFakeClock in use forward by
+// ReceiveTimeout, as the wait would have.
+class TFakeIcmpEcho : public IIcmpEcho {
+public:
+    struct TSent {
+        QString Host;
+        QByteArray Data; // as padded to PacketSize
+        uint16_t Sequence = 0;
+    };
+
+    void Send(const QString& host, const QByteArray& data, uint16_t sequence) override;
+    const TEchoReply& Poll() override;
+
+    std::function<TEchoStatus(const QString& host)> Answer;
+    QList<TSent> Sent;
+
+protected:
+    void WaitForData(uint32_t) override {}
+
+private:
+    TEchoReply FReply;
+    TEchoStatus FPlanned = TEchoStatus::esNoReply;
 };
 
 // Makes echo clients; the real one unless replaced.

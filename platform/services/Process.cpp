@@ -116,6 +116,61 @@ std::unique_ptr<IProcess> TProcessLauncher::Start(const QString& program, const 
     return std::make_unique<TChildProcess>(pid);
 }
 
+// TFakeProcessLauncher
+
+namespace {
+
+class TFakeProcess : public IProcess {
+public:
+    TFakeProcess(int64_t runMs, int exitCode, int64_t pid)
+        : FStart(GetTickCount64()), FRunMs(runMs), FExitCode(exitCode), FPid(pid)
+    {
+    }
+
+    bool Running() override
+    {
+        return FRunMs < 0 || GetTickCount64() - FStart < uint64_t(FRunMs);
+    }
+    int ExitCode() override { return Running() ? -1 : FExitCode; }
+    int64_t Pid() const override { return FPid; }
+
+    bool WaitFor(uint32_t limitMs) override
+    {
+        auto* fake = dynamic_cast<TFakeClock*>(&Clock());
+        if (!fake)
+            return IProcess::WaitFor(limitMs);
+        if (!Running())
+            return true;
+        const uint64_t left = FRunMs < 0 ? UINT64_MAX : FStart + uint64_t(FRunMs) - GetTickCount64();
+        if (left <= limitMs) {
+            fake->Advance(left);
+            return true;
+        }
+        fake->Advance(limitMs);
+        return false;
+    }
+
+private:
+    uint64_t FStart;
+    int64_t FRunMs;
+    int FExitCode;
+    int64_t FPid;
+};
+
+} // namespace
+
+std::unique_ptr<IProcess> TFakeProcessLauncher::Start(const QString& program, const QString& workDir,
+                                                      QString* error)
+{
+    if (!FailWith.isEmpty()) {
+        if (error)
+            *error = FailWith;
+        return nullptr;
+    }
+    Started << TStart{program, workDir};
+    return std::make_unique<TFakeProcess>(RunMs, ExitCode, 100000 + Started.size());
+}
+
 IProcessLauncher& ProcessLauncher()
 {
     static TProcessLauncher real;

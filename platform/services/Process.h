@@ -2,6 +2,7 @@
 // Starting an external program and waiting for it. The program gets
 // argv = {its path} and no shell is involved. A started program is never
 // stopped by us; once it ends it is reaped, also when nobody waits any more.
+#include <QList>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -21,7 +22,7 @@ public:
     // Polls in 10 ms steps until the program ended or limitMs passed on the
     // tick counter; true when it ended. Note: the program is left running
     // when the limit is reached.
-    bool WaitFor(uint32_t limitMs);
+    virtual bool WaitFor(uint32_t limitMs);
 };
 
 // Starts programs; the real one by default, a test double when set.
@@ -42,6 +43,27 @@ class TProcessLauncher : public IProcessLauncher {
 public:
     std::unique_ptr<IProcess> Start(const QString& program, const QString& workDir,
                                     QString* error = nullptr) override;
+};
+
+// A launcher for tests: nothing is started. Each "program" runs for RunMs
+// on the tick counter (negative: until the end of the test) and then ends
+// with ExitCode. With a TFakeClock in use, WaitFor moves the clock instead
+// of sleeping.
+class TFakeProcessLauncher : public IProcessLauncher {
+public:
+    struct TStart {
+        QString Program;
+        QString WorkDir;
+    };
+
+    std::unique_ptr<IProcess> Start(const QString& program, const QString& workDir,
+                                    QString* error = nullptr) override;
+
+    QList<TStart> Started;
+    // Non-empty: every start fails with this reason (and is not recorded).
+    QString FailWith;
+    int64_t RunMs = 0;
+    int ExitCode = 0;
 };
 
 // The launcher in use; the real one unless replaced.

@@ -202,4 +202,24 @@ TEST(HttpClient, RefusedOrUnusableRequestsGiveNothing)
     EXPECT_EQ(server.Connections(), 0);
 }
 
+TEST(HttpClient, FakeAnswersFromItsTable)
+{
+    SetHttpClientFactory([] {
+        auto fake = std::make_unique<TFakeHttpClient>();
+        fake->Answers.insert("http://127.0.0.1/ok", {200, "VER. 1.002"});
+        fake->Answers.insert("http://127.0.0.1/err", {500, "oops"});
+        return fake;
+    });
+    std::unique_ptr<IHttpClient> c = CreateHttpClient();
+    EXPECT_EQ(c->Get("http://127.0.0.1/ok"), "VER. 1.002");
+    EXPECT_EQ(c->ResponseCode(), 200);
+    EXPECT_EQ(c->Get("http://127.0.0.1/err"), "");
+    EXPECT_EQ(c->ResponseCode(), 500);
+    EXPECT_EQ(c->Get("http://127.0.0.1/none"), "");
+    EXPECT_EQ(c->ResponseCode(), 0);
+    EXPECT_EQ(static_cast<TFakeHttpClient*>(c.get())->Requests.size(), 3);
+    SetHttpClientFactory(nullptr);
+    EXPECT_TRUE(dynamic_cast<THttpClient*>(CreateHttpClient().get()));
+}
+
 } // namespace

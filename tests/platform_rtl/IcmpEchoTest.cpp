@@ -1,4 +1,5 @@
 #include "platform/services/IcmpEcho.h"
+#include "platform/rtl/Clock.h"
 #include <QFile>
 #include <gtest/gtest.h>
 #include <net/if.h>
@@ -48,6 +49,39 @@ TEST(IcmpEcho, UnusableAddressCannotBeSent)
         EXPECT_FALSE(r.Error.isEmpty()) << host;
         EXPECT_FALSE(fired) << host;
     }
+}
+
+TEST(IcmpEcho, FakeAnswersAsToldAndLetsTheTimeOutPass)
+{
+    TFakeClock clock(0, 1000);
+    SetClock(&clock);
+    SetIcmpEchoFactory([] {
+        auto fake = std::make_unique<TFakeIcmpEcho>();
+        fake->Answer = [](const QString& host) {
+            return host == "127.0.0.2" ? TEchoStatus::esReply : TEchoStatus::esNoReply;
+        };
+        return fake;
+    });
+    std::unique_ptr<IIcmpEcho> echo = CreateIcmpEcho();
+    echo->PacketSize = 1024;
+    echo->ReceiveTimeout = 400;
+    QList<TEchoStatus> seen;
+    echo->OnReply = [&](const TEchoReply& r) { seen << r.Status; };
+
+    TEchoReply r = echo->Ping("127.0.0.2", "127.0.0.2");
+    EXPECT_EQ(r.Status, TEchoStatus::esReply);
+    EXPECT_EQ(r.Data, Padded("127.0.0.2", 1024));
+    EXPECT_EQ(clock.GetTickCount64(), 1000u);
+    r = echo->Ping("127.0.0.3", "127.0.0.3");
+    EXPECT_EQ(r.Status, TEchoStatus::esNoReply);
+    EXPECT_EQ(clock.GetTickCount64(), 1400u);
+    EXPECT_EQ(echo->Ping("127.0.0.300", "x").Status, TEchoStatus::esError);
+    EXPECT_EQ(seen, QList<TEchoStatus>({TEchoStatus::esReply, TEchoStatus::esNoReply}));
+    EXPECT_EQ(static_cast<TFakeIcmpEcho*>(echo.get())->Sent.size(), 2);
+
+    SetIcmpEchoFactory(nullptr);
+    SetClock(nullptr);
+    EXPECT_TRUE(dynamic_cast<TIcmpEcho*>(CreateIcmpEcho().get()));
 }
 
 bool WriteProc(const char* path, const char* text)

@@ -1,4 +1,5 @@
 #include "platform/services/Process.h"
+#include "platform/rtl/Clock.h"
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -95,6 +96,39 @@ TEST(ProcessStart, ProgramStillRunningAtLimitIsLeftRunningThenReaped)
 
     QFile(go).open(QIODevice::WriteOnly);
     EXPECT_TRUE(ProcessGone(pid)) << "the ended program stays a zombie";
+}
+
+TEST(ProcessStart, FakeLauncherRunsOnTheTickCounter)
+{
+    TFakeClock clock(0, 5000);
+    SetClock(&clock);
+    TFakeProcessLauncher fake;
+    SetProcessLauncher(&fake);
+
+    fake.RunMs = 1000;
+    fake.ExitCode = 4;
+    auto p = ProcessLauncher().Start("/opt/tool/updater", "/opt/tool");
+    ASSERT_TRUE(p);
+    EXPECT_TRUE(p->Running());
+    EXPECT_TRUE(p->WaitFor(150000));
+    EXPECT_EQ(clock.GetTickCount64(), 6000u);
+    EXPECT_EQ(p->ExitCode(), 4);
+
+    fake.RunMs = -1;
+    p = ProcessLauncher().Start("/opt/tool/updater", QString());
+    EXPECT_FALSE(p->WaitFor(150000));
+    EXPECT_EQ(clock.GetTickCount64(), 156000u);
+    EXPECT_TRUE(p->Running());
+
+    fake.FailWith = "No such file or directory";
+    QString error;
+    EXPECT_FALSE(ProcessLauncher().Start("/opt/tool/updater", QString(), &error));
+    EXPECT_EQ(error, fake.FailWith);
+    ASSERT_EQ(fake.Started.size(), 2);
+    EXPECT_EQ(fake.Started[0].WorkDir, "/opt/tool");
+
+    SetProcessLauncher(nullptr);
+    SetClock(nullptr);
 }
 
 } // namespace
