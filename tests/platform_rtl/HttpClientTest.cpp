@@ -174,6 +174,29 @@ TEST(HttpClient, GivesUpOnServerThatNeverAnswers)
     EXPECT_EQ(server.Connections(), 1);
 }
 
+TEST(HttpClient, GivesUpOnConnectionThatIsNeverTaken)
+{
+    // A listener that never accepts, its queue filled by one connection:
+    // further connection attempts get no answer at all.
+    const int listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in a{};
+    a.sin_family = AF_INET;
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+    ASSERT_EQ(::listen(listener, 0), 0);
+    socklen_t len = sizeof a;
+    ::getsockname(listener, reinterpret_cast<sockaddr*>(&a), &len);
+    const int filler = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_EQ(::connect(filler, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+
+    THttpClient c = Client();
+    c.ConnectTimeout = 200;
+    EXPECT_EQ(c.Get(QStringLiteral("http://127.0.0.1:%1/v").arg(ntohs(a.sin_port))), QByteArray());
+    EXPECT_EQ(c.ResponseCode(), 0);
+    ::close(filler);
+    ::close(listener);
+}
+
 TEST(HttpClient, RefusedOrUnusableRequestsGiveNothing)
 {
     int closedPort;
