@@ -1,0 +1,121 @@
+// Mouse input through the platform's synthetic input: current cell,
+// range selection by drag and Shift, sizing by dragging a line in the
+// fixed area, moving a column or row by its fixed cell.
+#include "CustomGridFixture.h"
+#include "platform/controls/TestHooks.h"
+#include "platform/graphics/Canvas.h"
+
+using namespace SyntheticInput;
+
+namespace {
+
+TEST_F(CustomGridTest, ClickMovesTheCurrentCellAndFixedCellsDoNot)
+{
+    Click(Grid, Centre(3, 2));
+    EXPECT_EQ(Grid->Log, QStringList({"SelectCell 3,2"}));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{3, 2, 3, 2}));
+    Click(Grid, Centre(0, 4));
+    Click(Grid, Centre(2, 0));
+    EXPECT_EQ(Grid->Col(), 3);
+    EXPECT_EQ(Grid->Row(), 2);
+}
+
+TEST_F(CustomGridTest, DragSelectsARangeFromThePressedCell)
+{
+    MouseDown(Grid, mbLeft, Centre(1, 1));
+    MouseMove(Grid, Centre(2, 3), {ssLeft});
+    MouseMove(Grid, Centre(3, 2), {ssLeft});
+    MouseUp(Grid, mbLeft, Centre(3, 2));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 3, 2}));
+    EXPECT_EQ(Grid->Col(), 3);
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(Grid->GridState(), gsNormal);
+    // Dragging past the fixed row stops at the first scrolled row.
+    MouseDown(Grid, mbLeft, Centre(2, 3));
+    MouseMove(Grid, Centre(2, 0), {ssLeft});
+    MouseUp(Grid, mbLeft, Centre(2, 0));
+    EXPECT_EQ(Grid->Selection(), (TGridRect{2, 1, 2, 3}));
+}
+
+TEST_F(CustomGridTest, ShiftClickStretchesFromTheAnchor)
+{
+    Click(Grid, Centre(2, 2));
+    Click(Grid, Centre(4, 4), {ssShift});
+    EXPECT_EQ(Grid->Selection(), (TGridRect{2, 2, 4, 4}));
+    Click(Grid, Centre(1, 1), {ssShift});
+    EXPECT_EQ(Grid->Selection(), (TGridRect{1, 1, 2, 2}));
+}
+
+TEST_F(CustomGridTest, SizingStateOnlyNearLinesInTheFixedArea)
+{
+    Grid->SetOptions(Grid->Options() + goColSizing + goRowSizing);
+    struct Case {
+        const char* Name;
+        TPoint P;
+        TGridState State;
+        int Index;
+    };
+    // Column 1 ends at x 101, row 1 at y 41.
+    const Case cases[] = {
+        {"on the line after column 1", {101, 10}, gsColSizing, 1},
+        {"just left of it", {98, 10}, gsColSizing, 1},
+        {"in the middle of a fixed cell", {76, 10}, gsNormal, -1},
+        {"in a scrolled row", {101, 30}, gsNormal, -1},
+        {"on the line after row 1", {20, 41}, gsRowSizing, 1},
+        {"in a scrolled column", {70, 41}, gsNormal, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TGridState state = gsNormal;
+        int index = -1, pos = 0, ofs = 0;
+        Grid->CalcSizingState(c.P.X, c.P.Y, state, index, pos, ofs);
+        EXPECT_EQ(state, c.State);
+        EXPECT_EQ(index, c.Index);
+    }
+}
+
+TEST_F(CustomGridTest, DraggingAColumnLineSizesTheColumn)
+{
+    Grid->SetOptions(Grid->Options() + goColSizing);
+    TColor before = Grid->Canvas()->Pixels(121, 60);
+    MouseDown(Grid, mbLeft, {100, 10});
+    MouseMove(Grid, {120, 10}, {ssLeft});
+    EXPECT_EQ(Grid->GridState(), gsColSizing);
+    EXPECT_NE(Grid->Canvas()->Pixels(121, 60), before) << "the sizing line shows while dragging";
+    MouseUp(Grid, mbLeft, {120, 10});
+    EXPECT_EQ(Grid->ColWidths(1), 70);
+    EXPECT_EQ(Grid->ColWidths(2), 50);
+    EXPECT_EQ(Grid->CellRect(2, 1).Left, 122);
+    EXPECT_EQ(Grid->GridState(), gsNormal);
+    EXPECT_EQ(Grid->Col(), 1) << "sizing does not move the current cell";
+}
+
+TEST_F(CustomGridTest, DraggingAFixedCellMovesTheColumnWithItsCells)
+{
+    Grid->SetOptions(Grid->Options() + goColMoving);
+    Grid->SetCells(1, 3, QStringLiteral("one"));
+    Grid->SetCells(3, 3, QStringLiteral("three"));
+    QStringList moved;
+    Grid->OnColumnMoved = [&](TObject*, int from, int to) { moved << QStringLiteral("%1->%2").arg(from).arg(to); };
+    MouseDown(Grid, mbLeft, Centre(1, 0));
+    MouseMove(Grid, Centre(2, 0), {ssLeft});
+    MouseMove(Grid, Centre(3, 0), {ssLeft});
+    MouseUp(Grid, mbLeft, Centre(3, 0));
+    EXPECT_EQ(moved, QStringList({"1->3"}));
+    EXPECT_EQ(Grid->Cells(3, 3), QStringLiteral("one"));
+    EXPECT_EQ(Grid->Cells(2, 3), QStringLiteral("three"));
+    EXPECT_EQ(Grid->Cells(1, 3), QString());
+}
+
+TEST_F(CustomGridTest, DraggingAFixedCellMovesTheRow)
+{
+    Grid->SetOptions(Grid->Options() + goRowMoving);
+    Grid->SetCells(2, 4, QStringLiteral("four"));
+    MouseDown(Grid, mbLeft, Centre(0, 4));
+    MouseMove(Grid, Centre(0, 2), {ssLeft});
+    MouseUp(Grid, mbLeft, Centre(0, 2));
+    EXPECT_EQ(Grid->Cells(2, 2), QStringLiteral("four"));
+    EXPECT_EQ(Grid->Cells(2, 4), QString());
+}
+
+} // namespace
