@@ -10,10 +10,12 @@
 #include "controls/button/LbButton.h"
 #include "core/ConfigImage.h"
 #include "core/Globals.h"
+#include "core/Lang.h"
 #include "platform/controls/CategoryPanelGroup.h"
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/Edit.h"
+#include "platform/controls/Label.h"
 #include "platform/controls/Messages.h"
 #include "platform/controls/WinApi.h"
 #include "platform/rtl/XmlDocument.h"
@@ -254,6 +256,28 @@ TEST_F(ParGenEditor, ChecksShowTheFirstFailureAndKeepTheWindowOpen)
             EXPECT_FALSE(QFile::exists(File_ParGen));
         }
     }
+}
+
+TEST_F(ParGenEditor, FailedWriteIsShownAndKeepsTheWindowOpen)
+{
+    // The configuration folder has gone: the file cannot be created.
+    File_ParGen = Path(QStringLiteral("PROJECTS/Gone/ParGen.xml"));
+    EXPECT_EQ(Open([] { FParGen->Btn_OK->Click(); }), mrNone);
+    ASSERT_EQ(Box_Texts().size(), 1);
+    EXPECT_TRUE(Box_Texts()[0].contains(QStringLiteral("ParGen.xml"))) << Box_Texts()[0].toStdString();
+    EXPECT_FALSE(QFile::exists(File_ParGen));
+}
+
+TEST_F(ParGenEditor, LanguageSwitchRenamesAllButThePanelTitles)
+{
+    Apply_Lang_Lines({QStringLiteral("STR400 = Kommunikation"), QStringLiteral("STR658 = BACnet Geraet"),
+                      QStringLiteral("STR697 = Netz"), QStringLiteral("STR698 = Netznummer")});
+    FRodedoruzoFirmWare->Change_Language();
+    EXPECT_EQ(FParGen->Caption(), QStringLiteral("Kommunikation"));
+    EXPECT_EQ(FParGen->L_BACnet_MSTP_Slave_Network->Caption(), QStringLiteral("Netz"));
+    EXPECT_EQ(FParGen->E_BACnet_MSTP_Slave_Network->Hint(), QStringLiteral("Netznummer"));
+    EXPECT_EQ(FParGen->CP_BACnet_Slave->Caption(), QStringLiteral("1. BACnet Slave"));
+    Load_Default_Lang();
 }
 
 TEST_F(ParGenEditor, TypeSwitchShowsTheMstpAndEthernetFields)
