@@ -29,7 +29,7 @@ public:
     // Raises EPrinter when no job runs.
     void NewPage();
     // Ends the job without output: the partial file is removed and an
-    // older file of that name stays as it was.
+    // older file of that name stays as it was. Does nothing outside a job.
     void Abort();
 
     bool Printing() const { return FPrinting; }

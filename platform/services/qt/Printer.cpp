@@ -128,8 +128,10 @@ void TPrinter::BeginDoc()
     QPrinterInfo system;
     if (target.isEmpty()) {
         system = QPrinterInfo::defaultPrinter();
-        if (system.isNull())
+        if (system.isNull()) {
             target = DefaultFileName(FTitle);
+            QDir().mkpath(QFileInfo(target).absolutePath());
+        }
     }
     if (target.isEmpty()) {
         dev.setPrinterName(system.printerName());
