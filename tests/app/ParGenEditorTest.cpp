@@ -359,9 +359,10 @@ TEST_F(ParGenEditor, CancelAsksOnlyAfterAChange)
             else if (c.Change)
                 FParGen->E_BACnet_IP_Slave_Port->SetText(QStringLiteral("47809"));
             FParGen->Btn_Cancel->Click();
-            if (c.Result == mrNone)  // still open with its values
+            if (c.Result == mrNone) {  // still open with its values
                 EXPECT_EQ(FParGen->E_BACnet_IP_Slave_Port->Text(),
                           QString::fromLatin1(c.Change_Box ? "1234" : "47809"));
+            }
         });
         EXPECT_EQ(result, c.Result);
         EXPECT_EQ(FBoxes.Calls.size(), c.Change ? 1u : 0u);
