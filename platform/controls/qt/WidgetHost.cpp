@@ -485,7 +485,8 @@ void HostPaintNow(HWND Wnd)
 
 void HostRefreshScreen(HWND Wnd)
 {
-    if (Wnd)
+    // Inside a paint cycle the copy to the screen follows anyway.
+    if (Wnd && !H(Wnd)->Painting())
         H(Wnd)->update();
 }
 

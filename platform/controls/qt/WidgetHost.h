@@ -23,6 +23,8 @@ public:
     void AddDirty(const QRect& Rect);
     // Delivers WM_PAINT for the pending area now.
     void PaintPending();
+    // True while WM_PAINT is being delivered.
+    bool Painting() const { return FPainting; }
     // Keeps the image the size of the window.
     void SyncSurfaceSize(const QSize& Size);
     void ApplyCursor(int Cursor);
