@@ -228,6 +228,10 @@ void SetCaptureControl(TControl* Control)
     gCaptureAlive = Control ? Control->Guard() : TControlGuard();
     if (old == Control)
         return;
+    if (old) {
+        auto* w = dynamic_cast<TWinControl*>(Control);
+        old->Perform(WM_CAPTURECHANGED, 0, LPARAM(w && w->HandleAllocated() ? w->Handle() : nullptr));
+    }
     if (gGrabbed) {
         HostGrabMouse(gGrabbed, false);
         gGrabbed = nullptr;

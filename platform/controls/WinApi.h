@@ -38,8 +38,7 @@ bool FireTimer(TControl* Control, unsigned IDEvent);
 // Mouse capture: while a control holds it, mouse messages go to it with
 // client coordinates that may lie outside it (negative or past its size).
 TControl* GetCaptureControl();
-// Sets the capture holder; the old holder gets WM_CANCELMODE-free
-// WM_CAPTURECHANGED.
+// Sets the capture holder; a previous holder gets WM_CAPTURECHANGED.
 void SetCaptureControl(TControl* Control);
 HWND SetCapture(HWND Wnd);
 bool ReleaseCapture();

@@ -139,12 +139,19 @@ TEST_F(MessageOrder, RightClickOpensThePopupMenuAfterTheRelease)
 
 TEST_F(MessageOrder, CaptureGivesSignedCoordinatesOutsideTheControl)
 {
+    int captureChanged = 0;
+    A->WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_CAPTURECHANGED)
+            ++captureChanged;
+        A->WndProc(m);
+    };
     MouseDown(A, mbLeft, {5, 5});
     EXPECT_EQ(GetCaptureControl(), A);
     // The mouse is over the form now, left of and above A.
     MouseMove(Form, {2, 3});
     MouseUp(Form, mbLeft, {2, 3});
     EXPECT_EQ(GetCaptureControl(), nullptr);
+    EXPECT_EQ(captureChanged, 1);
     MouseMove(Form, {2, 3});
     EXPECT_EQ(Log, QStringList({"A WM_LBUTTONDOWN 5,5 [Left]", "A WM_MOUSEMOVE -8,-7 [Left]",
                                 "A WM_LBUTTONUP -8,-7"}));
