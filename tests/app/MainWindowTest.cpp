@@ -14,6 +14,7 @@
 #include "platform/controls/Timer.h"
 #include "platform/rtl/StringList.h"
 #include "platform/services/Process.h"
+#include "platform/services/Shell.h"
 #include <QDir>
 #include <QFile>
 
@@ -177,6 +178,14 @@ TEST_F(AppWindows, UpdateCheckTimerFirstAfterAMinuteThenEveryTwoHours)
         EXPECT_EQ(w->LL_Update->Caption(),
                   "<a href=\"http://" + newer.Host() +
                       "/Home/download/download.asp#ZT38R12\">New Version Available. Click Here for more Details</a>");
+        QStringList opened;
+        SetShellOpenHandler([&](const QString& Url) {
+            opened << Url;
+            return true;
+        });
+        w->LL_Update->ClickLink(0);
+        SetShellOpenHandler(nullptr);
+        EXPECT_EQ(opened, QStringList{"http://" + newer.Host() + "/Home/download/download.asp#ZT38R12"});
         EXPECT_EQ(timer->Interval(), 7200000u);
         EXPECT_TRUE(timer->Enabled());
         EXPECT_EQ(timer->NextDue(), 1000u + 60000u + 7200000u);
