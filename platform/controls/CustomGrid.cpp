@@ -25,6 +25,8 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner), FFixedCol
 
 TCustomGrid::~TCustomGrid()
 {
+    // No editor comes back while the old one goes.
+    FEditorMode = false;
     TInplaceEdit* edit = FInplaceEdit;
     FInplaceEdit = nullptr;
     delete edit;
@@ -354,14 +356,13 @@ void TCustomGrid::ClampInView(TGridCoord Cell)
 void TCustomGrid::SetSelection(const TGridRect& value)
 {
     TGridRect oldSel = Selection();
-    TGridCoord cur{value.Left, value.Top};
-    TGridCoord anchor{value.Right, value.Bottom};
+    TGridCoord anchor{value.Left, value.Top};
+    TGridCoord cur{value.Right, value.Bottom};
     if (FOptions.Contains(goRowSelect)) {
-        cur.X = FFixedCols;
         anchor.X = ColCount() - 1;
+        cur.X = FFixedCols;
     }
     FSelection.Set(anchor, cur);
-    ClampInView(cur);
     SelectionMoved(oldSel);
 }
 

@@ -118,7 +118,8 @@ public:
     int Row() const { return FSelection.Current().Y; }
     void SetRow(int value);
     TGridRect Selection() const { return FSelection.Rect(); }
-    // Selects the range; the current cell goes to its top left corner.
+    // Selects the range; the current cell goes to its bottom right corner.
+    // Note: SelectCell is not asked and the view does not scroll.
     void SetSelection(const TGridRect& value);
     TGridState GridState() const { return FGridState; }
 

@@ -148,14 +148,14 @@ void TCustomGrid::WMGetDlgCode(TMessage& Message)
 void TCustomGrid::WMChar(TWMKey& Message)
 {
     QChar ch(char16_t(Message.CharCode));
-    // Typing on the grid opens the editor and types into it.
+    // Typing on the grid opens the editor and types into it; the editor
+    // hands the character to KeyPress.
     if (FOptions.Contains(goEditing) && (ch == QChar(VK_BACK) || ch.unicode() >= 32)) {
-        if (!DoKeyPress(Message) && Message.CharCode != 0) {
-            ShowEditor();
-            if (FInplaceEdit && FEditorMode)
-                SendMessage(FInplaceEdit, WM_CHAR, WPARAM(Message.CharCode), Message.KeyData);
+        ShowEditor();
+        if (FInplaceEdit && FInplaceEdit->Visible()) {
+            SendMessage(FInplaceEdit, WM_CHAR, WPARAM(Message.CharCode), Message.KeyData);
+            return;
         }
-        return;
     }
     TCustomControl::WMChar(Message);
 }

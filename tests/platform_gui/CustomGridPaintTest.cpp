@@ -76,12 +76,15 @@ TEST_F(CustomGridPaint, StatesMarkFixedFocusedAndSelectedCells)
     Repaint(Grid->ClientRect());
     EXPECT_EQ(StateOf(0, 1), TGridDrawState{gdFixed});
     EXPECT_EQ(StateOf(1, 0), TGridDrawState{gdFixed});
-    EXPECT_EQ(StateOf(1, 1), (TGridDrawState{gdFocused, gdSelected}));
-    EXPECT_EQ(StateOf(2, 2), TGridDrawState{gdSelected});
+    EXPECT_EQ(StateOf(1, 1), TGridDrawState{gdSelected});
+    EXPECT_EQ(StateOf(2, 2), (TGridDrawState{gdFocused, gdSelected}));
     EXPECT_EQ(StateOf(3, 3), TGridDrawState{});
     // Default drawing paints the selection, but not the focused cell.
-    EXPECT_EQ(Grid->Canvas()->Pixels(110, 45), ColorToRGB(clHighlight));
-    EXPECT_NE(Grid->Canvas()->Pixels(60, 25), ColorToRGB(clHighlight));
+    EXPECT_EQ(Grid->Canvas()->Pixels(60, 25), ColorToRGB(clHighlight));
+    EXPECT_NE(Grid->Canvas()->Pixels(110, 45), ColorToRGB(clHighlight));
+    Grid->SetOptions(Grid->Options() + goDrawFocusSelected);
+    Grid->Update();
+    EXPECT_EQ(Grid->Canvas()->Pixels(110, 45), ColorToRGB(clHighlight)) << "goDrawFocusSelected";
     EXPECT_EQ(Grid->Canvas()->Pixels(5, 25), ColorToRGB(Grid->FixedColor()));
 }
 
