@@ -51,15 +51,18 @@ public:
     // Device pixels per inch.
     int Resolution() const;
 
-    // Draws on the current page; drawing outside a job goes nowhere.
-    // Note: BeginDoc sets the font to the device resolution, keeping its
-    // point size.
+    // Draws on the current page. Outside a job drawing goes nowhere, but
+    // the canvas answers the page size and device resolution (for
+    // GetDeviceCapsLogPixels), so a job can be laid out before BeginDoc.
+    // Note: the font is kept at the device resolution, keeping its point
+    // size.
     TCanvas* Canvas() const { return FCanvas.get(); }
 
 private:
     struct TJob;
     void CheckPrinting() const;
 
+    std::unique_ptr<CanvasSurface> FInfo;
     std::unique_ptr<TCanvas> FCanvas;
     std::unique_ptr<TJob> FJob;
     QString FTitle;

@@ -96,6 +96,11 @@ TEST_F(PrinterTest, OrientationAndPageSize)
         EXPECT_NEAR(p->PageWidth(), portrait ? w : h, 5);
         EXPECT_NEAR(p->PageHeight(), portrait ? h : w, 5);
         const int width = p->PageWidth(), height = p->PageHeight();
+        // The page in 0.1 mm can be worked out before the job begins.
+        const int dpi = GetDeviceCapsLogPixels(p->Canvas()->Handle());
+        EXPECT_EQ(dpi, p->Resolution());
+        EXPECT_NEAR(qRound(254.0 / dpi * width), portrait ? 2100 : 2970, 2);
+        EXPECT_NEAR(qRound(254.0 / dpi * height), portrait ? 2970 : 2100, 2);
         p->BeginDoc();
         EXPECT_EQ(p->PageWidth(), width);
         EXPECT_EQ(p->PageHeight(), height);

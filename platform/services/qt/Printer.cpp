@@ -36,6 +36,27 @@ QSize PagePixels(const QPageSize& size, TPrinterOrientation o, int dpi)
     return QPageLayout(size, ToQt(o), QMarginsF()).fullRectPixels(dpi).size();
 }
 
+// The canvas's surface outside a job: it answers the page size and the
+// device resolution, so a job can be laid out before it begins; what is
+// drawn on it goes nowhere.
+class PrinterInfoSurface : public ImageSurface {
+public:
+    explicit PrinterInfoSurface(const TPrinter* Printer) : ImageSurface(1, 1), FPrinter(Printer) {}
+    QSize Size() const override { return QSize(FPrinter->PageWidth(), FPrinter->PageHeight()); }
+    int Dpi() const override { return DeviceDpi; }
+
+private:
+    const TPrinter* FPrinter;
+};
+
+// Point sizes keep their size on paper at the device resolution.
+void SetFontResolution(TFont* Font, int Dpi)
+{
+    const int points = Font->Size();
+    Font->SetPixelsPerInch(Dpi);
+    Font->SetSize(points);
+}
+
 QString DefaultFileName(const QString& title)
 {
     QString base = title.trimmed();
@@ -68,7 +89,12 @@ struct TPrinter::TJob {
     QString Target;
 };
 
-TPrinter::TPrinter() : FCanvas(std::make_unique<TCanvas>()) {}
+TPrinter::TPrinter()
+    : FInfo(std::make_unique<PrinterInfoSurface>(this)), FCanvas(std::make_unique<TCanvas>())
+{
+    FCanvas->SetSurface(FInfo.get());
+    SetFontResolution(FCanvas->Font(), DeviceDpi);
+}
 
 TPrinter::~TPrinter()
 {
@@ -156,11 +182,7 @@ void TPrinter::BeginDoc()
     job->Surface = std::make_unique<PainterSurface>(&job->Painter, page.size(), dev.resolution());
     FJob = std::move(job);
     FCanvas->SetSurface(FJob->Surface.get());
-    // Point sizes keep their size on paper at the device resolution.
-    TFont* font = FCanvas->Font();
-    const int points = font->Size();
-    font->SetPixelsPerInch(dev.resolution());
-    font->SetSize(points);
+    SetFontResolution(FCanvas->Font(), dev.resolution());
     FCanvas->Refresh();
     FPrinting = true;
     FAborted = false;
@@ -178,7 +200,7 @@ void TPrinter::NewPage()
 void TPrinter::EndDoc()
 {
     CheckPrinting();
-    FCanvas->SetSurface(nullptr);
+    FCanvas->SetSurface(FInfo.get());
     std::unique_ptr<TJob> job = std::move(FJob);
     FPrinting = false;
     FPageNumber = 0;
@@ -200,7 +222,7 @@ void TPrinter::Abort()
 {
     if (!FPrinting)
         return;
-    FCanvas->SetSurface(nullptr);
+    FCanvas->SetSurface(FInfo.get());
     std::unique_ptr<TJob> job = std::move(FJob);
     FPrinting = false;
     FAborted = true;
