@@ -162,6 +162,65 @@ TEST_F(LanguageFiles, SevenFilesGiveTwoPages)
     });
 }
 
+// A 1 x 1 bitmap, 24 bits per pixel.
+QByteArray One_Pixel_Bmp()
+{
+    QByteArray b("BM", 2);
+    auto put32 = [&](quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            b.append(char((v >> (8 * i)) & 0xFF));
+    };
+    auto put16 = [&](quint16 v) {
+        b.append(char(v & 0xFF));
+        b.append(char(v >> 8));
+    };
+    put32(58);
+    put32(0);
+    put32(54);
+    put32(40);
+    put32(1);
+    put32(1);
+    put16(1);
+    put16(24);
+    put32(0);
+    put32(4);
+    put32(2835);
+    put32(2835);
+    put32(0);
+    put32(0);
+    b.append("\x00\x00\xFF\x00", 4);
+    return b;
+}
+
+TEST_F(LanguageFiles, FlagOwnThenDefaultThenNone)
+{
+    Add_Language("Alpha");
+    Add_Language("Beta");
+    Write_File("LANGUAGE/Alpha.bmp", One_Pixel_Bmp());
+    Start();
+    struct TCase {
+        const char* Name;
+        bool Default_Flag;
+        bool Alpha_Shown, Beta_Shown;
+    } const cases[] = {
+        {"WithDefault", true, true, true},
+        {"WithoutDefault", false, true, false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QFile::remove(Path("LANGUAGE/DefaultFlag.bmp"));
+        if (c.Default_Flag)
+            Write_File("LANGUAGE/DefaultFlag.bmp", One_Pixel_Bmp());
+        Show_Options(this, [&] {
+            EXPECT_EQ(FSoftOptions->L_L[0]->Caption(), u"Alpha");
+            EXPECT_EQ(FSoftOptions->I_L[0]->Visible(), c.Alpha_Shown);
+            EXPECT_EQ(FSoftOptions->I_L[1]->Visible(), c.Beta_Shown);
+            EXPECT_FALSE(FSoftOptions->I_L[2]->Visible());
+            FSoftOptions->Btn_Cancel->Click();
+        });
+    }
+}
+
 TEST_F(LanguageFiles, NoLanguageFiles)
 {
     Start();
