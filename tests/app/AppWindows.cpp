@@ -1,13 +1,10 @@
 #include "AppWindows.h"
-#include "app/FAbout.h"
-#include "app/FNew_Project.h"
-#include "app/FOpenConf.h"
 #include "app/FParGen.h"
 #include "app/FRodedoruzoFirmWare.h"
-#include "app/FSoftOptions.h"
 #include "app/Program.h"
 #include "app/Settings.h"
 #include "core/Globals.h"
+#include "platform/controls/Application.h"
 #include "platform/rtl/SysUtils.h"
 #include <QDir>
 #include <QFile>
@@ -52,6 +49,7 @@ QString AppWindows::Path(const QString& Relative) const
 
 void AppWindows::Start()
 {
+    FFirstWindow = Application->ComponentCount();
     Create_Program_Windows();
     FStarted = true;
 }
@@ -61,11 +59,9 @@ void AppWindows::Stop()
     if (!FStarted)
         return;
     delete FParGen;
-    delete FSoftOptions;
-    delete FAbout;
-    delete FOpenConf;
-    delete FNew_Project;
-    delete FRodedoruzoFirmWare;
+    // Every window the start created, the last first.
+    while (Application->ComponentCount() > FFirstWindow)
+        delete Application->Components(Application->ComponentCount() - 1);
     FStarted = false;
 }
 

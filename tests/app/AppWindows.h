@@ -39,4 +39,5 @@ protected:
     std::unique_ptr<TScopedMessageBoxService> FBoxScope;
     TFakeClock FClock{0, 1000};
     bool FStarted = false;
+    int FFirstWindow = 0;
 };
