@@ -74,20 +74,59 @@ TEST_F(CustomGridTest, SizingStateOnlyNearLinesInTheFixedArea)
     }
 }
 
-TEST_F(CustomGridTest, DraggingAColumnLineSizesTheColumn)
+TEST_F(CustomGridTest, DraggingALineInTheFixedAreaSizesTheColumnOrRow)
 {
-    Grid->SetOptions(Grid->Options() + goColSizing);
-    TColor before = Grid->Canvas()->Pixels(121, 60);
-    MouseDown(Grid, mbLeft, {100, 10});
-    MouseMove(Grid, {120, 10}, {ssLeft});
-    EXPECT_EQ(Grid->GridState(), gsColSizing);
-    EXPECT_NE(Grid->Canvas()->Pixels(121, 60), before) << "the sizing line shows while dragging";
-    MouseUp(Grid, mbLeft, {120, 10});
-    EXPECT_EQ(Grid->ColWidths(1), 70);
-    EXPECT_EQ(Grid->ColWidths(2), 50);
-    EXPECT_EQ(Grid->CellRect(2, 1).Left, 122);
+    struct Case {
+        const char* Name;
+        TGridOption Option;
+        TPoint From, To;
+        // Where the sizing line shows while dragging.
+        TPoint LinePixel;
+        int Cols1, Rows1;
+        TRect Cell22;
+    };
+    // Column 1 ends at x 101, row 1 at y 41.
+    const Case cases[] = {
+        {"column", goColSizing, {100, 10}, {120, 10}, {121, 60}, 70, 20, {122, 42, 172, 62}},
+        {"row", goRowSizing, {20, 40}, {20, 30}, {70, 31}, 50, 10, {102, 32, 152, 52}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Grid->SetOptions(Grid->Options() + c.Option);
+        Grid->Update();
+        TColor before = Grid->Canvas()->Pixels(c.LinePixel.X, c.LinePixel.Y);
+        MouseDown(Grid, mbLeft, c.From);
+        MouseMove(Grid, c.To, {ssLeft});
+        EXPECT_NE(Grid->GridState(), gsNormal);
+        EXPECT_NE(Grid->Canvas()->Pixels(c.LinePixel.X, c.LinePixel.Y), before) << "the sizing line shows";
+        MouseUp(Grid, mbLeft, c.To);
+        EXPECT_EQ(Grid->ColWidths(1), c.Cols1);
+        EXPECT_EQ(Grid->RowHeights(1), c.Rows1);
+        EXPECT_EQ(Grid->ColWidths(2), 50);
+        EXPECT_EQ(Grid->CellRect(2, 2), c.Cell22);
+        EXPECT_EQ(Grid->GridState(), gsNormal);
+        EXPECT_EQ(Grid->Col(), 1) << "sizing does not move the current cell";
+        EXPECT_EQ(Grid->Row(), 1);
+        // A fresh grid for the next row.
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(CustomGridTest, PlatformHandlingRunsWithoutTheHooks)
+{
+    int hookCalls = 0;
+    Grid->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++hookCalls; };
+    Grid->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { ++hookCalls; };
+    TPoint p = Centre(3, 4);
+    Grid->GridMouseDown(mbLeft, {}, p.X, p.Y);
+    Grid->GridMouseUp(mbLeft, {}, p.X, p.Y);
+    EXPECT_EQ(Grid->Col(), 3);
+    EXPECT_EQ(Grid->Row(), 4);
     EXPECT_EQ(Grid->GridState(), gsNormal);
-    EXPECT_EQ(Grid->Col(), 1) << "sizing does not move the current cell";
+    EXPECT_EQ(hookCalls, 0);
+    Click(Grid, Centre(2, 2));
+    EXPECT_EQ(hookCalls, 2) << "real input reaches the hooks";
 }
 
 TEST_F(CustomGridTest, DraggingAFixedCellMovesTheColumnWithItsCells)
