@@ -1,5 +1,6 @@
 #include "platform/controls/TreeView.h"
 #include "platform/controls/NativeControl.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/rtl/Exceptions.h"
 #include <algorithm>
 
@@ -294,6 +295,24 @@ void TCustomTreeView::WndProc(TMessage& Message)
     TWinControl::WndProc(Message);
     if (!alive.expired() && IsNativeInput(Message.Msg))
         NativeDefault(this, Message);
+}
+
+void TCustomTreeView::SetImages(TCustomImageList* value)
+{
+    if (FImages)
+        FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (value)
+        value->FreeNotification(this);
+    for (TTreeNode* n = FItems->GetFirstNode(); n; n = n->GetNext())
+        NativeRefresh(n);
+}
+
+void TCustomTreeView::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TWinControl::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FImages)
+        SetImages(nullptr);
 }
 
 void TCustomTreeView::CMFontChanged(TMessage& Message)

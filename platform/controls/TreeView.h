@@ -10,6 +10,7 @@
 
 class TTreeNodes;
 class TCustomTreeView;
+class TCustomImageList;
 
 class TTreeNode {
 public:
@@ -142,6 +143,9 @@ public:
     void SetShowLines(bool value) { FShowLines = value; }
     bool ShowRoot() const { return FShowRoot; }
     void SetShowRoot(bool value);
+    // The images the nodes' ImageIndex refers to.
+    TCustomImageList* Images() const { return FImages; }
+    void SetImages(TCustomImageList* value);
     // The node at a client point, or nullptr.
     TTreeNode* GetNodeAt(int X, int Y) const;
     TTreeNode* TopItem() const;
@@ -163,6 +167,7 @@ protected:
     void WndProc(TMessage& Message) override;
     void WMGetDlgCode(TMessage& Message) override { Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
     void CMFontChanged(TMessage& Message) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     friend class TTreeNode;
@@ -174,9 +179,11 @@ private:
     void NativeRefresh(TTreeNode* Node);
     void NativeExpand(TTreeNode* Node);
     void NativeSelect();
+    void NativeStyle();
     void NodeDeleting(TTreeNode* Node);
 
     TTreeNodes* FItems;
+    TCustomImageList* FImages = nullptr;
     TTreeNode* FSelected = nullptr;
     bool FReadOnly = false;
     bool FHideSelection = true;

@@ -152,4 +152,32 @@ TEST_F(EditNotify, MemoLinesAndTextAgree)
     EXPECT_EQ(Log.count(QStringLiteral("OnChange")), Log.count(QStringLiteral("EN_CHANGE")));
 }
 
+TEST_F(EditNotify, MemoTakesEnterAndTabOnlyWhenItWantsThem)
+{
+    struct Case {
+        const char* Name;
+        bool WantReturns, WantTabs;
+        const char* Text;
+        bool FocusStays;
+    };
+    const Case cases[] = {
+        {"wants both", true, true, "a\r\n\t", true},
+        {"no returns, no tabs", false, false, "a", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        auto* memo = new TMemo(Form);
+        memo->SetParent(Form);
+        memo->SetWantReturns(c.WantReturns);
+        memo->SetWantTabs(c.WantTabs);
+        memo->SetFocus();
+        Type(memo, QStringLiteral("a"));
+        Key(memo, VK_RETURN, {}, QStringLiteral("\r"));
+        Key(memo, VK_TAB, {}, QStringLiteral("\t"));
+        EXPECT_EQ(memo->Text(), QString::fromLatin1(c.Text));
+        EXPECT_EQ(memo->Focused(), c.FocusStays);
+        delete memo;
+    }
+}
+
 } // namespace

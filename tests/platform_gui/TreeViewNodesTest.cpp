@@ -3,6 +3,11 @@
 #include "StdControlsFixture.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/TreeView.h"
+#include "platform/controls/qt/NativeWidget.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageList.h"
+#include <QTreeWidget>
 
 using namespace SyntheticInput;
 
@@ -88,6 +93,34 @@ TEST_F(TreeViewNodes, UserSelectionAsksOnChangingFirst)
     Refuse = false;
     Key(Tree, VK_DOWN);
     EXPECT_EQ(Tree->Selected()->Text(), QStringLiteral("Device 0"));
+}
+
+TEST_F(TreeViewNodes, NodesShowTheirImagesAndTheSelectionHidesWithoutFocus)
+{
+    auto* images = new TImageList(nullptr);
+    images->SetSize(16, 16);
+    TBitmap red(16, 16);
+    red.Canvas()->Brush()->SetColor(clRed);
+    red.Canvas()->FillRect(Rect(0, 0, 16, 16));
+    images->Add(&red, nullptr);
+    Tree->SetImages(images);
+    Gateway->SetImageIndex(0);
+    auto* tree = qobject_cast<QTreeWidget*>(NativeWidget(Tree));
+    ASSERT_NE(tree, nullptr);
+    QTreeWidgetItem* top = tree->topLevelItem(0);
+    ASSERT_FALSE(top->icon(0).isNull());
+    EXPECT_EQ(top->icon(0).pixmap(16, 16).toImage().pixelColor(8, 8), QColor(255, 0, 0));
+    EXPECT_TRUE(tree->topLevelItem(1)->icon(0).isNull());
+    // Freeing the list takes the images away.
+    delete images;
+    EXPECT_EQ(Tree->Images(), nullptr);
+    EXPECT_TRUE(top->icon(0).isNull());
+
+    QPalette p = tree->palette();
+    EXPECT_EQ(p.color(QPalette::Inactive, QPalette::Highlight), p.color(QPalette::Inactive, QPalette::Base));
+    Tree->SetHideSelection(false);
+    p = tree->palette();
+    EXPECT_EQ(p.color(QPalette::Inactive, QPalette::Highlight), p.color(QPalette::Active, QPalette::Highlight));
 }
 
 TEST_F(TreeViewNodes, ClearFreesEverythingAndNodesCanBeAddedAgain)

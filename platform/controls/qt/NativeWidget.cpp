@@ -269,7 +269,9 @@ void ForwardKey(QWidget* widget, const TMessage& m, bool WantTabs)
     int key = QtKeyFromVirtual(vk);
     if (!key)
         return;
-    QKeyEvent e(up ? QEvent::KeyRelease : QEvent::KeyPress, key, mods);
+    // A tab is typed from its key event, so the event carries its text.
+    QString text = key == Qt::Key_Tab && !command ? QStringLiteral("\t") : QString();
+    QKeyEvent e(up ? QEvent::KeyRelease : QEvent::KeyPress, key, mods, text);
     Send(KeyTarget(widget), &e);
 }
 

@@ -2,11 +2,29 @@
 #include "platform/controls/NativeControl.h"
 #include "platform/controls/TreeView.h"
 #include "platform/controls/qt/NativeWidget.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/graphics/qt/ImageSurface.h"
 #include <QHeaderView>
+#include <QPalette>
 #include <QTreeWidget>
 
 class TreeBridge {
 public:
+    // The node's image from the tree's image list; a null icon when none.
+    static QIcon IconOf(TTreeNode* n)
+    {
+        TCustomImageList* images = n->TreeView()->Images();
+        if (!images || n->ImageIndex() < 0 || n->ImageIndex() >= images->Count())
+            return QIcon();
+        ImageSurface surface(images->Width(), images->Height(), QImage::Format_ARGB32);
+        surface.Image()->fill(Qt::transparent);
+        TCanvas canvas;
+        canvas.SetSurface(&surface);
+        images->Draw(&canvas, 0, 0, n->ImageIndex());
+        canvas.SetSurface(nullptr);
+        return QIcon(QPixmap::fromImage(*surface.Image()));
+    }
     static QTreeWidgetItem* ItemOf(TTreeNode* n) { return static_cast<QTreeWidgetItem*>(n->FNative); }
     static TTreeNode* NodeOf(QTreeWidgetItem* i)
     {
@@ -31,6 +49,7 @@ void TreeBridge::Build(QTreeWidget* tree, TTreeNode* node)
 {
     auto* item = new QTreeWidgetItem;
     item->setText(0, node->FText);
+    item->setIcon(0, IconOf(node));
     item->setData(0, Qt::UserRole, QVariant::fromValue(static_cast<void*>(node)));
     node->FNative = item;
     if (TTreeNode* parent = node->Parent())
@@ -76,6 +95,7 @@ void TCustomTreeView::CreateWnd()
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     AttachNative(this, tree);
     NativeApplyFont(this);
+    NativeStyle();
     {
         NativeUpdate guard(FUpdating);
         for (TTreeNode* n = FItems->GetFirstNode(); n; n = n->GetNextSibling())
@@ -123,6 +143,7 @@ void TCustomTreeView::NativeRefresh(TTreeNode* Node)
     if (QTreeWidgetItem* item = TreeBridge::ItemOf(Node)) {
         NativeUpdate guard(FUpdating);
         item->setText(0, Node->FText);
+        item->setIcon(0, TreeBridge::IconOf(Node));
     }
 }
 
@@ -146,7 +167,26 @@ void TCustomTreeView::NativeSelect()
         tree->scrollToItem(item);
 }
 
-void TCustomTreeView::SetHideSelection(bool value) { FHideSelection = value; }
+void TCustomTreeView::SetHideSelection(bool value)
+{
+    FHideSelection = value;
+    NativeStyle();
+}
+
+// Without the focus the selection shows only when HideSelection is off.
+void TCustomTreeView::NativeStyle()
+{
+    QTreeWidget* tree = TreeOf(this);
+    if (!tree)
+        return;
+    QPalette p = tree->palette();
+    QPalette::ColorGroup from = FHideSelection ? QPalette::Inactive : QPalette::Active;
+    p.setColor(QPalette::Inactive, QPalette::Highlight,
+               FHideSelection ? p.color(QPalette::Inactive, QPalette::Base) : p.color(from, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
+               FHideSelection ? p.color(QPalette::Inactive, QPalette::Text) : p.color(from, QPalette::HighlightedText));
+    tree->setPalette(p);
+}
 
 void TCustomTreeView::SetShowRoot(bool value)
 {
