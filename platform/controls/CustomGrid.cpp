@@ -25,6 +25,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner), FFixedCol
 
 TCustomGrid::~TCustomGrid()
 {
+    StopSelectScroll();
     // No editor comes back while the old one goes.
     FEditorMode = false;
     TInplaceEdit* edit = FInplaceEdit;

@@ -219,6 +219,11 @@ protected:
     void DoExit() override;
     virtual void WMHScroll(TMessage& Message);
     virtual void WMVScroll(TMessage& Message);
+    // While a range is dragged past the cells, each tick moves it one
+    // cell further and scrolls.
+    void WMTimer(TWMTimer& Message) override;
+    // Ends a drag of the mouse (selecting, sizing, moving) without its effect.
+    void WMCancelMode(TMessage& Message) override;
 
     // Steps of painting
     void PaintCells(const TRect& Clip);
@@ -242,6 +247,7 @@ protected:
     int MoveTarget(int X, int Y) const;
     void EndSizing(int X, int Y);
     void EndMoving();
+    void StopSelectScroll();
 
     TGridAxis FCols;
     TGridAxis FRows;
@@ -264,6 +270,9 @@ protected:
     int FMoveIndex = -1;
     int FMovePos = -1;
     bool FMoveMarkerShown = false;
+    // The pointer while a range is dragged; the scroll timer runs meanwhile.
+    TPoint FSelectPos;
+    bool FSelectTimer = false;
     TInplaceEdit* FInplaceEdit = nullptr;
     int FInplaceCol = -1;
     int FInplaceRow = -1;

@@ -9,6 +9,9 @@ namespace {
 
 // How near a line the pointer must be to size.
 constexpr int SizingMargin = 3;
+// The timer that scrolls a dragged range.
+constexpr unsigned SelectScrollTimer = 1;
+constexpr unsigned SelectScrollInterval = 60;
 
 } // namespace
 
@@ -322,8 +325,56 @@ void TCustomGrid::GridMouseDown(TMouseButton Button, TShiftState Shift, int X, i
     else
         MoveCurrent(hit.X, hit.Y, true, true);
     UpdateEdit();
-    if (FOptions.Contains(goRangeSelect))
+    if (FOptions.Contains(goRangeSelect)) {
         FGridState = gsSelecting;
+        FSelectPos = {X, Y};
+        FSelectTimer = SetTimer(this, SelectScrollTimer, SelectScrollInterval) != 0;
+    }
+}
+
+void TCustomGrid::StopSelectScroll()
+{
+    if (FSelectTimer)
+        KillTimer(this, SelectScrollTimer);
+    FSelectTimer = false;
+}
+
+void TCustomGrid::WMCancelMode(TMessage& Message)
+{
+    TCustomControl::WMCancelMode(Message);
+    if (FSizingLineShown)
+        DrawSizingLine();
+    if (FMoveMarkerShown)
+        DrawMoveMarker();
+    FMoveIndex = FMovePos = -1;
+    FGridState = gsNormal;
+    StopSelectScroll();
+}
+
+void TCustomGrid::WMTimer(TWMTimer& Message)
+{
+    if (Message.TimerID != SelectScrollTimer) {
+        TCustomControl::WMTimer(Message);
+        return;
+    }
+    if (FGridState != gsSelecting) {
+        StopSelectScroll();
+        return;
+    }
+    // One cell towards the pointer on each axis where it is past the cells.
+    TGridCoord cur = FSelection.Current();
+    TGridCoord next = cur;
+    if (FSelectPos.Y >= GridHeight())
+        ++next.Y;
+    else if (FSelectPos.Y < FRows.Offset(FFixedRows) && TopRow() > FFixedRows)
+        next.Y = TopRow() - 1;
+    if (FSelectPos.X >= GridWidth())
+        ++next.X;
+    else if (FSelectPos.X < FCols.Offset(FFixedCols) && LeftCol() > FFixedCols)
+        next.X = LeftCol() - 1;
+    next = {std::clamp(next.X, FFixedCols, ColCount() - 1), std::clamp(next.Y, FFixedRows, RowCount() - 1)};
+    if (!(next == cur))
+        MoveCurrent(next.X, next.Y, false, true);
 }
 
 int TCustomGrid::MoveTarget(int X, int Y) const
@@ -342,6 +393,7 @@ void TCustomGrid::GridMouseMove(TShiftState, int X, int Y)
 {
     switch (FGridState) {
     case gsSelecting: {
+        FSelectPos = {X, Y};
         TGridRect vis = VisibleRange();
         TGridCoord hit = MouseCoord(std::clamp(X, 0, std::max(GridWidth() - 1, 0)),
                                     std::clamp(Y, 0, std::max(GridHeight() - 1, 0)));
@@ -423,6 +475,7 @@ void TCustomGrid::GridMouseUp(TMouseButton, TShiftState Shift, int X, int Y)
     case gsSelecting:
         GridMouseMove(Shift, X, Y);
         FGridState = gsNormal;
+        StopSelectScroll();
         UpdateEdit();
         break;
     case gsColSizing:

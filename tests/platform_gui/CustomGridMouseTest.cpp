@@ -3,6 +3,7 @@
 // fixed area, moving a column or row by its fixed cell.
 #include "CustomGridFixture.h"
 #include "platform/controls/TestHooks.h"
+#include "platform/controls/WinApi.h"
 #include "platform/graphics/Canvas.h"
 
 using namespace SyntheticInput;
@@ -35,6 +36,23 @@ TEST_F(CustomGridTest, DragSelectsARangeFromThePressedCell)
     MouseMove(Grid, Centre(2, 0), {ssLeft});
     MouseUp(Grid, mbLeft, Centre(2, 0));
     EXPECT_EQ(Grid->Selection(), (TGridRect{2, 1, 2, 3}));
+}
+
+TEST_F(CustomGridTest, DraggingPastTheCellsScrollsOneCellPerTick)
+{
+    MouseDown(Grid, mbLeft, Centre(1, 1));
+    MouseMove(Grid, {70, 150}, {ssLeft});
+    int row = Grid->Row();
+    int top = Grid->TopRow();
+    ASSERT_TRUE(FireTimer(Grid, 1));
+    EXPECT_EQ(Grid->Row(), row + 1);
+    EXPECT_EQ(Grid->TopRow(), top + 1);
+    MouseMove(Grid, {70, 5}, {ssLeft});
+    FireTimer(Grid, 1);
+    EXPECT_EQ(Grid->TopRow(), top) << "above the cells it scrolls back";
+    MouseUp(Grid, mbLeft, {70, 5});
+    EXPECT_EQ(TimerCount(Grid), 0);
+    EXPECT_EQ(Grid->Selection().Top, 1);
 }
 
 TEST_F(CustomGridTest, ShiftClickStretchesFromTheAnchor)
