@@ -180,4 +180,28 @@ TEST_F(EditNotify, MemoTakesEnterAndTabOnlyWhenItWantsThem)
     }
 }
 
+// A drag that leaves the memo's text area keeps selecting: the moves go
+// where the press went.
+TEST_F(EditNotify, MouseDragSelectsPastTheTextArea)
+{
+    auto* memo = new TMemo(Form);
+    memo->SetParent(Form);
+    memo->SetBounds(0, 40, 200, 80);
+    memo->SetScrollBars(ssVertical);
+    memo->SetText(QStringLiteral("first line\r\nsecond line"));
+    // A click puts the caret in the first line.
+    Click(memo, {60, 8});
+    EXPECT_GT(memo->SelStart(), 0);
+    EXPECT_LT(memo->SelStart(), 11);
+    MouseDown(memo, mbLeft, {10, 8});
+    MouseMove(memo, {150, 8}, {ssLeft});
+    // Over the scroll bar and past the right edge.
+    MouseMove(memo, {195, 40}, {ssLeft});
+    MouseMove(memo, {260, 60}, {ssLeft});
+    MouseUp(memo, mbLeft, {260, 60});
+    // From near the start to the end of the second line.
+    EXPECT_LE(memo->SelStart(), 1);
+    EXPECT_EQ(memo->SelStart() + memo->SelLength(), int(QStringLiteral("first line\nsecond line").size()));
+}
+
 } // namespace

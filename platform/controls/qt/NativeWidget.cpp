@@ -70,9 +70,12 @@ bool NativeLink::eventFilter(QObject* Object, QEvent* Event)
             c->installEventFilter(this);
         return false;
     }
-    if (gForwarding > 0 || !FHost->Control() || !Routed(w))
+    if (!FHost->Control() || !Routed(w))
         return false;
     TWinControl* control = FHost->Control();
+    // Focus changes count even when a forwarded click caused them.
+    if (gForwarding > 0 && Event->type() != QEvent::FocusIn && Event->type() != QEvent::FocusOut)
+        return false;
     switch (Event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -200,9 +203,13 @@ Qt::MouseButtons ButtonsFromKeys(int keys)
     return b;
 }
 
-// Straight to the widget's own handling: an event it ignores must not
+// Keys go straight to the widget's own handling: a key it ignores must not
 // travel up to the host, which would route it to the control again.
 void Send(QWidget* w, QEvent* e) { static_cast<QObject*>(w)->event(e); }
+
+// Mouse events pass the event filters (scroll areas handle their viewport's
+// mouse there); the attached widget stops their travel up (see AttachNative).
+void SendMouse(QWidget* w, QEvent* e) { QCoreApplication::sendEvent(w, e); }
 
 // The widget under a host point, and the point in its coordinates.
 QWidget* TargetAt(QWidget* host, QWidget* widget, QPoint& p)
@@ -215,11 +222,28 @@ QWidget* TargetAt(QWidget* host, QWidget* widget, QPoint& p)
     return t;
 }
 
+// The widget a forwarded press went to gets the moves and the release
+// until then, as Qt's own mouse grab would give them.
+QPointer<QWidget> gPressTarget;
+
 void ForwardMouse(QWidget* host, QWidget* widget, const TMessage& m)
 {
     TWMMouse r(m);
     QPoint p(r.XPos, r.YPos);
-    QWidget* t = TargetAt(host, widget, p);
+    QWidget* t = nullptr;
+    bool press = m.Msg == WM_LBUTTONDOWN || m.Msg == WM_RBUTTONDOWN || m.Msg == WM_MBUTTONDOWN
+                 || m.Msg == WM_LBUTTONDBLCLK;
+    if (!press && gPressTarget && widget->isAncestorOf(gPressTarget)) {
+        t = gPressTarget;
+        p = t->mapFrom(host, p);
+    } else if (!press && gPressTarget == widget) {
+        t = widget;
+        p = t->mapFrom(host, p);
+    } else {
+        t = TargetAt(host, widget, p);
+    }
+    if (press)
+        gPressTarget = t;
     QEvent::Type type = QEvent::MouseMove;
     Qt::MouseButton button = Qt::NoButton;
     switch (m.Msg) {
@@ -238,7 +262,10 @@ void ForwardMouse(QWidget* host, QWidget* widget, const TMessage& m)
     else if (button != Qt::NoButton)
         buttons |= button;
     QMouseEvent e(type, QPointF(p), QPointF(t->mapToGlobal(p)), button, buttons, Modifiers());
-    Send(t, &e);
+    QPointer<QWidget> target = t;
+    SendMouse(t, &e);
+    if (type == QEvent::MouseButtonRelease && !buttons && gPressTarget == target)
+        gPressTarget = nullptr;
 }
 
 void ForwardWheel(QWidget* host, QWidget* widget, const TMessage& m)
@@ -248,7 +275,7 @@ void ForwardWheel(QWidget* host, QWidget* widget, const TMessage& m)
     QWidget* t = TargetAt(host, widget, p);
     QWheelEvent e(QPointF(p), QPointF(r.XPos, r.YPos), QPoint(), QPoint(0, r.WheelDelta), ButtonsFromKeys(r.Keys),
                   Modifiers(), Qt::NoScrollPhase, false);
-    Send(t, &e);
+    SendMouse(t, &e);
 }
 
 // Keys go where the widget keeps its focus.
@@ -293,6 +320,8 @@ void AttachNative(TWinControl* Control, QWidget* Widget, bool Fill)
     if (Fill)
         Widget->setGeometry(host->rect());
     Widget->setFocusPolicy(Qt::StrongFocus);
+    // Mouse events the widget ignores end here instead of reaching the host.
+    Widget->setAttribute(Qt::WA_NoMousePropagation);
     host->setFocusProxy(Widget);
     new NativeLink(Control, host, Widget, Fill);
     Widget->show();
