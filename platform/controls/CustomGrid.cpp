@@ -5,6 +5,10 @@
 namespace {
 
 const QString IndexOutOfRange = QStringLiteral("Grid index out of range");
+// Thickness of a scroll bar.
+constexpr int ScrollBarSize = 17;
+
+bool Shown(const TScrollBar* Bar) { return Bar && Bar->Visible(); }
 
 } // namespace
 
@@ -31,6 +35,9 @@ TCustomGrid::~TCustomGrid()
     TInplaceEdit* edit = FInplaceEdit;
     FInplaceEdit = nullptr;
     delete edit;
+    FUpdatingBars = true;
+    delete FVertBar;
+    delete FHorzBar;
 }
 
 // Counts
@@ -57,6 +64,7 @@ void TCustomGrid::SetFixedCols(int value)
         return;
     FFixedCols = value;
     FTopLeft.X = value;
+    UpdateScrollBars();
     TGridCoord cur = FSelection.Current();
     FSelection.MoveTo({std::max(cur.X, value), cur.Y}, true);
     if (FOptions.Contains(goRowSelect))
@@ -73,6 +81,7 @@ void TCustomGrid::SetFixedRows(int value)
         return;
     FFixedRows = value;
     FTopLeft.Y = value;
+    UpdateScrollBars();
     TGridCoord cur = FSelection.Current();
     FSelection.MoveTo({cur.X, std::max(cur.Y, value)}, !FOptions.Contains(goRowSelect));
     if (FOptions.Contains(goRowSelect))
@@ -99,6 +108,7 @@ void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount)
     TGridCoord tl = MaxTopLeft();
     FTopLeft = {std::clamp(FTopLeft.X, FFixedCols, std::max(tl.X, FFixedCols)),
                 std::clamp(FTopLeft.Y, FFixedRows, std::max(tl.Y, FFixedRows))};
+    UpdateScrollBars();
     Invalidate();
     SizeChanged(oldCols, oldRows);
 }
@@ -141,12 +151,14 @@ void TCustomGrid::SetRowHeights(int Index, int value)
 
 void TCustomGrid::ColWidthsChanged()
 {
+    UpdateScrollBars();
     Invalidate();
     UpdateEdit();
 }
 
 void TCustomGrid::RowHeightsChanged()
 {
+    UpdateScrollBars();
     Invalidate();
     UpdateEdit();
 }
@@ -184,6 +196,7 @@ void TCustomGrid::MoveTopLeft(int ALeft, int ATop)
     if (ALeft == FTopLeft.X && ATop == FTopLeft.Y)
         return;
     FTopLeft = {ALeft, ATop};
+    UpdateScrollBars();
     Invalidate();
     TopLeftChanged();
 }
@@ -266,10 +279,91 @@ void TCustomGrid::SetBorderStyle(TBorderStyle value)
     }
 }
 
-void TCustomGrid::SetScrollBars(TScrollStyle value) { FScrollBars = value; }
+void TCustomGrid::SetScrollBars(TScrollStyle value)
+{
+    if (value == FScrollBars)
+        return;
+    FScrollBars = value;
+    UpdateScrollBars();
+    Invalidate();
+}
+
+TRect TCustomGrid::ClientRect() const
+{
+    int w = Width() - (Shown(FVertBar) ? ScrollBarSize : 0);
+    int h = Height() - (Shown(FHorzBar) ? ScrollBarSize : 0);
+    return {0, 0, std::max(w, 0), std::max(h, 0)};
+}
+
+void TCustomGrid::UpdateScrollBars()
+{
+    if (FUpdatingBars)
+        return;
+    FUpdatingBars = true;
+    bool wantV = FScrollBars == ssVertical || FScrollBars == ssBoth;
+    bool wantH = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
+    // A shown bar narrows the room of the other direction: decide twice.
+    bool showV = false, showH = false;
+    for (int pass = 0; pass < 2; ++pass) {
+        int w = Width() - (showV ? ScrollBarSize : 0);
+        int h = Height() - (showH ? ScrollBarSize : 0);
+        showV = wantV && FRows.MaxFirst(FFixedRows, h) > FFixedRows;
+        showH = wantH && FCols.MaxFirst(FFixedCols, w) > FFixedCols;
+    }
+    auto place = [this](TScrollBar*& bar, bool show, bool vertical) {
+        if (!bar && !show)
+            return;
+        if (!bar) {
+            bar = new TScrollBar(this);
+            bar->SetKind(vertical ? sbVertical : sbHorizontal);
+            bar->SetTabStop(false);
+            bar->OnScroll = [this, vertical](TObject*, TScrollCode code, int& pos) { BarScrolled(vertical, code, pos); };
+            bar->SetParent(this);
+        }
+        bar->SetVisible(show);
+    };
+    bool changed = Shown(FVertBar) != showV || Shown(FHorzBar) != showH;
+    place(FVertBar, showV, true);
+    place(FHorzBar, showH, false);
+    if (showV)
+        FVertBar->SetBounds(Width() - ScrollBarSize, 0, ScrollBarSize, Height() - (showH ? ScrollBarSize : 0));
+    if (showH)
+        FHorzBar->SetBounds(0, Height() - ScrollBarSize, Width() - (showV ? ScrollBarSize : 0), ScrollBarSize);
+    // The room changed: the first scrolled cells may have to come back.
+    TGridCoord maxTl = MaxTopLeft();
+    if (FTopLeft.X > std::max(maxTl.X, FFixedCols) || FTopLeft.Y > std::max(maxTl.Y, FFixedRows)) {
+        FUpdatingBars = false;
+        MoveTopLeft(std::min(FTopLeft.X, maxTl.X), std::min(FTopLeft.Y, maxTl.Y));
+        FUpdatingBars = true;
+    }
+    auto sync = [](TScrollBar* bar, int count, int page, int pos) {
+        bar->SetParams(0, 0, std::max(count - 1, 0));
+        bar->SetPageSize(page);
+        bar->SetLargeChange(std::max(page, 1));
+        bar->SetPosition(pos);
+    };
+    if (showV)
+        sync(FVertBar, RowCount() - FFixedRows, VisibleRowCount(), FTopLeft.Y - FFixedRows);
+    if (showH)
+        sync(FHorzBar, ColCount() - FFixedCols, VisibleColCount(), FTopLeft.X - FFixedCols);
+    FUpdatingBars = false;
+    if (changed && HandleAllocated())
+        InvalidateRect(Rect(0, 0, Width(), Height()));
+}
+
+void TCustomGrid::BarScrolled(bool Vertical, TScrollCode Code, int Pos)
+{
+    if (Code == scEndScroll || (Code == scTrack && !FOptions.Contains(goThumbTracking)))
+        return;
+    if (Vertical)
+        SetTopRow(FFixedRows + Pos);
+    else
+        SetLeftCol(FFixedCols + Pos);
+}
 
 void TCustomGrid::Resize()
 {
+    UpdateScrollBars();
     // A larger client may show cells past the end: scroll back.
     TGridCoord maxTl = MaxTopLeft();
     if (FTopLeft.X > maxTl.X || FTopLeft.Y > maxTl.Y)

@@ -19,6 +19,7 @@
 #include "platform/controls/GridAxis.h"
 #include "platform/controls/GridSelection.h"
 #include "platform/controls/Memo.h"
+#include "platform/controls/ScrollBar.h"
 #include "platform/rtl/Exceptions.h"
 
 class TInplaceEdit;
@@ -108,8 +109,15 @@ public:
     void SetFixedColor(TColor value);
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
+    // Scroll bars the grid may show; each shows only while the cells do
+    // not fit. They move TopRow and LeftCol by whole rows and columns.
     TScrollStyle ScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle value);
+    // The bars; nullptr until first needed.
+    TScrollBar* VertScrollBar() const { return FVertBar; }
+    TScrollBar* HorzScrollBar() const { return FHorzBar; }
+    // Note: the area the cells take, without the shown scroll bars.
+    TRect ClientRect() const override;
 
     // Current cell and selection
     int Col() const { return FSelection.Current().X; }
@@ -249,6 +257,10 @@ protected:
     void EndMoving();
     void StopSelectScroll();
 
+    // Scroll bars: shown as needed, kept in step with TopRow and LeftCol.
+    void UpdateScrollBars();
+    void BarScrolled(bool Vertical, TScrollCode Code, int Pos);
+
     TGridAxis FCols;
     TGridAxis FRows;
     int FFixedCols = 1;
@@ -273,6 +285,9 @@ protected:
     // The pointer while a range is dragged; the scroll timer runs meanwhile.
     TPoint FSelectPos;
     bool FSelectTimer = false;
+    TScrollBar* FVertBar = nullptr;
+    TScrollBar* FHorzBar = nullptr;
+    bool FUpdatingBars = false;
     TInplaceEdit* FInplaceEdit = nullptr;
     int FInplaceCol = -1;
     int FInplaceRow = -1;

@@ -164,6 +164,11 @@ void TCustomGrid::PaintBeyond(const TRect& Clip)
         canvas->FillRect(d);
     if (IntersectRect(d, {0, gh, gw, ClientHeight()}, Clip))
         canvas->FillRect(d);
+    // The corner between two scroll bars.
+    if (ClientWidth() < Width() && ClientHeight() < Height()) {
+        canvas->Brush()->SetColor(clBtnFace);
+        canvas->FillRect({ClientWidth(), ClientHeight(), Width(), Height()});
+    }
 }
 
 // Sizing line and move marker: XOR drawing, so drawing twice restores.
