@@ -249,6 +249,11 @@ protected:
     void SelectionMoved(const TGridRect& OldSel);
     TGridCoord MaxTopLeft() const;
 
+    // Steps of the keyboard: the new current cell and first scrolled cell.
+    void CtrlKeyMove(int Key, TGridCoord& Cur, TGridCoord& TopLeft) const;
+    void PlainKeyMove(int Key, TGridCoord& Cur, TGridCoord& TopLeft) const;
+    TGridCoord TabMove(TGridCoord Cur, bool Back) const;
+
     // Steps of mouse sizing and moving
     void DrawSizingLine();
     void DrawMoveMarker();

@@ -33,88 +33,107 @@ void TCustomGrid::KeyPress(QChar& Key)
 
 void TCustomGrid::KeyUp(int& Key, TShiftState Shift) { TCustomControl::KeyUp(Key, Shift); }
 
-void TCustomGrid::GridKeyDown(int& Key, TShiftState Shift)
+void TCustomGrid::CtrlKeyMove(int Key, TGridCoord& Cur, TGridCoord& TopLeft) const
 {
     bool rowSelect = FOptions.Contains(goRowSelect);
+    int pageW = VisibleColCount();
+    switch (Key) {
+    case VK_UP: --TopLeft.Y; break;
+    case VK_DOWN: ++TopLeft.Y; break;
+    case VK_LEFT:
+        if (!rowSelect) {
+            Cur.X -= pageW;
+            TopLeft.X -= pageW;
+        }
+        break;
+    case VK_RIGHT:
+        if (!rowSelect) {
+            Cur.X += pageW;
+            TopLeft.X += pageW;
+        }
+        break;
+    case VK_PRIOR: Cur.Y = FTopLeft.Y; break;
+    case VK_NEXT: Cur.Y = FTopLeft.Y + VisibleRowCount() - 1; break;
+    case VK_HOME: Cur = {FFixedCols, FFixedRows}; break;
+    case VK_END: Cur = {ColCount() - 1, RowCount() - 1}; break;
+    }
+}
+
+void TCustomGrid::PlainKeyMove(int Key, TGridCoord& Cur, TGridCoord& TopLeft) const
+{
+    bool rowSelect = FOptions.Contains(goRowSelect);
+    int pageH = VisibleRowCount();
+    switch (Key) {
+    case VK_UP: --Cur.Y; break;
+    case VK_DOWN: ++Cur.Y; break;
+    case VK_LEFT:
+        if (rowSelect)
+            --TopLeft.X;
+        else
+            --Cur.X;
+        break;
+    case VK_RIGHT:
+        if (rowSelect)
+            ++TopLeft.X;
+        else
+            ++Cur.X;
+        break;
+    case VK_NEXT:
+        Cur.Y += pageH;
+        TopLeft.Y += pageH;
+        break;
+    case VK_PRIOR:
+        Cur.Y -= pageH;
+        TopLeft.Y -= pageH;
+        break;
+    case VK_HOME:
+        if (rowSelect)
+            Cur.Y = FFixedRows;
+        else
+            Cur.X = FFixedCols;
+        break;
+    case VK_END:
+        if (rowSelect)
+            Cur.Y = RowCount() - 1;
+        else
+            Cur.X = ColCount() - 1;
+        break;
+    }
+}
+
+TGridCoord TCustomGrid::TabMove(TGridCoord Cur, bool Back) const
+{
+    // Wraps to the other end of the row and on to the next (previous) row.
+    if (Back) {
+        if (--Cur.X < FFixedCols) {
+            Cur.X = ColCount() - 1;
+            if (--Cur.Y < FFixedRows)
+                Cur.Y = RowCount() - 1;
+        }
+    } else if (++Cur.X >= ColCount()) {
+        Cur.X = FFixedCols;
+        if (++Cur.Y >= RowCount())
+            Cur.Y = FFixedRows;
+    }
+    return Cur;
+}
+
+void TCustomGrid::GridKeyDown(int& Key, TShiftState Shift)
+{
     TGridCoord tl = FTopLeft;
     TGridCoord cur = FSelection.Current();
-    int pageW = VisibleColCount(), pageH = VisibleRowCount();
     if (Shift.Contains(ssCtrl)) {
-        switch (Key) {
-        case VK_UP: --tl.Y; break;
-        case VK_DOWN: ++tl.Y; break;
-        case VK_LEFT:
-            if (!rowSelect) {
-                cur.X -= pageW;
-                tl.X -= pageW;
-            }
-            break;
-        case VK_RIGHT:
-            if (!rowSelect) {
-                cur.X += pageW;
-                tl.X += pageW;
-            }
-            break;
-        case VK_PRIOR: cur.Y = FTopLeft.Y; break;
-        case VK_NEXT: cur.Y = FTopLeft.Y + pageH - 1; break;
-        case VK_HOME: cur = {FFixedCols, FFixedRows}; break;
-        case VK_END: cur = {ColCount() - 1, RowCount() - 1}; break;
+        CtrlKeyMove(Key, cur, tl);
+    } else if (Key == VK_TAB) {
+        if (FOptions.Contains(goTabs) && !Shift.Contains(ssAlt)) {
+            cur = TabMove(cur, Shift.Contains(ssShift));
+            // Shift+Tab moves back; it does not stretch the selection.
+            Shift -= ssShift;
         }
+    } else if (Key == VK_F2) {
+        SetEditorMode(true);
     } else {
-        switch (Key) {
-        case VK_UP: --cur.Y; break;
-        case VK_DOWN: ++cur.Y; break;
-        case VK_LEFT:
-            if (rowSelect)
-                --tl.X;
-            else
-                --cur.X;
-            break;
-        case VK_RIGHT:
-            if (rowSelect)
-                ++tl.X;
-            else
-                ++cur.X;
-            break;
-        case VK_NEXT:
-            cur.Y += pageH;
-            tl.Y += pageH;
-            break;
-        case VK_PRIOR:
-            cur.Y -= pageH;
-            tl.Y -= pageH;
-            break;
-        case VK_HOME:
-            if (rowSelect)
-                cur.Y = FFixedRows;
-            else
-                cur.X = FFixedCols;
-            break;
-        case VK_END:
-            if (rowSelect)
-                cur.Y = RowCount() - 1;
-            else
-                cur.X = ColCount() - 1;
-            break;
-        case VK_TAB:
-            if (!FOptions.Contains(goTabs) || Shift.Contains(ssAlt))
-                break;
-            // Wraps to the other end of the row and on to the next row.
-            if (Shift.Contains(ssShift)) {
-                if (--cur.X < FFixedCols) {
-                    cur.X = ColCount() - 1;
-                    if (--cur.Y < FFixedRows)
-                        cur.Y = RowCount() - 1;
-                }
-                Shift -= ssShift;
-            } else if (++cur.X >= ColCount()) {
-                cur.X = FFixedCols;
-                if (++cur.Y >= RowCount())
-                    cur.Y = FFixedRows;
-            }
-            break;
-        case VK_F2: SetEditorMode(true); break;
-        }
+        PlainKeyMove(Key, cur, tl);
     }
     TGridCoord maxTl = MaxTopLeft();
     tl = {std::clamp(tl.X, FFixedCols, std::max(maxTl.X, FFixedCols)),

@@ -32,8 +32,9 @@ TEST_P(CustomGridKeys, MovesTheCurrentCell)
     EXPECT_EQ(Grid->Col(), c.Expect.X);
     EXPECT_EQ(Grid->Row(), c.Expect.Y);
     EXPECT_EQ(Grid->Log, c.Log);
-    if (c.TopRow >= 0)
+    if (c.TopRow >= 0) {
         EXPECT_EQ(Grid->TopRow(), c.TopRow);
+    }
 }
 
 const KeyCase KeyCases[] = {
