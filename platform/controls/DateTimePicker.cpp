@@ -120,6 +120,15 @@ void TDateTimePicker::NativeChecked(bool value)
     Change();
 }
 
+void TDateTimePicker::KeyDown(int& Key, TShiftState Shift)
+{
+    TWinControl::KeyDown(Key, Shift);
+    if (FKind != dtkTime && ((Key == VK_F4 && Shift.Empty()) || (Key == VK_DOWN && Shift == TShiftState{ssAlt}))) {
+        Key = 0;
+        SetDroppedDown(!DroppedDown());
+    }
+}
+
 void TDateTimePicker::WndProc(TMessage& Message)
 {
     TControlGuard alive = Guard();

@@ -52,6 +52,8 @@ protected:
     virtual void Change();
     void CreateWnd() override;
     void WndProc(TMessage& Message) override;
+    // F4 and Alt+Down open the calendar.
+    void KeyDown(int& Key, TShiftState Shift) override;
     void WMGetDlgCode(TMessage& Message) override { Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; }
     void CMFontChanged(TMessage& Message) override;
 

@@ -47,4 +47,23 @@ TEST_F(DateTimePickerTest, FormatsAndUserChanges)
     EXPECT_EQ(picker->EffectiveFormat(), FormatSettings.LongTimeFormat);
 }
 
+TEST_F(DateTimePickerTest, CalendarOpensAndClosesWithItsEvents)
+{
+    auto* picker = new TDateTimePicker(Form);
+    picker->SetParent(Form);
+    QStringList log;
+    picker->OnDropDown = [&](TObject*) { log << QStringLiteral("drop down"); };
+    picker->OnCloseUp = [&](TObject*) { log << QStringLiteral("close up"); };
+    picker->SetDroppedDown(true);
+    EXPECT_TRUE(picker->DroppedDown());
+    picker->SetDroppedDown(false);
+    EXPECT_FALSE(picker->DroppedDown());
+    // Alt+Down from the keyboard opens it too.
+    picker->SetFocus();
+    Key(picker, VK_DOWN, {ssAlt});
+    EXPECT_TRUE(picker->DroppedDown());
+    picker->SetDroppedDown(false);
+    EXPECT_EQ(log, QStringList({"drop down", "close up", "drop down", "close up"}));
+}
+
 } // namespace

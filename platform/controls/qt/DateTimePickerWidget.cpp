@@ -9,9 +9,20 @@
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 class PickerBridge {
 public:
+    static void DropDown(TDateTimePicker* p)
+    {
+        if (p->OnDropDown)
+            p->OnDropDown(p);
+    }
+    static void CloseUp(TDateTimePicker* p)
+    {
+        if (p->OnCloseUp)
+            p->OnCloseUp(p);
+    }
     static bool Updating(TDateTimePicker* p) { return p->FUpdating; }
     static void Changed(TDateTimePicker* p, TDateTime v) { p->NativeChanged(v); }
     static void Checked(TDateTimePicker* p, bool v) { p->NativeChecked(v); }
@@ -72,6 +83,25 @@ QString QtFormat(const QString& f)
     return out;
 }
 
+// Tells the picker when its calendar opens and closes, whoever opened it.
+class CalendarWatch : public QObject {
+public:
+    CalendarWatch(TDateTimePicker* Picker, QObject* Parent) : QObject(Parent), FPicker(Picker) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* Event) override
+    {
+        if (Event->type() == QEvent::Show)
+            PickerBridge::DropDown(FPicker);
+        else if (Event->type() == QEvent::Hide)
+            PickerBridge::CloseUp(FPicker);
+        return false;
+    }
+
+private:
+    TDateTimePicker* FPicker;
+};
+
 QDateTimeEdit* EditOf(const TDateTimePicker* p)
 {
     QWidget* w = NativeWidget(const_cast<TDateTimePicker*>(p));
@@ -96,6 +126,9 @@ void TDateTimePicker::CreateWnd()
         });
     }
     auto* edit = new QDateTimeEdit;
+    edit->setCalendarPopup(FKind != dtkTime);
+    if (QCalendarWidget* calendar = edit->calendarWidget())
+        calendar->window()->installEventFilter(new CalendarWatch(this, edit));
     layout->addWidget(edit, 1);
     box->setFocusProxy(edit);
     AttachNative(this, box);
@@ -135,14 +168,15 @@ void TDateTimePicker::SetDroppedDown(bool value)
     if (!edit || !edit->calendarPopup() || value == DroppedDown())
         return;
     if (value) {
-        if (OnDropDown)
-            OnDropDown(this);
-        // Alt+Down opens the calendar of a date edit.
-        QKeyEvent e(QEvent::KeyPress, Qt::Key_Down, Qt::AltModifier);
-        static_cast<QObject*>(edit)->event(&e);
+        // The edit opens its calendar from a press on its arrow.
+        QPoint arrow(edit->width() - 4, edit->height() / 2);
+        QMouseEvent press(QEvent::MouseButtonPress, arrow, edit->mapToGlobal(arrow), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        static_cast<QObject*>(edit)->event(&press);
+        QMouseEvent release(QEvent::MouseButtonRelease, arrow, edit->mapToGlobal(arrow), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        static_cast<QObject*>(edit)->event(&release);
     } else {
         edit->calendarWidget()->window()->hide();
-        if (OnCloseUp)
-            OnCloseUp(this);
     }
 }
