@@ -4,14 +4,18 @@
 #include "app/FParGen.h"
 #include "app/FSoftOptions.h"
 #include "app/FAbout.h"
+#include "app/FBoot.h"
 #include "app/Settings.h"
 #include "app/VersionCheck.h"
 #include "app/WindowParts.h"
 #include "controls/button/LbButton.h"
+#include "core/BACnet_EDE.h"
 #include "core/Catalog_EnOcean.h"
+#include "core/ConfigImage.h"
 #include "core/Globals.h"
 #include "core/Lang.h"
 #include "platform/controls/Application.h"
+#include "platform/controls/Dialogs.h"
 #include "platform/controls/Label.h"
 #include "platform/controls/LinkLabel.h"
 #include "platform/controls/Shape.h"
@@ -103,6 +107,10 @@ TFRodedoruzoFirmWare::TFRodedoruzoFirmWare(TComponent* AOwner) : TForm(AOwner)
     Timer_Update->SetEnabled(false);
     Timer_Update->SetInterval(First_Check_Interval);
     Timer_Update->OnTimer = [this](TObject* Sender) { Timer_UpdateTimer(Sender); };
+
+    SD1 = new TSaveDialog(this);
+    SD1->SetName(QStringLiteral("SD1"));
+    SD1->SetFilter(QStringLiteral("CSV (MS-DOS) (*.csv)|*.csv"));
 
     XML1 = new TXMLDocument(this);
     XML1->SetName(QStringLiteral("XML1"));
@@ -290,11 +298,41 @@ void TFRodedoruzoFirmWare::Open_Project()
     Set_Files();
 }
 
-void TFRodedoruzoFirmWare::BACnet_EDE_File() {}
+void TFRodedoruzoFirmWare::BACnet_EDE_File()
+{
+    SD1->SetInitialDir(Conf_Dir);
+    if (!SD1->Execute())
+        return;
+    QString name = SD1->FileName();
+    if (name.right(4).toUpper() != u".CSV")
+        name += QStringLiteral(".csv");
+    if (FileExists(name) && MessageDlg(Lang(31), mtConfirmation, mbYesNoCancel) != mrYes)
+        return;
+    try {
+        Create_EDE_File(name);
+    } catch (const std::exception& E) {
+        Error_Box(QString::fromUtf8(E.what()));
+    }
+}
 
 void TFRodedoruzoFirmWare::PROFINET_XML() {}
 
-void TFRodedoruzoFirmWare::Update_Device() {}
+void TFRodedoruzoFirmWare::Update_Device()
+{
+    try {
+        Build_Config_Image();
+        ForceDirectories(Conf_Dir + QStringLiteral("/bin"));
+        Write_Bank_Files();
+    } catch (const std::exception& E) {
+        Error_Box(QString::fromUtf8(E.what()));
+        return;
+    }
+    if (!FBoot)
+        return;
+    FBoot->BACnetType = Get_Type_BACnet();
+    FBoot->Form_Type = 1;
+    FBoot->ShowModal();
+}
 
 int TFRodedoruzoFirmWare::Get_Type_BACnet()
 {
@@ -315,10 +353,14 @@ int TFRodedoruzoFirmWare::Get_Type_BACnet()
 
 void TFRodedoruzoFirmWare::Start_Program(const QString& NomeSW, const QString&, uint8_t)
 {
-    std::unique_ptr<IProcess> process = ProcessLauncher().Start(NomeSW, QString());
-    // A failed start is not reported and nothing waits.
-    if (process)
-        process->WaitFor(Program_Wait_Limit);
+    QString error;
+    std::unique_ptr<IProcess> process = ProcessLauncher().Start(NomeSW, ExtractFileDir(NomeSW), &error);
+    if (!process) {
+        Error_Box(QStringLiteral("The program \"%1\" could not be started: %2").arg(NomeSW, error));
+        return;
+    }
+    // Left running at the limit; dropping it hands it to the reaper.
+    process->WaitFor(Program_Wait_Limit);
 }
 
 void TFRodedoruzoFirmWare::Timer_UpdateTimer(TObject*)
@@ -353,8 +395,10 @@ void TFRodedoruzoFirmWare::Change_Language()
         FOpenConf->Set_Lang();
     if (FSoftOptions)
         FSoftOptions->Set_Lang();
+    if (FBoot)
+        FBoot->Set_Lang();
     if (FParGen)
         FParGen->Set_Lang();
-    // The update, older EnOcean, topic, PROFINET name, BACnet and
+    // The older EnOcean, topic, PROFINET name, BACnet and
     // engineering-unit windows join here as they land.
 }

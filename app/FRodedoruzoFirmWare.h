@@ -13,6 +13,7 @@ class TLinkLabel;
 class TLbButton;
 class TTimer;
 class TXMLDocument;
+class TSaveDialog;
 class IHttpClient;
 
 class TFRodedoruzoFirmWare : public TForm {
@@ -34,16 +35,23 @@ public:
     void Save_Setting();
     void Create_New_Project();
     void Open_Project();
-    // Step 5 and the hidden GSDML step. The EDE export joins here.
+    // Step 5: SD1 in Conf_Dir, ".csv" added unless the name ends in it (any
+    // case), text 31 before replacing a file, then the EDE export; a failed
+    // export is shown in an error box.
     void BACnet_EDE_File();
+    // The hidden GSDML step.
     void PROFINET_XML();
-    // Step 6. The update road joins here.
+    // Step 6: builds the images and writes the bank files (making "bin"
+    // when missing), then opens FBoot in Ethernet mode with the BACnet type.
+    // Note: a failed build or write is shown in an error box and the update
+    // window stays closed, so no old images are sent.
     void Update_Device();
     // BACnet_Type of the parameter file; 0 when the file, its root or the
     // element is missing or the text is no integer.
     int Get_Type_BACnet();
-    // Starts NomeSW and waits until it ends or 150000 ms have passed; a
-    // failed start is not reported and the program is never stopped.
+    // Starts NomeSW in its folder and waits until it ends or 150000 ms have
+    // passed; the program is never stopped. A failed start shows an error
+    // box naming the program.
     // Note: Parameter and tipo are kept for the callers; the program gets no
     // arguments and is shown the desktop's way.
     void Start_Program(const QString& NomeSW, const QString& Parameter, uint8_t tipo);
@@ -82,6 +90,9 @@ public:
     TLbButton* Btn_MQTT_Set_Topic;
     TLbButton* Btn_PROFINET_XML;
     TTimer* Timer_Update;
+
+    // The EDE export's save dialog.
+    TSaveDialog* SD1;
 
     // The settings file's and the configuration readers' document.
     TXMLDocument* XML1;

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 #include "app/FAbout.h"
+#include "app/FBoot.h"
 #include "app/FNew_Project.h"
 #include "app/FOpenConf.h"
 #include "app/FParGen.h"
@@ -15,6 +16,7 @@ void Create_Program_Windows()
     Application->CreateForm(FAbout);
     Application->CreateForm(FSoftOptions);
     Application->CreateForm(FParGen);
+    Application->CreateForm(FBoot);
     // The catalogue test window, the editors and their dialogs follow here
     // in their order as they land.
 }

@@ -253,7 +253,8 @@ public:
     }
 };
 
-TEST_F(AppWindows, StartProgramStartsAndReportsNothing)
+// A failed start is reported, naming the program.
+TEST_F(AppWindows, StartProgramStartsAndReportsAFailedStart)
 {
     Start();
     TFakeLauncher launcher;
@@ -264,7 +265,8 @@ TEST_F(AppWindows, StartProgramStartsAndReportsNothing)
     }
     SetProcessLauncher(nullptr);
     EXPECT_EQ(launcher.Started, QStringList({Path("Ethernet_Update.exe"), Path("Ethernet_Update.exe")}));
-    EXPECT_TRUE(FBoxes.Calls.empty());
+    ASSERT_EQ(FBoxes.Calls.size(), 1u);
+    EXPECT_TRUE(FBoxes.Calls[0].Text.contains(Path("Ethernet_Update.exe"))) << FBoxes.Calls[0].Text.toStdString();
 }
 
 } // namespace
