@@ -78,6 +78,8 @@ void TStringGrid::SetCells(int ACol, int ARow, const QString& Value)
 {
     FStore.SetText(ACol, ARow, Value);
     InvalidateCell(ACol, ARow);
+    if (!FEditUpdate && EditorMode() && ACol == Col() && ARow == Row())
+        InvalidateEditor();
 }
 
 void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) { FStore.SetObject(ACol, ARow, Value); }
@@ -128,8 +130,14 @@ QString TStringGrid::GetEditText(int ACol, int ARow)
 
 void TStringGrid::SetEditText(int ACol, int ARow, const QString& Value)
 {
-    if (Value != Cells(ACol, ARow))
+    if (Value != Cells(ACol, ARow)) {
+        FEditUpdate = true;
+        struct Reset {
+            bool& Flag;
+            ~Reset() { Flag = false; }
+        } reset{FEditUpdate};
         SetCells(ACol, ARow, Value);
+    }
     TDrawGrid::SetEditText(ACol, ARow, Value);
 }
 

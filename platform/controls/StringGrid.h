@@ -41,7 +41,8 @@ public:
     ~TStringGrid() override;
 
     QString Cells(int ACol, int ARow) const { return FStore.Text(ACol, ARow); }
-    // Note: repaints the cell when it is visible.
+    // Note: repaints the cell when it is visible, and reloads the editor
+    // when it edits this cell.
     void SetCells(int ACol, int ARow, const QString& Value);
     TObject* Objects(int ACol, int ARow) const { return FStore.Object(ACol, ARow); }
     void SetObjects(int ACol, int ARow, TObject* Value);
@@ -67,6 +68,8 @@ private:
     TStrings* Lines(bool IsCol, int Index);
 
     TGridCellStore FStore;
+    // Set while the editor's text is written back.
+    bool FEditUpdate = false;
     // The lists handed out by Rows and Cols, one per line asked for.
     std::map<std::pair<bool, int>, std::unique_ptr<TStringGridStrings>> FLines;
 };

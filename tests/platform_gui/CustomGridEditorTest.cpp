@@ -67,6 +67,16 @@ TEST_F(CustomGridEditor, TypingReplacesTheTextAndReturnWritesItBack)
     EXPECT_EQ(Grid->Log, QStringList({"SetEditText 1,1 new"}));
 }
 
+TEST_F(CustomGridEditor, WritingTheEditedCellReloadsTheEditor)
+{
+    Key(Grid, VK_F2);
+    Grid->SetCells(2, 1, QStringLiteral("other"));
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("old"));
+    Grid->SetCells(1, 1, QStringLiteral("set"));
+    EXPECT_EQ(Editor()->Text(), QStringLiteral("set"));
+    EXPECT_TRUE(Editing());
+}
+
 TEST_F(CustomGridEditor, EveryTypedCharacterPassesTheGridsKeyPress)
 {
     QString seen;
@@ -139,9 +149,11 @@ TEST_F(CustomGridEditor, DrawGridExchangesTextThroughItsEvents)
     QStringList log;
     grid->OnGetEditText = [&](TObject*, int c, int r, QString& v) { v = QStringLiteral("at %1,%2").arg(c).arg(r); };
     grid->OnSetEditText = [&](TObject*, int c, int r, const QString& v) { log << QStringLiteral("%1,%2=%3").arg(c).arg(r).arg(v); };
+    grid->OnGetEditMask = [](TObject*, int, int, QString& v) { v = QStringLiteral("aa 9,9;1;_"); };
     grid->SetFocus();
     Key(grid, VK_F2);
     ASSERT_NE(grid->InplaceEditor(), nullptr);
+    EXPECT_EQ(grid->InplaceEditor()->EditMask(), QStringLiteral("aa 9,9;1;_"));
     EXPECT_EQ(grid->InplaceEditor()->Text(), QStringLiteral("at 1,1"));
     Key(grid->InplaceEditor(), VK_DOWN);
     EXPECT_EQ(log, QStringList({"1,1=at 1,1"}));
