@@ -3,6 +3,11 @@
 #include "StdControlsFixture.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/TestHooks.h"
+#include "platform/controls/qt/NativeWidget.h"
+#include "platform/graphics/Canvas.h"
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QImage>
 
 using namespace SyntheticInput;
 
@@ -90,6 +95,30 @@ TEST_F(ComboNotify, ItemsKeepObjectsAndProgramChangesAreSilent)
     Combo->Items()->Clear();
     EXPECT_EQ(Combo->ItemIndex(), -1);
     EXPECT_TRUE(Log.isEmpty());
+}
+
+TEST_F(ComboNotify, OwnerDrawnItemsPaintThroughOnDrawItem)
+{
+    Make(csOwnerDrawFixed);
+    Combo->SetItemHeight(18);
+    Combo->SetItemIndex(2);
+    std::vector<int> drawn;
+    Combo->OnDrawItem = [&](TWinControl* c, int index, TRect r, TOwnerDrawState) {
+        drawn.push_back(index);
+        TCanvas* canvas = static_cast<TComboBox*>(c)->Canvas();
+        canvas->Brush()->SetColor(index == 2 ? clLime : clNavy);
+        canvas->FillRect(r);
+    };
+    auto* combo = qobject_cast<QComboBox*>(NativeWidget(Combo));
+    ASSERT_NE(combo, nullptr);
+    QAbstractItemView* view = combo->view();
+    Combo->SetDroppedDown(true);
+    QImage shot = view->grab().toImage();
+    Combo->SetDroppedDown(false);
+    ASSERT_GE(drawn.size(), 4u);
+    QRect third = view->visualRect(view->model()->index(2, 0));
+    EXPECT_EQ(third.height(), 18);
+    EXPECT_EQ(shot.pixelColor(third.center()), QColor(0, 255, 0));
 }
 
 } // namespace
