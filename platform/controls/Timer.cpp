@@ -12,6 +12,8 @@ TTimer::TTimer(TComponent* AOwner) : TComponent(AOwner), FImpl(std::make_unique<
     FImpl->Timer.setSingleShot(true);
     FImpl->Timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&FImpl->Timer, &QTimer::timeout, [this]() { CheckDue(); });
+    // A new timer runs: enabled, every second.
+    UpdateTimer();
 }
 
 TTimer::~TTimer() = default;

@@ -12,6 +12,13 @@ protected:
     TFakeClock Fake{0, 1000};
 };
 
+TEST_F(TimerPhase, ANewTimerRunsEverySecond)
+{
+    TTimer timer;
+    EXPECT_TRUE(timer.Running());
+    EXPECT_EQ(timer.NextDue(), 2000u);
+}
+
 TEST_F(TimerPhase, EnablingARunningTimerKeepsItsPhase)
 {
     TTimer timer;
