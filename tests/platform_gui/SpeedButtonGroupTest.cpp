@@ -4,6 +4,8 @@
 #include "platform/controls/Panel.h"
 #include "platform/controls/SpeedButton.h"
 #include "platform/controls/TestHooks.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
 
 using namespace SyntheticInput;
 
@@ -76,6 +78,34 @@ TEST_F(SpeedButtonGroup, ProgramDownFollowsTheSameRules)
     MouseUp(a, mbLeft, {100, 5});
     EXPECT_EQ(clicks, 0);
     EXPECT_FALSE(a->Down());
+}
+
+// A glyph of two images side by side: the first shows when enabled, the
+// second when disabled; its bottom-left colour is transparent.
+TEST_F(SpeedButtonGroup, GlyphPicksTheImageOfTheState)
+{
+    auto* panel = new TPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(0, 0, 100, 40);
+    auto* b = new TSpeedButton(Form);
+    b->SetParent(panel);
+    b->SetBounds(0, 0, 30, 30);
+    TBitmap glyph(32, 16);
+    TCanvas* g = glyph.Canvas();
+    g->Brush()->SetColor(clRed);
+    g->FillRect(Rect(0, 0, 16, 16));
+    g->Brush()->SetColor(clBlue);
+    g->FillRect(Rect(16, 0, 32, 16));
+    g->SetPixels(0, 15, clFuchsia);
+    b->SetGlyph(&glyph);
+    EXPECT_EQ(b->NumGlyphs(), 2);
+    panel->Repaint();
+    // The 16 x 16 glyph is centred in the 30 x 30 button.
+    EXPECT_EQ(panel->Canvas()->Pixels(15, 15), clRed);
+    EXPECT_NE(panel->Canvas()->Pixels(7, 22), clFuchsia);
+    b->SetEnabled(false);
+    panel->Repaint();
+    EXPECT_EQ(panel->Canvas()->Pixels(15, 15), clBlue);
 }
 
 } // namespace
