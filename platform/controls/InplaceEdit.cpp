@@ -1,11 +1,76 @@
 #include "platform/controls/InplaceEdit.h"
 #include "platform/controls/CustomGrid.h"
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner)
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMemo(AOwner)
 {
     SetBorderStyle(bsNone);
+    SetWordWrap(false);
+    SetWantReturns(false);
     SetVisible(false);
     SetTabStop(false);
+}
+
+void TInplaceEdit::SetEditMask(const QString& value)
+{
+    QString text = Text();
+    FMask.SetMask(value);
+    SetText(QString());
+    SetText(text);
+}
+
+QString TInplaceEdit::DisplayFromText(const QString& Text) const
+{
+    return IsMasked() ? FMask.EditTextFromText(Text) : TCustomMemo::DisplayFromText(Text);
+}
+
+QString TInplaceEdit::TextFromDisplay(const QString& Display) const
+{
+    if (!IsMasked())
+        return TCustomMemo::TextFromDisplay(Display);
+    // Pasted or cut text goes through the mask again.
+    QString edit = Display.size() == FMask.Length() ? Display : FMask.EditTextFromText(Display);
+    return FMask.TextFromEditText(edit);
+}
+
+bool TInplaceEdit::MaskDelete(int Key)
+{
+    if (!IsMasked() || ReadOnly() || (Key != VK_BACK && Key != VK_DELETE))
+        return false;
+    QString display = Display();
+    int start = SelStart();
+    int length = SelLength();
+    if (length > 0) {
+        FMask.Clear(display, start, start + length);
+    } else if (Key == VK_BACK) {
+        start = FMask.PrevInput(start);
+        if (start < 0)
+            start = 0;
+        else
+            FMask.Clear(display, start, start + 1);
+    } else {
+        int at = FMask.NextInput(start);
+        FMask.Clear(display, at, at + 1);
+    }
+    if (display != Display())
+        SetDisplay(display, start);
+    else
+        SetSelStart(start);
+    return true;
+}
+
+bool TInplaceEdit::MaskType(QChar Key)
+{
+    if (!IsMasked() || Key.unicode() < 0x20)
+        return false;
+    if (ReadOnly())
+        return true;
+    QString display = Display();
+    int pos = SelStart();
+    if (SelLength() > 0)
+        FMask.Clear(display, pos, pos + SelLength());
+    if (FMask.Type(display, pos, Key))
+        SetDisplay(display, pos);
+    return true;
 }
 
 void TInplaceEdit::UpdateContents()
@@ -42,7 +107,9 @@ void TInplaceEdit::Deselect() { SetSelection(Display().size(), Display().size())
 void TInplaceEdit::KeyDown(int& Key, TShiftState Shift)
 {
     if (!FGrid) {
-        TCustomMaskEdit::KeyDown(Key, Shift);
+        TCustomMemo::KeyDown(Key, Shift);
+        if (MaskDelete(Key))
+            Key = 0;
         return;
     }
     auto sendToGrid = [&] {
@@ -94,14 +161,18 @@ void TInplaceEdit::KeyDown(int& Key, TShiftState Shift)
         if (FGrid->OnKeyDown)
             FGrid->OnKeyDown(FGrid, Key, Shift);
         if (Key != 0)
-            TCustomMaskEdit::KeyDown(Key, Shift);
+            TCustomMemo::KeyDown(Key, Shift);
+        if (Key != 0 && MaskDelete(Key))
+            Key = 0;
     }
 }
 
 void TInplaceEdit::KeyPress(QChar& Key)
 {
     if (!FGrid) {
-        TCustomMaskEdit::KeyPress(Key);
+        TCustomMemo::KeyPress(Key);
+        if (!Key.isNull() && MaskType(Key))
+            Key = QChar();
         return;
     }
     TControlGuard alive = Guard();
@@ -128,7 +199,9 @@ void TInplaceEdit::KeyPress(QChar& Key)
         break;
     }
     if (!Key.isNull())
-        TCustomMaskEdit::KeyPress(Key);
+        TCustomMemo::KeyPress(Key);
+    if (!Key.isNull() && MaskType(Key))
+        Key = QChar();
 }
 
 void TInplaceEdit::KeyUp(int& Key, TShiftState Shift)
@@ -136,12 +209,12 @@ void TInplaceEdit::KeyUp(int& Key, TShiftState Shift)
     if (FGrid)
         FGrid->KeyUp(Key, Shift);
     if (Key != 0)
-        TCustomMaskEdit::KeyUp(Key, Shift);
+        TCustomMemo::KeyUp(Key, Shift);
 }
 
 void TInplaceEdit::WMGetDlgCode(TMessage& Message)
 {
-    TCustomMaskEdit::WMGetDlgCode(Message);
+    TCustomMemo::WMGetDlgCode(Message);
     if (FGrid && FGrid->Options().Contains(goTabs))
         Message.Result |= DLGC_WANTTAB;
 }

@@ -67,6 +67,40 @@ TEST_F(CustomGridEditor, TypingReplacesTheTextAndReturnWritesItBack)
     EXPECT_EQ(Grid->Log, QStringList({"SetEditText 1,1 new"}));
 }
 
+TEST_F(CustomGridEditor, LineBreaksSurviveAnEditAndReturnTypesNone)
+{
+    Grid->SetCells(1, 1, QStringLiteral("one\r\ntwo"));
+    Key(Grid, VK_F2);
+    EXPECT_EQ(Editor()->Lines()->Count(), 2);
+    Editor()->SetSelStart(int(Editor()->Text().size()));
+    Type(Editor(), QStringLiteral("!"));
+    Key(Editor(), VK_RETURN, {}, QStringLiteral("\r"));
+    EXPECT_FALSE(Editing());
+    EXPECT_EQ(Grid->Cells(1, 1), QStringLiteral("one\r\ntwo!"));
+}
+
+TEST_F(CustomGridEditor, MaskedCellTakesOnlyWhatTheMaskAllows)
+{
+    struct TMaskGrid : TLoggingGrid {
+        using TLoggingGrid::TLoggingGrid;
+        QString GetEditMask(int, int) override { return QStringLiteral("99-99;0;_"); }
+    };
+    delete Grid;
+    auto* grid = new TMaskGrid(Form);
+    Grid = grid;
+    grid->SetParent(Form);
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->SetFocus();
+    Key(grid, VK_F2);
+    ASSERT_TRUE(Editing());
+    EXPECT_EQ(Editor()->EditMask(), QStringLiteral("99-99;0;_"));
+    Editor()->SetSelStart(0);
+    Type(Editor(), QStringLiteral("1x234"));
+    Key(Editor(), VK_BACK);
+    Key(Editor(), VK_RETURN, {}, QStringLiteral("\r"));
+    EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("123 "));
+}
+
 TEST_F(CustomGridEditor, WritingTheEditedCellReloadsTheEditor)
 {
     Key(Grid, VK_F2);
