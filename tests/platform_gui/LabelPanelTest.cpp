@@ -70,4 +70,39 @@ TEST_F(LabelPanel, PanelChildrenFillTheAreaInsideItsFrame)
     EXPECT_EQ(panel->Canvas()->Pixels(5, 5), clLime);
 }
 
+TEST_F(LabelPanel, LabelBackgroundAndLayout)
+{
+    auto* panel = new TPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(0, 0, 200, 100);
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(clWhite);
+    auto* label = new TLabel(Form);
+    label->SetParent(panel);
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 100, 60);
+    label->SetParentColor(false);
+    label->SetColor(clYellow);
+    label->Font()->SetColor(clBlack);
+    label->SetCaption(QStringLiteral("MMMM"));
+    // The row where text starts, searching down the label's left part.
+    auto firstInkRow = [&]() {
+        for (int y = 10; y < 70; ++y)
+            for (int x = 10; x < 60; ++x)
+                if (panel->Canvas()->Pixels(x, y) == clBlack)
+                    return y - 10;
+        return -1;
+    };
+    panel->Repaint();
+    EXPECT_EQ(panel->Canvas()->Pixels(100, 65), clYellow);
+    int top = firstInkRow();
+    ASSERT_GE(top, 0);
+    label->SetLayout(tlBottom);
+    panel->Repaint();
+    EXPECT_GT(firstInkRow(), top + 30);
+    label->SetTransparent(true);
+    panel->Repaint();
+    EXPECT_EQ(panel->Canvas()->Pixels(100, 65), clWhite);
+}
+
 } // namespace
