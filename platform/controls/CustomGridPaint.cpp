@@ -35,15 +35,6 @@ void ForVisible(const TGridAxis& Axis, int Fixed, int First, int From, int To, i
     }
 }
 
-// RestoreDC brings back the colours of the device context but not the
-// canvas's brush and font: put the context in step with them again.
-void SyncColours(TCanvas* Canvas)
-{
-    SetBkColor(Canvas, Canvas->Brush()->Color());
-    SetBkMode(Canvas, Canvas->Brush()->Style() == bsSolid ? OPAQUE : TRANSPARENT);
-    SetTextColor(Canvas, Canvas->Font()->Color());
-}
-
 } // namespace
 
 bool TCustomGrid::IsActiveControl() const
@@ -85,9 +76,8 @@ void TCustomGrid::PaintCells(const TRect& Clip)
         int h = FRows.Size(row);
         if (y + h <= Clip.Top)
             return;
-        // Each row draws clipped to itself.
-        int saved = SaveDC(canvas);
-        IntersectClipRect(canvas, Clip.Left, y, Clip.Right, std::min(y + h, Clip.Bottom));
+        // Rows are not clipped one by one: a derived grid paints a merged
+        // range of several rows from the first of its cells the pass meets.
         ForVisible(FCols, FFixedCols, FTopLeft.X, Clip.Left, Clip.Right, ClientWidth(), [&](int col, int x) {
             TRect where{x, y, x + FCols.Size(col), y + h};
             if (where.Right <= Clip.Left || where.IsEmpty())
@@ -111,8 +101,6 @@ void TCustomGrid::PaintCells(const TRect& Clip)
             if (FDefaultDrawing && state.Contains(gdFocused) && focusRect && !(FEditorMode && FInplaceEdit))
                 canvas->DrawFocusRect(where);
         });
-        RestoreDC(canvas, saved);
-        SyncColours(canvas);
     });
 }
 

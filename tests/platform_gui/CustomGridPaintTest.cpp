@@ -106,6 +106,24 @@ TEST_F(CustomGridPaint, WithoutDefaultDrawingAndLinesOnlyTheAreaPastTheCellsIsFi
         EXPECT_EQ(Grid->Canvas()->Pixels(p.X, p.Y), ColorToRGB(Grid->Color())) << p.X << "," << p.Y;
 }
 
+TEST_F(CustomGridPaint, ACellMayPaintPastItsRowWithinTheUpdateArea)
+{
+    // As a merged range is painted from the first of its cells.
+    Grid->SetDefaultDrawing(false);
+    Grid->OnDrawCell = [this](TObject*, int c, int r, const TRect& rect, TGridDrawState) {
+        if (c == 1 && r == 1) {
+            Grid->Canvas()->Brush()->SetColor(clRed);
+            Grid->Canvas()->FillRect({rect.Left, rect.Top, rect.Right + 51, rect.Bottom + 21});
+        }
+    };
+    Grid->Update();
+    Grid->Canvas()->Brush()->SetColor(clLime);
+    Grid->Canvas()->FillRect(Grid->ClientRect());
+    Repaint({60, 25, 120, 60});
+    EXPECT_EQ(Grid->Canvas()->Pixels(110, 50), ColorToRGB(clRed)) << "in the next row";
+    EXPECT_EQ(Grid->Canvas()->Pixels(125, 50), ColorToRGB(clLime)) << "outside the update area";
+}
+
 TEST_F(CustomGridPaint, CellRectIsEmptyOutsideTheView)
 {
     Grid->SetTopRow(5);
