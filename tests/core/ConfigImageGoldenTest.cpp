@@ -18,7 +18,8 @@ TEST_P(ConfigImageGolden, MatchesExpectedBytes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ConfigImageGolden,
-                         ::testing::Values("empty", "bacnet_ip", "long_desc", "mstp", "enocean"),
+                         ::testing::Values("empty", "bacnet_ip", "long_desc", "mstp", "enocean",
+                                           "enocean_negative_case"),
                          [](const auto& info) { return std::string(info.param); });
 
 // Nothing of one build reaches the next: after a configuration with long
@@ -39,6 +40,16 @@ TEST(ConfigImageBuild, EarlierBuildLeavesNoTrace)
     Build_Config_Image();
     EXPECT_FALSE(Long_Desc);
     EXPECT_EQ(Compare_With_Expected(dir + QStringLiteral("/expected.txt")).toStdString(), "");
+}
+
+TEST(ConfigImageEnOcean, DataEncryptionCodes)
+{
+    const struct {
+        int In;
+        int Out;
+    } cases[] = {{0, 0}, {1, 3}, {2, 4}, {3, 0}, {5, 0}, {-1, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Conv_DataCript(c.In), c.Out) << c.In;
 }
 
 } // namespace
