@@ -155,6 +155,36 @@ TEST_F(BootUpdate, ShowingTakesTheStoredAddressAndOptions)
     }
 }
 
+TEST_F(BootUpdate, PanelsAndTextsOfEachMode)
+{
+    struct TCase {
+        const char* Name;
+        int Form_Type;
+        QString Caption;
+        QString Desc;
+        bool Address, Serial, Options;
+    } const cases[] = {
+        {"Serial", 0, "Update Device by Serial", "Update Device Using the Serial Port", false, true, true},
+        {"Ethernet", 1, "Update Device by Ethernet (UDP)", "Update Device Using the Ethernet Port", true, false, true},
+        {"USB", 2, "Update Device by USB", "Update Device Using the USB Port", false, false, false},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        FBoot->Form_Type = c.Form_Type;
+        Run_Modal([] { FBoot->ShowModal(); }, [&](TCustomForm*) {
+            EXPECT_EQ(FBoot->Caption(), c.Caption);
+            EXPECT_EQ(FBoot->L_SW_Desc->Caption(), c.Desc);
+            EXPECT_EQ(FBoot->P_IP_Address->Visible(), c.Address);
+            EXPECT_EQ(FBoot->P_Serial->Visible(), c.Serial);
+            EXPECT_EQ(FBoot->P_Options->Visible(), c.Options);
+            EXPECT_FALSE(FBoot->P_Eth_Search->Visible());
+            EXPECT_EQ(FBoot->Btn_Update->Caption(), u"Execute Update Firmware");
+            EXPECT_EQ(FBoot->Btn_Update->Hint(), u"Start the update of Device");
+            EXPECT_EQ(FBoot->E_IP4->Hint(), u"Insert fourth byte of IP Address");
+        });
+    }
+}
+
 TEST_F(BootUpdate, DotMovesToTheNextFieldAndIsNeverTyped)
 {
     struct TCase {
@@ -323,11 +353,13 @@ TEST_F(BootUpdate, EchoCheckOutcomes)
     }
 }
 
-// While the check runs the buttons are off and the window stays open.
+// While the check runs the buttons are off, the window stays open and a
+// second press starts nothing.
 TEST_F(BootUpdate, NoCloseWhileChecking)
 {
     Set_Address("10", "1", "2", "3");
     FEcho.Answer_For = [](int n) {
+        FBoot->Btn_UpdateClick(FBoot->Btn_Update);
         EXPECT_TRUE(FBoot->Checking());
         EXPECT_FALSE(FBoot->Btn_Update->Enabled());
         EXPECT_FALSE(FBoot->Btn_Cancel->Enabled());
@@ -335,8 +367,23 @@ TEST_F(BootUpdate, NoCloseWhileChecking)
         return n == 0 ? TEchoStatus::esNoReply : TEchoStatus::esReply;
     };
     EXPECT_TRUE(FBoot->Send_Ping());
+    EXPECT_EQ(FEcho.Sent.size(), 3);
     EXPECT_FALSE(FBoot->Checking());
     EXPECT_TRUE(FBoot->CloseQuery());
+}
+
+// A job file that cannot be written is reported and starts nothing, so the
+// program never runs an older job.
+TEST_F(BootUpdate, UnwritableJobStartsNothing)
+{
+    Write_File("Ethernet_Update.xml", "old job");
+    Set_Address("10", "1", "2", "3");
+    Exe_Dir = Path("missing");
+    FBoot->Btn_UpdateClick(FBoot->Btn_Update);
+    Exe_Dir = FDir.path();
+    EXPECT_EQ(FBoxes.Calls.size(), 1u);
+    EXPECT_TRUE(FLauncher.Started.isEmpty());
+    EXPECT_EQ(Read_All(Path("Ethernet_Update.xml")), "old job");
 }
 
 TEST_F(BootUpdate, SerialModeStoresTheOptionsOnly)

@@ -95,6 +95,20 @@ TEST_F(MainWindowUpdate, RefusedBuildKeepsTheOldBanks)
     EXPECT_EQ(Read_All(Path("PROJECTS/P1/bin/bank2.bin")), "old 2");
 }
 
+// Every press rebuilds the banks from the files as they are then.
+TEST_F(MainWindowUpdate, SecondPressRebuilds)
+{
+    Start_With("core/images/bacnet_ip", {"ParGen.xml", "BACnet_Slave.xml"});
+    EXPECT_TRUE(Press_Update());
+    const QByteArray first = Read_All(Path("PROJECTS/P1/bin/bank1.bin"));
+    Write_File("PROJECTS/P1/ParGen.xml",
+               Read_All(Path("PROJECTS/P1/ParGen.xml")).replace("<BACnet_Type>0<", "<BACnet_Type>1<"));
+    int type = -1;
+    EXPECT_TRUE(Press_Update(&type));
+    EXPECT_EQ(type, 1);
+    EXPECT_NE(Read_All(Path("PROJECTS/P1/bin/bank1.bin")), first);
+}
+
 TEST_F(MainWindowUpdate, UpdateStepNeedsAConfiguration)
 {
     Start();
