@@ -13,6 +13,8 @@ public:
     using TStringGrid::TStringGrid;
     QStringList Log;
     bool LogDraws = false;
+    // Also log the change hooks.
+    bool LogHooks = false;
     // Cells SelectCell refuses.
     std::vector<TGridCoord> Refused;
     struct TDraw {
@@ -40,6 +42,36 @@ protected:
         if (LogDraws)
             Draws.push_back({ACol, ARow, ARect, AState});
         TStringGrid::DrawCell(ACol, ARow, ARect, AState);
+    }
+    void SizeChanged(int OldColCount, int OldRowCount) override
+    {
+        if (LogHooks)
+            Log << QStringLiteral("SizeChanged %1,%2").arg(OldColCount).arg(OldRowCount);
+        TStringGrid::SizeChanged(OldColCount, OldRowCount);
+    }
+    void ColWidthsChanged() override
+    {
+        if (LogHooks)
+            Log << QStringLiteral("ColWidthsChanged");
+        TStringGrid::ColWidthsChanged();
+    }
+    void RowHeightsChanged() override
+    {
+        if (LogHooks)
+            Log << QStringLiteral("RowHeightsChanged");
+        TStringGrid::RowHeightsChanged();
+    }
+    void TopLeftChanged() override
+    {
+        if (LogHooks)
+            Log << QStringLiteral("TopLeftChanged %1,%2").arg(LeftCol()).arg(TopRow());
+        TStringGrid::TopLeftChanged();
+    }
+    void ColumnMoved(int FromIndex, int ToIndex) override
+    {
+        if (LogHooks)
+            Log << QStringLiteral("ColumnMoved %1,%2").arg(FromIndex).arg(ToIndex);
+        TStringGrid::ColumnMoved(FromIndex, ToIndex);
     }
     void SetEditText(int ACol, int ARow, const QString& Value) override
     {

@@ -47,6 +47,33 @@ TEST_F(CustomGridTest, DeletingARowTakesItsCellsAway)
     EXPECT_EQ(Grid->Cells(9, 2), QString());
 }
 
+TEST_F(CustomGridTest, ChangesCallTheirHooks)
+{
+    struct Case {
+        const char* Name;
+        std::function<void(TLoggingGrid*)> Change;
+        QStringList Log;
+    };
+    const Case cases[] = {
+        {"counts", [](TLoggingGrid* g) { g->SetRowCount(30); }, {"SizeChanged 10,20"}},
+        {"column width", [](TLoggingGrid* g) { g->SetColWidths(2, 80); }, {"ColWidthsChanged"}},
+        {"default row height", [](TLoggingGrid* g) { g->SetDefaultRowHeight(30); }, {"RowHeightsChanged"}},
+        {"scrolling", [](TLoggingGrid* g) { g->SetTopRow(4); }, {"TopLeftChanged 1,4"}},
+        {"same value", [](TLoggingGrid* g) { g->SetColWidths(2, 50); }, {}},
+        {"column move", [](TLoggingGrid* g) { g->MoveColumn(1, 3); }, {"ColumnMoved 1,3", "ColWidthsChanged"}},
+        {"moving the current cell out of view", [](TLoggingGrid* g) { g->SetRow(9); },
+         {"SelectCell 1,9", "TopLeftChanged 1,6"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Grid->LogHooks = true;
+        c.Change(Grid);
+        EXPECT_EQ(Grid->Log, c.Log);
+        TearDown();
+        SetUp();
+    }
+}
+
 TEST_F(CustomGridTest, RowsAndColsReadAndWriteTheCells)
 {
     TStrings* row = Grid->Rows(2);
