@@ -24,7 +24,7 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner), FFixedCol
     FOptions = {goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
     FSelection.MoveTo({1, 1}, true);
     SetTabStop(true);
-    SetBounds(0, 0, FCols.Total() > 320 ? 320 : int(FCols.Total()), 120);
+    SetBounds(0, 0, 320, 120);
 }
 
 TCustomGrid::~TCustomGrid()
@@ -105,10 +105,9 @@ void TCustomGrid::ChangeSize(int NewColCount, int NewRowCount)
     if (FOptions.Contains(goRowSelect))
         anchor.X = NewColCount - 1;
     FSelection.Set(clampCell(anchor), clampCell(FSelection.Current()));
-    TGridCoord tl = MaxTopLeft();
-    FTopLeft = {std::clamp(FTopLeft.X, FFixedCols, std::max(tl.X, FFixedCols)),
-                std::clamp(FTopLeft.Y, FFixedRows, std::max(tl.Y, FFixedRows))};
     UpdateScrollBars();
+    // Scrolls back when the last cells moved into the view.
+    MoveTopLeft(FTopLeft.X, FTopLeft.Y);
     Invalidate();
     SizeChanged(oldCols, oldRows);
 }
