@@ -16,7 +16,6 @@
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/XmlDocument.h"
 #include "platform/services/IcmpEcho.h"
-#include <unistd.h>
 
 TFBoot* FBoot = nullptr;
 
@@ -340,10 +339,7 @@ void TFBoot::PingReply(const TEchoReply& Reply)
 
 void TFBoot::Pause()
 {
-    if (auto* fake = dynamic_cast<TFakeClock*>(&Clock()))
-        fake->Advance(Pause_Step);
-    else
-        usleep(Pause_Step * 1000);
+    Sleep(Pause_Step);
     Application->ProcessMessages();
 }
 

@@ -4,6 +4,7 @@
 #include <QTime>
 #include <atomic>
 #include <chrono>
+#include <thread>
 
 namespace {
 
@@ -50,6 +51,14 @@ void SetClock(IClock* clock)
 uint64_t GetTickCount64()
 {
     return Clock().GetTickCount64();
+}
+
+void Sleep(uint32_t ms)
+{
+    if (auto* fake = dynamic_cast<TFakeClock*>(&Clock()))
+        fake->Advance(ms);
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 uint32_t GetTickCount()

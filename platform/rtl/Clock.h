@@ -44,5 +44,8 @@ IClock& Clock();
 void SetClock(IClock* clock);
 
 uint64_t GetTickCount64();
+// Waits ms milliseconds. Note: with a TFakeClock in use the clock moves
+// forward by ms instead, so a wait in a test costs no time.
+void Sleep(uint32_t ms);
 // Note: wraps around after 49.7 days, as the framework's does.
 uint32_t GetTickCount();

@@ -21,6 +21,18 @@ TEST(Clock, FakeClockReplacesTheProcessClock)
     EXPECT_NE(&Clock(), &fake);
 }
 
+TEST(Clock, SleepMovesAFakeClockAndWaitsOnTheRealOne)
+{
+    TFakeClock fake(0, 100);
+    SetClock(&fake);
+    Sleep(10);
+    EXPECT_EQ(GetTickCount64(), 110u);
+    SetClock(nullptr);
+    const uint64_t before = GetTickCount64();
+    Sleep(20);
+    EXPECT_GE(GetTickCount64() - before, 20u);
+}
+
 TEST(Clock, SystemClockIsPlausibleAndMonotonic)
 {
     SetClock(nullptr);
