@@ -5,6 +5,7 @@
 // Opened modally by the main window's update step in Ethernet mode; the
 // serial mode exists but is never opened.
 #include "platform/controls/Form.h"
+#include <cstdint>
 
 class TPanel;
 class TLabel;
