@@ -542,6 +542,13 @@ void TCustomForm::Dispatch(TMessage& Message)
     case CM_RELEASE: CMRelease(Message); break;
     case CM_ACTIVATE: Activate(); break;
     case CM_DEACTIVATE: Deactivate(); break;
+    case WM_SYSCOMMAND:
+        // Moving by the mouse (SC_MOVE, also with the caption-drag bits) is the window system's.
+        if ((Message.WParam & 0xFFF0) == SC_MOVE && HandleAllocated())
+            Message.Result = HostStartSystemMove(Handle()) ? 0 : 1;
+        else
+            TWinControl::Dispatch(Message);
+        break;
     default: TWinControl::Dispatch(Message); break;
     }
 }

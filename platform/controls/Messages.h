@@ -68,6 +68,8 @@ constexpr unsigned WM_SYSKEYUP = 0x0105;
 constexpr unsigned WM_SYSCHAR = 0x0106;
 constexpr unsigned WM_COMMAND = 0x0111;
 constexpr unsigned WM_SYSCOMMAND = 0x0112;
+// WM_SYSCOMMAND commands (the low four bits are the system's own).
+constexpr WPARAM SC_MOVE = 0xF010;
 constexpr unsigned WM_TIMER = 0x0113;
 constexpr unsigned WM_HSCROLL = 0x0114;
 constexpr unsigned WM_VSCROLL = 0x0115;

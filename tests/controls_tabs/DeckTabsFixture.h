@@ -3,6 +3,7 @@
 // animations advance only when a test moves it.
 #include "controls/tabs/DeckTabs.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/Menu.h"
 #include "platform/rtl/Clock.h"
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -18,6 +19,8 @@ protected:
     void SetUp() override
     {
         SetClock(&Clock);
+        // A right-button release opens the built-in menu: close it unchosen.
+        SetMenuChooser([](TPopupMenu*) { return nullptr; });
         Form = new TForm(nullptr);
         Form->SetBounds(40, 40, 420, 120);
         Form->SetColor(0xF0F0F0);
@@ -29,6 +32,7 @@ protected:
     {
         delete Form;
         SetClock(nullptr);
+        SetMenuChooser(nullptr);
     }
 
     void AddTabs(const QStringList& Captions)

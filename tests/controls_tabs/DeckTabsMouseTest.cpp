@@ -15,11 +15,6 @@ protected:
         Strip->SetActiveTabIndex(0);
         Settle();
     }
-    void TearDown() override
-    {
-        SetMenuChooser(nullptr);
-        DeckTabsStrip::TearDown();
-    }
     TDeckTabControl* Control(int Index) const { return Strip->GetTabControl(Index); }
 };
 
@@ -119,7 +114,6 @@ TEST_F(DeckTabsThreeTabs, PressActivatesTheTabInOrder)
 
 TEST_F(DeckTabsThreeTabs, RightClickSelectsOnlyWhenAsked)
 {
-    SetMenuChooser([](TPopupMenu*) { return nullptr; });
     for (bool select : {false, true}) {
         Strip->Options()->Behaviour()->SetTabRightClickSelect(select);
         Strip->SetActiveTabIndex(0);

@@ -246,3 +246,15 @@ TEST(FormModal, CloseHidesTheFormUnlessOnCloseSaysNone)
 }
 
 } // namespace
+
+TEST(FormSystemCommand, MoveGoesToTheWindowSystemOthersToTheDefault)
+{
+    TForm form(nullptr);
+    form.SetBounds(30, 30, 200, 100);
+    form.Show();
+    // The offscreen platform cannot move windows by the mouse: answered 1.
+    EXPECT_EQ(form.Perform(WM_SYSCOMMAND, SC_MOVE | 2, 0), 1);
+    EXPECT_EQ(form.Perform(WM_SYSCOMMAND, SC_MOVE, 0), 1);
+    EXPECT_EQ(form.Perform(WM_SYSCOMMAND, 0xF020, 0), 0) << "not a move";
+    EXPECT_EQ(form.BoundsRect(), Bounds(30, 30, 200, 100)) << "nothing moved by itself";
+}

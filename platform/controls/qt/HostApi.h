@@ -59,6 +59,9 @@ CanvasSurface* HostSurface(HWND Wnd);
 // Window state: 0 normal, 1 minimised, 2 maximised.
 void HostSetWindowState(HWND Wnd, int State);
 int HostWindowState(HWND Wnd);
+// Lets the window system move a top-level window with the mouse, as if its
+// caption were dragged; false where the platform cannot.
+bool HostStartSystemMove(HWND Wnd);
 void HostSetOpacity(HWND Wnd, double Opacity);
 // Shape of a top-level window; nullptr restores the rectangle.
 void HostSetShape(HWND Wnd, const TRegion* Region);
