@@ -200,3 +200,54 @@ TEST_F(DeckTabsStrip, HandledContainerSkipsOnlyTheBackground)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DeckTabsStrip, ActivationScrollsTheTabIntoView)
+{
+    for (int i = 0; i < 15; ++i)
+        AddTabs({QStringLiteral("Tab %1").arg(i)});
+    Settle();
+    Strip->SetActiveTabIndex(0);
+    Settle();
+    EXPECT_EQ(Strip->ScrollOffset(), 0);
+    Strip->SetActiveTabIndex(14);
+    const TRect end = Strip->GetTabControl(14)->EndRect();
+    EXPECT_EQ(Strip->ScrollOffset(), Strip->MaxScrollOffset()) << "clamped: the last tab ends the strip";
+    EXPECT_EQ(end.Right - Strip->ScrollOffset(), Strip->TabContainerRect().Right);
+    Strip->SetActiveTabIndex(3);
+    EXPECT_EQ(Strip->ScrollOffset(), Strip->GetTabControl(3)->EndRect().Left);
+}
+
+TEST_F(DeckTabsStrip, AnimateStyleHandlerDecidesTimeAndEase)
+{
+    AddTabs({"A", "B"});
+    Settle();
+    std::vector<TDrawState> asked;
+    Strip->OnAnimateStyle = [&](TObject*, TBaseDeckTabsControl*, TDrawState State, uint32_t& Time,
+                                TDeckTabsEaseType& Ease) {
+        asked.push_back(State);
+        Time = 0;
+        Ease = ttNone;
+    };
+    SyntheticInput::MouseMove(Strip, TabPoint(0));
+    EXPECT_EQ(asked, std::vector<TDrawState>{dsHot});
+    const TDeckTabControlProperties& p = Strip->GetTabControl(0)->PropertyItems()->CurrentTabProperties();
+    EXPECT_EQ(p.StartAlpha, Strip->LookAndFeel()->Tabs()->Hot()->Style()->StartAlpha()) << "at once";
+}
+
+TEST_F(DeckTabsStrip, ContentWidthIsMeasuredOncePerCaption)
+{
+    AddTabs({"Caption"});
+    Settle();
+    TDeckTabControl* c = Strip->GetTabControl(0);
+    const int width = c->GetTabWidthByContent();
+    EXPECT_GT(width, 0);
+    Strip->LookAndFeel()->Tabs()->DefaultFont()->SetSize(20);
+    Settle();
+    EXPECT_EQ(c->GetTabWidthByContent(), width) << "fonts changed, caption did not";
+    Strip->Tabs()->Items(0)->SetCaption("A much longer caption");
+    EXPECT_GT(c->GetTabWidthByContent(), width);
+}
+
+} // namespace
