@@ -104,6 +104,35 @@ TEST_F(GdiPlus, RestoreBringsBackTheSavedClip)
     EXPECT_EQ(G.Restore(state), InvalidParameter) << "a restored state is gone";
 }
 
+TEST_F(GdiPlus, RightToLeftStringsStartAtTheRight)
+{
+    TGPFont font(QStringLiteral("Tahoma"), 8);
+    TGPSolidBrush black(MakeColor(0, 0, 0));
+    TGPSolidBrush white(MakeColor(255, 255, 255));
+    struct Case {
+        const char* Name;
+        int Flags;
+        TStringAlignment Align;
+        bool InkAtRight;
+    } cases[] = {
+        {"LeftToRightNear", 0, StringAlignmentNear, false},
+        {"RightToLeftNear", StringFormatFlagsDirectionRightToLeft, StringAlignmentNear, true},
+        {"RightToLeftFar", StringFormatFlagsDirectionRightToLeft, StringAlignmentFar, false},
+    };
+    for (const Case& c : cases) {
+        G.FillRectangle(&white, -1, -1, 42, 42);
+        TGPStringFormat format(c.Flags | StringFormatFlagsNoWrap);
+        format.SetAlignment(c.Align);
+        G.DrawString(QStringLiteral("ii"), -1, &font, TGPRectF{0, 0, 40, 20}, &format, &black);
+        int left = 0, right = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 40; ++x)
+                if (At(x, y) != clWhite)
+                    ++(x < 20 ? left : right);
+        EXPECT_EQ(right > left, c.InkAtRight) << c.Name << " left " << left << " right " << right;
+    }
+}
+
 TEST_F(GdiPlus, ArcsRunClockwiseInDegrees)
 {
     TGPPen pen(MakeColor(0, 0, 0), 2.0f);

@@ -917,7 +917,9 @@ TStatus TGPGraphics::DrawString(const QString& Text, int Length, const TGPFont* 
     QString text = Length < 0 ? Text : Text.left(Length);
     const bool rtl = f.GetFormatFlags() & StringFormatFlagsDirectionRightToLeft;
     const bool wrap = !(f.GetFormatFlags() & StringFormatFlagsNoWrap) && !noBounds;
-    int flags = 0;
+    // Absolute: the alignment is already turned for right-to-left text, and
+    // the painter's layout direction must not turn it back.
+    int flags = Qt::AlignAbsolute;
     switch (f.GetAlignment()) {
     case StringAlignmentNear: flags |= rtl ? Qt::AlignRight : Qt::AlignLeft; break;
     case StringAlignmentCenter: flags |= Qt::AlignHCenter; break;
