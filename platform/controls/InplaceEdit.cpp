@@ -215,6 +215,9 @@ void TInplaceEdit::KeyUp(int& Key, TShiftState Shift)
 void TInplaceEdit::WMGetDlgCode(TMessage& Message)
 {
     TCustomMemo::WMGetDlgCode(Message);
+    // As a multi-line edit it keeps Return and Escape from the form's
+    // default and cancel buttons; both reach the grid.
+    Message.Result |= DLGC_WANTALLKEYS;
     if (FGrid && FGrid->Options().Contains(goTabs))
         Message.Result |= DLGC_WANTTAB;
 }

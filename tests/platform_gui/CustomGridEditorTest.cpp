@@ -2,6 +2,7 @@
 // current cell with goEditing; written back through SetEditText; the keys
 // it does not keep go to the grid.
 #include "CustomGridFixture.h"
+#include "platform/controls/Button.h"
 #include "platform/controls/InplaceEdit.h"
 #include "platform/controls/TestHooks.h"
 
@@ -99,6 +100,26 @@ TEST_F(CustomGridEditor, MaskedCellTakesOnlyWhatTheMaskAllows)
     Key(Editor(), VK_BACK);
     Key(Editor(), VK_RETURN, {}, QStringLiteral("\r"));
     EXPECT_EQ(grid->Cells(1, 1), QStringLiteral("123 "));
+}
+
+TEST_F(CustomGridEditor, ReturnAndEscapeStayWithTheEditorOverDefaultButtons)
+{
+    QStringList clicks;
+    for (bool isDefault : {true, false}) {
+        auto* button = new TButton(Form);
+        button->SetParent(Form);
+        button->SetBounds(300, isDefault ? 10 : 40, 60, 24);
+        (isDefault ? [](TButton* b) { b->SetDefault(true); } : [](TButton* b) { b->SetCancel(true); })(button);
+        button->OnClick = [&clicks, isDefault](TObject*) { clicks << (isDefault ? "default" : "cancel"); };
+    }
+    Key(Grid, VK_F2);
+    Key(Editor(), VK_ESCAPE, {}, QStringLiteral("\x1b"));
+    EXPECT_TRUE(Editing());
+    Type(Editor(), QStringLiteral("x"));
+    Key(Editor(), VK_RETURN, {}, QStringLiteral("\r"));
+    EXPECT_FALSE(Editing());
+    EXPECT_EQ(Grid->Cells(1, 1), QStringLiteral("oldx")) << "F2 leaves the caret at the end";
+    EXPECT_TRUE(clicks.isEmpty()) << clicks.join(u',').toStdString();
 }
 
 TEST_F(CustomGridEditor, WritingTheEditedCellReloadsTheEditor)
