@@ -72,6 +72,8 @@ void TCustomGrid::PaintCells(const TRect& Clip)
     bool active = IsActiveControl();
     bool highlightFocused = FOptions.Contains(goDrawFocusSelected) || FOptions.Contains(goRowSelect);
     bool focusRect = !FOptions.ContainsAll({goEditing, goAlwaysShowEditor}) && !FOptions.Contains(goRowSelect);
+    // Fixed cells look raised when both fixed lines are drawn.
+    bool raisedFixed = FOptions.ContainsAll({goFixedVertLine, goFixedHorzLine});
     ForVisible(FRows, FFixedRows, FTopLeft.Y, Clip.Top, Clip.Bottom, ClientHeight(), [&](int row, int y) {
         int h = FRows.Size(row);
         if (y + h <= Clip.Top)
@@ -98,6 +100,11 @@ void TCustomGrid::PaintCells(const TRect& Clip)
                 canvas->FillRect(where);
             }
             DrawCell(col, row, where, state);
+            if (FDefaultDrawing && state.Contains(gdFixed) && raisedFixed) {
+                TRect edge = where;
+                DrawEdge(canvas, edge, BDR_RAISEDINNER, BF_BOTTOMRIGHT);
+                DrawEdge(canvas, edge, BDR_RAISEDINNER, BF_TOPLEFT);
+            }
             if (FDefaultDrawing && state.Contains(gdFocused) && focusRect && !(FEditorMode && FInplaceEdit))
                 canvas->DrawFocusRect(where);
         });

@@ -86,6 +86,9 @@ TEST_F(CustomGridPaint, StatesMarkFixedFocusedAndSelectedCells)
     Grid->Update();
     EXPECT_EQ(Grid->Canvas()->Pixels(110, 45), ColorToRGB(clHighlight)) << "goDrawFocusSelected";
     EXPECT_EQ(Grid->Canvas()->Pixels(5, 25), ColorToRGB(Grid->FixedColor()));
+    // Fixed cells look raised: light top left, shadowed bottom right.
+    EXPECT_EQ(Grid->Canvas()->Pixels(0, 21), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(Grid->Canvas()->Pixels(49, 40), ColorToRGB(clBtnShadow));
 }
 
 TEST_F(CustomGridPaint, WithoutDefaultDrawingAndLinesOnlyTheAreaPastTheCellsIsFilled)
