@@ -57,6 +57,10 @@ TEST_F(PageSelectorStrip, HiddenAddButtonCatchesNoClick)
 {
     EXPECT_EQ(Strip->HitTest({0, 0}).HitTestArea, htBackground);
     EXPECT_EQ(Strip->HitTest({0, 0}).TabIndex, -1);
+    // Its plus sign is laid out from the option sizes, not the empty rectangle.
+    Strip->Options()->Display()->AddButton()->SetShowPlusSign(true);
+    Settle();
+    EXPECT_EQ(Strip->HitTest({15, 3}).HitTestArea, htBackground);
 }
 
 TEST_F(DeckTabsStrip, CommonWidthSpreadsLeftOverPixelsOverTheFirstTabs)
