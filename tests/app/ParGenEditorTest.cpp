@@ -152,6 +152,19 @@ TEST_F(ParGenEditor, RoundTripKeepsEveryElementInOrder)
     EXPECT_EQ(Par_Bytes(), first);
 }
 
+// Without a file the editor shows the defaults, and OK writes all of them:
+// the root first, the version comment after it, nothing before it.
+TEST_F(ParGenEditor, DefaultsWrittenWholeWithTheCommentAfterTheRoot)
+{
+    QFile::remove(File_ParGen);
+    EXPECT_EQ(Open([] { FParGen->Btn_OK->Click(); }), mrOk);
+    QString expected = QStringLiteral("<Par_Gen>\n");
+    for (int i = 0; i < Element_Order.size(); ++i)
+        expected += QStringLiteral("  <%1>%2</%1>\n").arg(Element_Order[i], Default_Values[i]);
+    expected += QStringLiteral("</Par_Gen>\n<!--SW_VERSION = 1.000-->\n");
+    EXPECT_EQ(QString::fromUtf8(Par_Bytes()), expected);
+}
+
 TEST_F(ParGenEditor, MissingOrUnusableElementsShowTheDefaults)
 {
     struct TCase {

@@ -62,6 +62,8 @@ TEST_F(AppWindows, OptionsBoxesEnableEachOther)
             FSoftOptions->Btn_Cancel->Click();
         });
         EXPECT_EQ(Opt_Enable_Internet, c.Internet);
+        // Only OK writes the settings file.
+        EXPECT_FALSE(QFile::exists(Path("Stratagon.xml")));
     }
 }
 
