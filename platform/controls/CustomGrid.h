@@ -5,16 +5,20 @@
 // in-place editor.
 //
 // Painting: Paint calls DrawCell once for each visible cell meeting the
-// update area, fixed cells included. With DefaultDrawing the grid fills
-// each cell first and draws the focus rectangle after; without it, and
-// with GridLineWidth 0, it draws nothing inside the cells and only fills
-// the area past the last column and row.
+// update area, fixed cells included, row by row; the canvas is clipped to
+// the update area only, so a cell may paint over its neighbours (merged
+// ranges). With DefaultDrawing the grid fills each cell first and draws
+// the raised edges of fixed cells and the focus rectangle after; without
+// it, and with GridLineWidth 0, it draws nothing inside the cells and only
+// fills the area past the last column and row.
 //
 // Input: the platform's handling (GridMouseDown, GridKeyDown, ...) is kept
 // apart from the overridable hooks (MouseDown, KeyDown, ...), which call
 // it; a derived grid may call the handling past its own overrides.
 //
-// Scrolling moves LeftCol and TopRow by whole columns and rows.
+// Scrolling moves LeftCol and TopRow by whole columns and rows: keys,
+// wheel, scroll bars, WM_HSCROLL/WM_VSCROLL, and a timer while a range is
+// dragged past the cells.
 #include "platform/controls/CustomControl.h"
 #include "platform/controls/GridAxis.h"
 #include "platform/controls/GridSelection.h"
