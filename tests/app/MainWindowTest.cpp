@@ -1,5 +1,6 @@
 #include "AppWindows.h"
 #include "LoopbackServer.h"
+#include "app/FNew_Project.h"
 #include "app/FRodedoruzoFirmWare.h"
 #include "app/FSoftOptions.h"
 #include "app/Settings.h"
@@ -95,6 +96,50 @@ TEST_F(AppWindows, SecondStartReopensTheLastConfiguration)
     EXPECT_EQ(File_ParGen, Path("PROJECTS/Plant 7/ParGen.xml"));
     EXPECT_EQ(FRodedoruzoFirmWare->L_Name_Conf->Caption(), u"Opened Configuration of the Converter : ");
     EXPECT_EQ(FRodedoruzoFirmWare->L_Name_Conf_L2->Caption(), u"Plant 7");
+}
+
+// The stored language is loaded before the other windows are created, so
+// they take its texts; a missing language file falls back to English (its
+// file applied when present), and that is the name written at exit. The
+// catalogue is read from CAT_EnOcean.
+TEST_F(AppWindows, StartLoadsTheStoredLanguageAndTheCatalogue)
+{
+    struct TCase {
+        const char* Name;
+        const char* Stored;
+        const char* File;       // language file written, nullptr: none
+        QByteArray Lines;
+        QString Btn_New;
+        QString New_Caption;    // of the new-configuration dialog
+        QString Language;
+    } const cases[] = {
+        {"StoredFile", "Italiano", "Italiano", "STR15 = Nuova Configurazione\nSTR100 = Crea Configurazione\n",
+         "Nuova Configurazione", "Crea Configurazione", "Italiano"},
+        {"MissingFile", "Klingon", nullptr, "", "New Configuration", "Create New Configuration", "English"},
+        {"MissingFileEnglishFile", "Klingon", "English", "STR15 = New One\n", "New One", "Create New Configuration",
+         "English"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QDir(Path("LANGUAGE")).removeRecursively();
+        QDir(Path("CAT_EnOcean")).removeRecursively();
+        if (c.File)
+            Write_File(QStringLiteral("LANGUAGE/%1.lng").arg(QString::fromLatin1(c.File)), c.Lines);
+        Write_File("CAT_EnOcean/eep.xml", Read_All(QStringLiteral(STRATAGON_TEST_DATA) + "/core/images/enocean/eep.xml"));
+        Write_File("Stratagon.xml", QByteArray("<Conf_Settings><lastlang><language>") + c.Stored +
+                                        "</language></lastlang></Conf_Settings>");
+        Start();
+        EXPECT_EQ(Language_Name, c.Language);
+        EXPECT_EQ(FRodedoruzoFirmWare->Btn_New->Caption(), c.Btn_New);
+        EXPECT_EQ(FNew_Project->Caption(), c.New_Caption);
+        ASSERT_NE(Cat_EnOcean, nullptr);
+        EXPECT_FALSE(Cat_EnOcean->List_Rorg.empty());
+        Close_Main();
+        Read_Settings(FRodedoruzoFirmWare->XML1);
+        EXPECT_EQ(Language_Name, c.Language);
+        Stop();
+    }
+    Load_Default_Lang();
 }
 
 TEST_F(AppWindows, StepsRefuseWithoutConfigurationAndTheNameIsKept)
