@@ -18,6 +18,7 @@
 #include "platform/rtl/StringList.h"
 #include "platform/services/Shell.h"
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -221,6 +222,23 @@ TEST_F(LanguageFiles, FlagOwnThenDefaultThenNone)
             FSoftOptions->Btn_Cancel->Click();
         });
     }
+}
+
+// A read-only language file is not offered.
+TEST_F(LanguageFiles, ReadOnlyFileNotOffered)
+{
+    Add_Language("Alpha");
+    Add_Language("Beta");
+    const QString beta = Path("LANGUAGE/Beta.lng");
+    QFile::setPermissions(beta, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (QFileInfo(beta).isWritable())
+        GTEST_SKIP() << "read-only files stay writable for this user";
+    Start();
+    Show_Options(this, [&] {
+        ASSERT_EQ(FSoftOptions->SL_Languages->Count(), 1);
+        EXPECT_EQ(FSoftOptions->SL_Languages->Strings(0), u"Alpha.lng");
+        FSoftOptions->Btn_Cancel->Click();
+    });
 }
 
 TEST_F(LanguageFiles, NoLanguageFiles)
