@@ -52,7 +52,8 @@ def cpp_literal(text):
         elif code < 0x20 or code > 0x7E:
             if code > 0xFFFF:
                 sys.exit(f"character U+{code:X} outside the BMP")
-            out.append(f"\\u{code:04X}" if code >= 0xA0 else f"\\x{code:02X}")
+            # Three-digit octal: a following digit cannot extend the escape.
+            out.append(f"\\u{code:04X}" if code >= 0xA0 else f"\\{code:03o}")
         else:
             out.append(ch)
         prev = ch

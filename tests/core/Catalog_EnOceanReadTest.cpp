@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -345,8 +346,8 @@ TEST(Catalog_EnOceanRead, ShippedSample)
     EXPECT_EQ(Cat.List_Rorg.size(), 4u);
     EXPECT_EQ(Funcs, 14);
     EXPECT_EQ(Types, 19);
-    EXPECT_EQ(Cases, 31);
-    EXPECT_EQ(Fields, 132);
+    EXPECT_EQ(Cases, 32);
+    EXPECT_EQ(Fields, 137);
 
     const int Profiles[][3] = {
         {0xF6, 0x02, 0x01}, {0xF6, 0x02, 0x02}, {0xF6, 0x10, 0x00}, {0xD5, 0x00, 0x01},
@@ -368,6 +369,23 @@ TEST(Catalog_EnOceanRead, ShippedSample)
     EXPECT_EQ(Status->CaseId(), 4);
     EXPECT_EQ(Status->CaseIdOffset(), 4);
     EXPECT_EQ(Status->CaseIdSize(), 4);
+    // Every VLD case is told by its own command, where its "Command ID" field is.
+    const TRorg* Vld = Cat.List_Rorg[Cat.Get_RorgNum_Index(0xD2)];
+    for (const TFunc* Func : Vld->List_Func)
+        for (const TType* Type : Func->List_Type) {
+            QList<int> Ids;
+            for (const TCase* Case : Type->List_Case) {
+                SCOPED_TRACE(Case->Title().toStdString());
+                const auto Cmd = std::find_if(Case->List_DataField.begin(), Case->List_DataField.end(),
+                                              [](const TDataField* f) { return f->Data() == "Command ID"; });
+                ASSERT_NE(Cmd, Case->List_DataField.end());
+                EXPECT_EQ(Case->CaseIdOffset(), (*Cmd)->BitOffs());
+                EXPECT_EQ(Case->CaseIdSize(), (*Cmd)->BitSize());
+                EXPECT_FALSE(Ids.contains(Case->CaseId()));
+                Ids << Case->CaseId();
+            }
+        }
+    EXPECT_EQ(Cat.Get_CaseObj(0xD2, 0x05, 0x00, 4)->CaseIdOffset(), 36);
     const int Tmp = Cat.Get_DataField_Index(0xA5, 0x02, 0x05, 0, "Temperature");
     ASSERT_GE(Tmp, 0);
     const TDataField* Field = Cat.Get_CaseObj(0xA5, 0x02, 0x05, 0)->List_DataField[Tmp];

@@ -25,6 +25,7 @@ const IntCase kIntCases[] = {
     {"ZeroXHex", "0x0A", 10},
     {"ZeroUpperXHex", "0X7fffffff", 2147483647},
     {"NegativeHex", "-$10", -16},
+    {"BlanksSignAndPrefix", "  -0x10", -16},
     {"MaxInt", "2147483647", 2147483647},
     {"MinInt", "-2147483648", -2147483647 - 1},
     {"MinIntHex", "-0x80000000", -2147483647 - 1},

@@ -237,6 +237,38 @@ TEST_F(LoadLanguage, UnreadableFileKeepsBuiltInTextsAndReportsIt)
     EXPECT_TRUE(Lang_Load_Error.isEmpty());
 }
 
+QByteArray Utf16BE(const char16_t* Text)
+{
+    QByteArray bytes("\xFE\xFF");
+    for (; *Text; ++Text)
+        bytes.append(char(*Text >> 8)).append(char(*Text & 0xFF));
+    return bytes;
+}
+
+// Line ends, byte-order marks and pilcrows that the fixture files leave out.
+TEST_F(LoadLanguage, FileForms)
+{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        int index;
+        const char* text; // UTF-8
+    } cases[] = {
+        {"CrOnlyLineEnds", QByteArray("STR0 = eins\rSTR1 = zwei\r"), 1, "zwei"},
+        {"Utf16BigEndian", Utf16BE(u"STR1 = \u00B6 A \u00B6"), 1, " A "},
+        {"NothingBetweenPilcrows", QByteArray("STR1 = \xB6\xB6\r\n"), 1, ""},
+        {"OnlyAPilcrow", QByteArray("STR1 = \xB6\r\n"), 1, ""},
+        {"TextEndsAtLonePilcrow", QByteArray("STR1 = A\xB6 rest\r\n"), 1, "A"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Write("Test.lng", c.bytes);
+        Language_Name = "Test";
+        Load_Language();
+        EXPECT_EQ(Text(c.index), QString::fromUtf8(c.text));
+    }
+}
+
 TEST_F(LoadLanguage, MissingLanguageFolderKeepsBuiltInTexts)
 {
     Language_Dir = dir.filePath("absent");
