@@ -217,8 +217,9 @@ void DrawButtonFace(TCanvas* c, const TLbFaceInputs& f)
     if (f.Style == bsEncarta && down)
         c->Font()->SetStyle(c->Font()->Style() + fsBold);
 
+    // The strip's height makes room even when no cell is drawn.
     const bool hasGlyph = f.Glyph && f.NumGlyphs > 0;
-    const int cellH = hasGlyph ? f.Glyph->Height() : 0;
+    const int cellH = f.Glyph ? f.Glyph->Height() : 0;
     const int cellW = hasGlyph ? f.Glyph->Width() / f.NumGlyphs : 0;
     int srcX = cellW;
     if (f.Enabled) {

@@ -6,6 +6,7 @@
 #include "platform/controls/WinApi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/rtl/Clock.h"
+#include <vector>
 
 using namespace SyntheticInput;
 
@@ -136,6 +137,70 @@ TEST_F(ButtonForm, OldStyleFocusedHasBlackFrame)
     EXPECT_EQ(Pixel(1, 1), clWhite);
 }
 
+// Edge and corner pixels of every style on a 40 x 20 face over a marker
+// background, worked out from the polylines and frames of each style.
+TEST(LbButtonFace, EdgesByStyle)
+{
+    constexpr TColor Marker = 0x00FF00FF;
+    constexpr TColor F = 0x0000C0;
+    constexpr TColor L = 0x00FF00;
+    constexpr TColor S = 0xFF0000;
+    const TColor K = ColorToRGB(cl3DDkShadow) & 0xFFFFFF;
+    struct Pix {
+        int X, Y;
+        TColor Expected;
+    };
+    struct Case {
+        const char* Name;
+        TLbButtonStyle Style;
+        bool Down, Enabled, Flat;
+        std::vector<Pix> Pixels;
+    };
+    const Case cases[] = {
+        {"old raised", bsOld, false, true, false,
+         {{0, 0, L}, {38, 0, L}, {39, 0, K}, {38, 1, S}, {38, 18, S}, {1, 18, S}, {0, 18, L}, {0, 19, K},
+          {39, 19, K}, {1, 1, F}, {37, 17, F}}},
+        {"old sunken", bsOld, true, true, false,
+         {{0, 0, K}, {38, 0, K}, {39, 0, L}, {0, 19, L}, {39, 19, L}, {1, 1, S}, {37, 1, S}, {38, 1, F},
+          {1, 17, S}, {1, 18, F}, {2, 2, F}}},
+        {"old disabled keeps raised edges", bsOld, true, false, false,
+         {{0, 0, L}, {39, 0, K}, {38, 1, S}, {1, 1, F}}},
+        {"normal disabled keeps its edges", bsNormal, true, false, false,
+         {{0, 0, L}, {38, 0, L}, {39, 0, S}, {0, 19, L}, {1, 19, S}, {39, 19, S}, {1, 1, F}}},
+        {"normal flat disabled has none", bsNormal, false, false, true, {{0, 0, F}, {39, 19, F}}},
+        {"encarta sunken", bsEncarta, true, true, false,
+         {{0, 0, S}, {0, 19, S}, {1, 19, L}, {39, 0, L}, {39, 19, L}, {1, 1, F}}},
+        {"modern", bsModern, false, true, false,
+         {{0, 0, Marker}, {20, 0, S}, {0, 10, S}, {39, 10, S}, {20, 19, S}, {20, 1, F}, {1, 10, F},
+          {38, 10, F}, {20, 18, F}}},
+        {"modern pressed frame", bsModern, true, true, false,
+         {{0, 0, Marker}, {20, 0, S}, {20, 1, S}, {1, 10, S}, {38, 10, S}, {20, 18, S}}},
+        {"quicken", bsQuicken, false, true, false,
+         {{3, 0, Marker}, {4, 0, S}, {34, 0, S}, {35, 0, Marker}, {4, 19, S}, {34, 19, S}, {35, 19, Marker},
+          {0, 1, Marker}, {0, 10, F}, {20, 1, F}, {20, 18, F}, {38, 10, F}, {39, 10, Marker}}},
+        {"shape", bsShape, false, true, false, {{0, 0, Marker}, {20, 10, Marker}, {39, 19, Marker}}},
+    };
+    for (const Case& c : cases) {
+        TBitmap target(40, 20);
+        target.Canvas()->Brush()->SetColor(Marker);
+        target.Canvas()->FillRect(Rect(0, 0, 40, 20));
+        TLbFaceInputs in;
+        in.W = 40;
+        in.H = 20;
+        in.Color = F;
+        in.LightColor = L;
+        in.ShadowColor = S;
+        in.Style = c.Style;
+        in.Down = c.Down;
+        in.Enabled = c.Enabled;
+        in.Flat = c.Flat;
+        DrawButtonFace(target.Canvas(), in);
+        for (const Pix& p : c.Pixels)
+            EXPECT_EQ(target.Canvas()->Pixels(p.X, p.Y) & 0xFFFFFF, p.Expected)
+                << c.Name << " at " << p.X << "," << p.Y;
+    }
+}
+
 // Glyph cell choice on a four-cell strip whose cells are told apart by colour.
 TEST(LbButtonFace, GlyphCellByState)
 {
@@ -228,6 +293,64 @@ TEST(LbButtonFace, GlyphPlacementAndPopupArrow)
         EXPECT_EQ(t->Pixels(71, 16) & 0xFFFFFF, clBlack) << c.Name;
         EXPECT_EQ(t->Pixels(70, 16) & 0xFFFFFF, clWhite) << c.Name;
     }
+}
+
+// Glyph above or below the caption: a 10 x 10 red glyph and a black caption
+// on an 80 x 60 face.
+TEST(LbButtonFace, StackedLayouts)
+{
+    TBitmap glyph(10, 10);
+    glyph.Canvas()->Brush()->SetColor(clRed);
+    glyph.Canvas()->FillRect(Rect(0, 0, 10, 10));
+    glyph.Canvas()->SetPixels(0, 9, clOlive);
+    struct Found {
+        int GlyphLeft = -1, GlyphTop = -1, InkTop = -1;
+    };
+    auto draw = [&](TLbButtonLayout layout, TAlignment alignment, int numGlyphs) {
+        TBitmap target(80, 60);
+        TFont font;
+        font.SetColor(clBlack);
+        TLbFaceInputs in;
+        in.W = 80;
+        in.H = 60;
+        in.Color = clWhite;
+        in.LightColor = clWhite;
+        in.ShadowColor = clWhite;
+        in.Font = &font;
+        in.Caption = QStringLiteral("Ab");
+        in.Glyph = &glyph;
+        in.NumGlyphs = numGlyphs;
+        in.Layout = layout;
+        in.Alignment = alignment;
+        DrawButtonFace(target.Canvas(), in);
+        Found f;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 80; ++x) {
+                const TColor p = target.Canvas()->Pixels(x, y) & 0xFFFFFF;
+                if (p == clRed && f.GlyphTop < 0) {
+                    f.GlyphTop = y;
+                    f.GlyphLeft = x;
+                }
+                if (p != clRed && p != clWhite && f.InkTop < 0)
+                    f.InkTop = y;
+            }
+        return f;
+    };
+    const Found top = draw(blGlyphTop, taCenter, 1);
+    const Found bottom = draw(blGlyphBottom, taCenter, 1);
+    // The glyph sits right above the caption's box, or right below it; the
+    // pair is centred as a whole with 4 pixels to spare.
+    const int TH = bottom.GlyphTop - top.GlyphTop;
+    EXPECT_GT(TH, 8);
+    EXPECT_EQ(top.GlyphTop, (60 - TH - 14) / 2);
+    EXPECT_EQ(top.InkTop - bottom.InkTop, 10);
+    EXPECT_EQ(top.GlyphLeft, 35);
+    EXPECT_EQ(draw(blGlyphTop, taLeftJustify, 1).GlyphLeft, 4);
+    EXPECT_EQ(draw(blGlyphBottom, taRightJustify, 1).GlyphLeft, 66);
+    // Without cells nothing is drawn, but the strip's height still makes room.
+    const Found none = draw(blGlyphTop, taCenter, 0);
+    EXPECT_EQ(none.GlyphTop, -1);
+    EXPECT_EQ(none.InkTop, top.InkTop);
 }
 
 TEST(LbButtonFace, BlendSteps)
