@@ -313,14 +313,17 @@ void TLbButton::CNKeyDown(TWMKey& Message)
     }
 }
 
+// The release is handled as the key-up notification that precedes the
+// key-up message, so the click comes before OnKeyUp.
 void TLbButton::WMKeyUp(TWMKey& Message)
 {
     TControlGuard alive = Guard();
-    TCustomControl::WMKeyUp(Message);
-    if (!alive.expired() && (Message.CharCode == VK_RETURN || Message.CharCode == VK_SPACE))
+    if (Message.CharCode == VK_RETURN || Message.CharCode == VK_SPACE)
         Click();
-    if (!alive.expired())
-        PaintNow();
+    if (alive.expired())
+        return;
+    PaintNow();
+    TCustomControl::WMKeyUp(Message);
 }
 
 void TLbButton::CMDialogChar(TWMKey& Message)

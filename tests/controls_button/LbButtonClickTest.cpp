@@ -94,6 +94,20 @@ TEST_F(ButtonForm, PressTakesFocusAndRelease)
     EXPECT_FALSE(Button->IsDown());
 }
 
+// The release clicks before the key-up event, which cannot hold it back.
+TEST_F(ButtonForm, KeyReleaseClicksBeforeOnKeyUp)
+{
+    LogClicks(Button);
+    Button->OnKeyUp = [this](TObject*, int& Key, TShiftState) {
+        Log << QStringLiteral("OnKeyUp");
+        Key = 0;
+    };
+    Button->SetFocus();
+    for (int key : {VK_SPACE, VK_RETURN})
+        Key(Button, key, {}, key == VK_SPACE ? QStringLiteral(" ") : QStringLiteral("\r"));
+    EXPECT_EQ(Log, QStringList({"OnClick", "inherited", "OnKeyUp", "OnClick", "inherited", "OnKeyUp"}));
+}
+
 TEST_F(ButtonForm, ModalResultReachesFormAfterOnClick)
 {
     Button->SetModalResult(mrCancel);
