@@ -124,6 +124,32 @@ TEST_F(ButtonForm, FlatEdgeOnlyWhenHotOrFocused)
     EXPECT_EQ(Pixel(0, 0), face);
 }
 
+TEST_F(ButtonForm, HotTrackFontWhileHotOrFocused)
+{
+    auto* box = new TPlainBox(Form);
+    box->SetParent(Form);
+    box->SetFocus();
+    Button->SetColor(clWhite);
+    Button->SetCaption(QStringLiteral("Update"));
+    TFont bold;
+    bold.Assign(Button->Font());
+    bold.SetStyle(bold.Style() + fsBold);
+    Button->SetHotTrackFont(&bold);
+    Button->SetUseHotTrackFont(true);
+    Button->Repaint();
+    const int normal = InkCount(clWhite);
+    MouseMove(Button, {50, 14});
+    const int hot = InkCount(clWhite);
+    EXPECT_GT(hot, normal);
+    MouseLeave(Button);
+    EXPECT_EQ(InkCount(clWhite), normal);
+    Button->SetFocus();
+    EXPECT_EQ(InkCount(clWhite), hot);
+    Button->SetUseHotTrackFont(false);
+    Button->Repaint();
+    EXPECT_EQ(InkCount(clWhite), normal);
+}
+
 TEST_F(ButtonForm, OldStyleFocusedHasBlackFrame)
 {
     Button->SetStyle(bsOld);
