@@ -640,7 +640,16 @@ void TControl::WMLButtonUp(TWMMouse& Message)
 }
 
 void TControl::WMRButtonDown(TWMMouse& Message) { DoMouseDown(Message, mbRight, {}); }
-void TControl::WMRButtonUp(TWMMouse& Message) { DoMouseUp(Message, mbRight); }
+void TControl::WMRButtonUp(TWMMouse& Message)
+{
+    // The default handling brings the context menu, before MouseUp.
+    TControlGuard alive = Guard();
+    TMessage m{WM_RBUTTONUP, 0, 0, Message.Result};
+    Message.WriteTo(m);
+    DefaultHandler(m);
+    if (!alive.expired())
+        DoMouseUp(Message, mbRight);
+}
 void TControl::WMRButtonDblClk(TWMMouse& Message) { DoMouseDown(Message, mbRight, {ssDouble}); }
 void TControl::WMMButtonDown(TWMMouse& Message) { DoMouseDown(Message, mbMiddle, {}); }
 void TControl::WMMButtonUp(TWMMouse& Message) { DoMouseUp(Message, mbMiddle); }

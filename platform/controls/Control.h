@@ -276,8 +276,10 @@ protected:
     virtual void CMParentFontChanged(TMessage& Message);
     virtual void CMParentColorChanged(TMessage& Message);
     virtual void CMParentShowHintChanged(TMessage& Message);
-    // WM_CONTEXTMENU (after the right button's release, or the menu key):
-    // OnContextPopup, then the PopupMenu at the mouse.
+    // WM_CONTEXTMENU (from the default handling of the right button's
+    // release, before MouseUp; or from the menu key): OnContextPopup, then
+    // the PopupMenu at the mouse. A control that keeps WM_RBUTTONUP from the
+    // default handling gets no context menu.
     virtual void WMContextMenu(TMessage& Message);
     virtual void WMTimer(TWMTimer& Message);
     virtual void WMSize(TWMSize& Message);

@@ -30,14 +30,7 @@ void RouteMouseMessage(TWinControl* Receiver, TMessage& Message)
             target = win;
         }
     }
-    TControlGuard alive = target->Guard();
-    unsigned msg = Message.Msg;
-    if (!Deliver(target, Message) || msg != WM_RBUTTONUP)
-        return;
-    // The context menu follows the right button's release.
-    TPoint screen = target->ClientToScreen({LoSigned(WPARAM(Message.LParam)), HiSigned(WPARAM(Message.LParam))});
-    TMessage menu{WM_CONTEXTMENU, WPARAM(target->HandleAllocated() ? target->Handle() : nullptr), PointToLParam(screen), 0};
-    Deliver(target, menu);
+    Deliver(target, Message);
 }
 
 void RouteKeyDown(TWinControl* Receiver, const TMessage& KeyDown, const QString& Chars)

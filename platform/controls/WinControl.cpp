@@ -623,8 +623,13 @@ void TWinControl::WndProc(TMessage& Message)
     default:
         if (Message.Msg >= WM_MOUSEFIRST && Message.Msg <= WM_MOUSELAST && Message.Msg != WM_MOUSEWHEEL) {
             TWMMouse mouse(Message);
+            TControlGuard alive = Guard();
             if (IsControlMouseMsg(mouse)) {
                 Message.Result = mouse.Result;
+                // A window-less child took it; the window's default handling
+                // still runs (its context menu finds the child).
+                if (Message.Result == 0 && !alive.expired())
+                    DefaultHandler(Message);
                 return;
             }
         }
@@ -684,7 +689,15 @@ void TWinControl::Dispatch(TMessage& m)
     }
 }
 
-void TWinControl::DefaultHandler(TMessage&) {}
+void TWinControl::DefaultHandler(TMessage& Message)
+{
+    // The window system's default for the right button's release: the
+    // context menu, at the mouse in screen coordinates.
+    if (Message.Msg == WM_RBUTTONUP) {
+        TPoint p = ClientToScreen({LoSigned(WPARAM(Message.LParam)), HiSigned(WPARAM(Message.LParam))});
+        Perform(WM_CONTEXTMENU, WPARAM(FHandle), PointToLParam(p));
+    }
+}
 
 void TWinControl::CMColorChanged(TMessage& Message)
 {

@@ -117,6 +117,7 @@ TEST_F(MessageOrder, RightClickOpensThePopupMenuAfterTheRelease)
     item->OnClick = [this](TObject*) { Log << QStringLiteral("Copy"); };
     menu->Items()->Add(item);
     A->SetPopupMenu(menu);
+    A->OnMouseUp = [this](TObject*, TMouseButton, TShiftState, int, int) { Log << QStringLiteral("OnMouseUp"); };
     TMenuChooser previous = SetMenuChooser([&](TPopupMenu* m) {
         Log << QStringLiteral("menu for %1").arg(static_cast<TRecordingControl*>(m->PopupComponent())->Tag);
         return item;
@@ -134,7 +135,19 @@ TEST_F(MessageOrder, RightClickOpensThePopupMenuAfterTheRelease)
     // the focus notices that follow from it are not the point here.
     Log.removeIf([](const QString& line) { return line.contains(QStringLiteral("FOCUS")); });
     EXPECT_EQ(Log, QStringList({"A WM_RBUTTONDOWN 4,4 [Right]", "A WM_RBUTTONUP 4,4", "menu for A", "Copy",
-                                "A WM_RBUTTONDOWN 6,7 [Right]", "A WM_RBUTTONUP 6,7", "OnContextPopup 6,7"}));
+                                "OnMouseUp", "A WM_RBUTTONDOWN 6,7 [Right]", "A WM_RBUTTONUP 6,7",
+                                "OnContextPopup 6,7", "OnMouseUp"}));
+
+    // A control that keeps the release from the default handling has no menu.
+    Log.clear();
+    A->WindowProc = [&](TMessage& m) {
+        if (m.Msg != WM_RBUTTONUP)
+            A->WndProc(m);
+    };
+    MouseDown(A, mbRight, {6, 7});
+    MouseUp(A, mbRight, {6, 7});
+    A->WindowProc = nullptr;
+    EXPECT_EQ(Log, QStringList({"A WM_RBUTTONDOWN 6,7 [Right]"}));
 }
 
 TEST_F(MessageOrder, CaptureGivesSignedCoordinatesOutsideTheControl)

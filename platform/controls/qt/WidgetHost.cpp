@@ -247,8 +247,8 @@ bool WidgetHost::event(QEvent* Event)
         return true;
     }
     case QEvent::ContextMenu: {
-        // The mouse's menu comes after the right button's release (see
-        // RouteMouseMessage); the menu key's comes here, at (-1, -1).
+        // The mouse's menu comes from the right button's release (see
+        // TWinControl::DefaultHandler); the menu key's comes here, at (-1, -1).
         auto* e = static_cast<QContextMenuEvent*>(Event);
         if (e->reason() == QContextMenuEvent::Keyboard) {
             TMessage m{WM_CONTEXTMENU, WPARAM(this), MakeLParam(-1, -1), 0};
