@@ -582,11 +582,3 @@ void TCustomDeckTabs::CreateWnd()
     AddState(stsFirstPaint);
     Redraw();
 }
-
-// Dock control: tab dragging is not built here.
-
-void TCustomDeckTabs::DragOver(TObject*, int, int, TDragState, TDragTabObjectRef, bool& Accept) { Accept = false; }
-
-void TCustomDeckTabs::DragDrop(TObject*, int, int, TDragTabObjectRef, bool, TTabDropOptions&) {}
-
-void TCustomDeckTabs::DragEnd(int, int, bool) {}

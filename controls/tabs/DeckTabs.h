@@ -22,6 +22,7 @@ class TTimer;
 class TThreadTimer;
 class TCustomImageList;
 class TForm;
+class TStream;
 
 enum TDeckTabState {
     stsAnimatingMovement, stsAnimatingStyle, stsDragging, stsDragStarted, stsDragFinished, stsCancellingDrag,
@@ -59,6 +60,15 @@ using TAnimateStyleEvent = std::function<void(TObject* Sender, TBaseDeckTabsCont
 using TAnimateMovementEvent = std::function<void(TObject* Sender, TBaseDeckTabsControl* DeckTabsControl,
                                                  uint32_t& AnimationTimeMS, TDeckTabsEaseType& EaseType)>;
 using TSetTabWidthEvent = std::function<void(TObject* Sender, TDeckTabControl* ATabControl, int& TabWidth)>;
+using TNeedDragImageControlEvent = std::function<void(TObject* Sender, TDeckTab* ATab, TWinControl*& DragControl)>;
+using TCreateDragFormEvent = std::function<void(TObject* Sender, TDeckTab* ATab, TForm*& DragForm)>;
+using TTabDragStartEvent = std::function<void(TObject* Sender, TDeckTab* ATab, bool& Allow)>;
+using TTabDragOverEvent = std::function<void(TObject* Sender, int X, int Y, TDragState State,
+                                             TDragTabObjectRef DragTabObject, bool& Accept)>;
+using TTabDragDropEvent = std::function<void(TObject* Sender, int X, int Y, TDragTabObjectRef DragTabObject,
+                                             bool Cancelled, TTabDropOptions& TabDropOptions)>;
+using TTabDragDroppedEvent = std::function<void(TObject* Sender, TDragTabObjectRef DragTabObject, TDeckTab* NewTab)>;
+using TTabDragEndEvent = std::function<void(TObject* Sender, int MouseX, int MouseY, bool Cancelled)>;
 
 class TCustomDeckTabs : public TCustomControl, public IDeckTabs, public IDeckTabDockControl {
 public:
@@ -72,8 +82,38 @@ public:
     void EndUpdate();
     // Repaints now, or once at the end of the running update batch.
     void Redraw();
-    // Ends a tab drag started here (tab dragging itself is not built).
+    // Tab dragging: BeginDrag starts at a point on a tab (client
+    // coordinates); EndDrag drops or, when Cancelled, restores. A cancelled
+    // drag deletes and creates no tab.
+    void BeginDrag(int MouseX, int MouseY);
     void EndDrag(int MouseX, int MouseY, bool Cancelled);
+    // The drag this strip started, or nullptr.
+    TDragTabObjectRef DragTabObject() const { return FDragTabObject; }
+    // This strip's own drag is over this strip.
+    bool OwnDragDockedHere() const;
+    // The drag over this strip is docked here.
+    bool ActiveDragDockedHere() const;
+    // The strip within Range pixels of the screen point Pt, trying squares
+    // shrinking by Step from the outside in, then the point; nullptr for none.
+    static TCustomDeckTabs* FindDeckTabsAtPoint(TPoint Pt, int Range, int Step);
+    // Shows, hides and moves the drag image window (X, Y: client coordinates).
+    void MoveDragForm(int X, int Y, bool Visible);
+
+    // Saving and loading the option and look-and-feel trees in text form.
+    // A load sets each property read through its setter inside one update
+    // batch; a failing load raises EReadError, keeps what was read before
+    // and still ends the batch. A file is written through the atomic write.
+    virtual void SaveOptions(TStream* Stream);
+    virtual void SaveOptions(const QString& FileName);
+    virtual void LoadOptions(TStream* Stream);
+    virtual void LoadOptions(const QString& FileName);
+    virtual void SaveLookAndFeel(TStream* Stream);
+    virtual void SaveLookAndFeel(const QString& FileName);
+    virtual void LoadLookAndFeel(TStream* Stream);
+    virtual void LoadLookAndFeel(const QString& FileName);
+    // Each tree as "DeckTabs1.Path := Value;" lines.
+    QString OptionsToCode();
+    QString LookAndFeelToCode();
 
     // Properties
     TDeckTabsList* Tabs() const { return FTabs; }
@@ -167,13 +207,13 @@ public:
     TCustomImageList* GetImagesSpinnerDownload() override { return FImagesSpinnerDownload; }
     TCustomImageList* GetImagesSpinnerUpload() override { return FImagesSpinnerUpload; }
 
-    // IDeckTabDockControl (tab dragging is not built; these accept nothing)
+    // IDeckTabDockControl
     TWinControl* GetControl() override { return this; }
     void DragOver(TObject* Sender, int X, int Y, TDragState State, TDragTabObjectRef DragTabObject,
                   bool& Accept) override;
     void DragDrop(TObject* Sender, int X, int Y, TDragTabObjectRef DragTabObject, bool Cancelled,
                   TTabDropOptions& TabDropOptions) override;
-    TDeckTab* InsertDroppedTab() override { return nullptr; }
+    TDeckTab* InsertDroppedTab() override;
     void FireScrollTimer() override { DoScrollTimer(nullptr); }
     void DragEnd(int MouseX, int MouseY, bool Cancelled) override;
 
@@ -195,6 +235,14 @@ public:
     TAnimateStyleEvent OnAnimateStyle;
     TAnimateMovementEvent OnAnimateMovement;
     TSetTabWidthEvent OnSetTabWidth;
+    TNeedDragImageControlEvent OnNeedDragImageControl;
+    TCreateDragFormEvent OnCreateDragForm;
+    TTabDragStartEvent OnTabDragStart;
+    TTabDragOverEvent OnTabDragOver;
+    TTabDragDropEvent OnTabDragDrop;
+    TTabDragDroppedEvent OnTabDragDropped;
+    TTabDragEndEvent OnTabDragEnd;
+    TNotifyEvent OnAfterDragImageCreated;
 
 protected:
     // Layout
@@ -221,6 +269,20 @@ protected:
     virtual void DoOnAnimateMovement(TBaseDeckTabsControl* Control, uint32_t& AnimationTimeMS,
                                      TDeckTabsEaseType& EaseType);
     virtual void DoOnSetTabWidth(TDeckTabControl* ATabControl, int& TabWidth);
+    virtual void DoOnNeedDragImageControl(TDeckTab* ATab, TWinControl*& DragControl);
+    virtual void DoOnCreateDragForm(TDeckTab* ATab, TForm*& DragForm);
+    virtual void DoOnTabDragStart(TDeckTab* ATab, bool& Allow);
+    virtual void DoOnTabDragOver(int X, int Y, TDragState State, TDragTabObjectRef DragTabObject, bool& Accept);
+    virtual void DoOnTabDragDrop(int X, int Y, TDragTabObjectRef DragTabObject, bool Cancelled,
+                                 TTabDropOptions& TabDropOptions);
+    virtual void DoOnTabDragDropped(TDragTabObjectRef DragTabObject, TDeckTab* NewTab);
+    virtual void DoOnTabDragEnd(int MouseX, int MouseY, bool Cancelled);
+    virtual void DoOnAfterDragImageCreated();
+    // True unless this strip is the drag source, dragging is on and the
+    // point lies outside the tab container.
+    virtual bool InsideDropArea(int X, int Y);
+    // The drag image window for Tab, or nullptr with ddCursor.
+    virtual TForm* CreateDragForm(TDeckTab* Tab);
     bool AddState(TDeckTabState S);
     bool RemoveState(TDeckTabState S);
 
@@ -241,6 +303,18 @@ protected:
 private:
     friend class DeckTabsAccess;
     bool ControlReady();
+    // Drag steps of MouseMove; true when a drag of this strip took the move.
+    bool DragMouseMove(int X, int Y, const THitTestResult& Hit);
+    void DragMoveBetweenContainers(int X, int Y);
+    // Escape during a drag of this strip; true when it was taken.
+    bool CancelDragKey(TMessage& Message);
+    // The drag placeholder of a group layout; false when there is none.
+    bool PlaceDragPlaceholder(int TabWidth, bool Pinned, int& Width);
+    // Opens the gap before Index when the placeholder lies there.
+    bool PlaceholderAt(int Index, bool Pinned, int& P);
+    void PlaceholderAfterGroup(int LastIndex, bool Pinned, int& P);
+    TForm* MakeDragImageForm(TDeckTab* Tab);
+    void DrawTabImage(TDeckTabControl* TabControl, TBitmap* Image, int TabY, int ControlWidth);
     int GetLastVisibleTabIndex(int Start);
     int GetPinnedTabCount() { return GetLastPinnedIndex() + 1; }
     int GetVisiblePinnedTabCount(bool IncludeMarked);

@@ -126,8 +126,11 @@ void TCustomDeckTabs::CalculateAdjustedTabWidth()
 {
     TDeckTabsOptions* tabs = FOptions->Display()->Tabs();
     FTabEndSpace = 0;
-    const int np = GetVisiblePinnedTabCount(false);
-    const int nu = GetVisibleNonPinnedTabCount(false);
+    int np = GetVisiblePinnedTabCount(false);
+    int nu = GetVisibleNonPinnedTabCount(false);
+    // A tab dragged in from another strip counts once more.
+    if (FDragTabControl && FActiveDragTabObject && FActiveDragTabObject->SourceControl() != this)
+        ++(FActiveDragTabObject->DragTab()->Pinned() ? np : nu);
     int a = tabs->ShowPinnedTabText() ? RectWidth(FTabContainerRect) - tabs->TabOverlap()
                                       : RectWidth(FTabContainerRect) - np * tabs->PinnedWidth() - tabs->TabOverlap();
     if (FDragTabControl)
@@ -198,10 +201,19 @@ void TCustomDeckTabs::CalculateTabGroupRects(int& P, int TabWidth, int PixelsToA
     TDeckTabsOptions* tabs = FOptions->Display()->Tabs();
     const int first = Pinned ? 0 : GetPinnedTabCount();
     const int last = Pinned ? GetPinnedTabCount() - 1 : FTabs->Count() - 1;
+    int placeholderWidth = 0;
+    bool placeholderPending = PlaceDragPlaceholder(TabWidth, Pinned, placeholderWidth);
     for (int i = first; i <= last; ++i) {
         TDeckTab* tab = FTabs->Items(i);
         TDeckTabControl* c = GetTabControl(i);
         if (!tab->Visible() || !c)
+            continue;
+        // The dragged tab has left its home strip: the others close up.
+        if (FDragTabObject && tab->Active() && FDragTabObject->DockControl() != this)
+            continue;
+        if (placeholderPending && PlaceholderAt(i, Pinned, P))
+            placeholderPending = false;
+        if (HasState(stsDragging) && FDragTabObject && FDragTabObject->DragTab() == tab)
             continue;
         if (tab->MarkedForDeletion()) {
             P += RectWidth(c->ControlRect());
@@ -223,6 +235,10 @@ void TCustomDeckTabs::CalculateTabGroupRects(int& P, int TabWidth, int PixelsToA
         P += TabWidth + addPixel;
         FScrollWidth += TabWidth + addPixel;
     }
+    if (placeholderPending)
+        PlaceholderAfterGroup(last, Pinned, P);
+    if (FActiveDragTabObject && FActiveDragTabObject->DropTabIndex() < 0)
+        FActiveDragTabObject->SetDropTabIndex(0);
 }
 
 void TCustomDeckTabs::CalculateTabRects()
@@ -235,7 +251,7 @@ void TCustomDeckTabs::CalculateTabRects()
         if (HasState(stsDeletingUnPinnedTabs) && HasState(stsTabDeleted)) {
             CalculateSmartDeleteTabRects(p);
         } else {
-            if (!tabs->TabWidthFromContent())
+            if (!tabs->TabWidthFromContent() && !OwnDragDockedHere())
                 CalculateAdjustedTabWidth();
             CalculateTabGroupRects(p, tabs->ShowPinnedTabText() ? FAdjustedTabWidth : tabs->PinnedWidth(), 0, true);
             CalculateTabGroupRects(p, FAdjustedTabWidth, FTabEndSpace, false);

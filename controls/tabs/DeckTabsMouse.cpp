@@ -186,6 +186,15 @@ void TCustomDeckTabs::MouseMove(TShiftState Shift, int X, int Y)
     FLastMouseY = Y;
     BeginUpdate();
     const THitTestResult h = HitTest({X, Y}, false);
+    try {
+        if (DragMouseMove(X, Y, h)) {
+            EndUpdate();
+            return;
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
     if (!FDragTabObject) {
         SetControlDrawStates(false);
         if (FOptions->Display()->TabMouseGlow()->Visible()
@@ -234,8 +243,6 @@ void TCustomDeckTabs::MouseUp(TMouseButton Button, TShiftState Shift, int X, int
     }
     EndUpdate();
 }
-
-void TCustomDeckTabs::EndDrag(int, int, bool) { RemoveState(stsDragging); }
 
 void TCustomDeckTabs::CMMouseEnter(TMessage& Message)
 {
@@ -312,6 +319,10 @@ void TCustomDeckTabs::WndProc(TMessage& Message)
         return;
     }
     case WM_ERASEBKGND: Message.Result = 1; return;
+    case CN_KEYDOWN:
+        if (CancelDragKey(Message))
+            return;
+        break;
     default: break;
     }
     TCustomControl::WndProc(Message);
