@@ -55,6 +55,7 @@ void TCustomDeckTabs::AfterConstruction() { FControlConstructed = true; }
 
 TCustomDeckTabs::~TCustomDeckTabs()
 {
+    AbandonDrag();
     Destroying();
     FAnimateTimer->SetEnabled(false);
     delete std::exchange(FTabs, nullptr);

@@ -308,6 +308,9 @@ private:
     void DragMoveBetweenContainers(int X, int Y);
     // Escape during a drag of this strip; true when it was taken.
     bool CancelDragKey(TMessage& Message);
+    // Lets go of a running drag before the strip goes, so that no other
+    // strip keeps a reference to it.
+    void AbandonDrag();
     // The drag placeholder of a group layout; false when there is none.
     bool PlaceDragPlaceholder(int TabWidth, bool Pinned, int& Width);
     // Opens the gap before Index when the placeholder lies there.

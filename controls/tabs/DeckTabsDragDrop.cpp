@@ -648,3 +648,34 @@ void TCustomDeckTabs::MoveDragForm(int X, int Y, bool Visible)
     form->SetBounds(p.X - offset.X, p.Y - offset.Y, form->Width(), form->Height());
     form->SetVisible(Visible);
 }
+
+// A strip going away in the middle of a drag
+
+void TCustomDeckTabs::AbandonDrag()
+{
+    const bool own = FDragTabObject != nullptr;
+    if (const TDragTabObjectRef drag = FDragTabObject) {
+        // The strip the tab is over lets go of the drag and its stand-in.
+        IDeckTabDockControl* dock = drag->DockControl();
+        if (dock && dock != static_cast<IDeckTabDockControl*>(this)) {
+            bool accept = false;
+            try {
+                dock->DragOver(this, 0, 0, dsDragLeave, drag, accept);
+            } catch (...) {
+            }
+        }
+        drag->SetDockControl(nullptr);
+        drag->SetSourceControl(nullptr);
+        Screen->SetCursor(drag->OriginalCursor());
+        FDragTabObject.reset();
+    }
+    if (const TDragTabObjectRef drag = FActiveDragTabObject) {
+        // A drag from another strip docked here goes on over no strip.
+        if (drag->DockControl() == static_cast<IDeckTabDockControl*>(this))
+            drag->SetDockControl(nullptr);
+        if (!own && drag->SourceControl() != static_cast<IDeckTabDockControl*>(this))
+            delete std::exchange(FDragTabControl, nullptr);
+        FActiveDragTabObject.reset();
+    }
+    FDragTabControl = nullptr;
+}

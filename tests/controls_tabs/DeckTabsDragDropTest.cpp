@@ -322,3 +322,32 @@ TEST_F(DeckTabsDrag, FindsAStripNearAPoint)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DeckTabsDrag, AStripThatGoesMidDragLeavesNoReferenceBehind)
+{
+    // The target goes: the drag carries on over no strip.
+    DragTab0To(OverStrip2(Strip2TabPoint(0)));
+    ASSERT_EQ(Strip->DragTabObject()->DockControl(), static_cast<IDeckTabDockControl*>(Strip2));
+    delete std::exchange(Form2, nullptr);
+    EXPECT_EQ(Strip->DragTabObject()->DockControl(), nullptr);
+    SyntheticInput::MouseMove(Strip, {200, 600});
+    SyntheticInput::KeyDown(Strip, VK_ESCAPE);
+    EXPECT_EQ(Captions(Strip), "A,B,C");
+
+    // The source goes: the target lets go of the drag and repaints.
+    Reset();
+    DragTab0To(OverStrip2(Strip2TabPoint(0)));
+    ASSERT_TRUE(Strip2->ActiveDragTabObject());
+    delete std::exchange(Form, nullptr);
+    EXPECT_FALSE(Strip2->ActiveDragTabObject());
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+    for (int i = 0; i < 50; ++i) {
+        Clock.Advance(15);
+        Strip2->DoAnimateTimer(nullptr);
+    }
+    EXPECT_EQ(Captions(Strip2), "X,Y");
+}
+
+} // namespace
