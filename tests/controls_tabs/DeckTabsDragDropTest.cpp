@@ -351,3 +351,31 @@ TEST_F(DeckTabsDrag, AStripThatGoesMidDragLeavesNoReferenceBehind)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DeckTabsDrag, DragOverEventsFollowTheTabFromStripToStrip)
+{
+    QStringList states;
+    auto record = [&states](const QString& Id) {
+        return [&states, Id](TObject*, int, int, TDragState State, TDragTabObjectRef, bool&) {
+            const QString s = Id + (State == dsDragEnter ? ":enter" : State == dsDragLeave ? ":leave" : ":move");
+            if (states.isEmpty() || states.last() != s)
+                states << s;
+        };
+    };
+    Strip->OnTabDragOver = record("1");
+    Strip2->OnTabDragOver = record("2");
+    const TPoint target = OverStrip2(Strip2TabPoint(1));
+    DragTab0To(target);
+    SyntheticInput::MouseMove(Strip, {target.X + 2, target.Y});
+    SyntheticInput::MouseUp(Strip, mbLeft, {target.X + 2, target.Y});
+    // Between the strips the tab is over none; a strip other than the
+    // source hears enter again on every move.
+    EXPECT_EQ(states.join(' ').toStdString(), "1:enter 1:move 1:leave 2:enter 2:move 2:enter 2:move 2:leave");
+    SettleBoth();
+    EXPECT_EQ(Captions(Strip2), "X,A,Y");
+    EXPECT_EQ(Strip2->ActiveTab()->Caption(), "A");
+}
+
+} // namespace
