@@ -170,10 +170,10 @@ void TBrush::Assign(TPersistent* Source)
     TGraphicsObject::Assign(Source);
 }
 
+// Notifies even when the colour stays: a canvas selects its brush again,
+// after RestoreDC brought back an older background colour.
 void TBrush::SetColor(TColor value)
 {
-    if (value == FColor && FStyle != bsClear)
-        return;
     FColor = value;
     if (FStyle == bsClear)
         FStyle = bsSolid;

@@ -351,4 +351,29 @@ TEST_F(CanvasPixels, AfterDrawHookRunsForEveryOperation)
     EXPECT_EQ(calls, 3);
 }
 
+// RestoreDC brings back the old background colour; setting the brush again,
+// even to the colour it has, makes text fill with the brush once more.
+TEST_F(CanvasPixels, BrushSetAgainAfterRestoreDCFillsText)
+{
+    struct Case {
+        const char* Name;
+        std::function<void(TCanvas*)> Draw;
+    };
+    const Case cases[] = {
+        {"TextRect", [](TCanvas* c) { c->TextRect(Rect(0, 0, 20, 20), 30, 30, QStringLiteral("x")); }},
+        {"TextOut", [](TCanvas* c) { c->TextOut(0, 0, QStringLiteral(" ")); }},
+    };
+    for (const Case& c : cases) {
+        C->Brush()->SetColor(clRed);
+        const int saved = SaveDC(C->Handle());
+        C->Brush()->SetColor(clBlue);
+        RestoreDC(C->Handle(), saved);
+        c.Draw(C);
+        EXPECT_EQ(C->Pixels(1, 1), clRed) << c.Name << ": the restored background";
+        C->Brush()->SetColor(clBlue);
+        c.Draw(C);
+        EXPECT_EQ(C->Pixels(1, 1), clBlue) << c.Name;
+    }
+}
+
 } // namespace
