@@ -1,11 +1,13 @@
 #include "controls/button/LbButton.h"
 #include "controls/button/LbButtonThread.h"
+#include "platform/controls/ActionList.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Menu.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Frames.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/ImageList.h"
 
 namespace {
 
@@ -153,6 +155,25 @@ void TLbButton::SetGlyph(TBitmap* value)
     }
     FKind = bkCustom;
     Invalidate();
+}
+
+void TLbButton::ActionChange(TObject* Sender, bool CheckDefaults)
+{
+    TCustomControl::ActionChange(Sender, CheckDefaults);
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action || !FGlyph->Empty() || !action->ActionList())
+        return;
+    TCustomImageList* images = action->ActionList()->Images();
+    const int index = action->ImageIndex();
+    if (!images || index < 0 || index >= images->Count())
+        return;
+    FGlyph->SetSize(images->Width(), images->Height());
+    TCanvas* canvas = FGlyph->Canvas();
+    canvas->Brush()->SetColor(0xFF00FF);
+    canvas->FillRect(Rect(0, 0, images->Width(), images->Height()));
+    images->Draw(canvas, 0, 0, index, true);
+    SetNumGlyphs(1);
+    Repaint();
 }
 
 void TLbButton::SetNumGlyphs(int value)

@@ -123,6 +123,9 @@ protected:
     void CMDialogChar(TWMKey& Message) override;
     void CMDialogKey(TWMKey& Message) override;
     void WMTimer(TWMTimer& Message) override;
+    // After the inherited handling: a button without a glyph takes a copy
+    // of the action's image from its action list's Images.
+    void ActionChange(TObject* Sender, bool CheckDefaults) override;
 
 private:
     void ClickSequence();

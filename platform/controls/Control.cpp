@@ -1,4 +1,5 @@
 #include "platform/controls/Control.h"
+#include "platform/controls/ActionList.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Menu.h"
@@ -153,6 +154,7 @@ TControl::~TControl()
     Application->ControlDestroyed(this);
     if (FParent)
         FParent->RemoveControl(this);
+    delete FActionLink;
     delete FFont;
 }
 
@@ -380,6 +382,39 @@ void TControl::SetPopupMenu(TComponent* value)
         value->FreeNotification(this);
 }
 
+TBasicAction* TControl::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+
+void TControl::SetAction(TBasicAction* value)
+{
+    if (!value) {
+        delete FActionLink;
+        FActionLink = nullptr;
+        return;
+    }
+    if (!FActionLink)
+        FActionLink = new TControlActionLink(this);
+    FActionLink->SetAction(value);
+    ActionChange(value, value->IsLoading());
+}
+
+void TControl::ActionChange(TObject* Sender, bool CheckDefaults)
+{
+    auto* action = dynamic_cast<TCustomAction*>(Sender);
+    if (!action)
+        return;
+    if (!CheckDefaults || Caption().isEmpty() || Caption() == Name())
+        SetCaption(action->Caption());
+    if (!CheckDefaults || Enabled())
+        SetEnabled(action->Enabled());
+    if (!CheckDefaults || FHint.isEmpty())
+        SetHint(action->Hint());
+    if (!CheckDefaults || Visible())
+        SetVisible(action->Visible());
+    // The action runs on Click while OnClick is empty.
+    if (!CheckDefaults)
+        OnClick = nullptr;
+}
+
 void TControl::SetText(const QString& value)
 {
     if (FText == value)
@@ -512,6 +547,8 @@ void TControl::Click()
 {
     if (OnClick)
         OnClick(this);
+    else if (FActionLink)
+        FActionLink->Execute(this);
 }
 
 void TControl::DblClick()

@@ -29,6 +29,8 @@ class TWinControl;
 class TCustomForm;
 class TFont;
 class TComponent;
+class TBasicAction;
+class TBasicActionLink;
 
 enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
@@ -178,6 +180,12 @@ public:
     // The context menu; a TPopupMenu of the standard controls.
     TComponent* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TComponent* value);
+    // The linked action (ActionList.h), or nullptr. Linking copies the
+    // action's caption, enabled state, hint and visibility and lets Click
+    // execute the action.
+    TBasicAction* Action() const;
+    void SetAction(TBasicAction* value);
+    TBasicActionLink* ActionLink() const { return FActionLink; }
     // Caption and Text are the same string.
     const QString& Caption() const { return FText; }
     void SetCaption(const QString& value) { SetText(value); }
@@ -232,6 +240,7 @@ public:
     TContextPopupEvent OnContextPopup;
 
     // Overridable hooks
+    // OnClick; without one, the linked action.
     virtual void Click();
     virtual void DblClick();
     virtual void Resize();
@@ -284,6 +293,11 @@ protected:
     virtual void WMTimer(TWMTimer& Message);
     virtual void WMSize(TWMSize& Message);
 
+    // The linked action changed (CheckDefaults: keep values the control
+    // already has). Takes caption, enabled, hint and visible from a
+    // TCustomAction, and the click unless CheckDefaults and OnClick is set.
+    virtual void ActionChange(TObject* Sender, bool CheckDefaults);
+
     // Tells the parent's other children that the control's look changed.
     virtual void Changed();
     // Sends CM_CANCELMODE to the control that has the focus, if any other.
@@ -310,6 +324,7 @@ protected:
 private:
     friend class TWinControl;
     friend class TCustomForm;
+    friend class TControlActionLink;
 
     TAlign FAlign = alNone;
     TAnchors FAnchors{akLeft, akTop};
@@ -329,6 +344,7 @@ private:
     TComponent* FPopupMenu = nullptr;
     QString FText;
     TBiDiMode FBiDiMode = bdLeftToRight;
+    TBasicActionLink* FActionLink = nullptr;
     std::shared_ptr<char> FAlive;
 };
 
