@@ -52,16 +52,6 @@ const char* const No_File_Instance = "0";
 const char* const IP_Instance_Default = "1";
 const char* const MSTP_Instance_Default = "0";
 
-// The text of a plain text element of the root; false when there is none.
-bool Par_Text(TXMLNode* root, const char* name, QString& text)
-{
-    TXMLNode* node = root ? root->FindChild(QString::fromLatin1(name)) : nullptr;
-    if (!node || !node->IsTextElement())
-        return false;
-    text = node->Text();
-    return true;
-}
-
 // Fields are not quoted, so a separator or line break inside a value would
 // split its line; they go out as blanks.
 QString EDE_Field(QString text)

@@ -60,3 +60,12 @@ qint64 Required_Number(TXMLNode* Node, const QString& Attr, const QString& FileN
                                .arg(Attr, text));
     return value;
 }
+
+bool Par_Text(TXMLNode* Root, const char* Name, QString& Text)
+{
+    TXMLNode* node = Root ? Root->FindChild(QString::fromLatin1(Name)) : nullptr;
+    if (!node || !node->IsTextElement())
+        return false;
+    Text = node->Text();
+    return true;
+}

@@ -33,6 +33,10 @@ int Put_Text8(quint8* Buf, int Pos, const QString& S, int Max);
 // error when it cannot be read or parsed.
 std::unique_ptr<TXMLDocument> Load_Config_File(const QString& FileName);
 
+// The text of a plain text element of Root (Root may be null); false when
+// there is none.
+bool Par_Text(TXMLNode* Root, const char* Name, QString& Text);
+
 // True and Value set when S is a number in the shared conversion's
 // text forms (64-bit range when Wide, else 32-bit).
 bool Text_To_Number(const QString& S, bool Wide, qint64& Value);

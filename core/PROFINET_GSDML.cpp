@@ -216,16 +216,6 @@ QString Xml_Escape(const QString& text)
     return out;
 }
 
-// The text of a plain text element of the root; false when there is none.
-bool Par_Text(TXMLNode* root, const char* name, QString& text)
-{
-    TXMLNode* node = root ? root->FindChild(QString::fromLatin1(name)) : nullptr;
-    if (!node || !node->IsTextElement())
-        return false;
-    text = node->Text();
-    return true;
-}
-
 } // namespace
 
 void Read_PROFINET_Par()
