@@ -1,5 +1,6 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
+#include "tests/support/ExceptionMessage.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,17 +8,6 @@
 #include <memory>
 
 namespace {
-
-template <typename E, typename F>
-QString MessageOf(F&& f)
-{
-    try {
-        f();
-    } catch (const E& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<no exception>");
-}
 
 TEST(MemoryStream, SeekReadWriteAndSize)
 {

@@ -2,6 +2,7 @@
 #include "platform/rtl/Stream.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/SysUtils.h"
+#include "tests/support/ExceptionMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,17 +20,6 @@ namespace {
 QStringList Lines(const TStrings& list)
 {
     return list.ToStringList();
-}
-
-template <typename E, typename F>
-QString MessageOf(F&& f)
-{
-    try {
-        f();
-    } catch (const E& e) {
-        return e.Message();
-    }
-    return QStringLiteral("<no exception>");
 }
 
 struct Counted : TObject {
