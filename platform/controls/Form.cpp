@@ -1,5 +1,6 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/Application.h"
+#include "platform/controls/Menu.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/WinApi.h"
 #include "platform/controls/qt/HostApi.h"
@@ -524,7 +525,27 @@ bool TCustomForm::IsShortCut(TWMKey& Message)
     bool handled = false;
     if (OnShortCut)
         OnShortCut(Message, handled);
+    if (!handled && FMenu)
+        handled = FMenu->IsShortCut(ShortCut(Message.CharCode, KeyDataToShiftState(Message.KeyData)));
     return handled;
+}
+
+void TCustomForm::SetMenu(TMainMenu* value)
+{
+    if (FMenu == value)
+        return;
+    if (FMenu)
+        FMenu->RemoveFreeNotification(this);
+    FMenu = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TWinControl::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FMenu)
+        FMenu = nullptr;
 }
 
 void TCustomForm::SendCancelMode(TControl* Sender)
@@ -541,6 +562,19 @@ void TCustomForm::Dispatch(TMessage& Message)
     case WM_CLOSE: WMClose(Message); break;
     case CM_RELEASE: CMRelease(Message); break;
     case CM_ACTIVATE: Activate(); break;
+    case WM_SIZING: {
+        // A resize by the user or the window manager.
+        auto* r = reinterpret_cast<TRect*>(Message.LParam);
+        int w = r->Width();
+        int h = r->Height();
+        if (!CanResize(w, h)) {
+            w = Width();
+            h = Height();
+        }
+        r->Right = r->Left + w;
+        r->Bottom = r->Top + h;
+        break;
+    }
     case CM_DEACTIVATE: Deactivate(); break;
     case WM_SYSCOMMAND:
         // Moving by the mouse (SC_MOVE, also with the caption-drag bits) is the window system's.

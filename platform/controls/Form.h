@@ -33,6 +33,8 @@ using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 using TCanResizeEvent = std::function<void(TObject* Sender, int& NewWidth, int& NewHeight, bool& Resize)>;
 using TShortCutEvent = std::function<void(TWMKey& Msg, bool& Handled)>;
 
+class TMainMenu;
+
 class TCustomForm : public TWinControl {
 public:
     explicit TCustomForm(TComponent* AOwner = nullptr);
@@ -75,8 +77,11 @@ public:
     bool SetFocusedControl(TWinControl* Control);
     // Forgets Control (being hidden, removed or destroyed) as the active control.
     void DefocusControl(TWinControl* Control);
-    // Shortcut keys of the form (menus); OnShortCut first.
+    // Shortcut keys of the form: OnShortCut first, then the items of Menu.
     virtual bool IsShortCut(TWMKey& Message);
+    // The form's main menu (nullptr: none); a freed menu is forgotten.
+    TMainMenu* Menu() const { return FMenu; }
+    void SetMenu(TMainMenu* value);
     void SendCancelMode(TControl* Sender);
 
     // Showing and closing
@@ -123,6 +128,7 @@ protected:
     virtual bool CanResize(int& NewWidth, int& NewHeight);
     void Dispatch(TMessage& Message) override;
     void CMDialogKey(TWMKey& Message) override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
     void WMSetFocus(TWMFocus& Message) override;
     virtual void WMClose(TMessage& Message);
     virtual void CMRelease(TMessage& Message);
@@ -148,6 +154,7 @@ private:
     TWinControl* FFocusedControl = nullptr;
     int FFocusCount = 0;
     TModalResult FModalResult = mrNone;
+    TMainMenu* FMenu = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -86,6 +86,8 @@ constexpr unsigned WM_MBUTTONUP = 0x0208;
 constexpr unsigned WM_MBUTTONDBLCLK = 0x0209;
 constexpr unsigned WM_MOUSEWHEEL = 0x020A;
 constexpr unsigned WM_MOUSELAST = 0x020A;
+// A window is being resized from outside; LParam: TRect* of the new
+// bounds, which the handler may change.
 constexpr unsigned WM_SIZING = 0x0214;
 constexpr unsigned WM_CAPTURECHANGED = 0x0215;
 constexpr unsigned WM_MOUSELEAVE = 0x02A3;

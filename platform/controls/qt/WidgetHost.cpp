@@ -321,9 +321,24 @@ void WidgetHost::ResizedEvent()
     SyncSurfaceSize(size());
     if (FControl->Width() == width() && FControl->Height() == height())
         return;
-    // The window manager or the user changed the size.
-    FControl->UpdateBoundsRect(Bounds(FControl->Left(), FControl->Top(), width(), height()));
-    TMessage m{WM_SIZE, SIZE_RESTORED, MakeLParam(width(), height()), 0};
+    // The window manager or the user changed the size. A window may
+    // change or refuse it first.
+    TRect r = Bounds(FControl->Left(), FControl->Top(), width(), height());
+    if (isWindow()) {
+        TMessage sizing{WM_SIZING, 0, LPARAM(&r), 0};
+        if (!Deliver(FControl, sizing))
+            return;
+        if (FControl->Width() == r.Width() && FControl->Height() == r.Height()) {
+            if (size() != QSize(r.Width(), r.Height()))
+                resize(r.Width(), r.Height());
+            return;
+        }
+    }
+    FControl->UpdateBoundsRect(r);
+    // The window takes the size the control agreed to.
+    if (size() != QSize(r.Width(), r.Height()))
+        resize(r.Width(), r.Height());
+    TMessage m{WM_SIZE, SIZE_RESTORED, MakeLParam(r.Width(), r.Height()), 0};
     Deliver(FControl, m);
 }
 
