@@ -170,6 +170,11 @@ QString TEditMask::TextFromEditText(const QString& EditText) const
     return s;
 }
 
+QString TEditMask::TextFromEdited(const QString& Shown) const
+{
+    return TextFromEditText(Shown.size() == Length() ? Shown : EditTextFromText(Shown));
+}
+
 bool TEditMask::IsComplete(const QString& EditText) const
 {
     for (int i = 0; i < Length(); ++i) {
@@ -205,4 +210,22 @@ void TEditMask::Clear(QString& EditText, int From, int To) const
     for (int i = std::max(From, 0); i < std::min(To, int(EditText.size())); ++i)
         if (!IsLiteral(i))
             EditText[i] = FBlank;
+}
+
+int TEditMask::Delete(QString& EditText, int SelStart, int SelLength, bool Back) const
+{
+    if (SelLength > 0) {
+        Clear(EditText, SelStart, SelStart + SelLength);
+        return SelStart;
+    }
+    if (Back) {
+        int at = PrevInput(SelStart);
+        if (at < 0)
+            return 0;
+        Clear(EditText, at, at + 1);
+        return at;
+    }
+    int at = NextInput(SelStart);
+    Clear(EditText, at, at + 1);
+    return SelStart;
 }

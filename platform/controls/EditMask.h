@@ -43,6 +43,9 @@ public:
     // The Text value of an edit text: blanks become spaces; literals are
     // kept only with SaveLiterals.
     QString TextFromEditText(const QString& EditText) const;
+    // The Text value of what an edit shows; text of another length (pasted
+    // or cut) goes through the mask again first.
+    QString TextFromEdited(const QString& Shown) const;
     // True when every required position holds a character.
     bool IsComplete(const QString& EditText) const;
 
@@ -52,6 +55,10 @@ public:
     bool Type(QString& EditText, int& Pos, QChar Ch) const;
     // Blanks the input positions in [From, To).
     void Clear(QString& EditText, int From, int To) const;
+    // Backspace (Back) or Delete with the selection [SelStart, SelStart +
+    // SelLength): blanks the selection, else the input position before the
+    // caret (Back) or the one at or after it. Returns the new caret.
+    int Delete(QString& EditText, int SelStart, int SelLength, bool Back) const;
 
 private:
     enum TKind { Literal, Digit, DigitOrSign, Letter, AlphaNum, Any };

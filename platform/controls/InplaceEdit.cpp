@@ -25,11 +25,7 @@ QString TInplaceEdit::DisplayFromText(const QString& Text) const
 
 QString TInplaceEdit::TextFromDisplay(const QString& Display) const
 {
-    if (!IsMasked())
-        return TCustomMemo::TextFromDisplay(Display);
-    // Pasted or cut text goes through the mask again.
-    QString edit = Display.size() == FMask.Length() ? Display : FMask.EditTextFromText(Display);
-    return FMask.TextFromEditText(edit);
+    return IsMasked() ? FMask.TextFromEdited(Display) : TCustomMemo::TextFromDisplay(Display);
 }
 
 bool TInplaceEdit::MaskDelete(int Key)
@@ -37,20 +33,7 @@ bool TInplaceEdit::MaskDelete(int Key)
     if (!IsMasked() || ReadOnly() || (Key != VK_BACK && Key != VK_DELETE))
         return false;
     QString display = Display();
-    int start = SelStart();
-    int length = SelLength();
-    if (length > 0) {
-        FMask.Clear(display, start, start + length);
-    } else if (Key == VK_BACK) {
-        start = FMask.PrevInput(start);
-        if (start < 0)
-            start = 0;
-        else
-            FMask.Clear(display, start, start + 1);
-    } else {
-        int at = FMask.NextInput(start);
-        FMask.Clear(display, at, at + 1);
-    }
+    int start = FMask.Delete(display, SelStart(), SelLength(), Key == VK_BACK);
     if (display != Display())
         SetDisplay(display, start);
     else

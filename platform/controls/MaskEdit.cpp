@@ -29,11 +29,7 @@ QString TCustomMaskEdit::DisplayFromText(const QString& Text) const
 
 QString TCustomMaskEdit::TextFromDisplay(const QString& Display) const
 {
-    if (!IsMasked())
-        return Display;
-    // Pasted or cut text goes through the mask again.
-    QString edit = Display.size() == FMask.Length() ? Display : FMask.EditTextFromText(Display);
-    return FMask.TextFromEditText(edit);
+    return IsMasked() ? FMask.TextFromEdited(Display) : Display;
 }
 
 void TCustomMaskEdit::KeyDown(int& Key, TShiftState Shift)
@@ -42,20 +38,7 @@ void TCustomMaskEdit::KeyDown(int& Key, TShiftState Shift)
     if (!IsMasked() || ReadOnly() || (Key != VK_BACK && Key != VK_DELETE))
         return;
     QString display = Display();
-    int start = SelStart();
-    int length = SelLength();
-    if (length > 0) {
-        FMask.Clear(display, start, start + length);
-    } else if (Key == VK_BACK) {
-        start = FMask.PrevInput(start);
-        if (start < 0)
-            start = 0;
-        else
-            FMask.Clear(display, start, start + 1);
-    } else {
-        int at = FMask.NextInput(start);
-        FMask.Clear(display, at, at + 1);
-    }
+    int start = FMask.Delete(display, SelStart(), SelLength(), Key == VK_BACK);
     Key = 0;
     if (display != Display())
         SetDisplay(display, start);

@@ -78,6 +78,44 @@ TEST(EditMaskRules, TextAndEditText)
     }
 }
 
+struct DeleteCase {
+    const char* Name;
+    const char* EditText;
+    int SelStart;
+    int SelLength;
+    bool Back;
+    const char* After;
+    int Caret;
+};
+
+TEST(EditMaskRules, BackspaceAndDeleteOnTheEditText)
+{
+    const DeleteCase cases[] = {
+        {"selection blanks its inputs only", "12/05", 1, 3, true, "1_/_5", 1},
+        {"selection with delete", "12/05", 0, 5, false, "__/__", 0},
+        {"backspace blanks the input before", "12/05", 2, 0, true, "1_/05", 1},
+        {"backspace after a literal skips it", "12/05", 3, 0, true, "1_/05", 1},
+        {"backspace at the start", "12/05", 0, 0, true, "12/05", 0},
+        {"delete on a literal blanks the next input", "12/05", 2, 0, false, "12/_5", 2},
+        {"delete at the end", "12/05", 5, 0, false, "12/05", 5},
+    };
+    TEditMask mask(QStringLiteral("00/00;1;_"));
+    for (const DeleteCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QString edit = QString::fromLatin1(c.EditText);
+        EXPECT_EQ(mask.Delete(edit, c.SelStart, c.SelLength, c.Back), c.Caret);
+        EXPECT_EQ(edit, QString::fromLatin1(c.After));
+    }
+}
+
+TEST(EditMaskRules, EditedTextOfAnotherLengthGoesThroughTheMask)
+{
+    TEditMask mask(QStringLiteral("00/00;0;_"));
+    EXPECT_EQ(mask.TextFromEdited(QStringLiteral("12/_5")), QStringLiteral("12 5"));
+    EXPECT_EQ(mask.TextFromEdited(QStringLiteral("1234")), QStringLiteral("1234"));
+    EXPECT_EQ(mask.TextFromEdited(QStringLiteral("9")), QStringLiteral("9   "));
+}
+
 class MaskEditTyping : public StdControlsTest {
 protected:
     void SetUp() override
