@@ -107,15 +107,20 @@ void TCustomComboBox::CloseUp()
         OnCloseUp(this);
 }
 
+void DrawListItemText(TCanvas* Canvas, const TStrings* Items, int Index, TRect Rect)
+{
+    Canvas->FillRect(Rect);
+    if (Index >= 0 && Index < Items->Count())
+        Canvas->TextOut(Rect.Left + 2, Rect.Top, Items->Strings(Index));
+}
+
 void TCustomComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State)
 {
     if (OnDrawItem) {
         OnDrawItem(this, Index, Rect, State);
         return;
     }
-    FCanvas->FillRect(Rect);
-    if (Index >= 0 && Index < FItems->Count())
-        FCanvas->TextOut(Rect.Left + 2, Rect.Top, FItems->Strings(Index));
+    DrawListItemText(FCanvas, FItems, Index, Rect);
 }
 
 // Messages
@@ -130,13 +135,8 @@ void TCustomComboBox::WndProc(TMessage& Message)
 
 void TCustomComboBox::Dispatch(TMessage& Message)
 {
-    if (Message.Msg == CN_COMMAND) {
-        TWMCommand c(Message);
-        CNCommand(c);
-        c.WriteTo(Message);
-        return;
-    }
-    TWinControl::Dispatch(Message);
+    if (!DispatchCommand(Message, [this](TWMCommand& c) { CNCommand(c); }))
+        TWinControl::Dispatch(Message);
 }
 
 void TCustomComboBox::CNCommand(TWMCommand& Message)

@@ -17,6 +17,10 @@ using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, TRect
 
 class TCanvas;
 
+// The default look of a list item, for the combo and list boxes: the
+// rectangle filled, the item's text 2 pixels in (none past the items).
+void DrawListItemText(TCanvas* Canvas, const TStrings* Items, int Index, TRect Rect);
+
 class TCustomComboBox : public TWinControl {
 public:
     explicit TCustomComboBox(TComponent* AOwner = nullptr);

@@ -130,13 +130,8 @@ void TCustomEdit::WndProc(TMessage& Message)
 
 void TCustomEdit::Dispatch(TMessage& Message)
 {
-    if (Message.Msg == CN_COMMAND) {
-        TWMCommand c(Message);
-        CNCommand(c);
-        c.WriteTo(Message);
-        return;
-    }
-    TWinControl::Dispatch(Message);
+    if (!DispatchCommand(Message, [this](TWMCommand& c) { CNCommand(c); }))
+        TWinControl::Dispatch(Message);
 }
 
 void TCustomEdit::CNCommand(TWMCommand& Message)

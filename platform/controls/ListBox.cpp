@@ -121,9 +121,7 @@ void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State)
         OnDrawItem(this, Index, Rect, State);
         return;
     }
-    FCanvas->FillRect(Rect);
-    if (Index >= 0 && Index < FItems->Count())
-        FCanvas->TextOut(Rect.Left + 2, Rect.Top, FItems->Strings(Index));
+    DrawListItemText(FCanvas, FItems, Index, Rect);
 }
 
 void TCustomListBox::WndProc(TMessage& Message)
@@ -136,13 +134,8 @@ void TCustomListBox::WndProc(TMessage& Message)
 
 void TCustomListBox::Dispatch(TMessage& Message)
 {
-    if (Message.Msg == CN_COMMAND) {
-        TWMCommand c(Message);
-        CNCommand(c);
-        c.WriteTo(Message);
-        return;
-    }
-    TWinControl::Dispatch(Message);
+    if (!DispatchCommand(Message, [this](TWMCommand& c) { CNCommand(c); }))
+        TWinControl::Dispatch(Message);
 }
 
 void TCustomListBox::CNCommand(TWMCommand& Message)
