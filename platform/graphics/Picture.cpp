@@ -145,15 +145,19 @@ void TPicture::LoadFromFile(const QString& FileName)
     const FileFormat* format = FindFormat(ext);
     if (!format)
         throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(ext));
-    std::unique_ptr<TGraphic> graphic(format->Factory());
+    Take(std::unique_ptr<TGraphic>(format->Factory()), [&](TGraphic* g) { g->LoadFromFile(FileName); });
+}
+
+void TPicture::Take(std::unique_ptr<TGraphic> Graphic, const std::function<void(TGraphic*)>& Load)
+{
     try {
-        graphic->LoadFromFile(FileName);
+        Load(Graphic.get());
     } catch (...) {
         FGraphic.reset();
         Changed();
         throw;
     }
-    FGraphic = std::move(graphic);
+    FGraphic = std::move(Graphic);
     Changed();
 }
 
@@ -172,16 +176,7 @@ void TPicture::LoadFromStream(TStream* Stream)
         Changed();
         throw EInvalidGraphic(QStringLiteral("Unsupported stream format"));
     }
-    std::unique_ptr<TGraphic> graphic(format->Factory());
-    try {
-        graphic->LoadFromBytes(data);
-    } catch (...) {
-        FGraphic.reset();
-        Changed();
-        throw;
-    }
-    FGraphic = std::move(graphic);
-    Changed();
+    Take(std::unique_ptr<TGraphic>(format->Factory()), [&](TGraphic* g) { g->LoadFromBytes(data); });
 }
 
 void TPicture::SaveToStream(TStream* Stream)

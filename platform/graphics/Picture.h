@@ -51,5 +51,8 @@ public:
 
 private:
     void Changed();
+    // Takes Graphic once Load has filled it; when Load throws, the picture
+    // is left empty and the error goes on.
+    void Take(std::unique_ptr<TGraphic> Graphic, const std::function<void(TGraphic*)>& Load);
     std::unique_ptr<TGraphic> FGraphic;
 };
