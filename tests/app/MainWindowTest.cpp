@@ -1,5 +1,5 @@
 #include "AppWindows.h"
-#include "LoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 #include "app/FNew_Project.h"
 #include "app/FRodedoruzoFirmWare.h"
 #include "app/FSoftOptions.h"

@@ -1,4 +1,4 @@
-#include "LoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 #include "app/VersionCheck.h"
 #include "core/Globals.h"
 #include "platform/services/HttpClient.h"

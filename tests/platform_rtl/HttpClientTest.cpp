@@ -1,99 +1,12 @@
 #include "platform/services/HttpClient.h"
+#include "tests/support/LoopbackServer.h"
 #include <arpa/inet.h>
-#include <atomic>
 #include <gtest/gtest.h>
-#include <mutex>
 #include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
-#include <thread>
 #include <unistd.h>
 
 namespace {
-
-// A one-thread server on 127.0.0.1 that records each request and sends a
-// fixed answer, or holds the connection without answering when none is set.
-class TLoopbackServer {
-public:
-    explicit TLoopbackServer(QByteArray answer, bool answers = true)
-        : FAnswer(std::move(answer)), FAnswers(answers)
-    {
-        FListen = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(FListen, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::listen(FListen, 4);
-        socklen_t len = sizeof a;
-        ::getsockname(FListen, reinterpret_cast<sockaddr*>(&a), &len);
-        FPort = ntohs(a.sin_port);
-        FThread = std::thread([this] { Run(); });
-    }
-
-    ~TLoopbackServer()
-    {
-        FStop = true;
-        FThread.join();
-        ::close(FListen);
-    }
-
-    int Port() const { return FPort; }
-    QByteArray Request()
-    {
-        std::lock_guard<std::mutex> lock(FMutex);
-        return FRequest;
-    }
-    int Connections() const { return FConnections; }
-
-private:
-    bool Wait(int fd)
-    {
-        while (!FStop) {
-            pollfd p{fd, POLLIN, 0};
-            if (::poll(&p, 1, 20) > 0)
-                return true;
-        }
-        return false;
-    }
-
-    void Run()
-    {
-        while (Wait(FListen)) {
-            const int c = ::accept(FListen, nullptr, nullptr);
-            if (c < 0)
-                continue;
-            ++FConnections;
-            QByteArray req;
-            char buf[4096];
-            while (!req.contains("\r\n\r\n") && Wait(c)) {
-                const ssize_t n = ::recv(c, buf, sizeof buf, 0);
-                if (n <= 0)
-                    break;
-                req.append(buf, n);
-            }
-            {
-                std::lock_guard<std::mutex> lock(FMutex);
-                FRequest = req;
-            }
-            if (FAnswers)
-                ::send(c, FAnswer.constData(), size_t(FAnswer.size()), MSG_NOSIGNAL);
-            else
-                while (!FStop)
-                    usleep(10 * 1000);
-            ::close(c);
-        }
-    }
-
-    QByteArray FAnswer;
-    bool FAnswers;
-    int FListen = -1;
-    int FPort = 0;
-    std::atomic<bool> FStop{false};
-    std::atomic<int> FConnections{0};
-    std::mutex FMutex;
-    QByteArray FRequest;
-    std::thread FThread;
-};
 
 const char* const AcceptText = "text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8";
 const char* const AgentText = "Mozilla/3.0 (compatible; Indy Library)";
@@ -166,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HttpClient, GivesUpOnServerThatNeverAnswers)
 {
-    TLoopbackServer server("", false);
+    TLoopbackServer server("", true);
     THttpClient c = Client();
     c.ReadTimeout = 200;
     EXPECT_EQ(c.Get(QStringLiteral("http://127.0.0.1:%1/v").arg(server.Port())), QByteArray());

@@ -1,4 +1,4 @@
-#include "LoopbackServer.h"
+#include "tests/support/LoopbackServer.h"
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -53,6 +53,7 @@ void TLoopbackServer::Run()
         const int c = ::accept(FListen, nullptr, nullptr);
         if (c < 0)
             continue;
+        ++FConnections;
         QByteArray req;
         char buf[4096];
         while (!req.contains("\r\n\r\n") && Wait(c)) {

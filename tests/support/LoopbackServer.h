@@ -1,7 +1,7 @@
 #pragma once
-// A one-thread HTTP server on 127.0.0.1 for the version check: it records
-// the last request and sends a fixed answer, or keeps the connection open
-// without a word when it is silent.
+// A one-thread HTTP server on 127.0.0.1: it records the last request and
+// sends a fixed answer, or keeps the connection open without a word when it
+// is silent.
 #include <QByteArray>
 #include <QString>
 #include <atomic>
@@ -15,7 +15,10 @@ public:
 
     // "127.0.0.1:port", ready for Maker_Host.
     QString Host() const;
+    int Port() const { return FPort; }
     QByteArray Request();
+    // Connections accepted so far.
+    int Connections() const { return FConnections; }
 
 private:
     bool Wait(int Fd);
@@ -26,6 +29,7 @@ private:
     int FListen = -1;
     int FPort = 0;
     std::atomic<bool> FStop{false};
+    std::atomic<int> FConnections{0};
     std::mutex FMutex;
     QByteArray FRequest;
     std::thread FThread;
