@@ -80,16 +80,19 @@ void TBaseDeckTabsControl::SetPosition(const TRect& ARect, uint32_t AnimationTim
 {
     FEaseType = EaseType;
     FAnimationTime = AnimationTime;
-    if (FPositionInitialised && EaseType != ttNone) {
+    // A move without time has nothing to animate: it takes its place at once.
+    if (FPositionInitialised && EaseType != ttNone && AnimationTime > 0) {
         if (ARect == FEndRect)
             return;
         FEndRect = ARect;
         FStartRect = FControlRect;
-        FStartTicks = GetTickCount();
+        FStartTicks = GetTickCount64();
         FCurrentTickCount = 0;
+        FMoving = true;
         return;
     }
     FPositionInitialised = true;
+    FMoving = false;
     StopAnimation();
     FControlRect = FStartRect = FEndRect = ARect;
     FStartTicks = AnimationTime;
@@ -98,9 +101,9 @@ void TBaseDeckTabsControl::SetPosition(const TRect& ARect, uint32_t AnimationTim
 
 bool TBaseDeckTabsControl::AnimateMovement()
 {
-    if (FStartTicks == 0 || FCurrentTickCount >= FAnimationTime)
+    if (!FMoving || FCurrentTickCount >= FAnimationTime)
         return false;
-    FCurrentTickCount = std::min<uint32_t>(GetTickCount() - FStartTicks, FAnimationTime);
+    FCurrentTickCount = uint32_t(std::min<uint64_t>(GetTickCount64() - FStartTicks, FAnimationTime));
     FControlRect = TweenRect(FStartRect, FEndRect, FCurrentTickCount, FAnimationTime, FEaseType);
     return true;
 }

@@ -68,9 +68,10 @@ protected:
     IDeckTabs* FDeckTabs;
     TDrawState FDrawState = dsUnknown;
     TRect FStartRect;
-    uint32_t FStartTicks = 0;
+    uint64_t FStartTicks = 0;
     uint32_t FCurrentTickCount = 0;
     TRect FEndRect;
+    bool FMoving = false; // a movement was started; the tick count may be any value
     bool FPositionInitialised = false;
     bool FScrollableControl = false;
     bool FOverrideBidi = false;

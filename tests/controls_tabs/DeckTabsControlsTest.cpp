@@ -75,6 +75,34 @@ TEST(DeckTabsControl, PositioningAnimatesOnlyAfterTheFirstPlace)
     SetClock(nullptr);
 }
 
+TEST(DeckTabsControl, EveryAnimatedMoveReachesItsTarget)
+{
+    struct Case {
+        const char* Name;
+        uint64_t StartTicks; // clock when the move starts
+        uint32_t Time;
+    } cases[] = {
+        {"Plain", 1000, 100},
+        {"ZeroDurationMovesAtOnce", 1000, 0},
+        {"StartsAtTickZero", 0, 100},
+        {"StartsWhereThe32BitCountWraps", uint64_t(1) << 32, 100},
+    };
+    for (const Case& k : cases) {
+        TFakeClock clock(0, 500);
+        SetClock(&clock);
+        TFakeDeckTabs tabs;
+        TAddButtonControl c(&tabs);
+        c.SetPosition({0, 0, 10, 10}, 0, ttNone);
+        clock.SetTicks(k.StartTicks);
+        c.SetPosition({100, 0, 110, 10}, k.Time, ttLinearTween);
+        for (int i = 0; i < 20 && c.AnimateMovement(); ++i)
+            clock.Advance(15);
+        EXPECT_EQ(c.ControlRect(), (TRect{100, 0, 110, 10})) << k.Name;
+        EXPECT_FALSE(c.AnimateMovement()) << k.Name;
+        SetClock(nullptr);
+    }
+}
+
 TEST(DeckTabsControl, ButtonDrawStatesReportOnlyChangesOrForce)
 {
     TFakeDeckTabs tabs;

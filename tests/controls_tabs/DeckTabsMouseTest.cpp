@@ -227,6 +227,21 @@ TEST_F(DeckTabsThreeTabs, CloseButtonClickShrinksAndRemovesTheTab)
     EXPECT_EQ(TabRect(1), (TRect{109, 4, 232, 30}));
 }
 
+TEST_F(DeckTabsThreeTabs, ZeroMovementTimeStillClosesAndMovesTabs)
+{
+    Strip->Options()->Animation()->SetDefaultMovementAnimationTimeMS(0);
+    const TPoint p = CloseButtonPoint(1);
+    SyntheticInput::MouseMove(Strip, p);
+    SyntheticInput::MouseDown(Strip, mbLeft, p);
+    SyntheticInput::MouseUp(Strip, mbLeft, p);
+    Settle();
+    ASSERT_EQ(Strip->Tabs()->Count(), 2) << "the closed tab is removed";
+    EXPECT_FALSE(Strip->HasState(stsAnimatingCloseTab));
+    Strip->Tabs()->Add()->SetCaption(QStringLiteral("Four"));
+    Settle();
+    EXPECT_EQ(TabRect(2), Strip->GetTabControl(2)->EndRect()) << "a new tab reaches its place";
+}
+
 TEST_F(DeckTabsThreeTabs, CloseClicksThatDoNotComplete)
 {
     struct Case {
