@@ -1,6 +1,8 @@
 #include "platform/controls/CustomGrid.h"
 #include "platform/controls/InplaceEdit.h"
 #include <algorithm>
+#include "platform/graphics/GraphicsObjects.h"
+#include <cmath>
 
 namespace {
 
@@ -274,7 +276,11 @@ void TCustomGrid::SetBorderStyle(TBorderStyle value)
 {
     if (value != FBorderStyle) {
         FBorderStyle = value;
+        UpdateScrollBars();
+        // A larger client may show cells past the end: scroll back.
+        MoveTopLeft(FTopLeft.X, FTopLeft.Y);
         Invalidate();
+        UpdateEdit();
     }
 }
 
@@ -289,9 +295,20 @@ void TCustomGrid::SetScrollBars(TScrollStyle value)
 
 TRect TCustomGrid::ClientRect() const
 {
-    int w = Width() - (Shown(FVertBar) ? ScrollBarSize : 0);
-    int h = Height() - (Shown(FHorzBar) ? ScrollBarSize : 0);
+    int w = Width() - 2 * FrameSize() - (Shown(FVertBar) ? ScrollBarSize : 0);
+    int h = Height() - 2 * FrameSize() - (Shown(FHorzBar) ? ScrollBarSize : 0);
     return {0, 0, std::max(w, 0), std::max(h, 0)};
+}
+
+void TCustomGrid::Invalidate()
+{
+    TCustomControl::InvalidateRect(Rect(0, 0, Width(), Height()));
+}
+
+void TCustomGrid::InvalidateRect(const TRect& R)
+{
+    int b = FrameSize();
+    TCustomControl::InvalidateRect({R.Left + b, R.Top + b, R.Right + b, R.Bottom + b});
 }
 
 void TCustomGrid::UpdateScrollBars()
@@ -303,9 +320,11 @@ void TCustomGrid::UpdateScrollBars()
     bool wantH = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
     // A shown bar narrows the room of the other direction: decide twice.
     bool showV = false, showH = false;
+    // The room inside the frame.
+    int b = FrameSize(), roomW = Width() - 2 * b, roomH = Height() - 2 * b;
     for (int pass = 0; pass < 2; ++pass) {
-        int w = Width() - (showV ? ScrollBarSize : 0);
-        int h = Height() - (showH ? ScrollBarSize : 0);
+        int w = roomW - (showV ? ScrollBarSize : 0);
+        int h = roomH - (showH ? ScrollBarSize : 0);
         showV = wantV && FRows.MaxFirst(FFixedRows, h) > FFixedRows;
         showH = wantH && FCols.MaxFirst(FFixedCols, w) > FFixedCols;
     }
@@ -325,9 +344,9 @@ void TCustomGrid::UpdateScrollBars()
     place(FVertBar, showV, true);
     place(FHorzBar, showH, false);
     if (showV)
-        FVertBar->SetBounds(Width() - ScrollBarSize, 0, ScrollBarSize, Height() - (showH ? ScrollBarSize : 0));
+        FVertBar->SetBounds(b + roomW - ScrollBarSize, b, ScrollBarSize, roomH - (showH ? ScrollBarSize : 0));
     if (showH)
-        FHorzBar->SetBounds(0, Height() - ScrollBarSize, Width() - (showV ? ScrollBarSize : 0), ScrollBarSize);
+        FHorzBar->SetBounds(b, b + roomH - ScrollBarSize, roomW - (showV ? ScrollBarSize : 0), ScrollBarSize);
     // The room changed: the first scrolled cells may have to come back.
     TGridCoord maxTl = MaxTopLeft();
     if (FTopLeft.X > std::max(maxTl.X, FFixedCols) || FTopLeft.Y > std::max(maxTl.Y, FFixedRows)) {
@@ -347,7 +366,7 @@ void TCustomGrid::UpdateScrollBars()
         sync(FHorzBar, ColCount() - FFixedCols, VisibleColCount(), FTopLeft.X - FFixedCols);
     FUpdatingBars = false;
     if (changed && HandleAllocated())
-        InvalidateRect(Rect(0, 0, Width(), Height()));
+        Invalidate();
 }
 
 void TCustomGrid::BarScrolled(bool Vertical, TScrollCode Code, int Pos)
@@ -370,7 +389,29 @@ void TCustomGrid::Resize()
     TCustomControl::Resize();
 }
 
-void TCustomGrid::ChangeScale(int, int) {}
+void TCustomGrid::ChangeScale(int M, int D)
+{
+    if (M == D || D == 0)
+        return;
+    auto scale = [M, D](int v) { return int(std::lround(double(v) * M / D)); };
+    // The default size resets every item: keep the own sizes and scale them
+    // after; hidden items stay hidden.
+    auto scaleAxis = [&](TGridAxis& Axis) {
+        std::vector<int> sizes;
+        if (Axis.HasSizes())
+            for (int i = 0; i < Axis.Count(); ++i)
+                sizes.push_back(Axis.Size(i));
+        Axis.SetDefaultSize(scale(Axis.DefaultSize()));
+        for (int i = 0; i < int(sizes.size()); ++i)
+            Axis.SetSize(i, sizes[size_t(i)] < 0 ? sizes[size_t(i)] : scale(sizes[size_t(i)]));
+    };
+    scaleAxis(FCols);
+    scaleAxis(FRows);
+    if (!ParentFont())
+        Font()->SetHeight(scale(Font()->Height()));
+    ColWidthsChanged();
+    RowHeightsChanged();
+}
 
 // Current cell and selection
 

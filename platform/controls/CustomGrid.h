@@ -120,8 +120,15 @@ public:
     // The bars; nullptr until first needed.
     TScrollBar* VertScrollBar() const { return FVertBar; }
     TScrollBar* HorzScrollBar() const { return FHorzBar; }
-    // Note: the area the cells take, without the shown scroll bars.
+    // Note: the area the cells take, inside the frame and without the shown
+    // scroll bars. The grid's coordinates (cells, painting, the mouse hooks)
+    // start inside the frame; mouse messages come relative to its outer
+    // corner and the grid moves them.
     TRect ClientRect() const override;
+    // In the grid's coordinates.
+    void InvalidateRect(const TRect& R);
+    // The whole grid, frame and scroll bar corner included.
+    void Invalidate() override;
 
     // Current cell and selection
     int Col() const { return FSelection.Current().X; }
@@ -159,7 +166,8 @@ public:
 
     // Moves the current cell through SelectCell; Show scrolls it into view.
     void MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show);
-    // Scales by M/D; the grid keeps its pixel sizes here.
+    // Scales the default sizes, the columns' and rows' own sizes and an own
+    // font by M/D; the grid's bounds stay.
     virtual void ChangeScale(int M, int D);
 
     TSelectCellEvent OnSelectCell;
@@ -242,6 +250,10 @@ protected:
     void PaintLines(const TRect& Clip);
     void PaintBeyond(const TRect& Clip);
     TGridDrawState CellState(int ACol, int ARow, bool Active) const;
+    // Width of the sunken frame of bsSingle on each side.
+    int FrameSize() const { return FBorderStyle == bsSingle ? 2 : 0; }
+    // Runs Draw on the canvas with client coordinates, clipped inside the frame.
+    void DrawInClient(const std::function<void(TCanvas*)>& Draw);
 
     // Steps of moving
     void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);

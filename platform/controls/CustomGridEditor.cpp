@@ -90,7 +90,7 @@ void TCustomGrid::UpdateEdit()
         if (r.IsEmpty())
             FInplaceEdit->HideEditor();
         else
-            FInplaceEdit->Move(r);
+            FInplaceEdit->Move({r.Left + FrameSize(), r.Top + FrameSize(), r.Right + FrameSize(), r.Bottom + FrameSize()});
     }
 }
 

@@ -208,6 +208,14 @@ void TCustomGrid::WndProc(TMessage& Message)
     case WM_HSCROLL: WMHScroll(Message); return;
     case WM_VSCROLL: WMVScroll(Message); return;
     }
+    // Mouse positions come relative to the frame's outer corner.
+    if (FrameSize() && Message.Msg >= WM_MOUSEFIRST && Message.Msg < WM_MOUSEWHEEL) {
+        LPARAM outer = Message.LParam;
+        Message.LParam = MakeLParam(LoSigned(WPARAM(outer)) - FrameSize(), HiSigned(WPARAM(outer)) - FrameSize());
+        TCustomControl::WndProc(Message);
+        Message.LParam = outer;
+        return;
+    }
     TCustomControl::WndProc(Message);
 }
 

@@ -57,13 +57,36 @@ TGridDrawState TCustomGrid::CellState(int ACol, int ARow, bool Active) const
     return state;
 }
 
+void TCustomGrid::DrawInClient(const std::function<void(TCanvas*)>& Draw)
+{
+    TCanvas* canvas = Canvas();
+    int b = FrameSize();
+    if (!b) {
+        Draw(canvas);
+        return;
+    }
+    int saved = SaveDC(canvas);
+    TPoint org;
+    GetViewportOrgEx(canvas, &org);
+    IntersectClipRect(canvas, b, b, Width() - b, Height() - b);
+    SetViewportOrgEx(canvas, org.X + b, org.Y + b, nullptr);
+    Draw(canvas);
+    RestoreDC(canvas, saved);
+}
+
 void TCustomGrid::Paint()
 {
-    TRect clip = Canvas()->ClipRect();
-    qCDebug(lcGridPaint) << "paint" << clip.Left << clip.Top << clip.Right << clip.Bottom;
-    PaintCells(clip);
-    PaintLines(clip);
-    PaintBeyond(clip);
+    if (FrameSize()) {
+        TRect frame = Rect(0, 0, Width(), Height());
+        DrawEdge(Canvas(), frame, EDGE_SUNKEN, BF_RECT);
+    }
+    DrawInClient([this](TCanvas* canvas) {
+        TRect clip = canvas->ClipRect();
+        qCDebug(lcGridPaint) << "paint" << clip.Left << clip.Top << clip.Right << clip.Bottom;
+        PaintCells(clip);
+        PaintLines(clip);
+        PaintBeyond(clip);
+    });
 }
 
 void TCustomGrid::PaintCells(const TRect& Clip)
@@ -160,7 +183,7 @@ void TCustomGrid::PaintBeyond(const TRect& Clip)
     if (IntersectRect(d, {0, gh, gw, ClientHeight()}, Clip))
         canvas->FillRect(d);
     // The corner between two scroll bars.
-    if (ClientWidth() < Width() && ClientHeight() < Height()) {
+    if (FVertBar && FVertBar->Visible() && FHorzBar && FHorzBar->Visible()) {
         canvas->Brush()->SetColor(clBtnFace);
         canvas->FillRect({ClientWidth(), ClientHeight(), Width(), Height()});
     }
@@ -170,19 +193,20 @@ void TCustomGrid::PaintBeyond(const TRect& Clip)
 
 void TCustomGrid::DrawSizingLine()
 {
-    TCanvas* canvas = Canvas();
-    canvas->Pen()->SetStyle(psSolid);
-    canvas->Pen()->SetMode(pmXor);
-    canvas->Pen()->SetColor(clWhite);
-    canvas->Pen()->SetWidth(1);
-    if (FGridState == gsColSizing) {
-        canvas->MoveTo(FSizingPos, 0);
-        canvas->LineTo(FSizingPos, ClientHeight());
-    } else {
-        canvas->MoveTo(0, FSizingPos);
-        canvas->LineTo(ClientWidth(), FSizingPos);
-    }
-    canvas->Pen()->SetMode(pmCopy);
+    DrawInClient([this](TCanvas* canvas) {
+        canvas->Pen()->SetStyle(psSolid);
+        canvas->Pen()->SetMode(pmXor);
+        canvas->Pen()->SetColor(clWhite);
+        canvas->Pen()->SetWidth(1);
+        if (FGridState == gsColSizing) {
+            canvas->MoveTo(FSizingPos, 0);
+            canvas->LineTo(FSizingPos, ClientHeight());
+        } else {
+            canvas->MoveTo(0, FSizingPos);
+            canvas->LineTo(ClientWidth(), FSizingPos);
+        }
+        canvas->Pen()->SetMode(pmCopy);
+    });
     FSizingLineShown = !FSizingLineShown;
 }
 
@@ -190,27 +214,28 @@ void TCustomGrid::DrawMoveMarker()
 {
     if (FMovePos < 0)
         return;
-    TCanvas* canvas = Canvas();
-    canvas->Pen()->SetStyle(psSolid);
-    canvas->Pen()->SetMode(pmXor);
-    canvas->Pen()->SetColor(clWhite);
-    canvas->Pen()->SetWidth(1);
-    // A double line where the moved item would go.
-    if (FGridState == gsColMoving) {
-        TRect r = CellRect(FMovePos, 0);
-        int x = FMovePos > FMoveIndex ? r.Right : r.Left;
-        for (int dx : {-1, 0}) {
-            canvas->MoveTo(x + dx, 0);
-            canvas->LineTo(x + dx, GridHeight());
+    DrawInClient([this](TCanvas* canvas) {
+        canvas->Pen()->SetStyle(psSolid);
+        canvas->Pen()->SetMode(pmXor);
+        canvas->Pen()->SetColor(clWhite);
+        canvas->Pen()->SetWidth(1);
+        // A double line where the moved item would go.
+        if (FGridState == gsColMoving) {
+            TRect r = CellRect(FMovePos, 0);
+            int x = FMovePos > FMoveIndex ? r.Right : r.Left;
+            for (int dx : {-1, 0}) {
+                canvas->MoveTo(x + dx, 0);
+                canvas->LineTo(x + dx, GridHeight());
+            }
+        } else {
+            TRect r = CellRect(0, FMovePos);
+            int y = FMovePos > FMoveIndex ? r.Bottom : r.Top;
+            for (int dy : {-1, 0}) {
+                canvas->MoveTo(0, y + dy);
+                canvas->LineTo(GridWidth(), y + dy);
+            }
         }
-    } else {
-        TRect r = CellRect(0, FMovePos);
-        int y = FMovePos > FMoveIndex ? r.Bottom : r.Top;
-        for (int dy : {-1, 0}) {
-            canvas->MoveTo(0, y + dy);
-            canvas->LineTo(GridWidth(), y + dy);
-        }
-    }
-    canvas->Pen()->SetMode(pmCopy);
+        canvas->Pen()->SetMode(pmCopy);
+    });
     FMoveMarkerShown = !FMoveMarkerShown;
 }

@@ -2,7 +2,8 @@
 // A string grid on a shown form, focused, that logs SelectCell and
 // DrawCell calls. Cells are 50 x 20 with 1-pixel lines; one fixed column
 // and row; 10 columns and 20 rows in a 256 x 106 client area without
-// scroll bars, so four scrolled columns and four scrolled rows show whole.
+// frame and scroll bars, so four scrolled columns and four scrolled rows
+// show whole.
 #include "platform/controls/Form.h"
 #include "platform/controls/StringGrid.h"
 #include <QStringList>
@@ -89,6 +90,7 @@ protected:
         Grid = new TLoggingGrid(Form);
         Grid->SetParent(Form);
         Grid->SetScrollBars(ssNone);
+        Grid->SetBorderStyle(bsNone);
         Grid->SetBounds(10, 10, 256, 106);
         Grid->SetDefaultColWidth(50);
         Grid->SetDefaultRowHeight(20);

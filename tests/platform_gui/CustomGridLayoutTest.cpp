@@ -1,0 +1,139 @@
+// Layout of the grid: the sunken frame of bsSingle around the client area,
+// and scaling of the sizes and the font.
+#include "CustomGridFixture.h"
+#include "platform/controls/InplaceEdit.h"
+#include "platform/controls/TestHooks.h"
+#include "platform/graphics/Canvas.h"
+
+using namespace SyntheticInput;
+
+namespace {
+
+struct FrameCase {
+    const char* Name;
+    TBorderStyle Style;
+    int Frame;
+};
+const FrameCase FrameCases[] = {{"bsNone", bsNone, 0}, {"bsSingle", bsSingle, 2}};
+
+TEST_F(CustomGridTest, SingleBorderDrawsASunkenFrameAroundTheCells)
+{
+    struct PixelCase {
+        int X, Y;
+        TColor Color;
+    };
+    for (const FrameCase& c : FrameCases) {
+        SCOPED_TRACE(c.Name);
+        Grid->SetBorderStyle(c.Style);
+        Grid->Update();
+        int b = c.Frame;
+        EXPECT_EQ(Grid->ClientRect(), Rect(0, 0, 256 - 2 * b, 106 - 2 * b));
+        EXPECT_EQ(Grid->CellRect(2, 2), Rect(102, 42, 152, 62)) << "client coordinates";
+        std::vector<PixelCase> pixels = {
+            {b, b, clBtnHighlight},         // the fixed corner cell's raised edge
+            {b + 5, b + 5, clBtnFace},      // inside it
+            {b + 110, b + 50, clWindow},    // cell 2,2
+            {b + 101, b + 50, clSilver},    // the line after column 1
+        };
+        if (b) {
+            pixels.push_back({0, 0, clBtnShadow});
+            pixels.push_back({1, 1, cl3DDkShadow});
+            pixels.push_back({255, 105, clBtnHighlight});
+            pixels.push_back({254, 104, cl3DLight});
+            pixels.push_back({100, 0, clBtnShadow});
+            pixels.push_back({0, 50, clBtnShadow});
+            pixels.push_back({100, 105, clBtnHighlight});
+            pixels.push_back({255, 50, clBtnHighlight});
+        }
+        for (const PixelCase& p : pixels)
+            EXPECT_EQ(Grid->Canvas()->Pixels(p.X, p.Y), ColorToRGB(p.Color)) << p.X << "," << p.Y;
+    }
+}
+
+TEST_F(CustomGridTest, FramedGridTakesMouseRepaintsAndEditorInClientCoordinates)
+{
+    for (const FrameCase& c : FrameCases) {
+        SCOPED_TRACE(c.Name);
+        Grid->SetBorderStyle(c.Style);
+        Grid->SetOptions(Grid->Options() + goDrawFocusSelected);
+        Grid->SetCol(1);
+        Grid->SetRow(1);
+        Grid->Update();
+        TPoint frame{c.Frame, c.Frame};
+        TPoint centre = Centre(3, 2);
+        Click(Grid, {centre.X + frame.X, centre.Y + frame.Y});
+        EXPECT_EQ(Grid->Col(), 3);
+        EXPECT_EQ(Grid->Row(), 2);
+        // The repaint reaches the cell's last pixel column and row.
+        Grid->Update();
+        TRect r = Grid->CellRect(3, 2);
+        EXPECT_EQ(Grid->Canvas()->Pixels(r.Right - 1 + frame.X, r.Bottom - 1 + frame.Y), ColorToRGB(clHighlight));
+        // The frame itself holds no cell.
+        if (c.Frame) {
+            Click(Grid, {1, 1});
+            EXPECT_EQ(Grid->Col(), 3);
+            EXPECT_EQ(Grid->Row(), 2);
+        }
+        Grid->SetOptions(Grid->Options() + goEditing);
+        Grid->ShowEditor();
+        ASSERT_NE(Grid->InplaceEditor(), nullptr);
+        EXPECT_EQ(Grid->InplaceEditor()->Left(), r.Left + frame.X);
+        EXPECT_EQ(Grid->InplaceEditor()->Top(), r.Top + frame.Y);
+        Grid->HideEditor();
+        Grid->SetOptions(Grid->Options() - goEditing - goDrawFocusSelected);
+    }
+}
+
+TEST_F(CustomGridTest, ScrollBarsLieInsideTheFrame)
+{
+    Grid->SetBorderStyle(bsSingle);
+    Grid->SetScrollBars(ssBoth);
+    ASSERT_NE(Grid->VertScrollBar(), nullptr);
+    ASSERT_NE(Grid->HorzScrollBar(), nullptr);
+    EXPECT_EQ(Grid->VertScrollBar()->BoundsRect(), Rect(237, 2, 254, 87));
+    EXPECT_EQ(Grid->HorzScrollBar()->BoundsRect(), Rect(2, 87, 237, 104));
+    EXPECT_EQ(Grid->ClientRect(), Rect(0, 0, 235, 85));
+    // Back to no frame: the bars take the whole edge again.
+    Grid->SetBorderStyle(bsNone);
+    EXPECT_EQ(Grid->VertScrollBar()->BoundsRect(), Rect(239, 0, 256, 89));
+    EXPECT_EQ(Grid->HorzScrollBar()->BoundsRect(), Rect(0, 89, 239, 106));
+}
+
+TEST_F(CustomGridTest, ChangeScaleScalesSizesAndAnOwnFontButNotTheBounds)
+{
+    struct Case {
+        const char* Name;
+        int M, D;
+        bool OwnFont;
+        int ColWidth, RowHeight, Col2, Row1, FontHeight;
+    };
+    const Case cases[] = {
+        {"up by half", 3, 2, true, 75, 30, 45, 23, -17},
+        {"down by half", 1, 2, true, 25, 10, 15, 8, -6},
+        {"same", 4, 4, true, 50, 20, 30, 15, -11},
+        {"parent font stays", 3, 2, false, 75, 30, 45, 23, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Grid->SetDefaultColWidth(50);
+        Grid->SetDefaultRowHeight(20);
+        Grid->SetColWidths(2, 30);
+        Grid->SetColWidths(3, -1);
+        Grid->SetRowHeights(1, 15);
+        Grid->Font()->SetHeight(-11);
+        Grid->SetParentFont(!c.OwnFont);
+        int fontHeight = Grid->Font()->Height();
+        Grid->ChangeScale(c.M, c.D);
+        EXPECT_EQ(Grid->DefaultColWidth(), c.ColWidth);
+        EXPECT_EQ(Grid->DefaultRowHeight(), c.RowHeight);
+        EXPECT_EQ(Grid->ColWidths(1), c.ColWidth);
+        EXPECT_EQ(Grid->ColWidths(2), c.Col2);
+        EXPECT_EQ(Grid->ColWidths(3), -1) << "a hidden column stays hidden";
+        EXPECT_EQ(Grid->RowHeights(1), c.Row1);
+        EXPECT_EQ(Grid->RowHeights(2), c.RowHeight);
+        EXPECT_EQ(Grid->Font()->Height(), c.OwnFont ? c.FontHeight : fontHeight);
+        EXPECT_EQ(Grid->BoundsRect(), Rect(10, 10, 266, 116));
+    }
+}
+
+} // namespace
