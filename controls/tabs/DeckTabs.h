@@ -381,8 +381,8 @@ private:
     TDeckTabsEaseType FMovementEaseType = ttNone;
     uint32_t FMovementAnimationTime = 0;
     int FMaxAddButtonRight = 0;
-    uint32_t FNextModifiedGlowAnimateTickCount = 0;
-    uint32_t FNextSpinnerAnimateTickCount = 0;
+    uint64_t FNextModifiedGlowAnimateTickCount = 0;
+    uint64_t FNextSpinnerAnimateTickCount = 0;
     bool FControlConstructed = false;
     TMouseButton FMouseButton = mbLeft;
     THitTestResult FMouseDownHitTest;

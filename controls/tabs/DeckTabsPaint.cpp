@@ -151,11 +151,12 @@ void TCustomDeckTabs::DoAnimateTimer(TObject*)
         return;
     RemoveState(stsAnimatingMovement);
     RemoveState(stsAnimatingStyle);
-    const uint32_t now = GetTickCount();
+    // 64-bit, so the steps go on when the 32-bit count wraps.
+    const uint64_t now = GetTickCount64();
     TDeckTabsDisplayOptions* d = FOptions->Display();
     const bool glow = now > FNextModifiedGlowAnimateTickCount;
     if (glow)
-        FNextModifiedGlowAnimateTickCount = now + uint32_t(d->TabModifiedGlow()->AnimationUpdateMS());
+        FNextModifiedGlowAnimateTickCount = now + uint64_t(std::max(0, d->TabModifiedGlow()->AnimationUpdateMS()));
     const bool spin = now > FNextSpinnerAnimateTickCount;
     if (spin)
         FNextSpinnerAnimateTickCount = now + d->TabSpinners()->AnimationUpdateMS();

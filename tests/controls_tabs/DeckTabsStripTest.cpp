@@ -160,6 +160,21 @@ TEST_F(DeckTabsStrip, TimersFollowTheOptionsFromTheFirstReport)
     EXPECT_TRUE(Strip->AnimateTimer()->Enabled());
 }
 
+TEST_F(DeckTabsStrip, SpinnerKeepsSteppingWhenThe32BitTickCountWraps)
+{
+    AddTabs({"A", "B"});
+    Settle();
+    Strip->Tabs()->Items(0)->SetSpinnerState(tssRenderedDownload);
+    Clock.SetTicks((uint64_t(1) << 32) - 60);
+    std::vector<int> angles;
+    for (int i = 0; i < 4; ++i) {
+        Strip->DoAnimateTimer(nullptr);
+        angles.push_back(Strip->GetTabControl(0)->SpinnerRenderedDegrees());
+        Clock.Advance(60);
+    }
+    EXPECT_EQ(angles, (std::vector<int>{5, 10, 15, 20})) << "one step per update interval";
+}
+
 TEST_F(DeckTabsStrip, FreedImageListIsForgotten)
 {
     auto* images = new TImageList(16, 16);
