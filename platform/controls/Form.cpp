@@ -1,6 +1,7 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Menu.h"
+#include "platform/controls/Screen.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/WinApi.h"
 #include "platform/controls/qt/HostApi.h"
@@ -171,10 +172,40 @@ TPoint TCustomForm::ClientOrigin() const
     return {Left(), Top()};
 }
 
+namespace {
+
+TMonitor* MonitorOf(const TControl* c)
+{
+    TRect r = c->BoundsRect();
+    return Screen->MonitorFromPoint({r.Left + r.Width() / 2, r.Top + r.Height() / 2});
+}
+
+} // namespace
+
+TMonitor* TCustomForm::DefaultMonitorTarget() const
+{
+    TCustomForm* main = Application->MainForm();
+    if (FDefaultMonitor == dmDesktop || !main)
+        return nullptr;
+    switch (FDefaultMonitor) {
+    case dmMainForm:
+        return main == this ? nullptr : MonitorOf(main);
+    case dmActiveForm: {
+        TCustomForm* active = Screen->ActiveCustomForm();
+        return active && active != this ? MonitorOf(active) : nullptr;
+    }
+    case dmPrimary:
+        return Screen->PrimaryMonitor();
+    default:
+        return nullptr;
+    }
+}
+
 void TCustomForm::ApplyPosition()
 {
     TRect area = ScreenWorkArea();
     TCustomForm* center = nullptr;
+    TMonitor* target = DefaultMonitorTarget();
     switch (FPosition) {
     case poMainFormCenter:
         center = Application->MainForm();
@@ -185,15 +216,24 @@ void TCustomForm::ApplyPosition()
             center = Application->MainForm();
         break;
     case poScreenCenter:
-    case poDesktopCenter:
         break;
-    default:
+    case poDesktopCenter:
+        target = nullptr;
+        break;
+    default: {
+        // The designed place, on the monitor DefaultMonitor names.
+        TMonitor* own = MonitorOf(this);
+        if (target && target != own)
+            SetBounds(target->Left() + Left() - own->Left(), target->Top() + Top() - own->Top(), Width(), Height());
         return;
+    }
     }
     if (center == this || (center && !center->Visible()))
         center = nullptr;
     if (center)
         area = center->BoundsRect();
+    else if (target)
+        area = target->WorkareaRect;
     SetBounds(area.Left + (area.Width() - Width()) / 2, area.Top + (area.Height() - Height()) / 2, Width(), Height());
 }
 

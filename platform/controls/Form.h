@@ -34,6 +34,7 @@ using TCanResizeEvent = std::function<void(TObject* Sender, int& NewWidth, int& 
 using TShortCutEvent = std::function<void(TWMKey& Msg, bool& Handled)>;
 
 class TMainMenu;
+class TMonitor;
 
 class TCustomForm : public TWinControl {
 public:
@@ -136,6 +137,8 @@ protected:
 private:
     friend class TWinControl;
     void ApplyPosition();
+    // The monitor DefaultMonitor places the form on; nullptr: where it is.
+    TMonitor* DefaultMonitorTarget() const;
     void CloseModal();
     void RecreateKeepingVisibility();
     bool SendFocusMessage(TWinControl* Control, unsigned Msg, int Count);

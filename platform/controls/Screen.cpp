@@ -21,17 +21,43 @@ QStringList TScreen::Fonts() const
 
 TMonitor* TScreen::MonitorFromPoint(TPoint P)
 {
-    TRect bounds = ScreenGeometryAt(P);
+    TRect bounds;
+    bool primary = false;
+    if (FTestMonitors.empty()) {
+        bounds = ScreenGeometryAt(P);
+        primary = bounds == ScreenGeometry();
+    } else {
+        // Off every monitor: the primary one.
+        bounds = FTestMonitors.front();
+        for (const TRect& r : FTestMonitors)
+            if (P.X >= r.Left && P.X < r.Right && P.Y >= r.Top && P.Y < r.Bottom)
+                bounds = r;
+        primary = bounds == FTestMonitors.front();
+    }
     for (auto& m : FMonitors)
         if (m->BoundsRect == bounds)
             return m.get();
     auto m = std::make_unique<TMonitor>();
     m->MonitorNum = int(FMonitors.size());
-    m->Primary = bounds == ScreenGeometry();
+    m->Primary = primary;
     m->BoundsRect = bounds;
-    m->WorkareaRect = m->Primary ? ScreenWorkArea() : bounds;
+    m->WorkareaRect = m->Primary && FTestMonitors.empty() ? ScreenWorkArea() : bounds;
     FMonitors.push_back(std::move(m));
     return FMonitors.back().get();
+}
+
+TMonitor* TScreen::PrimaryMonitor()
+{
+    if (!FTestMonitors.empty())
+        return MonitorFromPoint(FTestMonitors.front().TopLeft());
+    TRect r = ScreenGeometry();
+    return MonitorFromPoint({r.Left, r.Top});
+}
+
+void TScreen::SetTestMonitors(const std::vector<TRect>& Bounds)
+{
+    FTestMonitors = Bounds;
+    FMonitors.clear();
 }
 
 void TScreen::SetCursor(TCursor value)

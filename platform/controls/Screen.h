@@ -33,6 +33,10 @@ public:
     // Installed font families, sorted.
     QStringList Fonts() const;
     TMonitor* MonitorFromPoint(TPoint P);
+    TMonitor* PrimaryMonitor();
+    // Tests: monitors with these bounds (work area = bounds, the first one
+    // primary) instead of the window system's; empty: the real ones again.
+    void SetTestMonitors(const std::vector<TRect>& Bounds);
 
     // Forms, in creation order.
     int FormCount() const { return int(FForms.size()); }
@@ -62,6 +66,7 @@ private:
     TCursor FCursor = crDefault;
     TCursor FControlCursor = crDefault;
     std::vector<std::unique_ptr<TMonitor>> FMonitors;
+    std::vector<TRect> FTestMonitors;
 };
 
 extern TScreen* Screen;
