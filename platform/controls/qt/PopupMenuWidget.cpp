@@ -1,6 +1,8 @@
 // The native side of TPopupMenu: a QMenu built from the items for the
 // time it is shown.
 #include "platform/controls/Menu.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/graphics/qt/ImageSurface.h"
 #include <QApplication>
 #include <QHash>
 #include <QMenu>
@@ -19,7 +21,16 @@ QKeySequence KeySequence(TShortCut s)
     return QKeySequence(text);
 }
 
-void Build(QMenu* Menu, TMenuItem* Parent, QHash<QAction*, TMenuItem*>& Map)
+// The item's picture from the menu's image list; none outside the list.
+QIcon ItemIcon(TCustomImageList* Images, int Index)
+{
+    if (!Images || Index < 0 || Index >= Images->Count())
+        return QIcon();
+    const ImageSurface* image = Images->Image(Index);
+    return image ? QIcon(QPixmap::fromImage(image->image())) : QIcon();
+}
+
+void Build(QMenu* Menu, TMenuItem* Parent, TCustomImageList* Images, QHash<QAction*, TMenuItem*>& Map)
 {
     for (int i = 0; i < Parent->Count(); ++i) {
         TMenuItem* item = Parent->Items(i);
@@ -32,13 +43,14 @@ void Build(QMenu* Menu, TMenuItem* Parent, QHash<QAction*, TMenuItem*>& Map)
         QAction* action;
         if (item->Count() > 0) {
             QMenu* sub = Menu->addMenu(item->Caption());
-            Build(sub, item, Map);
+            Build(sub, item, Images, Map);
             action = sub->menuAction();
         } else {
             action = Menu->addAction(item->Caption());
             action->setShortcut(KeySequence(item->ShortCut()));
             action->setShortcutVisibleInContextMenu(true);
         }
+        action->setIcon(ItemIcon(Images, item->ImageIndex()));
         action->setEnabled(item->Enabled());
         action->setCheckable(item->Checked() || item->AutoCheck());
         action->setChecked(item->Checked());
@@ -54,7 +66,7 @@ void TPopupMenu::Popup(int X, int Y)
         OnPopup(this);
     QMenu menu;
     QHash<QAction*, TMenuItem*> map;
-    Build(&menu, Items(), map);
+    Build(&menu, Items(), dynamic_cast<TCustomImageList*>(Images()), map);
     TMenuItem* chosen = nullptr;
     QObject::connect(&menu, &QMenu::triggered, &menu, [&](QAction* a) { chosen = map.value(a); });
     if (MenuChooser()) {
