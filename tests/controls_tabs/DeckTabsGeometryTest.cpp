@@ -206,3 +206,104 @@ TEST_F(DeckTabsStrip, ModifiedGlowSweepsAcrossTheTab)
 }
 
 } // namespace
+
+namespace {
+
+// Ink of the caption per column in [From, To): how far the pixels lie below
+// the tab's near-white body.
+double InkPerColumn(TCanvas* Canvas, int From, int To)
+{
+    double ink = 0;
+    for (int x = From; x < To; ++x)
+        for (int y = 8; y < 28; ++y) {
+            const TColor c = Canvas->Pixels(x, y);
+            ink += 3 * 255 - (GetRValue(c) + GetGValue(c) + GetBValue(c));
+        }
+    return ink / (To - From);
+}
+
+TEST_F(DeckTabsStrip, CaptionFadesOutAtTheEndOfItsRoom)
+{
+    // One active tab 200 wide: the text runs from 18 to the close button at 182;
+    // with the fade the last 15 % (from about 157) goes transparent.
+    struct Case {
+        const char* Name;
+        TTextTrimType Trim;
+        TBiDiMode Mode;
+        bool EndFaded;
+    } cases[] = {
+        {"Fade", tttFade, bdLeftToRight, true},
+        {"NoTrimStaysSolid", tttNone, bdLeftToRight, false},
+        {"RightToLeftFadesAtTheLeft", tttFade, bdRightToLeft, true},
+    };
+    AddTabs({QStringLiteral("WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW")});
+    for (const Case& k : cases) {
+        Strip->Options()->Display()->Tabs()->SetTextTrimType(k.Trim);
+        Strip->SetBiDiModeAndRedraw(k.Mode);
+        Settle();
+        Strip->Repaint();
+        ASSERT_EQ(TabRect(0), (TRect{0, 4, 215, 30})) << k.Name;
+        // Bands in layout coordinates, mirrored for a right-to-left strip.
+        auto ink = [&](int From, int To) {
+            return k.Mode == bdRightToLeft ? InkPerColumn(Strip->Canvas(), 300 - To, 300 - From)
+                                           : InkPerColumn(Strip->Canvas(), From, To);
+        };
+        const double solid = ink(120, 150);
+        const double end = ink(172, 182);
+        ASSERT_GT(solid, 0) << k.Name;
+        if (k.EndFaded)
+            EXPECT_LT(end, solid * 0.5) << k.Name;
+        else
+            EXPECT_GT(end, solid * 0.6) << k.Name;
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DeckTabsStrip, InactiveTabsLeaveTheirNeighboursOverlapsUntouched)
+{
+    // Tabs 0..87, 73..160, 145..232; (80, 25) lies in tabs 0 and 1, (152, 25) in tabs 1 and 2.
+    struct Case {
+        const char* Name;
+        int Active;
+        int Tab;
+        TPoint Pt;
+        bool Drawn; // with SeeThroughTabs off
+    } cases[] = {
+        {"LeftOfTheActiveTabLiesUnder", 1, 0, {80, 25}, false},
+        {"RightOfTheActiveTabLiesUnder", 1, 2, {152, 25}, false},
+        {"RightOfAnInactiveTabLiesUnder", 0, 2, {152, 25}, false},
+        {"RightOfTheActiveTabLiesUnderIt", 0, 1, {80, 25}, false},
+        {"AnInactiveTabCoversItsRightNeighbour", 0, 1, {152, 25}, true},
+    };
+    AddTabs({"One", "Two", "Three"});
+    for (bool seeThrough : {false, true}) {
+        Strip->Options()->Display()->Tabs()->SetSeeThroughTabs(seeThrough);
+        for (const Case& k : cases) {
+            Strip->SetActiveTabIndex(k.Active);
+            Settle();
+            // Only the tab under test paints, and it paints everything its clip lets through.
+            int calls = 0;
+            Strip->OnBeforeDrawItem = [&](TObject*, TGPGraphics* Canvas, const TRect&, TDeckTabItemType Type,
+                                          int Index, bool& Handled) {
+                if (Index < 0)
+                    return;
+                Handled = true;
+                if (Type == itTab && Index == k.Tab) {
+                    ++calls;
+                    TGPSolidBrush red(MakeColor(255, 0, 0));
+                    Canvas->FillRectangle(&red, RectToGPRectF(TRect{0, 0, 300, 30}));
+                }
+            };
+            Strip->Repaint();
+            Strip->OnBeforeDrawItem = nullptr;
+            const bool drawn = Strip->Canvas()->Pixels(k.Pt.X, k.Pt.Y) == clRed;
+            EXPECT_EQ(calls, 1) << k.Name;
+            EXPECT_EQ(drawn, seeThrough || k.Drawn) << k.Name << (seeThrough ? " see-through" : "");
+        }
+    }
+}
+
+} // namespace
