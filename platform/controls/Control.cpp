@@ -382,6 +382,13 @@ void TControl::SetPopupMenu(TComponent* value)
         value->FreeNotification(this);
 }
 
+void TControl::Notification(TComponent* AComponent, TOperation Operation)
+{
+    TComponent::Notification(AComponent, Operation);
+    if (Operation == TOperation::opRemove && AComponent == FPopupMenu)
+        FPopupMenu = nullptr;
+}
+
 TBasicAction* TControl::Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
 
 void TControl::SetAction(TBasicAction* value)

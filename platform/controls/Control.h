@@ -298,6 +298,9 @@ protected:
     // TCustomAction, and the click unless CheckDefaults and OnClick is set.
     virtual void ActionChange(TObject* Sender, bool CheckDefaults);
 
+    // Forgets a freed PopupMenu.
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
     // Tells the parent's other children that the control's look changed.
     virtual void Changed();
     // Sends CM_CANCELMODE to the control that has the focus, if any other.

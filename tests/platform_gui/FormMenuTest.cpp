@@ -1,5 +1,6 @@
 // A form's main menu: its items' shortcut keys reach them through the
 // form, after OnShortCut.
+#include "platform/controls/CustomControl.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/TestHooks.h"
@@ -87,6 +88,20 @@ TEST_F(FormMenu, FreedMenuIsForgotten)
     EXPECT_EQ(Form->Menu(), nullptr);
     Key(Form, 'S', {ssCtrl});
     EXPECT_TRUE(Log.isEmpty());
+}
+
+TEST_F(FormMenu, FreedPopupMenuIsForgottenByItsControl)
+{
+    auto* popup = new TPopupMenu(nullptr);
+    auto* child = new TCustomControl(Form);
+    child->SetBounds(10, 10, 50, 30);
+    child->SetParent(Form);
+    child->SetPopupMenu(popup);
+    delete popup;
+    EXPECT_EQ(child->PopupMenu(), nullptr);
+    Click(child, {5, 5}); // the right button's context menu path
+    MouseDown(child, mbRight, {5, 5});
+    MouseUp(child, mbRight, {5, 5});
 }
 
 } // namespace
