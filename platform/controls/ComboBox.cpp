@@ -135,7 +135,9 @@ void TCustomComboBox::WndProc(TMessage& Message)
 
 void TCustomComboBox::Dispatch(TMessage& Message)
 {
-    if (!DispatchCommand(Message, [this](TWMCommand& c) { CNCommand(c); }))
+    if (Message.Msg == CN_COMMAND)
+        CallWithRecord<TWMCommand>(Message, this, &TCustomComboBox::CNCommand);
+    else
         TWinControl::Dispatch(Message);
 }
 

@@ -130,7 +130,9 @@ void TCustomEdit::WndProc(TMessage& Message)
 
 void TCustomEdit::Dispatch(TMessage& Message)
 {
-    if (!DispatchCommand(Message, [this](TWMCommand& c) { CNCommand(c); }))
+    if (Message.Msg == CN_COMMAND)
+        CallWithRecord<TWMCommand>(Message, this, &TCustomEdit::CNCommand);
+    else
         TWinControl::Dispatch(Message);
 }
 

@@ -134,7 +134,9 @@ void TCustomListBox::WndProc(TMessage& Message)
 
 void TCustomListBox::Dispatch(TMessage& Message)
 {
-    if (!DispatchCommand(Message, [this](TWMCommand& c) { CNCommand(c); }))
+    if (Message.Msg == CN_COMMAND)
+        CallWithRecord<TWMCommand>(Message, this, &TCustomListBox::CNCommand);
+    else
         TWinControl::Dispatch(Message);
 }
 

@@ -426,6 +426,15 @@ using TWMGetDlgCode = TMessage;
 using TWMCancelMode = TMessage;
 using TCMCancelMode = TMessage;
 
+// Calls a message handler with its typed record and writes the record back.
+template <typename Rec, typename Obj>
+void CallWithRecord(TMessage& m, Obj* self, void (Obj::*handler)(Rec&))
+{
+    Rec r(m);
+    (self->*handler)(r);
+    r.WriteTo(m);
+}
+
 struct TWMCommand {
     unsigned Msg = 0;
     int ItemID = 0;

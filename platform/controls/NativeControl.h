@@ -9,9 +9,6 @@
 // WM_COMMAND (NotifyCode, the control's window) to the parent, then
 // CN_COMMAND back to the control.
 void SendCommandNotify(TWinControl* Control, int NotifyCode);
-// For a control's Dispatch: hands CN_COMMAND to Handler as a TWMCommand and
-// writes its result back. False, with nothing done, for any other message.
-bool DispatchCommand(TMessage& Message, const std::function<void(TWMCommand&)>& Handler);
 
 // Mouse, wheel, key-down, key-up and character messages.
 bool IsNativeInput(unsigned Msg);

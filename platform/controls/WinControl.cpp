@@ -9,14 +9,6 @@
 
 namespace {
 
-template <typename Rec, typename Obj>
-void Call(TMessage& m, Obj* self, void (Obj::*handler)(Rec&))
-{
-    Rec r(m);
-    (self->*handler)(r);
-    r.WriteTo(m);
-}
-
 TWinControl* gFocused = nullptr;
 TControlGuard gFocusedAlive;
 
@@ -641,19 +633,19 @@ void TWinControl::WndProc(TMessage& Message)
 void TWinControl::Dispatch(TMessage& m)
 {
     switch (m.Msg) {
-    case WM_KEYDOWN: Call<TWMKey>(m, this, &TWinControl::WMKeyDown); break;
-    case WM_KEYUP: Call<TWMKey>(m, this, &TWinControl::WMKeyUp); break;
-    case WM_CHAR: Call<TWMKey>(m, this, &TWinControl::WMChar); break;
-    case WM_SYSKEYDOWN: Call<TWMKey>(m, this, &TWinControl::WMSysKeyDown); break;
-    case WM_SYSKEYUP: Call<TWMKey>(m, this, &TWinControl::WMSysKeyUp); break;
-    case WM_SYSCHAR: Call<TWMKey>(m, this, &TWinControl::WMSysChar); break;
-    case CN_KEYDOWN: Call<TWMKey>(m, this, &TWinControl::CNKeyDown); break;
-    case CN_CHAR: Call<TWMKey>(m, this, &TWinControl::CNChar); break;
-    case CN_SYSKEYDOWN: Call<TWMKey>(m, this, &TWinControl::CNSysKeyDown); break;
-    case CN_SYSCHAR: Call<TWMKey>(m, this, &TWinControl::CNSysChar); break;
+    case WM_KEYDOWN: CallWithRecord<TWMKey>(m, this, &TWinControl::WMKeyDown); break;
+    case WM_KEYUP: CallWithRecord<TWMKey>(m, this, &TWinControl::WMKeyUp); break;
+    case WM_CHAR: CallWithRecord<TWMKey>(m, this, &TWinControl::WMChar); break;
+    case WM_SYSKEYDOWN: CallWithRecord<TWMKey>(m, this, &TWinControl::WMSysKeyDown); break;
+    case WM_SYSKEYUP: CallWithRecord<TWMKey>(m, this, &TWinControl::WMSysKeyUp); break;
+    case WM_SYSCHAR: CallWithRecord<TWMKey>(m, this, &TWinControl::WMSysChar); break;
+    case CN_KEYDOWN: CallWithRecord<TWMKey>(m, this, &TWinControl::CNKeyDown); break;
+    case CN_CHAR: CallWithRecord<TWMKey>(m, this, &TWinControl::CNChar); break;
+    case CN_SYSKEYDOWN: CallWithRecord<TWMKey>(m, this, &TWinControl::CNSysKeyDown); break;
+    case CN_SYSCHAR: CallWithRecord<TWMKey>(m, this, &TWinControl::CNSysChar); break;
     case WM_GETDLGCODE: WMGetDlgCode(m); break;
-    case WM_SETFOCUS: Call<TWMFocus>(m, this, &TWinControl::WMSetFocus); break;
-    case WM_KILLFOCUS: Call<TWMFocus>(m, this, &TWinControl::WMKillFocus); break;
+    case WM_SETFOCUS: CallWithRecord<TWMFocus>(m, this, &TWinControl::WMSetFocus); break;
+    case WM_KILLFOCUS: CallWithRecord<TWMFocus>(m, this, &TWinControl::WMKillFocus); break;
     case WM_PAINT: WMPaint(m); break;
     case WM_CONTEXTMENU: {
         // A window-less child under the mouse has its menu first.
@@ -669,10 +661,10 @@ void TWinControl::Dispatch(TMessage& m)
     }
     case CM_ENTER: CMEnter(m); break;
     case CM_EXIT: CMExit(m); break;
-    case CM_DIALOGKEY: Call<TWMKey>(m, this, &TWinControl::CMDialogKey); break;
-    case CM_DIALOGCHAR: Call<TWMKey>(m, this, &TWinControl::CMDialogChar); break;
+    case CM_DIALOGKEY: CallWithRecord<TWMKey>(m, this, &TWinControl::CMDialogKey); break;
+    case CM_DIALOGCHAR: CallWithRecord<TWMKey>(m, this, &TWinControl::CMDialogChar); break;
     case CM_CHILDKEY: CMChildKey(m); break;
-    case CM_WANTSPECIALKEY: Call<TWMKey>(m, this, &TWinControl::CMWantSpecialKey); break;
+    case CM_WANTSPECIALKEY: CallWithRecord<TWMKey>(m, this, &TWinControl::CMWantSpecialKey); break;
     case CM_FONTCHANGED:
         TControl::Dispatch(m);
         NotifyControls(CM_PARENTFONTCHANGED);

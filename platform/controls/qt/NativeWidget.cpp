@@ -354,16 +354,6 @@ void SendCommandNotify(TWinControl* Control, int NotifyCode)
     Deliver(Control, cn);
 }
 
-bool DispatchCommand(TMessage& Message, const std::function<void(TWMCommand&)>& Handler)
-{
-    if (Message.Msg != CN_COMMAND)
-        return false;
-    TWMCommand c(Message);
-    Handler(c);
-    c.WriteTo(Message);
-    return true;
-}
-
 bool IsNativeInput(unsigned Msg)
 {
     return (Msg >= WM_MOUSEFIRST && Msg <= WM_MOUSELAST) || Msg == WM_KEYDOWN || Msg == WM_KEYUP
