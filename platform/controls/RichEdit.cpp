@@ -2,14 +2,7 @@
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/Stream.h"
 
-namespace {
-// The style fields an attribute change applies.
-constexpr int fName = 1;
-constexpr int fSize = 2;
-constexpr int fColor = 4;
-constexpr int fStyle = 8;
-constexpr int fOffset = 16;
-} // namespace
+using enum TRichTextStyle::TField;
 
 // Attributes
 

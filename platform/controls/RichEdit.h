@@ -66,7 +66,7 @@ private:
     friend class TTextAttributes;
     friend class RichEditBridge;
     TRichTextStyle NativeStyle(bool Selection) const;
-    // Fields: a mask of the TRichTextStyle members to apply (see RichEdit.cpp).
+    // Fields: a mask of the TRichTextStyle members to apply (TRichTextStyle::TField).
     void NativeApplyStyle(const TRichTextStyle& Style, int Fields, bool Selection);
 
     bool FPlainText = false;

@@ -23,6 +23,10 @@ struct TRichTextStyle {
     TColor Color = clDefault;
     TVerticalOffset Offset = voNone;
 
+    // Masks of the members a style change applies (Style takes the three
+    // font styles).
+    enum TField { fName = 1, fSize = 2, fColor = 4, fStyle = 8, fOffset = 16 };
+
     bool operator==(const TRichTextStyle& o) const = default;
 };
 

@@ -19,11 +19,7 @@ public:
 
 namespace {
 
-constexpr int fName = 1;
-constexpr int fSize = 2;
-constexpr int fColor = 4;
-constexpr int fStyle = 8;
-constexpr int fOffset = 16;
+using enum TRichTextStyle::TField;
 
 QTextEdit* EditOf(const TCustomRichEdit* e) { return NativeAs<QTextEdit>(const_cast<TCustomRichEdit*>(e)); }
 
