@@ -6,11 +6,11 @@
 #include "app/Settings.h"
 #include "core/Globals.h"
 #include "platform/controls/Application.h"
+#include "tests/support/DemoPump.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/qt/WidgetHost.h"
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -18,14 +18,6 @@
 #include <QWidget>
 
 namespace {
-
-void Pump(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        Application->ProcessMessages();
-}
 
 QPixmap Shot(int Type)
 {

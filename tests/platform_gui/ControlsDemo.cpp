@@ -3,6 +3,7 @@
 // xvfb-run; writes controls-demo.png (the screen) into the folder given as
 // the first argument, or the current folder.
 #include "platform/controls/Application.h"
+#include "tests/support/DemoPump.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/CustomControl.h"
@@ -13,7 +14,6 @@
 #include "platform/controls/qt/WidgetHost.h"
 #include "platform/graphics/Canvas.h"
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -80,14 +80,6 @@ protected:
         TGraphicControl::Click();
     }
 };
-
-void Pump(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        Application->ProcessMessages();
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // std-controls-demo.png into the folder given as the first argument, or
 // the current folder.
 #include "platform/controls/Application.h"
+#include "tests/support/DemoPump.h"
 #include "platform/controls/Bevel.h"
 #include "platform/controls/Button.h"
 #include "platform/controls/CategoryPanelGroup.h"
@@ -35,18 +36,9 @@
 #include "platform/graphics/Frames.h"
 #include "platform/graphics/Picture.h"
 #include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
 
 namespace {
-
-void Pump(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        Application->ProcessMessages();
-}
 
 template <typename T>
 T* Place(TWinControl* Parent, int X, int Y, int W, int H)
