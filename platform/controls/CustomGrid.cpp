@@ -229,6 +229,19 @@ int TCustomGrid::GridHeight() const
 
 TRect TCustomGrid::CellRect(int ACol, int ARow) const
 {
+    TRect r = BoxRect(ACol, ARow);
+    return r.IsEmpty() ? r : FlipRect(r);
+}
+
+TRect TCustomGrid::FlipRect(const TRect& R) const
+{
+    if (!Mirrored())
+        return R;
+    return {ClientWidth() - R.Right, R.Top, ClientWidth() - R.Left, R.Bottom};
+}
+
+TRect TCustomGrid::BoxRect(int ACol, int ARow) const
+{
     int x = FCols.ViewPos(ACol, FFixedCols, FTopLeft.X);
     int y = FRows.ViewPos(ARow, FFixedRows, FTopLeft.Y);
     if (x < 0 || y < 0 || x >= ClientWidth() || y >= ClientHeight())
@@ -240,6 +253,11 @@ TRect TCustomGrid::CellRect(int ACol, int ARow) const
 }
 
 TGridCoord TCustomGrid::MouseCoord(int X, int Y) const
+{
+    return HitCoord(FlipX(X), Y);
+}
+
+TGridCoord TCustomGrid::HitCoord(int X, int Y) const
 {
     TGridCoord c{-1, -1};
     if (X < ClientWidth() && Y < ClientHeight()) {
@@ -362,11 +380,20 @@ void TCustomGrid::UpdateScrollBars()
     };
     if (showV)
         sync(FVertBar, RowCount() - FFixedRows, VisibleRowCount(), FTopLeft.Y - FFixedRows);
-    if (showH)
-        sync(FHorzBar, ColCount() - FFixedCols, VisibleColCount(), FTopLeft.X - FFixedCols);
+    if (showH) {
+        int pos = FTopLeft.X - FFixedCols;
+        if (Mirrored())
+            pos = HorzBarMax() - pos;
+        sync(FHorzBar, ColCount() - FFixedCols, VisibleColCount(), pos);
+    }
     FUpdatingBars = false;
     if (changed && HandleAllocated())
         Invalidate();
+}
+
+int TCustomGrid::HorzBarMax() const
+{
+    return std::max(ColCount() - FFixedCols - VisibleColCount(), 0);
 }
 
 void TCustomGrid::BarScrolled(bool Vertical, TScrollCode Code, int Pos)
@@ -376,7 +403,7 @@ void TCustomGrid::BarScrolled(bool Vertical, TScrollCode Code, int Pos)
     if (Vertical)
         SetTopRow(FFixedRows + Pos);
     else
-        SetLeftCol(FFixedCols + Pos);
+        SetLeftCol(FFixedCols + (Mirrored() ? HorzBarMax() - Pos : Pos));
 }
 
 void TCustomGrid::Resize()
@@ -521,33 +548,33 @@ void TCustomGrid::InvalidateRange(const TGridRect& Range)
     t = std::max(t, vis.Top);
     if (l > r || t > b)
         return;
-    TRect a = CellRect(l, t), z = CellRect(r, b);
-    InvalidateRect({a.Left, a.Top, z.Right + GridLineWidth(), z.Bottom + GridLineWidth()});
+    TRect a = BoxRect(l, t), z = BoxRect(r, b);
+    InvalidateBox({a.Left, a.Top, z.Right + GridLineWidth(), z.Bottom + GridLineWidth()});
 }
 
 void TCustomGrid::InvalidateCell(int ACol, int ARow)
 {
     if (!HandleAllocated())
         return;
-    TRect r = CellRect(ACol, ARow);
+    TRect r = BoxRect(ACol, ARow);
     if (!r.IsEmpty())
-        InvalidateRect({r.Left, r.Top, r.Right + GridLineWidth(), r.Bottom + GridLineWidth()});
+        InvalidateBox({r.Left, r.Top, r.Right + GridLineWidth(), r.Bottom + GridLineWidth()});
 }
 
 void TCustomGrid::InvalidateCol(int ACol)
 {
     if (!HandleAllocated())
         return;
-    TRect r = CellRect(ACol, FRows.ViewIndexAt(0, FFixedRows, FTopLeft.Y));
+    TRect r = BoxRect(ACol, FRows.ViewIndexAt(0, FFixedRows, FTopLeft.Y));
     if (!r.IsEmpty())
-        InvalidateRect({r.Left, 0, r.Right + GridLineWidth(), ClientHeight()});
+        InvalidateBox({r.Left, 0, r.Right + GridLineWidth(), ClientHeight()});
 }
 
 void TCustomGrid::InvalidateRow(int ARow)
 {
     if (!HandleAllocated())
         return;
-    TRect r = CellRect(FCols.ViewIndexAt(0, FFixedCols, FTopLeft.X), ARow);
+    TRect r = BoxRect(FCols.ViewIndexAt(0, FFixedCols, FTopLeft.X), ARow);
     if (!r.IsEmpty())
         InvalidateRect({0, r.Top, ClientWidth(), r.Bottom + GridLineWidth()});
 }

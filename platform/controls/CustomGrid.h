@@ -102,7 +102,8 @@ public:
     int GridWidth() const;
     int GridHeight() const;
     // The cell's rectangle in client coordinates, without its lines.
-    // Note: empty (0, 0, 0, 0) for a cell that is not visible.
+    // Note: empty (0, 0, 0, 0) for a cell that is not visible. With
+    // right-to-left alignment column 0 is at the right edge.
     TRect CellRect(int ACol, int ARow) const;
     // The cell under a client point; -1 for a coordinate outside the cells.
     void MouseToCell(int X, int Y, int& ACol, int& ARow) const;
@@ -202,7 +203,8 @@ protected:
     virtual void ColWidthsChanged();
     virtual void RowHeightsChanged();
     // The sizing state at a client point: gsColSizing or gsRowSizing with
-    // the line's index and position, or gsNormal.
+    // the line's index and position, or gsNormal. Note: X and the position
+    // are left-to-right, mirrored already with right-to-left alignment.
     virtual void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs);
     // Called after a column (row) moved with its contents.
     virtual void ColumnMoved(int FromIndex, int ToIndex);
@@ -254,6 +256,19 @@ protected:
     int FrameSize() const { return FBorderStyle == bsSingle ? 2 : 0; }
     // Runs Draw on the canvas with client coordinates, clipped inside the frame.
     void DrawInClient(const std::function<void(TCanvas*)>& Draw);
+    // Right-to-left: the grid lays out and hit-tests in left-to-right
+    // coordinates and mirrors them to the client at the edges (painting,
+    // mouse, CellRect, the editor, the horizontal bar).
+    bool Mirrored() const { return UseRightToLeftAlignment(); }
+    // A client x (pixel column) to the other side, when mirrored.
+    int FlipX(int X) const { return Mirrored() ? ClientWidth() - 1 - X : X; }
+    TRect FlipRect(const TRect& R) const;
+    // CellRect before mirroring.
+    TRect BoxRect(int ACol, int ARow) const;
+    // MouseCoord of a point before mirroring.
+    TGridCoord HitCoord(int X, int Y) const;
+    // InvalidateRect of a rectangle before mirroring.
+    void InvalidateBox(const TRect& R) { InvalidateRect(FlipRect(R)); }
 
     // Steps of moving
     void MoveCurrent(int ACol, int ARow, bool MoveAnchor, bool Show);
@@ -281,6 +296,8 @@ protected:
     // Scroll bars: shown as needed, kept in step with TopRow and LeftCol.
     void UpdateScrollBars();
     void BarScrolled(bool Vertical, TScrollCode Code, int Pos);
+    // The last position of the horizontal bar's thumb.
+    int HorzBarMax() const;
 
     TGridAxis FCols;
     TGridAxis FRows;

@@ -120,10 +120,14 @@ TGridCoord TCustomGrid::TabMove(TGridCoord Cur, bool Back) const
 
 void TCustomGrid::GridKeyDown(int& Key, TShiftState Shift)
 {
+    // Left and right follow the mirrored columns.
+    int key = Key;
+    if (Mirrored() && (key == VK_LEFT || key == VK_RIGHT))
+        key = key == VK_LEFT ? VK_RIGHT : VK_LEFT;
     TGridCoord tl = FTopLeft;
     TGridCoord cur = FSelection.Current();
     if (Shift.Contains(ssCtrl)) {
-        CtrlKeyMove(Key, cur, tl);
+        CtrlKeyMove(key, cur, tl);
     } else if (Key == VK_TAB) {
         if (FOptions.Contains(goTabs) && !Shift.Contains(ssAlt)) {
             cur = TabMove(cur, Shift.Contains(ssShift));
@@ -133,7 +137,7 @@ void TCustomGrid::GridKeyDown(int& Key, TShiftState Shift)
     } else if (Key == VK_F2) {
         SetEditorMode(true);
     } else {
-        PlainKeyMove(Key, cur, tl);
+        PlainKeyMove(key, cur, tl);
     }
     TGridCoord maxTl = MaxTopLeft();
     tl = {std::clamp(tl.X, FFixedCols, std::max(maxTl.X, FFixedCols)),
@@ -207,6 +211,13 @@ void TCustomGrid::WndProc(TMessage& Message)
     switch (Message.Msg) {
     case WM_HSCROLL: WMHScroll(Message); return;
     case WM_VSCROLL: WMVScroll(Message); return;
+    case CM_BIDIMODECHANGED:
+        TCustomControl::WndProc(Message);
+        // The columns and the horizontal bar change sides.
+        UpdateScrollBars();
+        Invalidate();
+        UpdateEdit();
+        return;
     }
     // Mouse positions come relative to the frame's outer corner.
     if (FrameSize() && Message.Msg >= WM_MOUSEFIRST && Message.Msg < WM_MOUSEWHEEL) {
@@ -314,6 +325,7 @@ void TCustomGrid::GridMouseDown(TMouseButton Button, TShiftState Shift, int X, i
     }
     if (Button != mbLeft || Shift.Contains(ssDouble))
         return;
+    X = FlipX(X);
     int index = -1, pos = 0, ofs = 0;
     TGridState sizing = gsNormal;
     CalcSizingState(X, Y, sizing, index, pos, ofs);
@@ -325,7 +337,7 @@ void TCustomGrid::GridMouseDown(TMouseButton Button, TShiftState Shift, int X, i
         DrawSizingLine();
         return;
     }
-    TGridCoord hit = MouseCoord(X, Y);
+    TGridCoord hit = HitCoord(X, Y);
     if (hit.X < 0)
         return;
     if (FOptions.Contains(goColMoving) && hit.Y < FFixedRows && hit.X >= FFixedCols) {
@@ -418,11 +430,12 @@ int TCustomGrid::MoveTarget(int X, int Y) const
 
 void TCustomGrid::GridMouseMove(TShiftState, int X, int Y)
 {
+    X = FlipX(X);
     switch (FGridState) {
     case gsSelecting: {
         FSelectPos = {X, Y};
         TGridRect vis = VisibleRange();
-        TGridCoord hit = MouseCoord(std::clamp(X, 0, std::max(GridWidth() - 1, 0)),
+        TGridCoord hit = HitCoord(std::clamp(X, 0, std::max(GridWidth() - 1, 0)),
                                     std::clamp(Y, 0, std::max(GridHeight() - 1, 0)));
         if (hit.X < 0)
             return;
@@ -506,7 +519,7 @@ void TCustomGrid::GridMouseUp(TMouseButton, TShiftState Shift, int X, int Y)
         UpdateEdit();
         break;
     case gsColSizing:
-    case gsRowSizing: EndSizing(X, Y); break;
+    case gsRowSizing: EndSizing(FlipX(X), Y); break;
     case gsColMoving:
     case gsRowMoving: EndMoving(); break;
     case gsNormal: break;

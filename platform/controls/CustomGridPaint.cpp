@@ -81,7 +81,8 @@ void TCustomGrid::Paint()
         DrawEdge(Canvas(), frame, EDGE_SUNKEN, BF_RECT);
     }
     DrawInClient([this](TCanvas* canvas) {
-        TRect clip = canvas->ClipRect();
+        // Left-to-right from here; each drawing mirrors its rectangle.
+        TRect clip = FlipRect(canvas->ClipRect());
         qCDebug(lcGridPaint) << "paint" << clip.Left << clip.Top << clip.Right << clip.Bottom;
         PaintCells(clip);
         PaintLines(clip);
@@ -104,9 +105,10 @@ void TCustomGrid::PaintCells(const TRect& Clip)
         // Rows are not clipped one by one: a derived grid paints a merged
         // range of several rows from the first of its cells the pass meets.
         ForVisible(FCols, FFixedCols, FTopLeft.X, Clip.Left, Clip.Right, ClientWidth(), [&](int col, int x) {
-            TRect where{x, y, x + FCols.Size(col), y + h};
-            if (where.Right <= Clip.Left || where.IsEmpty())
+            TRect box{x, y, x + FCols.Size(col), y + h};
+            if (box.Right <= Clip.Left || box.IsEmpty())
                 return;
+            TRect where = FlipRect(box);
             TGridDrawState state = CellState(col, row, active);
             if (FDefaultDrawing) {
                 if (state.Contains(gdFixed)) {
@@ -148,7 +150,7 @@ void TCustomGrid::PaintLines(const TRect& Clip)
         TRect d;
         if (IntersectRect(d, r, Clip)) {
             canvas->Brush()->SetColor(c);
-            canvas->FillRect(d);
+            canvas->FillRect(FlipRect(d));
         }
     };
     // Vertical lines after each column; the fixed part and the scrolled part
@@ -179,9 +181,9 @@ void TCustomGrid::PaintBeyond(const TRect& Clip)
     int gw = GridWidth(), gh = GridHeight();
     TRect d;
     if (IntersectRect(d, {gw, 0, ClientWidth(), ClientHeight()}, Clip))
-        canvas->FillRect(d);
+        canvas->FillRect(FlipRect(d));
     if (IntersectRect(d, {0, gh, gw, ClientHeight()}, Clip))
-        canvas->FillRect(d);
+        canvas->FillRect(FlipRect(d));
     // The corner between two scroll bars.
     if (FVertBar && FVertBar->Visible() && FHorzBar && FHorzBar->Visible()) {
         canvas->Brush()->SetColor(clBtnFace);
@@ -199,8 +201,8 @@ void TCustomGrid::DrawSizingLine()
         canvas->Pen()->SetColor(clWhite);
         canvas->Pen()->SetWidth(1);
         if (FGridState == gsColSizing) {
-            canvas->MoveTo(FSizingPos, 0);
-            canvas->LineTo(FSizingPos, ClientHeight());
+            canvas->MoveTo(FlipX(FSizingPos), 0);
+            canvas->LineTo(FlipX(FSizingPos), ClientHeight());
         } else {
             canvas->MoveTo(0, FSizingPos);
             canvas->LineTo(ClientWidth(), FSizingPos);
@@ -221,18 +223,19 @@ void TCustomGrid::DrawMoveMarker()
         canvas->Pen()->SetWidth(1);
         // A double line where the moved item would go.
         if (FGridState == gsColMoving) {
-            TRect r = CellRect(FMovePos, 0);
+            TRect r = BoxRect(FMovePos, 0);
             int x = FMovePos > FMoveIndex ? r.Right : r.Left;
             for (int dx : {-1, 0}) {
-                canvas->MoveTo(x + dx, 0);
-                canvas->LineTo(x + dx, GridHeight());
+                canvas->MoveTo(FlipX(x + dx), 0);
+                canvas->LineTo(FlipX(x + dx), GridHeight());
             }
         } else {
-            TRect r = CellRect(0, FMovePos);
+            TRect r = BoxRect(0, FMovePos);
             int y = FMovePos > FMoveIndex ? r.Bottom : r.Top;
+            TRect line = FlipRect({0, 0, GridWidth(), 1});
             for (int dy : {-1, 0}) {
-                canvas->MoveTo(0, y + dy);
-                canvas->LineTo(GridWidth(), y + dy);
+                canvas->MoveTo(line.Left, y + dy);
+                canvas->LineTo(line.Right, y + dy);
             }
         }
         canvas->Pen()->SetMode(pmCopy);

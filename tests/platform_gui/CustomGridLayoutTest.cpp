@@ -136,4 +136,73 @@ TEST_F(CustomGridTest, ChangeScaleScalesSizesAndAnOwnFontButNotTheBounds)
     }
 }
 
+struct DirectionCase {
+    const char* Name;
+    TBiDiMode Mode;
+    // Client x of logical pixel column X.
+    int (*At)(int X);
+};
+const DirectionCase Directions[] = {
+    {"left to right", bdLeftToRight, [](int X) { return X; }},
+    {"right to left", bdRightToLeft, [](int X) { return 255 - X; }},
+};
+
+TEST_F(CustomGridTest, RightToLeftLaysColumnsOutFromTheRightEdge)
+{
+    for (const DirectionCase& d : Directions) {
+        SCOPED_TRACE(d.Name);
+        Grid->SetBiDiMode(d.Mode);
+        Grid->Update();
+        // Column 0 spans 0..49 and its line 50, column 1 51..100, column 5 from 255 on.
+        EXPECT_EQ(Grid->CellRect(0, 0), Rect(std::min(d.At(0), d.At(49)), 0, std::max(d.At(0), d.At(49)) + 1, 20));
+        EXPECT_EQ(Grid->CellRect(1, 1), Rect(std::min(d.At(51), d.At(100)), 21, std::max(d.At(51), d.At(100)) + 1, 41));
+        struct Hit {
+            int X, Y, Col, Row;
+        };
+        for (Hit h : {Hit{5, 5, 0, 0}, Hit{75, 30, 1, 1}, Hit{255, 5, 5, 0}, Hit{50, 30, 0, 1}}) {
+            int col = 0, row = 0;
+            Grid->MouseToCell(d.At(h.X), h.Y, col, row);
+            EXPECT_EQ(col, h.Col) << h.X;
+            EXPECT_EQ(row, h.Row) << h.X;
+        }
+        EXPECT_EQ(Grid->Canvas()->Pixels(d.At(5), 5), ColorToRGB(clBtnFace));
+        EXPECT_EQ(Grid->Canvas()->Pixels(d.At(75), 50), ColorToRGB(clWindow));
+        EXPECT_EQ(Grid->Canvas()->Pixels(d.At(101), 50), ColorToRGB(clSilver)) << "line after column 1";
+        EXPECT_EQ(Grid->Canvas()->Pixels(d.At(50), 5), ColorToRGB(clBlack)) << "fixed line";
+        // Mouse and keys follow the mirrored columns.
+        Click(Grid, Centre(3, 2));
+        EXPECT_EQ(Grid->Col(), 3);
+        Key(Grid, VK_RIGHT);
+        EXPECT_EQ(Grid->Col(), d.Mode == bdRightToLeft ? 2 : 4);
+        Key(Grid, VK_LEFT);
+        EXPECT_EQ(Grid->Col(), 3);
+        // Dragging the line after column 1 ten pixels outwards widens it.
+        Grid->SetOptions(Grid->Options() + goColSizing);
+        MouseDown(Grid, mbLeft, {d.At(101), 10});
+        MouseMove(Grid, {d.At(111), 10}, {ssLeft});
+        MouseUp(Grid, mbLeft, {d.At(111), 10});
+        EXPECT_EQ(Grid->ColWidths(1), 60);
+        Grid->SetColWidths(1, 50);
+        Grid->SetOptions(Grid->Options() - goColSizing);
+    }
+}
+
+TEST_F(CustomGridTest, RightToLeftHorizontalBarRunsMirrored)
+{
+    Grid->SetScrollBars(ssBoth);
+    Grid->SetBiDiMode(bdRightToLeft);
+    TScrollBar* bar = Grid->HorzScrollBar();
+    ASSERT_NE(bar, nullptr);
+    int last = Grid->ColCount() - 1 - Grid->VisibleColCount();
+    EXPECT_EQ(bar->Position(), last) << "the first columns show with the thumb at the right";
+    Grid->SetLeftCol(3);
+    EXPECT_EQ(bar->Position(), last - 2);
+    Key(bar, VK_END);
+    EXPECT_EQ(Grid->LeftCol(), 1);
+    Key(bar, VK_HOME);
+    EXPECT_EQ(Grid->LeftCol(), 1 + last);
+    Grid->SetBiDiMode(bdLeftToRight);
+    EXPECT_EQ(bar->Position(), last);
+}
+
 } // namespace
