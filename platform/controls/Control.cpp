@@ -13,15 +13,6 @@ Q_LOGGING_CATEGORY(lcMessages, "platform.msg", QtWarningMsg)
 
 namespace {
 
-// Calls a handler with its typed record and writes the record back.
-template <typename Rec, typename Obj>
-void Call(TMessage& m, Obj* self, void (Obj::*handler)(Rec&))
-{
-    Rec r(m);
-    (self->*handler)(r);
-    r.WriteTo(m);
-}
-
 bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
 
 } // namespace
@@ -484,18 +475,18 @@ void TControl::WndProc(TMessage& Message)
 void TControl::Dispatch(TMessage& m)
 {
     switch (m.Msg) {
-    case WM_LBUTTONDOWN: Call<TWMMouse>(m, this, &TControl::WMLButtonDown); break;
-    case WM_LBUTTONUP: Call<TWMMouse>(m, this, &TControl::WMLButtonUp); break;
-    case WM_LBUTTONDBLCLK: Call<TWMMouse>(m, this, &TControl::WMLButtonDblClk); break;
-    case WM_RBUTTONDOWN: Call<TWMMouse>(m, this, &TControl::WMRButtonDown); break;
-    case WM_RBUTTONUP: Call<TWMMouse>(m, this, &TControl::WMRButtonUp); break;
-    case WM_RBUTTONDBLCLK: Call<TWMMouse>(m, this, &TControl::WMRButtonDblClk); break;
-    case WM_MBUTTONDOWN: Call<TWMMouse>(m, this, &TControl::WMMButtonDown); break;
-    case WM_MBUTTONUP: Call<TWMMouse>(m, this, &TControl::WMMButtonUp); break;
-    case WM_MBUTTONDBLCLK: Call<TWMMouse>(m, this, &TControl::WMMButtonDblClk); break;
-    case WM_MOUSEMOVE: Call<TWMMouse>(m, this, &TControl::WMMouseMove); break;
-    case WM_MOUSEWHEEL: Call<TWMMouseWheel>(m, this, &TControl::WMMouseWheel); break;
-    case CM_MOUSEWHEEL: Call<TCMMouseWheel>(m, this, &TControl::CMMouseWheel); break;
+    case WM_LBUTTONDOWN: CallWithRecord<TWMMouse>(m, this, &TControl::WMLButtonDown); break;
+    case WM_LBUTTONUP: CallWithRecord<TWMMouse>(m, this, &TControl::WMLButtonUp); break;
+    case WM_LBUTTONDBLCLK: CallWithRecord<TWMMouse>(m, this, &TControl::WMLButtonDblClk); break;
+    case WM_RBUTTONDOWN: CallWithRecord<TWMMouse>(m, this, &TControl::WMRButtonDown); break;
+    case WM_RBUTTONUP: CallWithRecord<TWMMouse>(m, this, &TControl::WMRButtonUp); break;
+    case WM_RBUTTONDBLCLK: CallWithRecord<TWMMouse>(m, this, &TControl::WMRButtonDblClk); break;
+    case WM_MBUTTONDOWN: CallWithRecord<TWMMouse>(m, this, &TControl::WMMButtonDown); break;
+    case WM_MBUTTONUP: CallWithRecord<TWMMouse>(m, this, &TControl::WMMButtonUp); break;
+    case WM_MBUTTONDBLCLK: CallWithRecord<TWMMouse>(m, this, &TControl::WMMButtonDblClk); break;
+    case WM_MOUSEMOVE: CallWithRecord<TWMMouse>(m, this, &TControl::WMMouseMove); break;
+    case WM_MOUSEWHEEL: CallWithRecord<TWMMouseWheel>(m, this, &TControl::WMMouseWheel); break;
+    case CM_MOUSEWHEEL: CallWithRecord<TCMMouseWheel>(m, this, &TControl::CMMouseWheel); break;
     case CM_MOUSEENTER: CMMouseEnter(m); break;
     case CM_MOUSELEAVE: CMMouseLeave(m); break;
     case WM_CANCELMODE: WMCancelMode(m); break;
@@ -510,8 +501,8 @@ void TControl::Dispatch(TMessage& m)
     case CM_PARENTCOLORCHANGED: CMParentColorChanged(m); break;
     case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(m); break;
     case WM_CONTEXTMENU: WMContextMenu(m); break;
-    case WM_TIMER: Call<TWMTimer>(m, this, &TControl::WMTimer); break;
-    case WM_SIZE: Call<TWMSize>(m, this, &TControl::WMSize); break;
+    case WM_TIMER: CallWithRecord<TWMTimer>(m, this, &TControl::WMTimer); break;
+    case WM_SIZE: CallWithRecord<TWMSize>(m, this, &TControl::WMSize); break;
     default: DefaultHandler(m); break;
     }
 }
