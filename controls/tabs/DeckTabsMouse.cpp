@@ -19,12 +19,14 @@ THitTestResult TCustomDeckTabs::HitTest(TPoint Pt, bool IgnoreDisabledControls)
     // A hidden add button has an empty rectangle; it must catch nothing.
     if (!FAddButtonControl->ControlRect().IsEmpty() && FAddButtonControl->ContainsPoint(Pt))
         return {-1, htAddButton};
-    if (ScrollButtonLeftVisible() && (!IgnoreDisabledControls || FScrollButtonLeftControl->DrawState() != dsDisabled)
-        && FScrollButtonLeftControl->ContainsPoint(Pt))
+    // Unplaced scroll buttons (csbNone) keep an empty rectangle too.
+    auto catches = [&](TBaseDeckTabsControl* B) {
+        return (!IgnoreDisabledControls || B->DrawState() != dsDisabled) && !B->ControlRect().IsEmpty()
+               && B->ContainsPoint(Pt);
+    };
+    if (ScrollButtonLeftVisible() && catches(FScrollButtonLeftControl))
         return {-1, htScrollButtonLeft};
-    if (ScrollButtonRightVisible()
-        && (!IgnoreDisabledControls || FScrollButtonRightControl->DrawState() != dsDisabled)
-        && FScrollButtonRightControl->ContainsPoint(Pt))
+    if (ScrollButtonRightVisible() && catches(FScrollButtonRightControl))
         return {-1, htScrollButtonRight};
     if (!FOptions->Display()->TabContainer()->OverlayButtons()) {
         const TRect c = BidiControlRect(FTabContainerRect);

@@ -130,10 +130,11 @@ void TCustomDeckTabs::DrawCanvas()
             && (!FDragTabObject || !FDragTabObject->HideAddButton())
             && ClientWidth() >= RectWidth(FAddButtonControl->ControlRect()))
             FAddButtonControl->DrawTo(&canvas, FLastMouseX, FLastMouseY, nullptr);
+        // An unplaced button's arrow would land in the top-left corner.
         if (FOptions->Scrolling()->Enabled()) {
-            if (ScrollButtonLeftVisible())
+            if (ScrollButtonLeftVisible() && !FScrollButtonLeftControl->ControlRect().IsEmpty())
                 FScrollButtonLeftControl->DrawTo(&canvas, FLastMouseX, FLastMouseY, nullptr);
-            if (ScrollButtonRightVisible())
+            if (ScrollButtonRightVisible() && !FScrollButtonRightControl->ControlRect().IsEmpty())
                 FScrollButtonRightControl->DrawTo(&canvas, FLastMouseX, FLastMouseY, nullptr);
         }
         DoOnAfterDrawItem(&canvas, client, itTabContainer, -1);

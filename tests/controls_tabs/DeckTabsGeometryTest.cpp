@@ -63,6 +63,19 @@ TEST_F(PageSelectorStrip, HiddenAddButtonCatchesNoClick)
     EXPECT_EQ(Strip->HitTest({15, 3}).HitTestArea, htBackground);
 }
 
+TEST_F(DeckTabsStrip, UnplacedScrollButtonsNeitherCatchNorPaint)
+{
+    // Without scroll buttons both keep the empty rectangle at the top-left corner.
+    Strip->Options()->Scrolling()->SetScrollButtons(csbNone);
+    AddTabs({"A"});
+    Settle();
+    Strip->Repaint();
+    for (TPoint p : {TPoint{0, 0}, TPoint{1, 0}, TPoint{2, 1}}) {
+        EXPECT_EQ(Strip->HitTest(p).HitTestArea, htBackground) << p.X << "," << p.Y;
+        EXPECT_EQ(Strip->Canvas()->Pixels(p.X, p.Y), Form->Color()) << p.X << "," << p.Y;
+    }
+}
+
 TEST_F(DeckTabsStrip, CommonWidthSpreadsLeftOverPixelsOverTheFirstTabs)
 {
     Strip->Options()->Scrolling()->SetEnabled(false);
