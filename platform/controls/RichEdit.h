@@ -56,9 +56,6 @@ public:
 protected:
     void CreateWnd() override;
     void DestroyWnd() override;
-    QString Display() const override;
-    void GetSelection(int& Anchor, int& Caret) const override;
-    void SetSelection(int Anchor, int Caret) override;
     void PushText() override;
     void PushStyle() override;
 

@@ -4,6 +4,7 @@
 #include "platform/controls/qt/NativeWidget.h"
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextDocument>
 
 class MemoBridge {
 public:
@@ -39,21 +40,22 @@ void TCustomMemo::DestroyWnd()
     TWinControl::DestroyWnd();
 }
 
+// The three below serve the rich edit's QTextEdit as well.
+
 QString TCustomMemo::Display() const
 {
-    QPlainTextEdit* edit = EditOf(this);
-    return edit ? edit->toPlainText() : FDisplay;
+    QTextCursor c;
+    return NativeTextCursor(const_cast<TCustomMemo*>(this), c) ? c.document()->toPlainText() : FDisplay;
 }
 
 void TCustomMemo::GetSelection(int& Anchor, int& Caret) const
 {
-    QPlainTextEdit* edit = EditOf(this);
-    if (!edit) {
+    QTextCursor c;
+    if (!NativeTextCursor(const_cast<TCustomMemo*>(this), c)) {
         Anchor = FAnchor;
         Caret = FCaret;
         return;
     }
-    QTextCursor c = edit->textCursor();
     Anchor = c.anchor();
     Caret = c.position();
 }
@@ -63,12 +65,12 @@ void TCustomMemo::SetSelection(int Anchor, int Caret)
     int length = int(Display().size());
     FAnchor = std::clamp(Anchor, 0, length);
     FCaret = std::clamp(Caret, 0, length);
-    if (QPlainTextEdit* edit = EditOf(this)) {
+    QTextCursor c;
+    if (NativeTextCursor(this, c)) {
         NativeUpdate guard(FUpdating);
-        QTextCursor c = edit->textCursor();
         c.setPosition(FAnchor);
         c.setPosition(FCaret, QTextCursor::KeepAnchor);
-        edit->setTextCursor(c);
+        SetNativeTextCursor(this, c);
     }
 }
 

@@ -7,7 +7,9 @@
 #include "platform/controls/qt/WidgetHost.h"
 #include "platform/graphics/qt/CanvasState.h"
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextEdit>
 #include <cmath>
 
 namespace {
@@ -331,6 +333,25 @@ QWidget* NativeWidget(TWinControl* Control)
 {
     NativeLink* link = LinkOf(Control);
     return link ? link->Widget() : nullptr;
+}
+
+bool NativeTextCursor(TWinControl* Control, QTextCursor& Cursor)
+{
+    if (auto* plain = NativeAs<QPlainTextEdit>(Control))
+        Cursor = plain->textCursor();
+    else if (auto* rich = NativeAs<QTextEdit>(Control))
+        Cursor = rich->textCursor();
+    else
+        return false;
+    return true;
+}
+
+void SetNativeTextCursor(TWinControl* Control, const QTextCursor& Cursor)
+{
+    if (auto* plain = NativeAs<QPlainTextEdit>(Control))
+        plain->setTextCursor(Cursor);
+    else if (auto* rich = NativeAs<QTextEdit>(Control))
+        rich->setTextCursor(Cursor);
 }
 
 NativeForwarding::NativeForwarding() { ++gForwarding; }

@@ -4,6 +4,7 @@
 // and keeps the widget the size of the host.
 #include <QWidget>
 
+class QTextCursor;
 class TWinControl;
 
 // Puts Widget into the control's host window (which must exist), filling
@@ -17,6 +18,12 @@ W* NativeAs(TWinControl* Control)
 {
     return qobject_cast<W*>(NativeWidget(Control));
 }
+
+// The text cursor of a control's native text edit (a QPlainTextEdit or a
+// QTextEdit); false when it has none.
+bool NativeTextCursor(TWinControl* Control, QTextCursor& Cursor);
+// Sets the cursor of the control's native text edit, if it has one.
+void SetNativeTextCursor(TWinControl* Control, const QTextCursor& Cursor);
 
 // While alive, events sent to native widgets skip the routing (they are
 // the control's own default handling).

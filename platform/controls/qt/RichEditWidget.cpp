@@ -149,39 +149,6 @@ TRichText TCustomRichEdit::RichText() const
     return plain;
 }
 
-QString TCustomRichEdit::Display() const
-{
-    QTextEdit* edit = EditOf(this);
-    return edit ? edit->toPlainText() : FDisplay;
-}
-
-void TCustomRichEdit::GetSelection(int& Anchor, int& Caret) const
-{
-    QTextEdit* edit = EditOf(this);
-    if (!edit) {
-        Anchor = FAnchor;
-        Caret = FCaret;
-        return;
-    }
-    QTextCursor c = edit->textCursor();
-    Anchor = c.anchor();
-    Caret = c.position();
-}
-
-void TCustomRichEdit::SetSelection(int Anchor, int Caret)
-{
-    int length = int(Display().size());
-    FAnchor = std::clamp(Anchor, 0, length);
-    FCaret = std::clamp(Caret, 0, length);
-    if (QTextEdit* edit = EditOf(this)) {
-        NativeUpdate guard(FUpdating);
-        QTextCursor c = edit->textCursor();
-        c.setPosition(FAnchor);
-        c.setPosition(FCaret, QTextCursor::KeepAnchor);
-        edit->setTextCursor(c);
-    }
-}
-
 void TCustomRichEdit::PushText()
 {
     QTextEdit* edit = EditOf(this);
