@@ -7,9 +7,14 @@
 #include "platform/graphics/qt/ImageSurface.h"
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QPainter>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 class ComboBridge {
 public:
@@ -27,8 +32,30 @@ namespace {
 class ComboWidget : public QComboBox {
 public:
     explicit ComboWidget(TCustomComboBox* Control) : FControl(Control) {}
+    // csSimple: the list stays shown below the edit and there is no popup.
+    void MakeSimple()
+    {
+        FList = new QListView(this);
+        FList->setModel(model());
+        FList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        FList->setFocusPolicy(Qt::NoFocus);
+        QObject::connect(FList, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) {
+            if (i.row() == currentIndex())
+                return;
+            setCurrentIndex(i.row());
+            ComboBridge::Selected(FControl, i.row());
+        });
+        QObject::connect(this, &QComboBox::currentIndexChanged, FList,
+                         [this](int i) { FList->setCurrentIndex(model()->index(i, 0)); });
+        // The box moves its edit on many changes; it is put back each time.
+        if (QLineEdit* edit = lineEdit())
+            edit->installEventFilter(this);
+    }
+    QListView* List() const { return FList; }
     void showPopup() override
     {
+        if (FList)
+            return;
         if (isVisible() && view()->isVisible())
             return;
         ComboBridge::Notify(FControl, CBN_DROPDOWN);
@@ -42,8 +69,66 @@ public:
             ComboBridge::Notify(FControl, CBN_CLOSEUP);
     }
 
+protected:
+    bool event(QEvent* Event) override
+    {
+        bool result = QComboBox::event(Event);
+        // The box puts its edit over its whole height on these.
+        switch (Event->type()) {
+        case QEvent::Show:
+        case QEvent::Resize:
+        case QEvent::StyleChange:
+        case QEvent::FontChange:
+        case QEvent::LayoutRequest:
+            PlaceSimple();
+            break;
+        default:
+            break;
+        }
+        return result;
+    }
+    bool eventFilter(QObject* Object, QEvent* Event) override
+    {
+        if (FList && Object == lineEdit() && (Event->type() == QEvent::Resize || Event->type() == QEvent::Move))
+            PlaceSimple();
+        return QComboBox::eventFilter(Object, Event);
+    }
+    void PlaceSimple()
+    {
+        if (!FList || FPlacing)
+            return;
+        FPlacing = true;
+        QStyleOptionComboBox opt = EditOption();
+        if (QLineEdit* edit = lineEdit())
+            edit->setGeometry(style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, this));
+        FList->setGeometry(0, opt.rect.height(), width(), std::max(0, height() - opt.rect.height()));
+        FPlacing = false;
+    }
+    void paintEvent(QPaintEvent* Event) override
+    {
+        if (!FList) {
+            QComboBox::paintEvent(Event);
+            return;
+        }
+        QStyleOptionComboBox opt = EditOption();
+        QStylePainter painter(this);
+        painter.drawComplexControl(QStyle::CC_ComboBox, opt);
+    }
+
 private:
+    // The edit strip of a csSimple box, without the drop button.
+    QStyleOptionComboBox EditOption()
+    {
+        QStyleOptionComboBox opt;
+        initStyleOption(&opt);
+        opt.rect.setHeight(std::min(height(), QComboBox::sizeHint().height()));
+        opt.subControls = QStyle::SC_ComboBoxFrame | QStyle::SC_ComboBoxEditField;
+        return opt;
+    }
+
     TCustomComboBox* FControl;
+    QListView* FList = nullptr;
+    bool FPlacing = false;
 };
 
 // Owner-drawn items: OnDrawItem paints on an image through the control's canvas.
@@ -88,6 +173,8 @@ void TCustomComboBox::CreateWnd()
     auto* combo = new ComboWidget(this);
     combo->setEditable(FStyle == csDropDown || FStyle == csSimple);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    if (FStyle == csSimple)
+        combo->MakeSimple();
     if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable)
         combo->setItemDelegate(new OwnerDrawDelegate(this, combo));
     AttachNative(this, combo);
