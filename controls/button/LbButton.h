@@ -7,7 +7,7 @@
 //
 // Click order: OnClick (the button's own), then the form's ModalResult,
 // then the PopupMenu at the button's lower-left corner, then the inherited
-// click (TControl::OnClick). A press counts on release
+// click (TControl::OnClick, or else the linked Action). A press counts on release
 // wherever the pointer is, and the release of any mouse button completes a
 // left-button press.
 #include "controls/button/LbButtons.h"
