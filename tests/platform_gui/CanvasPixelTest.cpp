@@ -51,6 +51,34 @@ TEST_F(CanvasPixels, FillRectExcludesRightAndBottom)
     EXPECT_EQ(Painted(), 4 * 5);
 }
 
+TEST_F(CanvasPixels, ArcAndPieRunCounterClockwiseFromTheFirstRay)
+{
+    // From the ray to the east to the ray to the north: the upper right quarter.
+    struct Shape {
+        const char* Name;
+        bool Pie;
+        TColor Inside;
+    };
+    const Shape shapes[] = {{"arc", false, clWhite}, {"pie", true, clRed}};
+    for (const Shape& s : shapes) {
+        SCOPED_TRACE(s.Name);
+        C->Brush()->SetColor(clWhite);
+        C->FillRect(Rect(0, 0, 20, 20));
+        C->Pen()->SetColor(clBlue);
+        C->Brush()->SetColor(clRed);
+        if (s.Pie)
+            C->Pie(0, 0, 20, 20, 20, 10, 10, 0);
+        else
+            C->Arc(0, 0, 20, 20, 20, 10, 10, 0);
+        EXPECT_EQ(C->Pixels(14, 5), s.Inside);
+        EXPECT_GT(Painted(), 0);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x)
+                if (C->Pixels(x, y) != clWhite)
+                    EXPECT_TRUE(x >= 9 && y <= 10) << x << "," << y;
+    }
+}
+
 TEST_F(CanvasPixels, LineToLeavesOutItsEndPoint)
 {
     struct Line {

@@ -497,16 +497,32 @@ static void ArcAngles(const QRect& r, QPoint p3, QPoint p4, int& start16, int& s
     span16 = qRound(span * 16);
 }
 
+// An arc or pie as the canvas takes it: the box it is drawn in (its right
+// and bottom edges left out) and its angles in 1/16 degree, from the ray
+// through P3 counter-clockwise to the ray through P4.
+struct ArcShape {
+    QRect Box;
+    int Start = 0;
+    int Span = 0;
+};
+
+static ArcShape MakeArc(const TCanvas* Canvas, const TRect& Bounds, TPoint P3, TPoint P4)
+{
+    const QRect r = ToDevice(Canvas, Bounds);
+    ArcShape a;
+    ArcAngles(r, ToDevice(Canvas, P3), ToDevice(Canvas, P4), a.Start, a.Span);
+    a.Box = QRect(r.left(), r.top(), r.width() - 1, r.height() - 1);
+    return a;
+}
+
 void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
     CanvasPainter p(this, true);
     if (!p)
         return;
-    const QRect r = ToDevice(this, TRect{X1, Y1, X2, Y2});
-    int start, span;
-    ArcAngles(r, ToDevice(this, TPoint{X3, Y3}), ToDevice(this, TPoint{X4, Y4}), start, span);
+    const ArcShape a = MakeArc(this, TRect{X1, Y1, X2, Y2}, TPoint{X3, Y3}, TPoint{X4, Y4});
     p->setPen(MakePen(this));
-    p->drawArc(QRect(r.left(), r.top(), r.width() - 1, r.height() - 1), start, span);
+    p->drawArc(a.Box, a.Start, a.Span);
 }
 
 void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
@@ -514,12 +530,10 @@ void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4
     CanvasPainter p(this, true);
     if (!p)
         return;
-    const QRect r = ToDevice(this, TRect{X1, Y1, X2, Y2});
-    int start, span;
-    ArcAngles(r, ToDevice(this, TPoint{X3, Y3}), ToDevice(this, TPoint{X4, Y4}), start, span);
+    const ArcShape a = MakeArc(this, TRect{X1, Y1, X2, Y2}, TPoint{X3, Y3}, TPoint{X4, Y4});
     p->setPen(MakePen(this));
     p->setBrush(MakeBrush(this));
-    p->drawPie(QRect(r.left(), r.top(), r.width() - 1, r.height() - 1), start, span);
+    p->drawPie(a.Box, a.Start, a.Span);
 }
 
 void TCanvas::FloodFill(int X, int Y, TColor Color, TFillStyle FillStyle)
