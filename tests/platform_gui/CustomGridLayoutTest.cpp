@@ -183,7 +183,13 @@ TEST_F(CustomGridTest, RightToLeftLaysColumnsOutFromTheRightEdge)
         MouseUp(Grid, mbLeft, {d.At(111), 10});
         EXPECT_EQ(Grid->ColWidths(1), 60);
         Grid->SetColWidths(1, 50);
-        Grid->SetOptions(Grid->Options() - goColSizing);
+        // The editor covers the current cell.
+        Grid->SetOptions(Grid->Options() - goColSizing + goEditing);
+        Grid->ShowEditor();
+        ASSERT_NE(Grid->InplaceEditor(), nullptr);
+        EXPECT_EQ(Grid->InplaceEditor()->BoundsRect(), Grid->CellRect(3, 2));
+        Grid->HideEditor();
+        Grid->SetOptions(Grid->Options() - goEditing);
     }
 }
 
