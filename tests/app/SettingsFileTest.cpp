@@ -24,6 +24,18 @@ protected:
         f.write(Text);
     }
 
+    // The settings globals as the last read left them.
+    static void ExpectSettings(const QString& Conf, const QString& IP, const QString& Language, const bool (&Flags)[4])
+    {
+        EXPECT_EQ(Conf_Name, Conf);
+        EXPECT_EQ(Last_IP_Address, IP);
+        EXPECT_EQ(Language_Name, Language);
+        EXPECT_EQ(Opt_Enable_Internet, Flags[0]);
+        EXPECT_EQ(Opt_Enable_Update, Flags[1]);
+        EXPECT_EQ(Opt_Jump_Field_Tables, Flags[2]);
+        EXPECT_EQ(Opt_Double_Click_Auto_Size, Flags[3]);
+    }
+
     QTemporaryDir FDir;
     TXMLDocument FXML;
 };
@@ -87,14 +99,8 @@ TEST_F(SettingsFile, ReadGivesValuesOrDefaults)
         Conf_Dir = QStringLiteral("stale");
         Opt_Enable_Internet = Opt_Enable_Update = Opt_Jump_Field_Tables = Opt_Double_Click_Auto_Size = true;
         Read_Settings(&FXML);
-        EXPECT_EQ(Conf_Name, c.Conf_Name);
+        ExpectSettings(c.Conf_Name, c.IP, c.Language, c.Flags);
         EXPECT_TRUE(Conf_Dir.isEmpty());
-        EXPECT_EQ(Last_IP_Address, c.IP);
-        EXPECT_EQ(Language_Name, c.Language);
-        EXPECT_EQ(Opt_Enable_Internet, c.Flags[0]);
-        EXPECT_EQ(Opt_Enable_Update, c.Flags[1]);
-        EXPECT_EQ(Opt_Jump_Field_Tables, c.Flags[2]);
-        EXPECT_EQ(Opt_Double_Click_Auto_Size, c.Flags[3]);
     }
 }
 
@@ -145,13 +151,7 @@ TEST_F(SettingsFile, WriteGivesTheElementsInOrderAndReadsBack)
         Opt_Enable_Internet = !s.Flags[0];
         Last_IP_Address = QStringLiteral("changed");
         Read_Settings(&FXML);
-        EXPECT_EQ(Conf_Name, s.Conf_Name);
-        EXPECT_EQ(Last_IP_Address, s.IP);
-        EXPECT_EQ(Language_Name, s.Language);
-        EXPECT_EQ(Opt_Enable_Internet, s.Flags[0]);
-        EXPECT_EQ(Opt_Enable_Update, s.Flags[1]);
-        EXPECT_EQ(Opt_Jump_Field_Tables, s.Flags[2]);
-        EXPECT_EQ(Opt_Double_Click_Auto_Size, s.Flags[3]);
+        ExpectSettings(s.Conf_Name, s.IP, s.Language, s.Flags);
     }
 }
 
