@@ -127,10 +127,7 @@ void TCustomComboBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State)
 
 void TCustomComboBox::WndProc(TMessage& Message)
 {
-    TControlGuard alive = Guard();
-    TWinControl::WndProc(Message);
-    if (!alive.expired() && IsNativeInput(Message.Msg))
-        NativeDefault(this, Message);
+    NativeWndProc(this, Message, [&] { TWinControl::WndProc(Message); });
 }
 
 void TCustomComboBox::Dispatch(TMessage& Message)

@@ -131,10 +131,7 @@ void TDateTimePicker::KeyDown(int& Key, TShiftState Shift)
 
 void TDateTimePicker::WndProc(TMessage& Message)
 {
-    TControlGuard alive = Guard();
-    TWinControl::WndProc(Message);
-    if (!alive.expired() && IsNativeInput(Message.Msg))
-        NativeDefault(this, Message);
+    NativeWndProc(this, Message, [&] { TWinControl::WndProc(Message); });
 }
 
 void TDateTimePicker::CMFontChanged(TMessage& Message)

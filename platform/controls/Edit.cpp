@@ -123,9 +123,7 @@ void TCustomEdit::Change()
 
 void TCustomEdit::WndProc(TMessage& Message)
 {
-    TWinControl::WndProc(Message);
-    if (IsNativeInput(Message.Msg))
-        NativeDefault(this, Message);
+    NativeWndProc(this, Message, [&] { TWinControl::WndProc(Message); });
 }
 
 void TCustomEdit::Dispatch(TMessage& Message)

@@ -65,10 +65,7 @@ void TLinkLabel::DoOnLinkClick(const QString& Link, TSysLinkType LinkType)
 
 void TLinkLabel::WndProc(TMessage& Message)
 {
-    TControlGuard alive = Guard();
-    TWinControl::WndProc(Message);
-    if (!alive.expired() && IsNativeInput(Message.Msg))
-        NativeDefault(this, Message);
+    NativeWndProc(this, Message, [&] { TWinControl::WndProc(Message); });
 }
 
 void TLinkLabel::CMTextChanged(TMessage& Message)

@@ -126,10 +126,7 @@ void TCustomListBox::DrawItem(int Index, TRect Rect, TOwnerDrawState State)
 
 void TCustomListBox::WndProc(TMessage& Message)
 {
-    TControlGuard alive = Guard();
-    TWinControl::WndProc(Message);
-    if (!alive.expired() && IsNativeInput(Message.Msg))
-        NativeDefault(this, Message);
+    NativeWndProc(this, Message, [&] { TWinControl::WndProc(Message); });
 }
 
 void TCustomListBox::Dispatch(TMessage& Message)

@@ -12,6 +12,10 @@ void SendCommandNotify(TWinControl* Control, int NotifyCode);
 
 // Mouse, wheel, key-down, key-up and character messages.
 bool IsNativeInput(unsigned Msg);
+// The window procedure of a control over a native widget: Base (the
+// framework's handling), then the input it left unhandled to the widget,
+// unless a handler freed the control meanwhile.
+void NativeWndProc(TWinControl* Control, TMessage& Message, const std::function<void()>& Base);
 // Hands an input message that WndProc left unhandled to the native widget:
 // mouse and wheel messages, editing and navigation keys, printable
 // characters (a zeroed key or character is dropped; a wheel the framework

@@ -111,8 +111,5 @@ void TScrollBar::KeyDown(int& Key, TShiftState Shift)
 
 void TScrollBar::WndProc(TMessage& Message)
 {
-    TControlGuard alive = Guard();
-    TWinControl::WndProc(Message);
-    if (!alive.expired() && IsNativeInput(Message.Msg))
-        NativeDefault(this, Message);
+    NativeWndProc(this, Message, [&] { TWinControl::WndProc(Message); });
 }

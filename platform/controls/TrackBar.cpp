@@ -58,8 +58,5 @@ void TTrackBar::NativeMoved(int Pos) { SetPosition(Pos); }
 
 void TTrackBar::WndProc(TMessage& Message)
 {
-    TControlGuard alive = Guard();
-    TWinControl::WndProc(Message);
-    if (!alive.expired() && IsNativeInput(Message.Msg))
-        NativeDefault(this, Message);
+    NativeWndProc(this, Message, [&] { TWinControl::WndProc(Message); });
 }

@@ -289,12 +289,11 @@ void TCustomTreeView::NodeDeleting(TTreeNode* Node)
 
 void TCustomTreeView::WndProc(TMessage& Message)
 {
-    TControlGuard alive = Guard();
-    if (Message.Msg == WM_LBUTTONDOWN && CanFocus())
-        SetFocus();
-    TWinControl::WndProc(Message);
-    if (!alive.expired() && IsNativeInput(Message.Msg))
-        NativeDefault(this, Message);
+    NativeWndProc(this, Message, [&] {
+        if (Message.Msg == WM_LBUTTONDOWN && CanFocus())
+            SetFocus();
+        TWinControl::WndProc(Message);
+    });
 }
 
 void TCustomTreeView::SetImages(TCustomImageList* value)

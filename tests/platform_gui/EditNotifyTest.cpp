@@ -59,6 +59,19 @@ TEST_F(EditNotify, ZeroedKeyOrCharTypesNothing)
     EXPECT_EQ(Edit->Text(), QStringLiteral("AB"));
 }
 
+TEST_F(EditNotify, KeyHandlerMayFreeTheEdit)
+{
+    // Nothing may reach the native edit of a freed control afterwards.
+    TControlGuard alive = Edit->Guard();
+    Edit->OnKeyDown = [this](TObject*, int&, TShiftState) {
+        delete Edit;
+        Edit = nullptr;
+    };
+    Key(Edit, 'A', {}, QStringLiteral("a"));
+    EXPECT_TRUE(alive.expired());
+    EXPECT_EQ(Form->ControlCount(), 0);
+}
+
 TEST_F(EditNotify, EditingKeysReachTheNativeEdit)
 {
     Type(Edit, QStringLiteral("abcd"));

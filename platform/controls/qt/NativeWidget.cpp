@@ -381,6 +381,14 @@ bool IsNativeInput(unsigned Msg)
            || Msg == WM_SYSKEYDOWN || Msg == WM_SYSKEYUP || Msg == WM_CHAR;
 }
 
+void NativeWndProc(TWinControl* Control, TMessage& Message, const std::function<void()>& Base)
+{
+    TControlGuard alive = Control->Guard();
+    Base();
+    if (!alive.expired() && IsNativeInput(Message.Msg))
+        NativeDefault(Control, Message);
+}
+
 void NativeDefault(TWinControl* Control, const TMessage& Message, bool WantTabs)
 {
     NativeLink* link = LinkOf(Control);
