@@ -188,7 +188,10 @@ int AttributesOf(const QFileInfo& fi)
         attr |= faDirectory;
     if (fi.fileName().startsWith(u'.'))
         attr |= faHidden;
-    if (!fi.isWritable())
+    // Read-only is a property of the file: no write permission for anyone,
+    // which the superuser's access check would not report.
+    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (!fi.isWritable() || !(fi.permissions() & anyWrite))
         attr |= faReadOnly;
     if (!fi.isDir() && !fi.isFile())
         attr |= faSysFile;

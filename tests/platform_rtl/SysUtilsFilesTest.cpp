@@ -130,6 +130,28 @@ TEST_F(SysUtilsFolder, SearchRecordFields)
     FindClose(sr);
 }
 
+// Also for the superuser, who may write any file.
+TEST_F(SysUtilsFolder, ReadOnlyAttributeFollowsTheWritePermissions)
+{
+    const struct {
+        const char* Name;
+        QFile::Permissions Permissions;
+        bool ReadOnly;
+    } cases[] = {
+        {"OwnerMayWrite", QFile::ReadOwner | QFile::WriteOwner, false},
+        {"NobodyMayWrite", QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther, true},
+        {"NoPermissions", {}, true},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(QFile::setPermissions(Root + "a.txt", c.Permissions)) << c.Name;
+        TSearchRec sr;
+        ASSERT_EQ(FindFirst(Root + "a.txt", faAnyFile, sr), 0) << c.Name;
+        EXPECT_EQ((sr.Attr & faReadOnly) != 0, c.ReadOnly) << c.Name;
+        EXPECT_EQ(sr.Attr & faDirectory, 0) << c.Name;
+        FindClose(sr);
+    }
+}
+
 TEST_F(SysUtilsFolder, FileSystemOperations)
 {
     EXPECT_TRUE(FileExists(Root + "a.txt"));
