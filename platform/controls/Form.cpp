@@ -6,6 +6,7 @@
 #include "platform/controls/WinApi.h"
 #include "platform/controls/qt/HostApi.h"
 #include "platform/rtl/Exceptions.h"
+#include <algorithm>
 
 void SetFocusedWindow(TWinControl* Control);
 void ForgetFocus();
@@ -21,6 +22,8 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TWinControl(AOwner)
 
 TCustomForm::~TCustomForm()
 {
+    if (FMenu)
+        FMenu->SetChangeHook(nullptr);
     if (OnDestroy) {
         try {
             OnDestroy(this);
@@ -101,6 +104,23 @@ void TCustomForm::CreateHandle()
     TWinControl::CreateHandle();
     if (!Application->Title().isEmpty() && Text().isEmpty())
         HostSetTitle(Handle(), Application->Title());
+    if (FMenu)
+        UpdateMenuBar();
+}
+
+void TCustomForm::UpdateMenuBar()
+{
+    int height = HostSetMenuBar(HandleAllocated() ? Handle() : nullptr, FMenu);
+    if (height == FMenuBarHeight)
+        return;
+    FMenuBarHeight = height;
+    Realign();
+    Invalidate();
+}
+
+TRect TCustomForm::ClientRect() const
+{
+    return Rect(0, 0, Width(), std::max(0, Height() - FMenuBarHeight));
 }
 
 void TCustomForm::RecreateKeepingVisibility()
@@ -169,7 +189,7 @@ TPoint TCustomForm::ClientOrigin() const
 {
     if (HandleAllocated())
         return TWinControl::ClientOrigin();
-    return {Left(), Top()};
+    return {Left(), Top() + FMenuBarHeight};
 }
 
 namespace {
@@ -574,18 +594,25 @@ void TCustomForm::SetMenu(TMainMenu* value)
 {
     if (FMenu == value)
         return;
-    if (FMenu)
+    if (FMenu) {
+        FMenu->SetChangeHook(nullptr);
         FMenu->RemoveFreeNotification(this);
+    }
     FMenu = value;
-    if (value)
+    if (value) {
         value->FreeNotification(this);
+        value->SetChangeHook([this]() { UpdateMenuBar(); });
+    }
+    UpdateMenuBar();
 }
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation)
 {
     TWinControl::Notification(AComponent, Operation);
-    if (Operation == TOperation::opRemove && AComponent == FMenu)
+    if (Operation == TOperation::opRemove && AComponent == FMenu) {
         FMenu = nullptr;
+        UpdateMenuBar();
+    }
 }
 
 void TCustomForm::SendCancelMode(TControl* Sender)

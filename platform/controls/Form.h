@@ -55,9 +55,10 @@ public:
     TDefaultMonitor DefaultMonitor() const { return FDefaultMonitor; }
     void SetDefaultMonitor(TDefaultMonitor value) { FDefaultMonitor = value; }
     // Note: a form has no frame of its own here; the client area is the
-    // whole form and the window manager adds the frame.
+    // whole form below the menu bar and the window manager adds the frame.
+    TRect ClientRect() const override;
     void SetClientWidth(int v) override { SetWidth(v); }
-    void SetClientHeight(int v) override { SetHeight(v); }
+    void SetClientHeight(int v) override { SetHeight(v + FMenuBarHeight); }
     TFormState FormState() const { return FFormState; }
     // True while this is the active form of the application.
     bool Active() const { return FActive; }
@@ -80,7 +81,9 @@ public:
     void DefocusControl(TWinControl* Control);
     // Shortcut keys of the form: OnShortCut first, then the items of Menu.
     virtual bool IsShortCut(TWMKey& Message);
-    // The form's main menu (nullptr: none); a freed menu is forgotten.
+    // The form's main menu (nullptr: none); a freed menu is forgotten. Its
+    // visible items show as a bar above the client area, which follows
+    // changes to the items.
     TMainMenu* Menu() const { return FMenu; }
     void SetMenu(TMainMenu* value);
     void SendCancelMode(TControl* Sender);
@@ -141,6 +144,8 @@ private:
     TMonitor* DefaultMonitorTarget() const;
     void CloseModal();
     void RecreateKeepingVisibility();
+    // Rebuilds the menu bar; realigns when its height changed.
+    void UpdateMenuBar();
     bool SendFocusMessage(TWinControl* Control, unsigned Msg, int Count);
 
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -158,6 +163,8 @@ private:
     int FFocusCount = 0;
     TModalResult FModalResult = mrNone;
     TMainMenu* FMenu = nullptr;
+    // Height of the menu bar above the client area; 0 without one.
+    int FMenuBarHeight = 0;
 };
 
 class TForm : public TCustomForm {

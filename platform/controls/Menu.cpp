@@ -46,6 +46,7 @@ void TMenuItem::Insert(int Index, TMenuItem* Item)
     Index = std::clamp(Index, 0, Count());
     FItems.insert(FItems.begin() + Index, Item);
     Item->FParent = this;
+    Changed();
 }
 
 void TMenuItem::Remove(TMenuItem* Item)
@@ -55,6 +56,7 @@ void TMenuItem::Remove(TMenuItem* Item)
         return;
     FItems.erase(it);
     Item->FParent = nullptr;
+    Changed();
 }
 
 void TMenuItem::Delete(int Index) { delete Items(Index); }
@@ -77,11 +79,18 @@ TMenuItem* TMenuItem::Find(const QString& ACaption) const
 void TMenuItem::SetChecked(bool value)
 {
     FChecked = value;
-    if (!value || !FRadioItem || !FParent)
-        return;
-    for (TMenuItem* i : FParent->FItems)
-        if (i != this && i->FRadioItem && i->FGroupIndex == FGroupIndex)
-            i->FChecked = false;
+    if (value && FRadioItem && FParent)
+        for (TMenuItem* i : FParent->FItems)
+            if (i != this && i->FRadioItem && i->FGroupIndex == FGroupIndex)
+                i->FChecked = false;
+    Changed();
+}
+
+void TMenuItem::Changed()
+{
+    TMenu* menu = GetParentMenu();
+    if (menu && menu->FChangeHook)
+        menu->FChangeHook();
 }
 
 void TMenuItem::Click()
@@ -101,7 +110,11 @@ TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(new TMenuItem)
     FItems->FMenu = this;
 }
 
-TMenu::~TMenu() { delete FItems; }
+TMenu::~TMenu()
+{
+    FChangeHook = nullptr;
+    delete FItems;
+}
 
 namespace {
 

@@ -28,26 +28,26 @@ public:
     ~TMenuItem() override;
 
     const QString& Caption() const { return FCaption; }
-    void SetCaption(const QString& value) { FCaption = value; }
+    void SetCaption(const QString& value) { FCaption = value; Changed(); }
     // A separator line.
     bool IsLine() const { return FCaption == QLatin1String("-"); }
     bool Checked() const { return FChecked; }
     void SetChecked(bool value);
     bool RadioItem() const { return FRadioItem; }
-    void SetRadioItem(bool value) { FRadioItem = value; }
+    void SetRadioItem(bool value) { FRadioItem = value; Changed(); }
     // Clicking checks (or toggles) the item.
     bool AutoCheck() const { return FAutoCheck; }
-    void SetAutoCheck(bool value) { FAutoCheck = value; }
+    void SetAutoCheck(bool value) { FAutoCheck = value; Changed(); }
     unsigned char GroupIndex() const { return FGroupIndex; }
     void SetGroupIndex(unsigned char value) { FGroupIndex = value; }
     bool Enabled() const { return FEnabled; }
-    void SetEnabled(bool value) { FEnabled = value; }
+    void SetEnabled(bool value) { FEnabled = value; Changed(); }
     bool Visible() const { return FVisible; }
-    void SetVisible(bool value) { FVisible = value; }
+    void SetVisible(bool value) { FVisible = value; Changed(); }
     int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int value) { FImageIndex = value; }
+    void SetImageIndex(int value) { FImageIndex = value; Changed(); }
     TShortCut ShortCut() const { return FShortCut; }
-    void SetShortCut(TShortCut value) { FShortCut = value; }
+    void SetShortCut(TShortCut value) { FShortCut = value; Changed(); }
     const QString& Hint() const { return FHint; }
     void SetHint(const QString& value) { FHint = value; }
 
@@ -75,6 +75,8 @@ public:
 
 private:
     friend class TMenu;
+    // Tells the menu's window that the item changed.
+    void Changed();
     QString FCaption;
     bool FChecked = false;
     bool FRadioItem = false;
@@ -99,14 +101,19 @@ public:
     TMenuItem* Items() const { return FItems; }
     // The image list the items' ImageIndex refers to.
     TComponent* Images() const { return FImages; }
-    void SetImages(TComponent* value) { FImages = value; }
+    void SetImages(TComponent* value) { FImages = value; FItems->Changed(); }
     // The enabled and visible item with this shortcut, searched depth first.
     TMenuItem* FindItemByShortCut(TShortCut ShortCut) const;
     // Runs the item with this shortcut; false when there is none.
     bool IsShortCut(TShortCut ShortCut);
+    // Called after the items change, for the window that shows the menu
+    // (one at a time; empty: none).
+    void SetChangeHook(std::function<void()> Hook) { FChangeHook = std::move(Hook); }
 
 private:
+    friend class TMenuItem;
     TMenuItem* FItems;
+    std::function<void()> FChangeHook;
     TComponent* FImages = nullptr;
 };
 

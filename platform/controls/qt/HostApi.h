@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class TMenu;
 class TWinControl;
 class CanvasSurface;
 struct TRegion;
@@ -66,6 +67,10 @@ void HostSetOpacity(HWND Wnd, double Opacity);
 // Shape of a top-level window; nullptr restores the rectangle.
 void HostSetShape(HWND Wnd, const TRegion* Region);
 void HostSetFixedSize(HWND Wnd, bool Fixed);
+// Shows the menu's visible items as a bar across the top of the window,
+// above the client area (nullptr or no visible item: no bar), and returns
+// the bar's height. A null window gives the height the bar would have.
+int HostSetMenuBar(HWND Wnd, TMenu* Menu);
 // Takes the mouse from Qt's implicit grab when a capture ends mid-press.
 bool HostMouseButtonsDown();
 

@@ -1,8 +1,10 @@
 // The native side of TPopupMenu: a QMenu built from the items for the
-// time it is shown.
+// time it is shown; BuildMenuItems serves the form's menu bar too.
 #include "platform/controls/Menu.h"
+#include "platform/controls/qt/MenuBuilder.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/graphics/qt/ImageSurface.h"
+#include <QActionGroup>
 #include <QApplication>
 #include <QHash>
 #include <QMenu>
@@ -15,9 +17,7 @@ QKeySequence KeySequence(TShortCut s)
 {
     QString text = ShortCutToText(s);
     text.replace(QLatin1String("BkSp"), QLatin1String("Backspace"))
-        .replace(QLatin1String("Enter"), QLatin1String("Return"))
-        .replace(QLatin1String("PgUp"), QLatin1String("PgUp"))
-        .replace(QLatin1String("Ins"), QLatin1String("Ins"));
+        .replace(QLatin1String("Enter"), QLatin1String("Return"));
     return QKeySequence(text);
 }
 
@@ -30,8 +30,19 @@ QIcon ItemIcon(TCustomImageList* Images, int Index)
     return image ? QIcon(QPixmap::fromImage(image->image())) : QIcon();
 }
 
-void Build(QMenu* Menu, TMenuItem* Parent, TCustomImageList* Images, QHash<QAction*, TMenuItem*>& Map)
+} // namespace
+
+void ApplyItemState(QAction* Action, TMenuItem* Item, TCustomImageList* Images)
 {
+    Action->setIcon(ItemIcon(Images, Item->ImageIndex()));
+    Action->setEnabled(Item->Enabled());
+    Action->setCheckable(Item->Checked() || Item->AutoCheck() || Item->RadioItem());
+    Action->setChecked(Item->Checked());
+}
+
+void BuildMenuItems(QMenu* Menu, TMenuItem* Parent, TCustomImageList* Images, QHash<QAction*, TMenuItem*>& Map)
+{
+    QHash<int, QActionGroup*> groups;
     for (int i = 0; i < Parent->Count(); ++i) {
         TMenuItem* item = Parent->Items(i);
         if (!item->Visible())
@@ -43,22 +54,26 @@ void Build(QMenu* Menu, TMenuItem* Parent, TCustomImageList* Images, QHash<QActi
         QAction* action;
         if (item->Count() > 0) {
             QMenu* sub = Menu->addMenu(item->Caption());
-            Build(sub, item, Images, Map);
+            BuildMenuItems(sub, item, Images, Map);
             action = sub->menuAction();
         } else {
             action = Menu->addAction(item->Caption());
             action->setShortcut(KeySequence(item->ShortCut()));
             action->setShortcutVisibleInContextMenu(true);
         }
-        action->setIcon(ItemIcon(Images, item->ImageIndex()));
-        action->setEnabled(item->Enabled());
-        action->setCheckable(item->Checked() || item->AutoCheck());
-        action->setChecked(item->Checked());
+        ApplyItemState(action, item, Images);
+        if (item->RadioItem()) {
+            // Drawn as radio buttons; which one is checked stays the item's.
+            QActionGroup*& group = groups[item->GroupIndex()];
+            if (!group) {
+                group = new QActionGroup(Menu);
+                group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+            }
+            group->addAction(action);
+        }
         Map.insert(action, item);
     }
 }
-
-} // namespace
 
 void TPopupMenu::Popup(int X, int Y)
 {
@@ -66,7 +81,7 @@ void TPopupMenu::Popup(int X, int Y)
         OnPopup(this);
     QMenu menu;
     QHash<QAction*, TMenuItem*> map;
-    Build(&menu, Items(), dynamic_cast<TCustomImageList*>(Images()), map);
+    BuildMenuItems(&menu, Items(), dynamic_cast<TCustomImageList*>(Images()), map);
     TMenuItem* chosen = nullptr;
     QObject::connect(&menu, &QMenu::triggered, &menu, [&](QAction* a) { chosen = map.value(a); });
     if (MenuChooser()) {

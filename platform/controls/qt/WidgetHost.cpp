@@ -8,6 +8,7 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
@@ -116,7 +117,7 @@ void WidgetHost::AddDirty(const QRect& Rect)
     if (r.isEmpty())
         return;
     FDirty += r;
-    update(r);
+    update(r.translated(0, FTopInset));
 }
 
 void WidgetHost::PaintPending()
@@ -145,6 +146,32 @@ void WidgetHost::SyncSurfaceSize(const QSize& Size)
     QRegion fresh = QRegion(QRect(QPoint(0, 0), Size)) - QRegion(QRect(QPoint(0, 0), old));
     for (const QRect& r : fresh)
         AddDirty(r);
+}
+
+void WidgetHost::SetTopInset(int Inset)
+{
+    if (FTopInset == Inset)
+        return;
+    int delta = Inset - FTopInset;
+    FTopInset = Inset;
+    for (QObject* o : children())
+        if (auto* child = dynamic_cast<WidgetHost*>(o))
+            child->move(child->pos() + QPoint(0, delta));
+    SyncSurfaceSize(ClientSize());
+    AddDirty(QRect(QPoint(0, 0), FSurface.Size()));
+}
+
+void WidgetHost::SetMenuBar(QMenuBar* Bar)
+{
+    if (FMenuBar == Bar)
+        return;
+    FMenuMap.clear();
+    // Later: the old bar may be inside its own event handling.
+    if (FMenuBar) {
+        FMenuBar->hide();
+        FMenuBar->deleteLater();
+    }
+    FMenuBar = Bar;
 }
 
 void WidgetHost::ApplyCursor(int Cursor)
@@ -280,6 +307,8 @@ void WidgetHost::MouseEvent(QMouseEvent* Event)
     Event->accept();
     if (!m.Msg)
         return;
+    if (FTopInset)
+        m.LParam = MakeLParam(LoSigned(WPARAM(m.LParam)), HiSigned(WPARAM(m.LParam)) - FTopInset);
     if (m.Msg == WM_MOUSEMOVE) {
         TPoint p{LoSigned(WPARAM(m.LParam)), HiSigned(WPARAM(m.LParam))};
         TControl* over = FControl->ControlAtPos(p, false);
@@ -312,13 +341,19 @@ void WidgetHost::PaintEvent(QPaintEvent* Event)
     PaintPending();
     QPainter p(this);
     const QImage* image = FSurface.Image();
-    for (const QRect& r : Event->region())
-        p.drawImage(r, *image, r);
+    QRect client(QPoint(0, FTopInset), ClientSize());
+    for (const QRect& r : Event->region()) {
+        QRect t = r & client;
+        if (!t.isEmpty())
+            p.drawImage(t, *image, t.translated(0, -FTopInset));
+    }
 }
 
 void WidgetHost::ResizedEvent()
 {
-    SyncSurfaceSize(size());
+    if (FMenuBar)
+        FMenuBar->setGeometry(0, 0, width(), FTopInset);
+    SyncSurfaceSize(ClientSize());
     if (FControl->Width() == width() && FControl->Height() == height())
         return;
     // The window manager or the user changed the size. A window may
@@ -390,18 +425,28 @@ void HostSetGeometry(HWND Wnd, const TRect& Bounds)
             h->resize(r.size());
         h->move(r.topLeft());
     } else {
-        h->setGeometry(r);
+        WidgetHost* parent = WidgetHost::Of(h->parentWidget());
+        h->setGeometry(r.translated(0, parent ? parent->TopInset() : 0));
     }
-    h->SyncSurfaceSize(r.size());
+    h->SyncSurfaceSize(QSize(r.width(), std::max(0, r.height() - h->TopInset())));
 }
 
-TRect HostGeometry(HWND Wnd) { return Wnd ? FromQRect(H(Wnd)->geometry()) : TRect{}; }
+TRect HostGeometry(HWND Wnd)
+{
+    if (!Wnd)
+        return TRect{};
+    QRect r = H(Wnd)->geometry();
+    if (!H(Wnd)->isWindow())
+        if (WidgetHost* parent = WidgetHost::Of(H(Wnd)->parentWidget()))
+            r.translate(0, -parent->TopInset());
+    return FromQRect(r);
+}
 
 TPoint HostClientToScreen(HWND Wnd, TPoint P)
 {
     if (!Wnd)
         return P;
-    QPoint g = H(Wnd)->mapToGlobal(QPoint(P.X, P.Y));
+    QPoint g = H(Wnd)->mapToGlobal(QPoint(P.X, P.Y + H(Wnd)->TopInset()));
     return {g.x(), g.y()};
 }
 

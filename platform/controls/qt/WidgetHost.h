@@ -6,8 +6,13 @@
 #include "platform/controls/qt/HostApi.h"
 #include "platform/controls/qt/MouseTranslator.h"
 #include "platform/graphics/qt/ImageSurface.h"
+#include <QHash>
 #include <QRegion>
+#include <algorithm>
 #include <QWidget>
+
+class QMenuBar;
+class TMenuItem;
 
 class WidgetHost : public QWidget {
 public:
@@ -28,6 +33,15 @@ public:
     // Keeps the image the size of the window.
     void SyncSurfaceSize(const QSize& Size);
     void ApplyCursor(int Cursor);
+    // Rows at the top of the window above the client area (the menu bar);
+    // the image, the child windows and the mouse count from below them.
+    int TopInset() const { return FTopInset; }
+    void SetTopInset(int Inset);
+    QSize ClientSize() const { return QSize(width(), std::max(0, height() - FTopInset)); }
+    QMenuBar* MenuBar() const { return FMenuBar; }
+    void SetMenuBar(QMenuBar* Bar);
+    // The menu item behind each action of the bar.
+    QHash<QAction*, TMenuItem*>& MenuMap() { return FMenuMap; }
 
     // The host of a widget (itself or its nearest host ancestor), or nullptr.
     static WidgetHost* Of(QWidget* Widget);
@@ -52,4 +66,7 @@ private:
     WheelAccumulator FWheel;
     bool FPainting = false;
     int FCursor = 0;
+    int FTopInset = 0;
+    QMenuBar* FMenuBar = nullptr;
+    QHash<QAction*, TMenuItem*> FMenuMap;
 };
