@@ -11,6 +11,7 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/GraphicControl.h"
 #include "platform/controls/Label.h"
+#include "platform/controls/Menu.h"
 #include "platform/controls/qt/WidgetHost.h"
 #include "platform/graphics/Canvas.h"
 #include <QDir>
@@ -103,6 +104,29 @@ int main(int argc, char** argv)
     Application->CreateForm(controls);
     controls->SetCaption(QStringLiteral("Controls"));
     controls->SetBounds(460, 20, 300, 200);
+    auto* menu = new TMainMenu(controls);
+    auto add = [menu](TMenuItem* parent, const char* caption) {
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(QString::fromLatin1(caption));
+        parent->Add(item);
+        return item;
+    };
+    TMenuItem* fileMenu = add(menu->Items(), "&File");
+    add(fileMenu, "&Open...")->SetShortCut(ShortCut('O', {ssCtrl}));
+    add(fileMenu, "&Save")->SetShortCut(ShortCut('S', {ssCtrl}));
+    add(fileMenu, "-");
+    add(fileMenu, "E&xit");
+    TMenuItem* view = add(menu->Items(), "&View");
+    add(view, "&Status bar")->SetChecked(true);
+    for (const char* size : {"S&mall", "&Large"}) {
+        TMenuItem* item = add(view, size);
+        item->SetRadioItem(true);
+        item->SetGroupIndex(1);
+    }
+    view->Items(1)->SetChecked(true);
+    add(menu->Items(), "&Help")->SetEnabled(false);
+    controls->SetMenu(menu);
+    controls->SetClientHeight(200);
     auto* label = new TLabel(controls);
     label->SetCaption(QStringLiteral("&Name:"));
     label->SetBounds(12, 16, 60, 16);
