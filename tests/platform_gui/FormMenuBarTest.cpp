@@ -9,6 +9,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/graphics/ImageList.h"
+#include <QActionGroup>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -111,6 +112,37 @@ TEST_F(FormMenuBar, ShowsTheVisibleItemsWithTheirState)
     EXPECT_FALSE(open->icon().isNull());
     EXPECT_TRUE(ActionOf(file, "&Wrap")->isChecked());
     EXPECT_TRUE(ActionOf(file, "E&xit")->icon().isNull());
+}
+
+TEST_F(FormMenuBar, RadioItemsKeepTheirOwnCheck)
+{
+    TMenuItem* small = AddItem(File, "S&mall");
+    TMenuItem* large = AddItem(File, "&Large");
+    for (TMenuItem* i : {small, large}) {
+        i->SetRadioItem(true);
+        i->SetGroupIndex(1);
+    }
+    large->SetChecked(true);
+    ShowWithMenu();
+    QAction* smallAction = ActionOf(FileActions(), "S&mall");
+    ASSERT_NE(smallAction->actionGroup(), nullptr);
+    EXPECT_TRUE(smallAction->actionGroup()->isExclusive());
+    EXPECT_EQ(smallAction->actionGroup(), ActionOf(FileActions(), "&Large")->actionGroup());
+
+    // Without AutoCheck a click leaves the check where the items have it.
+    smallAction->trigger();
+    Application->ProcessMessages();
+    EXPECT_EQ(Log, QStringList({"S&mall"}));
+    EXPECT_FALSE(ActionOf(FileActions(), "S&mall")->isChecked());
+    EXPECT_TRUE(ActionOf(FileActions(), "&Large")->isChecked());
+
+    small->SetAutoCheck(true);
+    ActionOf(FileActions(), "S&mall")->trigger();
+    Application->ProcessMessages();
+    EXPECT_TRUE(small->Checked());
+    EXPECT_FALSE(large->Checked());
+    EXPECT_TRUE(ActionOf(FileActions(), "S&mall")->isChecked());
+    EXPECT_FALSE(ActionOf(FileActions(), "&Large")->isChecked());
 }
 
 TEST_F(FormMenuBar, ClientAreaStartsBelowTheBar)

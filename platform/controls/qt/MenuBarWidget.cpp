@@ -87,8 +87,10 @@ int HostSetMenuBar(HWND Wnd, TMenu* Menu)
             if (!item)
                 return;
             item->Click();
-            if (chosen && host->MenuMap().value(chosen.data()) == item && chosen->isCheckable())
-                chosen->setChecked(item->Checked());
+            // Without a rebuild, Qt's own checking may differ from the items'.
+            if (chosen && host->MenuMap().value(chosen.data()) == item)
+                for (auto i = host->MenuMap().cbegin(); i != host->MenuMap().cend(); ++i)
+                    i.key()->setChecked(i.value()->Checked());
         });
     });
     BuildBar(bar, Menu, host->MenuMap());

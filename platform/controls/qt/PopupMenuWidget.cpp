@@ -65,10 +65,8 @@ void BuildMenuItems(QMenu* Menu, TMenuItem* Parent, TCustomImageList* Images, QH
         if (item->RadioItem()) {
             // Drawn as radio buttons; which one is checked stays the item's.
             QActionGroup*& group = groups[item->GroupIndex()];
-            if (!group) {
+            if (!group)
                 group = new QActionGroup(Menu);
-                group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
-            }
             group->addAction(action);
         }
         Map.insert(action, item);
