@@ -28,8 +28,9 @@ TEST_P(LbButtonClicks, FireOnRelease)
         c.Setup(Button);
     c.Act(Button);
     EXPECT_EQ(Log, c.Expected);
-    if (Button->Visible())
+    if (Button->Visible()) {
         EXPECT_FALSE(Button->IsDown());
+    }
 }
 
 const QStringList Once{"OnClick", "inherited"};
@@ -210,8 +211,9 @@ TEST_P(LbButtonDialogKeys, DefaultAndCancel)
 
     EXPECT_EQ(clicks, c.Clicks ? 1 : 0);
     // A taken key never reaches the focused control.
-    if (sink)
+    if (sink) {
         EXPECT_EQ(sink->KeyDowns, c.Clicks ? 0 : 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

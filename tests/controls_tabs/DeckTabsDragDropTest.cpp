@@ -291,11 +291,13 @@ TEST_F(DeckTabsDrag, TheDragImageFollowsTheDisplayOption)
         TCustomForm* image = Strip->DragTabObject()->DragForm();
         EXPECT_EQ(image != nullptr, c.Window);
         EXPECT_EQ(created, c.Window ? 1 : 0);
-        if (image && !c.Control)
+        if (image && !c.Control) {
             EXPECT_EQ(image->ClientWidth(), RectWidth(Strip->DragTabObject()->OriginalControlRect()))
                 << "full size without a control";
-        if (image && c.Width)
+        }
+        if (image && c.Width) {
             EXPECT_EQ(image->ClientWidth(), Strip2->ClientWidth() / 2) << "scaled by the factor";
+        }
         SyntheticInput::KeyDown(Strip, VK_ESCAPE);
     }
 }
