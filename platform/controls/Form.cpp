@@ -118,6 +118,16 @@ void TCustomForm::UpdateMenuBar()
     Invalidate();
 }
 
+void TCustomForm::CMDialogChar(TWMKey& Message)
+{
+    TWinControl::CMDialogChar(Message);
+    // Alt and a letter that no control took goes to the menu bar.
+    if (!Message.Result && FMenuBarHeight && HandleAllocated()
+        && KeyDataToShiftState(Message.KeyData).Contains(ssAlt)
+        && HostMenuBarKey(Handle(), QChar(char16_t(Message.CharCode))))
+        Message.Result = 1;
+}
+
 TRect TCustomForm::ClientRect() const
 {
     return Rect(0, 0, Width(), std::max(0, Height() - FMenuBarHeight));

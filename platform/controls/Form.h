@@ -132,6 +132,7 @@ protected:
     virtual bool CanResize(int& NewWidth, int& NewHeight);
     void Dispatch(TMessage& Message) override;
     void CMDialogKey(TWMKey& Message) override;
+    void CMDialogChar(TWMKey& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WMSetFocus(TWMFocus& Message) override;
     virtual void WMClose(TMessage& Message);

@@ -2,8 +2,10 @@
 // area, its children, painting and the mouse count from below the bar.
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/Label.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/Panel.h"
+#include "platform/controls/TestHooks.h"
 #include "platform/controls/qt/WidgetHost.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -249,6 +251,46 @@ TEST_F(FormMenuBar, ChosenItemRunsItsClickAfterTheMenuCloses)
     delete File->Items(3);
     Application->ProcessMessages();
     EXPECT_TRUE(Log.isEmpty());
+}
+
+TEST_F(FormMenuBar, AltAndAMnemonicOpensTheBarsMenu)
+{
+    auto* label = new TLabel(Form);
+    label->SetCaption("&Name:");
+    label->SetFocusControl(Client);
+    label->SetParent(Form);
+    Client->SetAlign(alNone);
+    Client->SetTabStop(true);
+    AddItem(Menu->Items(), "&Run");
+    ShowWithMenu();
+    Help->SetEnabled(false);
+    QAction* file = ActionOf(Bar()->actions(), "&File");
+
+    SyntheticInput::Key(Form, 'F', {ssAlt}, "f");
+    EXPECT_EQ(Bar()->activeAction(), file);
+    EXPECT_TRUE(file->menu()->isVisible());
+    file->menu()->close();
+    Application->ProcessMessages();
+
+    // A leaf item runs; a disabled one, a plain letter and a control's
+    // own mnemonic leave the bar alone.
+    SyntheticInput::Key(Form, 'R', {ssAlt}, "r");
+    Application->ProcessMessages();
+    EXPECT_EQ(Log, QStringList({"&Run"}));
+    struct Case {
+        const char* Name;
+        int Key;
+        TShiftState Shift;
+    };
+    const Case cases[] = {{"disabled", 'H', {ssAlt}}, {"no modifier", 'F', {}}, {"control's", 'N', {ssAlt}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        SyntheticInput::Key(Form, c.Key, c.Shift, QString(QChar(c.Key).toLower()));
+        Application->ProcessMessages();
+        EXPECT_EQ(Bar()->activeAction(), nullptr);
+    }
+    EXPECT_EQ(Log, QStringList({"&Run"}));
+    EXPECT_TRUE(Client->Focused());
 }
 
 TEST_F(FormMenuBar, ItemChangesUpdateTheBar)

@@ -71,6 +71,9 @@ void HostSetFixedSize(HWND Wnd, bool Fixed);
 // above the client area (nullptr or no visible item: no bar), and returns
 // the bar's height. A null window gives the height the bar would have.
 int HostSetMenuBar(HWND Wnd, TMenu* Menu);
+// Opens the menu of the bar's enabled item with that "&" mnemonic (or
+// chooses the item when it has no sub-items); false when there is none.
+bool HostMenuBarKey(HWND Wnd, QChar Mnemonic);
 // Takes the mouse from Qt's implicit grab when a capture ends mid-press.
 bool HostMouseButtonsDown();
 

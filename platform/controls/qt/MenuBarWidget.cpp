@@ -52,6 +52,19 @@ void BuildBar(QMenuBar* Bar, TMenu* Menu, QHash<QAction*, TMenuItem*>& Map)
         a->setShortcutContext(Qt::WidgetShortcut);
 }
 
+// The character after a single "&", or a null character.
+QChar Mnemonic(const QString& Caption)
+{
+    for (qsizetype i = 0; i + 1 < Caption.size(); ++i) {
+        if (Caption[i] != u'&')
+            continue;
+        if (Caption[i + 1] != u'&')
+            return Caption[i + 1];
+        ++i;
+    }
+    return QChar();
+}
+
 int BarHeight(QMenuBar* Bar) { return Bar->sizeHint().height(); }
 
 } // namespace
@@ -99,4 +112,22 @@ int HostSetMenuBar(HWND Wnd, TMenu* Menu)
     bar->setGeometry(0, 0, host->width(), height);
     bar->show();
     return height;
+}
+
+bool HostMenuBarKey(HWND Wnd, QChar Key)
+{
+    QMenuBar* bar = Wnd ? Wnd->MenuBar() : nullptr;
+    if (!bar || Key.isNull())
+        return false;
+    for (QAction* a : bar->actions()) {
+        QChar m = Mnemonic(a->text());
+        if (m.isNull() || m.toUpper() != Key.toUpper() || !a->isEnabled())
+            continue;
+        if (a->menu())
+            bar->setActiveAction(a);
+        else
+            a->trigger();
+        return true;
+    }
+    return false;
 }
