@@ -165,6 +165,13 @@ TEST_F(FormMenuBar, ClientAreaStartsBelowTheBar)
          },
          false},
         {"menu", [](FormMenuBar* t) { t->Form->SetMenu(t->Menu); }, true},
+        {"menu, window made again",
+         [](FormMenuBar* t) {
+             t->Form->SetMenu(t->Menu);
+             t->Form->Show();
+             t->Form->SetBorderStyle(bsSingle);
+         },
+         true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
