@@ -386,7 +386,7 @@ void WidgetHost::MovedEvent()
         return;
     FControl->UpdateBoundsRect(Bounds(p.x(), p.y(), FControl->Width(), FControl->Height()));
     // Windows that follow the form (drop-downs, focus frames) hear of the move.
-    QPoint origin = mapToGlobal(QPoint(0, 0));
+    QPoint origin = mapToGlobal(QPoint(0, FTopInset));
     TMessage m{WM_MOVE, 0, MakeLParam(origin.x(), origin.y()), 0};
     Deliver(FControl, m);
 }
