@@ -215,9 +215,10 @@ TEST_P(PROFINET_GSDMLSave, AsksThenWrites)
     EXPECT_EQ(shown.Filter.toStdString(), "PROFINET XML (*.xml)|GSDML-V2.31-Gateway.xml");
     EXPECT_EQ(shown.FileName.toStdString(), "GSDML-V2.31-Gateway.xml");
     EXPECT_EQ(questions.size(), c.Asked ? 1 : 0);
-    if (c.Asked)
+    if (c.Asked) {
         EXPECT_EQ(questions.value(0).toStdString(),
                   "File already exists! Do you want to overwrite the file?");
+    }
     const QByteArray bytes = Read_File(path);
     if (c.Written)
         EXPECT_TRUE(bytes.startsWith(Expected_Start));

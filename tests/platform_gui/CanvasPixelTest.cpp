@@ -74,8 +74,9 @@ TEST_F(CanvasPixels, ArcAndPieRunCounterClockwiseFromTheFirstRay)
         EXPECT_GT(Painted(), 0);
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 20; ++x)
-                if (C->Pixels(x, y) != clWhite)
+                if (C->Pixels(x, y) != clWhite) {
                     EXPECT_TRUE(x >= 9 && y <= 10) << x << "," << y;
+                }
     }
 }
 

@@ -182,8 +182,9 @@ TEST_F(FormMenuBar, ClientAreaStartsBelowTheBar)
         WidgetHost* host = Form->Handle();
         int bar = c.HasBar ? Bar()->height() : 0;
         EXPECT_EQ(c.HasBar, Bar() != nullptr);
-        if (c.HasBar)
+        if (c.HasBar) {
             EXPECT_GT(bar, 0);
+        }
 
         EXPECT_EQ(Form->Height(), 160);
         EXPECT_EQ(Form->ClientRect(), Rect(0, 0, 240, 160 - bar));
