@@ -7,6 +7,9 @@ endfunction()
 # Precompiled QtCore headers, shared by the targets that ask for them.
 function(stratagon_qt_pch name)
   target_precompile_headers(${name} PRIVATE <QString> <QStringList> <QList> <QByteArray> <QHash> <QMap> <functional> <memory> <vector>)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${name} PRIVATE -fpch-preprocess)
+  endif()
 endfunction()
 
 # A test executable per target, registered under the target's name.
