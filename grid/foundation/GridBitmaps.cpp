@@ -1,0 +1,62 @@
+#include "grid/foundation/GridBitmaps.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include <initializer_list>
+
+namespace {
+
+constexpr TColor Background = clOlive;
+
+TColor PaletteColor(char ch)
+{
+    switch (ch) {
+    case 'k': return clBlack;
+    case 'd': return clGray;
+    case 's': return clSilver;
+    case 'w': return clWhite;
+    case 'b': return clNavy;
+    case 'l': return 0xF0E0D0;
+    }
+    return Background;
+}
+
+struct TBitmapMap {
+    const char* Name;
+    int Width;
+    std::initializer_list<const char*> Rows;
+};
+
+const TBitmapMap Maps[] = {
+    {"SGLEAFCLOSE", 11, {"", " ddddddddd", " dwwwwwwwd", " dwwwkwwwd", " dwwwkwwwd", " dwkkkkkwd", " dwwwkwwwd",
+                         " dwwwkwwwd", " dwwwwwwwd", " ddddddddd", ""}},
+    {"SGLEAFOPEN", 11, {"", " ddddddddd", " dwwwwwwwd", " dwwwwwwwd", " dwwwwwwwd", " dwkkkkkwd", " dwwwwwwwd",
+                        " dwwwwwwwd", " dwwwwwwwd", " ddddddddd", ""}},
+    {"XPNODEC", 11, {"", "  bbbbbbb", " bwwwwwwwb", " bwwwkwwwb", " bwwwkwwwb", " bwkkkkkwb", " blllklllb",
+                     " blllklllb", " blllllllb", "  bbbbbbb", ""}},
+    {"XPNODEO", 11, {"", "  bbbbbbb", " bwwwwwwwb", " bwwwwwwwb", " bwwwwwwwb", " bwkkkkkwb", " blllllllb",
+                     " blllllllb", " blllllllb", "  bbbbbbb", ""}},
+};
+
+} // namespace
+
+bool LoadGridBitmap(const QString& Name, TBitmap* Bitmap)
+{
+    for (const TBitmapMap& map : Maps) {
+        if (Name != QLatin1String(map.Name))
+            continue;
+        const int h = int(map.Rows.size());
+        Bitmap->SetSize(map.Width, h);
+        TCanvas* c = Bitmap->Canvas();
+        c->Brush()->SetColor(Background);
+        c->FillRect(TRect{0, 0, map.Width, h});
+        int y = 0;
+        for (const char* row : map.Rows) {
+            for (int x = 0; row[x] && x < map.Width; ++x)
+                if (row[x] != ' ')
+                    c->SetPixels(x, y, PaletteColor(row[x]));
+            ++y;
+        }
+        return true;
+    }
+    return false;
+}
