@@ -452,11 +452,12 @@ int TCustomForm::ShowModal()
     TControlGuard activeAlive = activeBefore ? activeBefore->Guard() : TControlGuard();
     TControlGuard focusAlive = focusBefore ? focusBefore->Guard() : TControlGuard();
 
-    // The other windows take no input while the form is up.
+    // The other visible windows take no input while the form is up; a form
+    // shown later (a drop-down of this one) does.
     std::vector<std::pair<TCustomForm*, TControlGuard>> disabled;
     for (int i = 0; i < Screen->FormCount(); ++i) {
         TCustomForm* f = Screen->Forms(i);
-        if (f != this && f->HandleAllocated() && HostIsEnabled(f->Handle())) {
+        if (f != this && f->Visible() && f->HandleAllocated() && HostIsEnabled(f->Handle())) {
             HostSetEnabled(f->Handle(), false);
             disabled.emplace_back(f, f->Guard());
         }

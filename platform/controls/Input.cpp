@@ -1,8 +1,10 @@
 #include "platform/controls/Application.h"
+#include "platform/controls/Form.h"
 #include "platform/controls/InputState.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/WinApi.h"
 #include "platform/controls/WinControl.h"
+#include "platform/controls/qt/HostApi.h"
 
 void SetFocusedWindow(TWinControl* Control);
 
@@ -16,6 +18,20 @@ TModalHook& Hook()
     return hook;
 }
 
+// Disabled windows, and the windows of a form that a modal form disabled,
+// take no input.
+bool TakesInput(TWinControl* c)
+{
+    if (c->HandleAllocated())
+        return HostIsEnabled(c->Handle());
+    for (TControl* p = c; p; p = p->Parent())
+        if (!p->Enabled())
+            return false;
+    return true;
+}
+
+TPoint MessagePoint(const TMessage& m) { return {LoSigned(WPARAM(m.LParam)), HiSigned(WPARAM(m.LParam))}; }
+
 } // namespace
 
 void RouteMouseMessage(TWinControl* Receiver, TMessage& Message)
@@ -25,16 +41,29 @@ void RouteMouseMessage(TWinControl* Receiver, TMessage& Message)
     if (capture && capture != Receiver && !(capture->Parent() == Receiver && !IsWindowed(capture))) {
         TWinControl* win = IsWindowed(capture) ? static_cast<TWinControl*>(capture) : capture->Parent();
         if (win && Message.Msg != WM_MOUSEWHEEL) {
-            TPoint screen = Receiver->ClientToScreen({LoSigned(WPARAM(Message.LParam)), HiSigned(WPARAM(Message.LParam))});
+            TPoint screen = Receiver->ClientToScreen(MessagePoint(Message));
             Message.LParam = PointToLParam(win->ScreenToClient(screen));
-            target = win;
+            Deliver(win, Message);
+            return;
         }
     }
-    Deliver(target, Message);
+    // A disabled window's mouse input goes to the nearest enabled window
+    // around it; a disabled form's is dropped. The wheel's point is on the
+    // screen already.
+    while (target && !TakesInput(target)) {
+        TWinControl* parent = target->Parent();
+        if (parent && Message.Msg != WM_MOUSEWHEEL)
+            Message.LParam = PointToLParam(parent->ScreenToClient(target->ClientToScreen(MessagePoint(Message))));
+        target = parent;
+    }
+    if (target)
+        Deliver(target, Message);
 }
 
 void RouteKeyDown(TWinControl* Receiver, const TMessage& KeyDown, const QString& Chars)
 {
+    if (!TakesInput(Receiver))
+        return;
     bool sys = KeyDown.Msg == WM_SYSKEYDOWN;
     if (KeyDown.WParam != 0) {
         TMessage cn{CN_BASE + KeyDown.Msg, KeyDown.WParam, KeyDown.LParam, 0};
@@ -58,7 +87,7 @@ void RouteKeyDown(TWinControl* Receiver, const TMessage& KeyDown, const QString&
 
 void RouteKeyUp(TWinControl* Receiver, const TMessage& KeyUp)
 {
-    if (KeyUp.WParam == 0)
+    if (KeyUp.WParam == 0 || !TakesInput(Receiver))
         return;
     TMessage m = KeyUp;
     Deliver(Receiver, m);
@@ -80,6 +109,17 @@ void WindowFocusOut(TWinControl* Control, TWinControl* NewFocus, bool WindowDeac
         // The application lost the keyboard: the control hears about it and
         // gets WM_SETFOCUS again when its window comes back.
         SetFocusedWindow(nullptr);
+    }
+}
+
+void ActivateModalForm()
+{
+    for (int i = Screen->FormCount() - 1; i >= 0; --i) {
+        TCustomForm* f = Screen->Forms(i);
+        if (f->FormState().Contains(fsModal) && f->Visible() && f->HandleAllocated() && HostIsEnabled(f->Handle())) {
+            HostActivate(f->Handle());
+            return;
+        }
     }
 }
 
@@ -237,7 +277,7 @@ void Wheel(TControl* Control, int Delta, TPoint P, TShiftState Shift)
         P = {P.X + Control->Left(), P.Y + Control->Top()};
     TPoint screen = receiver->ClientToScreen(P);
     TMessage m{WM_MOUSEWHEEL, MakeWParam(ShiftStateToKeys(Shift), Delta), PointToLParam(screen), 0};
-    Deliver(receiver, m);
+    RouteMouseMessage(receiver, m);
 }
 
 void KeyDown(TWinControl* Control, int VirtualKey, TShiftState Shift, const QString& Text, bool AutoRepeat)

@@ -100,7 +100,7 @@ bool NativeLink::eventFilter(QObject* Object, QEvent* Event)
         UpdateInput(e->modifiers(), e->buttons());
         TMessage m = TranslateWheel(*e, FWheel);
         if (m.Msg)
-            Deliver(control, m);
+            RouteMouseMessage(control, m);
         return true;
     }
     case QEvent::ShortcutOverride:
@@ -134,7 +134,7 @@ bool NativeLink::eventFilter(QObject* Object, QEvent* Event)
         // As in the host: the mouse's menu follows the right button's
         // release on the framework's road; the menu key's comes here.
         auto* e = static_cast<QContextMenuEvent*>(Event);
-        if (e->reason() == QContextMenuEvent::Keyboard) {
+        if (e->reason() == QContextMenuEvent::Keyboard && FHost->isEnabled()) {
             TMessage m{WM_CONTEXTMENU, WPARAM(FHost), MakeLParam(-1, -1), 0};
             Deliver(control, m);
         }

@@ -213,7 +213,7 @@ bool WidgetHost::event(QEvent* Event)
         UpdateInput(e->modifiers(), e->buttons(), false);
         TMessage m = TranslateWheel(*e, FWheel);
         if (m.Msg)
-            Deliver(FControl, m);
+            RouteMouseMessage(FControl, m);
         e->accept();
         return true;
     }
@@ -252,12 +252,21 @@ bool WidgetHost::event(QEvent* Event)
         MovedEvent();
         return true;
     case QEvent::Close: {
+        // A form disabled by a modal form cannot be closed from outside.
+        if (!isEnabled()) {
+            Event->ignore();
+            return true;
+        }
         TMessage m{WM_CLOSE, 0, 0, 0};
         Deliver(FControl, m);
         Event->ignore();
         return true;
     }
     case QEvent::WindowActivate: {
+        if (!isEnabled()) {
+            ActivateModalForm();
+            return true;
+        }
         TMessage m{CM_ACTIVATE, 0, 0, 0};
         Deliver(FControl, m);
         return true;
@@ -277,7 +286,7 @@ bool WidgetHost::event(QEvent* Event)
         // The mouse's menu comes from the right button's release (see
         // TWinControl::DefaultHandler); the menu key's comes here, at (-1, -1).
         auto* e = static_cast<QContextMenuEvent*>(Event);
-        if (e->reason() == QContextMenuEvent::Keyboard) {
+        if (e->reason() == QContextMenuEvent::Keyboard && isEnabled()) {
             TMessage m{WM_CONTEXTMENU, WPARAM(this), MakeLParam(-1, -1), 0};
             Deliver(FControl, m);
         }
