@@ -1,6 +1,10 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -104,6 +108,48 @@ TEST_F(CanvasPixels, LineToLeavesOutItsEndPoint)
     }
 }
 
+// Every short line fanned around a point, and (20,20) to (8,27), paints
+// exactly the integer line: per step along the longer axis one pixel, the
+// other coordinate nearest the true line (a tie stays on the start's side),
+// the end point left out.
+TEST(CanvasLines, LineToPaintsTheIntegerLine)
+{
+    TBitmap bmp(41, 41);
+    TCanvas* c = bmp.Canvas();
+    const TPoint from{20, 20};
+    for (int dy = -12; dy <= 12; ++dy)
+        for (int dx = -12; dx <= 12; ++dx) {
+            if (dx == 0 && dy == 0)
+                continue;
+            c->Brush()->SetColor(clWhite);
+            c->FillRect(Rect(0, 0, 41, 41));
+            c->MoveTo(from.X, from.Y);
+            c->LineTo(from.X + dx, from.Y + dy);
+            const bool xMajor = std::abs(dx) >= std::abs(dy);
+            const int steps = std::max(std::abs(dx), std::abs(dy));
+            std::vector<TPoint> expected;
+            for (int i = 0; i < steps; ++i) {
+                const int rise = xMajor ? dy : dx;
+                const int off = int(std::ceil(double(i) * std::abs(rise) / steps - 0.5)) * (rise < 0 ? -1 : 1);
+                const int along = (xMajor ? dx : dy) < 0 ? -i : i;
+                expected.push_back(xMajor ? TPoint{from.X + along, from.Y + off} : TPoint{from.X + off, from.Y + along});
+            }
+            for (int y = 0; y < 41; ++y)
+                for (int x = 0; x < 41; ++x) {
+                    const bool want = std::find(expected.begin(), expected.end(), TPoint{x, y}) != expected.end();
+                    EXPECT_EQ(c->Pixels(x, y), want ? clBlack : clWhite)
+                        << "line to (" << from.X + dx << "," << from.Y + dy << ") at " << x << "," << y;
+                }
+        }
+    // The line from (20,20) to (8,27) crosses column 11 at y = 25.25.
+    c->Brush()->SetColor(clWhite);
+    c->FillRect(Rect(0, 0, 41, 41));
+    c->MoveTo(20, 20);
+    c->LineTo(8, 27);
+    EXPECT_EQ(c->Pixels(11, 25), clBlack);
+    EXPECT_EQ(c->Pixels(11, 24), clWhite);
+}
+
 TEST_F(CanvasPixels, WidthOnePenIsOnePixel)
 {
     C->MoveTo(0, 5);
@@ -180,6 +226,62 @@ TEST_F(CanvasPixels, PenModesCombineWithTheImage)
         EXPECT_EQ(C->Pixels(4, 2), m.Expected) << m.Name;
         EXPECT_EQ(C->Pixels(4, 3), 0x00FF0F) << m.Name;
     }
+}
+
+// A pen mode combines the shape with the image through a scratch image; on
+// black, pmMerge must paint exactly what pmCopy paints, for shapes that run
+// off the surface, wide pens, hatches, a clip and a moved origin.
+TEST(CanvasPenModes, MergeOnBlackPaintsWhatCopyPaints)
+{
+    struct Shape {
+        const char* Name;
+        std::function<void(TCanvas*)> Draw;
+    };
+    const Shape shapes[] = {
+        {"line off the left edge", [](TCanvas* c) { c->MoveTo(-5, 3); c->LineTo(12, 30); }},
+        {"wide line", [](TCanvas* c) { c->Pen()->SetWidth(5); c->MoveTo(30, 2); c->LineTo(4, 20); }},
+        {"rectangle off the corner", [](TCanvas* c) { c->Rectangle(25, 18, 50, 40); }},
+        {"hatched rectangle", [](TCanvas* c) { c->Brush()->SetStyle(bsDiagCross); c->Rectangle(3, 5, 27, 22); }},
+        {"ellipse, wide pen", [](TCanvas* c) { c->Pen()->SetWidth(3); c->Ellipse(6, 4, 33, 26); }},
+        {"round rectangle", [](TCanvas* c) { c->RoundRect(2, 2, 30, 20, 8, 8); }},
+        {"polygon", [](TCanvas* c) { c->Polygon({{5, 25}, {20, 1}, {38, 27}}); }},
+        {"polyline", [](TCanvas* c) { c->Polyline({{1, 1}, {39, 5}, {2, 28}}); }},
+        {"pie", [](TCanvas* c) { c->Pie(4, 2, 36, 28, 36, 15, 20, 2); }},
+        {"arc", [](TCanvas* c) { c->Arc(4, 2, 36, 28, 20, 2, 4, 15); }},
+    };
+    struct Setup {
+        const char* Name;
+        std::function<void(HDC)> Apply;
+    };
+    const Setup setups[] = {
+        {"plain", [](HDC) {}},
+        {"clipped", [](HDC dc) { IntersectClipRect(dc, 2, 4, 30, 26); }},
+        {"origin moved", [](HDC dc) { SetViewportOrgEx(dc, 3, -2, nullptr); }},
+    };
+    auto paint = [](const Shape& shape, const Setup& setup, TPenMode mode) {
+        TBitmap bmp(40, 30);
+        TCanvas* c = bmp.Canvas();
+        c->Brush()->SetColor(clBlack);
+        c->FillRect(Rect(0, 0, 40, 30));
+        c->Brush()->SetColor(0x3080F0);
+        c->Pen()->SetColor(0xF0C020);
+        c->Pen()->SetMode(mode);
+        setup.Apply(c->Handle());
+        shape.Draw(c);
+        SetViewportOrgEx(c->Handle(), 0, 0, nullptr);
+        std::vector<TColor> out;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                out.push_back(c->Pixels(x, y));
+        return out;
+    };
+    for (const Shape& shape : shapes)
+        for (const Setup& setup : setups) {
+            SCOPED_TRACE(std::string(shape.Name) + ", " + setup.Name);
+            const auto copied = paint(shape, setup, pmCopy);
+            EXPECT_GT(std::count_if(copied.begin(), copied.end(), [](TColor c) { return c != clBlack; }), 10);
+            EXPECT_EQ(paint(shape, setup, pmMerge), copied);
+        }
 }
 
 TEST_F(CanvasPixels, RasterOperationsOfBitBlt)

@@ -161,7 +161,7 @@ quint32 ApplyRop2(TPenMode Mode, quint32 P, quint32 D)
 
 // The painter of one operation
 
-CanvasPainter::CanvasPainter(TCanvas* Canvas, bool UsePenMode) : FCanvas(Canvas)
+CanvasPainter::CanvasPainter(TCanvas* Canvas, bool UsePenMode, const QRect& Bounds) : FCanvas(Canvas)
 {
     CanvasSurface* surface = Canvas->Surface();
     if (!surface)
@@ -169,9 +169,13 @@ CanvasPainter::CanvasPainter(TCanvas* Canvas, bool UsePenMode) : FCanvas(Canvas)
     Canvas->Changing();
     FMode = UsePenMode ? Canvas->Pen()->Mode() : pmCopy;
     if (FMode != pmCopy && surface->Image()) {
-        FScratch = QImage(surface->Image()->size(), QImage::Format_ARGB32_Premultiplied);
+        const QRect all = surface->Image()->rect();
+        FScratchRect = Bounds.isNull() ? all : Bounds & all;
+        FScratch = QImage(FScratchRect.isEmpty() ? QSize(1, 1) : FScratchRect.size(),
+                          QImage::Format_ARGB32_Premultiplied);
         FScratch.fill(0);
         FScratchPainter = new QPainter(&FScratch);
+        FScratchPainter->translate(-FScratchRect.topLeft());
         FPainter = FScratchPainter;
     } else {
         FMode = pmCopy;
@@ -195,19 +199,21 @@ CanvasPainter::~CanvasPainter()
         QImage& img = *surface->Image();
         const bool direct = img.format() == QImage::Format_RGB32 || img.format() == QImage::Format_ARGB32
             || img.format() == QImage::Format_ARGB32_Premultiplied;
-        for (int y = 0; y < FScratch.height(); ++y) {
-            const QRgb* src = reinterpret_cast<const QRgb*>(FScratch.constScanLine(y));
-            QRgb* dst = direct ? reinterpret_cast<QRgb*>(img.scanLine(y)) : nullptr;
-            for (int x = 0; x < FScratch.width(); ++x) {
-                if (qAlpha(src[x]) < 128)
+        const int left = FScratchRect.left(), top = FScratchRect.top();
+        for (int sy = 0; sy < FScratchRect.height(); ++sy) {
+            const int y = top + sy;
+            const QRgb* src = reinterpret_cast<const QRgb*>(FScratch.constScanLine(sy));
+            QRgb* dst = direct ? reinterpret_cast<QRgb*>(img.scanLine(y)) + left : nullptr;
+            for (int sx = 0; sx < FScratchRect.width(); ++sx) {
+                if (qAlpha(src[sx]) < 128)
                     continue;
-                const QRgb d = dst ? dst[x] : img.pixel(x, y);
-                const quint32 r = ApplyRop2(FMode, src[x] & 0xFFFFFF, d & 0xFFFFFF);
+                const QRgb d = dst ? dst[sx] : img.pixel(left + sx, y);
+                const quint32 r = ApplyRop2(FMode, src[sx] & 0xFFFFFF, d & 0xFFFFFF);
                 const QRgb out = (d & 0xFF000000u) | r;
                 if (dst)
-                    dst[x] = out;
+                    dst[sx] = out;
                 else
-                    img.setPixel(x, y, out);
+                    img.setPixel(left + sx, y, out);
             }
         }
     } else {
@@ -281,9 +287,10 @@ static void FillDeviceRect(const TCanvas* Canvas, QPainter* P, const QRect& R)
 }
 
 // A line leaves out its end point, so lines joined end to start never
-// paint a pixel twice: a one-pixel pen is drawn inclusively up to the pixel
-// before B (Qt's own flat cap drops whichever end comes last in its order).
-static void PaintLineSegment(QPainter* P, QPen Pen, QPoint A, QPoint B)
+// paint a pixel twice. A one-pixel pen paints the integer line: one pixel
+// per step along the longer axis, the other coordinate rounded to the true
+// line (a tie stays on the start's side); dashes count pixels.
+static void PaintLineSegment(QPainter* P, const QPen& Pen, QPoint A, QPoint B)
 {
     if (A == B || Pen.style() == Qt::NoPen)
         return;
@@ -292,15 +299,58 @@ static void PaintLineSegment(QPainter* P, QPen Pen, QPoint A, QPoint B)
         P->drawLine(A, B);
         return;
     }
-    const int steps = qMax(qAbs(B.x() - A.x()), qAbs(B.y() - A.y()));
-    const QPoint last(A.x() + int(std::lround(double(B.x() - A.x()) * (steps - 1) / steps)),
-                      A.y() + int(std::lround(double(B.y() - A.y()) * (steps - 1) / steps)));
-    Pen.setCapStyle(Qt::SquareCap);
-    P->setPen(Pen);
-    if (last == A)
-        P->drawPoint(A);
-    else
-        P->drawLine(A, last);
+    std::vector<bool> dashes;
+    if (Pen.style() != Qt::SolidLine) {
+        const QList<qreal> pattern = Pen.dashPattern();
+        for (qsizetype i = 0; i < pattern.size(); ++i)
+            dashes.insert(dashes.end(), size_t(qMax(0, qRound(pattern[i]))), i % 2 == 0);
+    }
+    const bool xMajor = qAbs(B.x() - A.x()) >= qAbs(B.y() - A.y());
+    const int major = xMajor ? B.x() - A.x() : B.y() - A.y();
+    const int minor = xMajor ? B.y() - A.y() : B.x() - A.x();
+    const int steps = qAbs(major), rise = qAbs(minor);
+    const int majorStep = major < 0 ? -1 : 1, minorStep = minor < 0 ? -1 : 1;
+    auto on = [&](int i) { return dashes.empty() || dashes[size_t(i) % dashes.size()]; };
+    // Paints pixels From..To (inclusive) of the walk, Offset off the start's minor coordinate.
+    auto run = [&](int From, int To, int Offset) {
+        const int a = From * majorStep, b = To * majorStep;
+        const int lo = qMin(a, b), len = qAbs(b - a) + 1;
+        const int m = Offset * minorStep;
+        const QRect r = xMajor ? QRect(A.x() + lo, A.y() + m, len, 1) : QRect(A.x() + m, A.y() + lo, 1, len);
+        P->fillRect(r, Pen.color());
+    };
+    int error = 0, offset = 0;
+    int runFrom = 0, runOffset = 0;
+    bool runOn = on(0);
+    for (int i = 1; i <= steps; ++i) {
+        error += 2 * rise;
+        if (error > steps) {
+            ++offset;
+            error -= 2 * steps;
+        }
+        const bool o = i < steps && on(i);
+        if (i == steps || o != runOn || offset != runOffset) {
+            if (runOn)
+                run(runFrom, i - 1, runOffset);
+            runFrom = i;
+            runOffset = offset;
+            runOn = o;
+        }
+    }
+}
+
+// The device pixels a pen may touch drawing in R (a shape's box, or the
+// box spanned by a line's ends).
+static QRect PenReach(const TCanvas* Canvas, QPoint A, QPoint B)
+{
+    const int m = qMax(1, qRound(Canvas->Pen()->Width() * DeviceScale(Canvas))) + 1;
+    return QRect(QPoint(qMin(A.x(), B.x()) - m, qMin(A.y(), B.y()) - m),
+                 QPoint(qMax(A.x(), B.x()) + m, qMax(A.y(), B.y()) + m));
+}
+
+static QRect PenReach(const TCanvas* Canvas, const QRect& R)
+{
+    return PenReach(Canvas, R.topLeft(), QPoint(R.x() + R.width(), R.y() + R.height()));
 }
 
 // TCanvas
@@ -381,10 +431,10 @@ void TCanvas::FrameRect(const TRect& Rect)
 // one-pixel outline covers columns X1 and X2 - 1 and rows Y1 and Y2 - 1.
 void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
 {
-    CanvasPainter p(this, true);
+    const QRect r = ToDevice(this, TRect{X1, Y1, X2, Y2});
+    CanvasPainter p(this, true, PenReach(this, r));
     if (!p)
         return;
-    const QRect r = ToDevice(this, TRect{X1, Y1, X2, Y2});
     if (r.isEmpty())
         return;
     const QPen pen = MakePen(this);
@@ -407,10 +457,10 @@ void TCanvas::Rectangle(int X1, int Y1, int X2, int Y2)
 
 void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3)
 {
-    CanvasPainter p(this, true);
+    const QRect r = ToDevice(this, TRect{X1, Y1, X2, Y2});
+    CanvasPainter p(this, true, PenReach(this, r));
     if (!p)
         return;
-    const QRect r = ToDevice(this, TRect{X1, Y1, X2, Y2});
     if (r.isEmpty())
         return;
     const double k = DeviceScale(this);
@@ -421,10 +471,10 @@ void TCanvas::RoundRect(int X1, int Y1, int X2, int Y2, int X3, int Y3)
 
 void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 {
-    CanvasPainter p(this, true);
+    const QRect r = ToDevice(this, TRect{X1, Y1, X2, Y2});
+    CanvasPainter p(this, true, PenReach(this, r));
     if (!p)
         return;
-    const QRect r = ToDevice(this, TRect{X1, Y1, X2, Y2});
     if (r.isEmpty())
         return;
     p->setPen(MakePen(this));
@@ -434,12 +484,12 @@ void TCanvas::Ellipse(int X1, int Y1, int X2, int Y2)
 
 void TCanvas::Polygon(const std::vector<TPoint>& Points)
 {
-    CanvasPainter p(this, true);
-    if (!p || Points.empty())
-        return;
     QPolygon poly;
     for (const TPoint& pt : Points)
         poly << ToDevice(this, pt);
+    CanvasPainter p(this, true, PenReach(this, poly.boundingRect()));
+    if (!p || Points.empty())
+        return;
     p->setPen(Qt::NoPen);
     if (Brush()->Style() != bsClear) {
         if (IsHatched(Brush()) && State().DC.BkMode == OPAQUE) {
@@ -457,12 +507,15 @@ void TCanvas::Polygon(const std::vector<TPoint>& Points)
 
 void TCanvas::Polyline(const std::vector<TPoint>& Points)
 {
-    CanvasPainter p(this, true);
+    QPolygon poly;
+    for (const TPoint& pt : Points)
+        poly << ToDevice(this, pt);
+    CanvasPainter p(this, true, PenReach(this, poly.boundingRect()));
     if (!p || Points.size() < 2)
         return;
     const QPen pen = MakePen(this);
-    for (size_t i = 0; i + 1 < Points.size(); ++i)
-        PaintLineSegment(p.get(), pen, ToDevice(this, Points[i]), ToDevice(this, Points[i + 1]));
+    for (qsizetype i = 0; i + 1 < poly.size(); ++i)
+        PaintLineSegment(p.get(), pen, poly[i], poly[i + 1]);
 }
 
 void TCanvas::MoveTo(int X, int Y)
@@ -473,9 +526,10 @@ void TCanvas::MoveTo(int X, int Y)
 void TCanvas::LineTo(int X, int Y)
 {
     {
-        CanvasPainter p(this, true);
+        const QPoint a = ToDevice(this, FPenPos), b = ToDevice(this, TPoint{X, Y});
+        CanvasPainter p(this, true, PenReach(this, a, b));
         if (p)
-            PaintLineSegment(p.get(), MakePen(this), ToDevice(this, FPenPos), ToDevice(this, TPoint{X, Y}));
+            PaintLineSegment(p.get(), MakePen(this), a, b);
     }
     FPenPos = {X, Y};
 }
@@ -517,20 +571,20 @@ static ArcShape MakeArc(const TCanvas* Canvas, const TRect& Bounds, TPoint P3, T
 
 void TCanvas::Arc(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
-    CanvasPainter p(this, true);
+    const ArcShape a = MakeArc(this, TRect{X1, Y1, X2, Y2}, TPoint{X3, Y3}, TPoint{X4, Y4});
+    CanvasPainter p(this, true, PenReach(this, a.Box));
     if (!p)
         return;
-    const ArcShape a = MakeArc(this, TRect{X1, Y1, X2, Y2}, TPoint{X3, Y3}, TPoint{X4, Y4});
     p->setPen(MakePen(this));
     p->drawArc(a.Box, a.Start, a.Span);
 }
 
 void TCanvas::Pie(int X1, int Y1, int X2, int Y2, int X3, int Y3, int X4, int Y4)
 {
-    CanvasPainter p(this, true);
+    const ArcShape a = MakeArc(this, TRect{X1, Y1, X2, Y2}, TPoint{X3, Y3}, TPoint{X4, Y4});
+    CanvasPainter p(this, true, PenReach(this, a.Box));
     if (!p)
         return;
-    const ArcShape a = MakeArc(this, TRect{X1, Y1, X2, Y2}, TPoint{X3, Y3}, TPoint{X4, Y4});
     p->setPen(MakePen(this));
     p->setBrush(MakeBrush(this));
     p->drawPie(a.Box, a.Start, a.Span);

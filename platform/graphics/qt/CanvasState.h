@@ -57,7 +57,9 @@ quint32 ApplyRop2(TPenMode Mode, quint32 P, quint32 D);
 // then combined with the surface pixel by pixel. Calls the canvas's change
 // notifications.
 struct CanvasPainter {
-    CanvasPainter(TCanvas* Canvas, bool UsePenMode);
+    // Bounds: the device pixels the operation may touch; with a pen mode the
+    // scratch image covers only these (a null rectangle: the whole surface).
+    CanvasPainter(TCanvas* Canvas, bool UsePenMode, const QRect& Bounds = QRect());
     ~CanvasPainter();
     CanvasPainter(const CanvasPainter&) = delete;
     CanvasPainter& operator=(const CanvasPainter&) = delete;
@@ -74,5 +76,6 @@ private:
     QPainter* FPainter = nullptr;
     QPainter* FScratchPainter = nullptr;
     QImage FScratch;
+    QRect FScratchRect; // surface pixels the scratch image stands for
     TPenMode FMode = pmCopy;
 };
