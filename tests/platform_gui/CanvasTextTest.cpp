@@ -110,6 +110,32 @@ TEST_F(CanvasText, EndEllipsisKeepsTheTextInsideItsBox)
     EXPECT_EQ(Ink(Bmp), shortInk) << "a text that fits is left alone";
 }
 
+TEST_F(CanvasText, WordEllipsisCutsAtAWordBoundary)
+{
+    struct WordCase {
+        const char* Name;
+        QString Text;
+        QString FitsWith; // the box is as wide as this text
+        QString Shown;
+    };
+    const WordCase cases[] = {
+        {"after the last whole word", QStringLiteral("A rather long caption"), QStringLiteral("A rather long cap..."),
+         QStringLiteral("A rather long...")},
+        {"blanks before the cut dropped", QStringLiteral("Gateway   configuration"),
+         QStringLiteral("Gateway   conf..."), QStringLiteral("Gateway...")},
+        {"one word too wide is cut inside", QStringLiteral("Configuration"), QStringLiteral("Configur..."),
+         QStringLiteral("Configur...")},
+    };
+    for (const WordCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TRect box = Rect(0, 0, C->TextWidth(c.FitsWith), 40);
+        Draw(c.Text, box, DT_SINGLELINE | DT_NOPREFIX | DT_WORD_ELLIPSIS);
+        const auto cut = Pixels(Bmp);
+        Draw(c.Shown, box, DT_SINGLELINE | DT_NOPREFIX);
+        EXPECT_EQ(cut, Pixels(Bmp));
+    }
+}
+
 TEST_F(CanvasText, PrefixCharacters)
 {
     struct PrefixCase {

@@ -90,6 +90,23 @@ QString EndEllipsis(const QFontMetrics& Fm, const QString& S, int Width)
     return dots;
 }
 
+// Cuts S after the last whole word that fits with "..."; a first word too
+// wide on its own is cut between characters.
+QString WordEllipsis(const QFontMetrics& Fm, const QString& S, int Width)
+{
+    if (Fm.horizontalAdvance(S) <= Width)
+        return S;
+    const QString dots = QStringLiteral("...");
+    for (qsizetype n = S.lastIndexOf(QLatin1Char(' ')); n > 0; n = S.lastIndexOf(QLatin1Char(' '), n - 1)) {
+        if (S.at(n - 1) == QLatin1Char(' '))
+            continue;
+        const QString t = S.left(n) + dots;
+        if (Fm.horizontalAdvance(t) <= Width)
+            return t;
+    }
+    return EndEllipsis(Fm, S, Width);
+}
+
 // Keeps the last path component and drops characters before it.
 QString PathEllipsis(const QFontMetrics& Fm, const QString& S, int Width)
 {
@@ -106,6 +123,18 @@ QString PathEllipsis(const QFontMetrics& Fm, const QString& S, int Width)
             return t;
     }
     return EndEllipsis(Fm, dots + tail, Width);
+}
+
+// The line as the ellipsis flags of Format cut it to Width.
+QString Ellipsis(const QFontMetrics& Fm, const QString& S, int Width, unsigned Format)
+{
+    if (Format & DT_PATH_ELLIPSIS)
+        return PathEllipsis(Fm, S, Width);
+    if (Format & DT_WORD_ELLIPSIS)
+        return WordEllipsis(Fm, S, Width);
+    if (Format & DT_END_ELLIPSIS)
+        return EndEllipsis(Fm, S, Width);
+    return S;
 }
 
 // Breaks Line between words to fit Width; with BreakWords (an edit-control
@@ -166,7 +195,8 @@ void FitLines(const QFontMetrics& Fm, std::vector<TextLine>& Lines, const QStrin
         QString rest = Text.mid(last.first);
         rest.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         TextLine& line = Lines.back();
-        line.Text = EndEllipsis(Fm, rest, Box.width());
+        line.Text = (Format & DT_WORD_ELLIPSIS) ? WordEllipsis(Fm, rest, Box.width())
+                                                 : EndEllipsis(Fm, rest, Box.width());
         if (line.Prefix >= line.Text.size() - 3)
             line.Prefix = -1;
     }
@@ -274,10 +304,7 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
         TextLine line{text.mid(start, len), (prefix >= start && prefix < start + len) ? prefix - start : -1};
         if (!(Format & DT_CALCRECT) || (Format & DT_SINGLELINE) == 0) {
             const QString before = line.Text;
-            if (Format & DT_PATH_ELLIPSIS)
-                line.Text = PathEllipsis(fm, line.Text, box.width());
-            else if (Format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS))
-                line.Text = EndEllipsis(fm, line.Text, box.width());
+            line.Text = Ellipsis(fm, line.Text, box.width(), Format);
             if (line.Text != before && line.Prefix >= line.Text.size() - 3)
                 line.Prefix = -1;
         }
