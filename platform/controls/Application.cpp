@@ -218,6 +218,11 @@ void TApplication::ActivateHint(TPoint CursorPos)
 
 void TApplication::HintMouseMessage(TControl* Control, const TMessage& Message)
 {
+    // A press takes the hint away; the next move starts its pause again.
+    if (Message.Msg != WM_MOUSEMOVE) {
+        CancelHint();
+        return;
+    }
     TPoint p{LoSigned(WPARAM(Message.LParam)), HiSigned(WPARAM(Message.LParam))};
     // Enter and leave follow the control under the mouse.
     TControl* over = Control->ClientRect().Contains(p) ? Control : nullptr;

@@ -76,7 +76,8 @@ public:
     TControl* HintControl() const;
 
     // Called by the layer
-    // A mouse move reached Control: tracks enter/leave and the hint.
+    // A mouse move or press reached Control: tracks enter/leave and the
+    // hint (a press hides it).
     void HintMouseMessage(TControl* Control, const TMessage& Message);
     // The mouse left the window of Control.
     void MouseLeftWindow(TWinControl* Control);

@@ -466,8 +466,15 @@ void TControl::WndProc(TMessage& Message)
                 break;
             }
         }
-        if (Message.Msg == WM_MOUSEMOVE)
-            Application->HintMouseMessage(this, Message);
+        switch (Message.Msg) {
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK: Application->HintMouseMessage(this, Message); break;
+        }
     }
     Dispatch(Message);
 }

@@ -87,6 +87,19 @@ TEST_F(Hints, ShowTheControlsHintAndHideOnLeave)
     EXPECT_FALSE(w->IsHintShowing());
 }
 
+TEST_F(Hints, APressHidesTheHint)
+{
+    for (TMouseButton button : {mbLeft, mbRight, mbMiddle}) {
+        HoverAt({15, 5});
+        ASSERT_NE(Application->HintWindow(), nullptr);
+        MouseDown(Control, button, {15, 5});
+        EXPECT_EQ(Application->HintWindow(), nullptr) << int(button);
+        MouseMove(Control, {16, 5});
+        EXPECT_EQ(Application->HintWindow(), nullptr) << "back only after the pause";
+        MouseUp(Control, button, {16, 5});
+    }
+}
+
 TEST_F(Hints, ControlDecidesTextAndAreaThroughHintShow)
 {
     HoverAt({15, 5});
