@@ -70,21 +70,25 @@ TCustomDeckTabs* TCustomDeckTabs::FindDeckTabsAtPoint(TPoint Pt, int Range, int 
 {
     if (Step <= 0)
         Step = 1;
-    for (int r = Range; r >= 0; r -= Step) {
-        if (r == 0)
-            return StripAt(Pt);
+    // The strip under the point itself wins; then the nearest square around it.
+    if (TCustomDeckTabs* strip = StripAt(Pt))
+        return strip;
+    const int first = Range % Step == 0 ? Step : Range % Step;
+    for (int r = first; r > 0 && r <= Range; r += Step) {
         const TPoint corners[] = {{Pt.X - r, Pt.Y - r}, {Pt.X + r, Pt.Y - r}, {Pt.X + r, Pt.Y + r}, {Pt.X - r, Pt.Y + r}};
         for (const TPoint& p : corners)
             if (TCustomDeckTabs* strip = StripAt(p))
                 return strip;
     }
-    // A range that the steps skip past 0 still tries the point itself.
-    return StripAt(Pt);
+    return nullptr;
 }
 
 bool TCustomDeckTabs::InsideDropArea(int X, int Y)
 {
-    if (!HasState(stsDragging) || FOptions->DragDrop()->DragType() == dtNone)
+    // A tab from another strip lands only where drags between strips are on.
+    if (!HasState(stsDragging))
+        return FOptions->DragDrop()->DragType() == dtBetweenContainers;
+    if (FOptions->DragDrop()->DragType() == dtNone)
         return true;
     return PointInRect(BidiControlRect(FTabContainerRect), X, Y);
 }
@@ -180,7 +184,8 @@ void TCustomDeckTabs::DragMoveBetweenContainers(int X, int Y)
     if (target) {
         accept = true;
         const TPoint c = target->ScreenToClient(p);
-        if (dock != static_cast<IDeckTabDockControl*>(this))
+        // Every strip but the home one the tab is docked on is asked first.
+        if (dock != static_cast<IDeckTabDockControl*>(this) || target != this)
             target->DragOver(this, c.X, c.Y, dsDragEnter, drag, accept);
         if (accept) {
             if (dock && dock != static_cast<IDeckTabDockControl*>(target)) {

@@ -59,9 +59,27 @@ void SetColorAlpha(TBitmap* Bitmap, TColor Color, uint8_t Alpha)
     }
 }
 
+namespace {
+
+// A window that floats above the others and never takes the focus, so the
+// keys (Escape) still reach the strip that drags.
+class TDragImageForm : public TForm {
+public:
+    using TForm::TForm;
+
+protected:
+    void CreateParams(TCreateParams& Params) override
+    {
+        TForm::CreateParams(Params);
+        Params.ExStyle |= WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+    }
+};
+
+} // namespace
+
 TForm* CreateAlphaForm(TComponent* Owner, TBitmap* Bitmap, uint8_t ConstantAlpha)
 {
-    auto* form = new TForm(Owner);
+    auto* form = new TDragImageForm(Owner);
     form->SetBorderStyle(bsNone);
     form->SetClientWidth(Bitmap->Width());
     form->SetClientHeight(Bitmap->Height());

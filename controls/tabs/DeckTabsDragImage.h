@@ -24,5 +24,6 @@ void ConvertToAlphaBitmap(TBitmap* Bitmap);
 // colour bytes premultiplied by it; other pixels stay as they are.
 void SetColorAlpha(TBitmap* Bitmap, TColor Color, uint8_t Alpha);
 // A hidden, borderless form of the bitmap's size that shows the bitmap
-// with the constant alpha (best effort without a compositor).
+// with the constant alpha (best effort without a compositor). It never
+// activates: showing it leaves the focus where it is.
 TForm* CreateAlphaForm(TComponent* Owner, TBitmap* Bitmap, uint8_t ConstantAlpha);

@@ -302,8 +302,13 @@ void TCustomForm::SetVisible(bool value)
         HostSetVisible(Handle(), true);
         if (FWindowState != wsNormal)
             HostSetWindowState(Handle(), int(FWindowState));
-        HostActivate(Handle());
-        Activate();
+        // A window made not to activate (a drag image) leaves the focus where it is.
+        TCreateParams params;
+        CreateParams(params);
+        if (!(params.ExStyle & WS_EX_NOACTIVATE)) {
+            HostActivate(Handle());
+            Activate();
+        }
     } else {
         if (FActive)
             Deactivate();

@@ -302,6 +302,71 @@ TEST_F(DeckTabsDrag, TheDragImageFollowsTheDisplayOption)
     }
 }
 
+// The drag image never takes the focus, so Escape typed into whatever has
+// it cancels the drag once the tab has left every strip.
+TEST_F(DeckTabsDrag, EscapeCancelsOnceTheImageShows)
+{
+    DragTab0To({200, 600});
+    TCustomForm* image = Strip->DragTabObject()->DragForm();
+    ASSERT_NE(image, nullptr);
+    ASSERT_TRUE(image->Visible());
+    EXPECT_NE(Screen->ActiveForm(), image);
+    ASSERT_EQ(Screen->ActiveControl(), Strip);
+    SyntheticInput::KeyDown(Screen->ActiveControl(), VK_ESCAPE);
+    EXPECT_FALSE(Strip->HasState(stsDragging));
+    SyntheticInput::MouseUp(Strip, mbLeft, {200, 600});
+    SettleBoth();
+    EXPECT_EQ(Captions(Strip), "A,B,C");
+    EXPECT_EQ(Events(), "1:start 1:drop! 1:end!");
+}
+
+// A second strip 10 pixels below the first: a tab dragged along the first
+// strip's lower edge and back to its start stays where it was.
+TEST_F(DeckTabsDrag, TheStripUnderThePointerWinsOverANeighbour)
+{
+    const TPoint below = Strip->ClientToScreen({0, Strip->Height() + 10});
+    Form2->SetBounds(below.X, below.Y, 420, 120);
+    const TPoint from = TabPoint(0);
+    const int edge = Strip->Height() - 2;
+    EXPECT_EQ(TCustomDeckTabs::FindDeckTabsAtPoint(Strip->ClientToScreen({from.X, edge}), 30, 5), Strip);
+    EXPECT_EQ(TCustomDeckTabs::FindDeckTabsAtPoint(Strip->ClientToScreen({from.X, Strip->Height() + 2}), 30, 5),
+              Strip)
+        << "between the strips the nearer one";
+
+    SyntheticInput::MouseDown(Strip, mbLeft, from);
+    SyntheticInput::MouseMove(Strip, {from.X + 3, from.Y});
+    for (int x : {from.X + 60, from.X + 120, from.X + 60, from.X}) {
+        SyntheticInput::MouseMove(Strip, {x, edge});
+        EXPECT_EQ(Strip->DragTabObject()->DockControl(), static_cast<IDeckTabDockControl*>(Strip)) << x;
+    }
+    SyntheticInput::MouseUp(Strip, mbLeft, {from.X, edge});
+    SettleBoth();
+    EXPECT_EQ(Captions(Strip), "A,B,C");
+    EXPECT_EQ(Captions(Strip2), "X,Y");
+}
+
+// A strip that drags only within itself, or not at all, takes no tab from
+// another strip: the tab is over no strip there.
+TEST_F(DeckTabsDrag, AStripWithoutDropsBetweenStripsRefusesTheTab)
+{
+    for (TDeckTabDragType type : {dtNone, dtWithinContainer}) {
+        SCOPED_TRACE(int(type));
+        Reset();
+        Strip2->Options()->DragDrop()->SetDragType(type);
+        const TPoint over = OverStrip2(Strip2TabPoint(1));
+        DragTab0To(over);
+        SyntheticInput::MouseMove(Strip, {over.X + 5, over.Y});
+        EXPECT_FALSE(Strip2->ActiveDragTabObject());
+        EXPECT_EQ(Strip->DragTabObject()->DockControl(), nullptr);
+        ASSERT_NE(Strip->DragTabObject()->DragForm(), nullptr);
+        EXPECT_TRUE(Strip->DragTabObject()->DragForm()->Visible());
+        SyntheticInput::KeyDown(Strip, VK_ESCAPE);
+        SettleBoth();
+        EXPECT_EQ(Captions(Strip), "A,B,C");
+        EXPECT_EQ(Captions(Strip2), "X,Y");
+    }
+}
+
 TEST_F(DeckTabsDrag, FindsAStripNearAPoint)
 {
     const TPoint origin = Strip2->ClientToScreen({0, 0});
