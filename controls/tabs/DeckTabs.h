@@ -336,6 +336,7 @@ private:
     void CalculateTabGroupRects(int& P, int TabWidth, int PixelsToAdd, bool Pinned);
     int ClampedTabWidthByContent(TDeckTabControl* TabControl);
     void CorrectScrollOffset(bool Force);
+    void ClampScrollOffsetToLayout();
     void DoScrollTimer(TObject* Sender);
     void DoCancelTabSmartResize(TObject* Sender);
     void SetTabClipRegion(TGPGraphics* Graphics);

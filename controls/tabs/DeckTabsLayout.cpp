@@ -349,6 +349,18 @@ void TCustomDeckTabs::CorrectScrollOffset(bool Force)
     FLastClientWidth = Width();
 }
 
+// A control widened in one step can leave the offset past the end of the
+// new layout; the offset goes back to the layout's maximum.
+void TCustomDeckTabs::ClampScrollOffsetToLayout()
+{
+    const int max = MaxScrollOffset();
+    if (FScrollOffset <= max)
+        return;
+    FScrollOffset = max;
+    SetControlDrawStates(true);
+    DoOnScroll();
+}
+
 void TCustomDeckTabs::DoCancelTabSmartResize(TObject*)
 {
     FCancelTabSmartResizeTimer->SetEnabled(false);

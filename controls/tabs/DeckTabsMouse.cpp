@@ -84,9 +84,13 @@ void TCustomDeckTabs::SetControlDrawStates(bool ForceUpdate)
         if (ForceUpdate || !(HasState(stsPendingUpdates) || same)) {
             FLastHitTestResult = h;
             const int maxOffset = MaxScrollOffset();
+            // The buttons scroll only while the tabs are wider than the control.
+            const bool scrolls = GetTabDisplayState() == tdScrolling;
             bool leftDisabled = FScrollOffset <= 0, rightDisabled = FScrollOffset >= maxOffset;
             if (IsRightToLeftLayout())
                 std::swap(leftDisabled, rightDisabled);
+            leftDisabled = leftDisabled || !scrolls;
+            rightDisabled = rightDisabled || !scrolls;
             SetControlDrawState(FScrollButtonLeftControl, leftDisabled ? dsDisabled : dsActive, ForceUpdate);
             SetControlDrawState(FScrollButtonRightControl, rightDisabled ? dsDisabled : dsActive, ForceUpdate);
             SetControlDrawState(FAddButtonControl, dsNotActive, ForceUpdate);
@@ -94,11 +98,11 @@ void TCustomDeckTabs::SetControlDrawStates(bool ForceUpdate)
             switch (h.HitTestArea) {
             case htAddButton: SetControlDrawState(FAddButtonControl, pressed, ForceUpdate); break;
             case htScrollButtonLeft:
-                if (FScrollOffset > 0)
+                if (scrolls && FScrollOffset > 0)
                     SetControlDrawState(FScrollButtonLeftControl, pressed, ForceUpdate);
                 break;
             case htScrollButtonRight:
-                if (FScrollOffset < maxOffset)
+                if (scrolls && FScrollOffset < maxOffset)
                     SetControlDrawState(FScrollButtonRightControl, pressed, ForceUpdate);
                 break;
             default:

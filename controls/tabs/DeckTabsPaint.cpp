@@ -44,14 +44,20 @@ void TCustomDeckTabs::DrawCanvas()
     if (!ControlReady())
         return;
     const uint32_t start = GetTickCount();
+    const bool resized = HasState(stsResizing);
+    bool laidOut = false;
     if (HasState(stsControlPositionsInvalidated)) {
         RemoveState(stsControlPositionsInvalidated);
         CalculateButtonRects();
         CalculateTabRects();
+        laidOut = true;
     } else if (HasState(stsAnimatingMovement) && GetTabDisplayState() == tdNormal) {
         CalculateButtonRects();
         CalculateTabRects();
+        laidOut = true;
     }
+    if (resized && laidOut)
+        ClampScrollOffsetToLayout();
     if (HasState(stsFirstPaint)) {
         RemoveState(stsFirstPaint);
         SetControlDrawStates(true);

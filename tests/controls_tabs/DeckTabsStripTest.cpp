@@ -129,6 +129,51 @@ TEST_F(DeckTabsStrip, WheelScrollsWithinTheTabs)
     EXPECT_EQ(scrolls, 6);
 }
 
+// Widened in one step (a maximised window), a strip scrolled to its end
+// shows its first tab again: the offset follows the new layout.
+TEST_F(DeckTabsStrip, WideningClampsTheOffsetToTheNewLayout)
+{
+    for (int i = 0; i < 15; ++i)
+        AddTabs({QStringLiteral("Tab %1").arg(i)});
+    Settle();
+    Strip->SetScrollOffset(Strip->MaxScrollOffset());
+    Settle();
+    ASSERT_GT(Strip->ScrollOffset(), 100);
+    int scrolls = 0;
+    Strip->OnScroll = [&](TObject*) { ++scrolls; };
+    Strip->SetBounds(0, 0, 3000, Strip->Height());
+    Settle();
+    EXPECT_EQ(Strip->MaxScrollOffset(), 0);
+    EXPECT_EQ(Strip->ScrollOffset(), 0);
+    EXPECT_GE(scrolls, 1);
+}
+
+// Compressed (wider than the tab container, not than the control) and
+// scrolled: the scroll buttons do nothing when pressed, and look so.
+TEST_F(DeckTabsStrip, CompressedScrollButtonsLookDisabled)
+{
+    Strip->SetBounds(0, 0, 300, 30);
+    for (int i = 0; i < 12; ++i)
+        AddTabs({QStringLiteral("Tab %1").arg(i)});
+    Settle();
+    Strip->SetScrollOffset(Strip->MaxScrollOffset());
+    Settle();
+    ASSERT_EQ(Strip->GetTabDisplayState(), tdCompressed);
+    const int offset = Strip->ScrollOffset();
+    ASSERT_GT(offset, 0);
+    for (TBaseDeckTabsControl* button : std::initializer_list<TBaseDeckTabsControl*>{
+             Strip->ScrollButtonLeftControl(), Strip->ScrollButtonRightControl()}) {
+        const TRect r = button->ControlRect();
+        const TPoint p{(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+        SyntheticInput::MouseMove(Strip, p);
+        EXPECT_EQ(button->DrawState(), dsDisabled);
+        SyntheticInput::MouseDown(Strip, mbLeft, p);
+        EXPECT_EQ(button->DrawState(), dsDisabled);
+        EXPECT_EQ(Strip->ScrollOffset(), offset);
+        SyntheticInput::MouseUp(Strip, mbLeft, p);
+    }
+}
+
 TEST_F(DeckTabsStrip, ScrollButtonsStepAndRepeat)
 {
     for (int i = 0; i < 15; ++i)
