@@ -47,10 +47,11 @@ const TType_Name Type_Names[] = {
 };
 
 // Device instances the image takes without a parameter file, and without
-// the element for BACnet/IP and for MS/TP.
+// the element for BACnet/IP, for MS/TP and for any other type.
 const char* const No_File_Instance = "0";
 const char* const IP_Instance_Default = "1";
 const char* const MSTP_Instance_Default = "0";
+const char* const Other_Type_Instance = "0";
 
 // Fields are not quoted, so a separator or line break inside a value would
 // split its line; they go out as blanks.
@@ -145,12 +146,13 @@ void Read_BACnet_Device_Par()
 
     QString text;
     const int type = Par_Text(root, "BACnet_Type", text) ? Str_To_Int_Def(text, 0) : 0;
+    // A missing element gives what the image holds.
     if (type == 1)
         EDE_Dev_Instance = Par_Text(root, "BACnet_Ser_DEV_IDE", text)
                                ? text : QString::fromLatin1(MSTP_Instance_Default);
     else
         EDE_Dev_Instance = Par_Text(root, "BACnet_DEV_IDE", text)
-                               ? text : QString::fromLatin1(IP_Instance_Default);
+                               ? text : QString::fromLatin1(type == 0 ? IP_Instance_Default : Other_Type_Instance);
     EDE_Long_Names = Par_Text(root, "BACnet_Desc_Chars_Limit", text) && text == QLatin1String("1");
 }
 

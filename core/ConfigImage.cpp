@@ -5,7 +5,10 @@
 #include "core/Globals.h"
 #include "platform/rtl/AtomicFile.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <cstring>
+#include <optional>
 
 quint8 Bank1_Buf[Bank_Buf_Size];
 quint8 Bank2_Buf[Bank_Buf_Size];
@@ -50,11 +53,41 @@ void Write_Bank_Files()
         throw EConfigImageError(QStringLiteral("No configuration image has been built; the bank files are left as they are."));
     if (Conf_Dir.isEmpty())
         throw EConfigImageError(QStringLiteral("No configuration is active."));
-    // Both temporary files are complete before either replaces its target.
-    TAtomicFileWriter bank1(Conf_Dir + QStringLiteral("/bin/bank1.bin"));
-    TAtomicFileWriter bank2(Conf_Dir + QStringLiteral("/bin/bank2.bin"));
+    const QString path1 = Conf_Dir + QStringLiteral("/bin/bank1.bin");
+    const QString path2 = Conf_Dir + QStringLiteral("/bin/bank2.bin");
+    // Both temporary files are on disk before either replaces its target.
+    TAtomicFileWriter bank1(path1);
+    TAtomicFileWriter bank2(path2);
     bank1.Write(reinterpret_cast<const char*>(Bank1_Buf), Bank1_Len);
     bank2.Write(reinterpret_cast<const char*>(Bank2_Buf), Bank2_Len);
+    bank1.Flush();
+    bank2.Flush();
+    // A copy of the old bank1 waits beside it, so that a failed bank2 can put
+    // the pair back as it was by a rename alone.
+    std::optional<TAtomicFileWriter> old1;
+    if (QFileInfo(path1).isFile()) {
+        QFile file(path1);
+        if (!file.open(QIODevice::ReadOnly))
+            throw EFOpenError(QStringLiteral("Cannot open file \"%1\". %2").arg(path1, file.errorString()));
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            throw EReadError(QStringLiteral("Cannot read file \"%1\". %2").arg(path1, file.errorString()));
+        old1.emplace(path1);
+        old1->Write(bytes);
+        old1->Flush();
+    }
     bank1.Commit();
-    bank2.Commit();
+    try {
+        bank2.Commit();
+    } catch (const Exception& failure) {
+        try {
+            if (old1)
+                old1->Commit();
+            else if (QFile file(path1); !file.remove())
+                throw EInOutError(QStringLiteral("Cannot remove file \"%1\". %2").arg(path1, file.errorString()));
+        } catch (const Exception& restore) {
+            throw EInOutError(failure.Message() + QLatin1Char(' ') + restore.Message());
+        }
+        throw;
+    }
 }

@@ -75,7 +75,7 @@ void TAtomicFileWriter::Write(const char* data, qint64 size)
     }
 }
 
-void TAtomicFileWriter::Commit()
+void TAtomicFileWriter::Flush()
 {
     if (FFd < 0)
         Fail(kWrite, QStringLiteral("File not open"), 0);
@@ -85,6 +85,14 @@ void TAtomicFileWriter::Commit()
     FFd = -1;
     if (::close(fd) != 0)
         Fail(kWrite, QString(), errno);
+}
+
+void TAtomicFileWriter::Commit()
+{
+    if (FFd >= 0)
+        Flush();
+    else if (FTempName.isEmpty())
+        Fail(kWrite, QStringLiteral("File not open"), 0);
     if (::rename(Native(FTempName).constData(), Native(FFileName).constData()) != 0)
         Fail(kReplace, QString(), errno);
     FTempName.clear();

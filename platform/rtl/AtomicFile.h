@@ -25,8 +25,11 @@ public:
     // Appends to the temporary file; raises EWriteError.
     void Write(const QByteArray& data);
     void Write(const char* data, qint64 size);
-    // Flushes the temporary file to disk and renames it over the target.
-    // Raises EWriteError or EInOutError (and discards) on failure.
+    // Brings the temporary file to disk and closes it; a later Commit then
+    // only renames. Raises EWriteError (and discards) on failure.
+    void Flush();
+    // Flushes the temporary file (unless done) and renames it over the
+    // target. Raises EWriteError or EInOutError (and discards) on failure.
     void Commit();
     // Removes the temporary file; the target stays as it was.
     void Discard();

@@ -138,6 +138,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "<Par_Gen><BACnet_Type>2</BACnet_Type><BACnet_DEV_IDE>4</BACnet_DEV_IDE>"
                     "<BACnet_Ser_DEV_IDE>5</BACnet_Ser_DEV_IDE></Par_Gen>",
                     "4", false},
+        // The image keeps instance 0 for such a type.
+        TDeviceCase{"OtherTypeWithoutElement",
+                    "<Par_Gen><BACnet_Type>2</BACnet_Type><BACnet_Ser_DEV_IDE>5</BACnet_Ser_DEV_IDE></Par_Gen>", "0",
+                    false},
         TDeviceCase{"MSTPTextAsWritten",
                     "<Par_Gen><BACnet_Type>1</BACnet_Type><BACnet_Ser_DEV_IDE> 05</BACnet_Ser_DEV_IDE>"
                     "<BACnet_Desc_Chars_Limit>1</BACnet_Desc_Chars_Limit></Par_Gen>",

@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <vector>
@@ -208,6 +209,29 @@ TEST_F(ConfigImageFiles, UnreadableFileLeavesOldBanks)
     EXPECT_ANY_THROW(Build_Config_Image());
     EXPECT_ANY_THROW(Write_Bank_Files());
     EXPECT_EQ(Read("bank1.bin"), bank1);
+}
+
+// bank2.bin cannot be replaced (a folder stands in its place): the failure
+// is reported and bank1.bin is as it was, or absent when it was absent.
+TEST_F(ConfigImageFiles, FailedSecondBankLeavesThePairAsItWas)
+{
+    for (const bool hadBank1 : {true, false}) {
+        SCOPED_TRACE(hadBank1 ? "old bank1" : "no bank1");
+        QDir bin(FDir.filePath(QStringLiteral("bin")));
+        ASSERT_TRUE(bin.removeRecursively());
+        ASSERT_TRUE(bin.mkpath(QStringLiteral("bank2.bin/inside")));
+        if (hadBank1) {
+            QFile old(bin.filePath(QStringLiteral("bank1.bin")));
+            ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+            old.write("old bank1");
+        }
+        TConfigFolder folder(FDir.path());
+        Build_Config_Image();
+        EXPECT_ANY_THROW(Write_Bank_Files());
+        EXPECT_EQ(Read("bank1.bin"), hadBank1 ? QByteArray("old bank1") : QByteArray("<missing>"));
+        EXPECT_TRUE(QFileInfo(bin.filePath(QStringLiteral("bank2.bin"))).isDir());
+        EXPECT_EQ(bin.entryList(QDir::Files | QDir::Hidden).size(), hadBank1 ? 1 : 0) << "no temporary file stays";
+    }
 }
 
 TEST_F(ConfigImageFiles, MissingFolderIsReported)
