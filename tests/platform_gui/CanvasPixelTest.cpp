@@ -108,39 +108,51 @@ TEST_F(CanvasPixels, LineToLeavesOutItsEndPoint)
     }
 }
 
-// Every short line fanned around a point, and (20,20) to (8,27), paints
-// exactly the integer line: per step along the longer axis one pixel, the
-// other coordinate nearest the true line (a tie stays on the start's side),
-// the end point left out.
+// Every short line fanned around a point, and lines from far off the
+// surface, paint exactly the integer line: per step along the longer axis
+// one pixel, the other coordinate nearest the true line (a tie stays on the
+// start's side), the end point left out.
 TEST(CanvasLines, LineToPaintsTheIntegerLine)
 {
+    struct Line {
+        TPoint From, To;
+    };
+    std::vector<Line> lines;
+    for (int dy = -12; dy <= 12; ++dy)
+        for (int dx = -12; dx <= 12; ++dx)
+            if (dx != 0 || dy != 0)
+                lines.push_back({{20, 20}, {20 + dx, 20 + dy}});
+    lines.push_back({{-1000, -993}, {30, 31}});
+    lines.push_back({{100000, 7}, {-100000, 8}});
+    lines.push_back({{5, -50000}, {6, 50000}});
+    lines.push_back({{40, 3}, {-77777, 33333}});
     TBitmap bmp(41, 41);
     TCanvas* c = bmp.Canvas();
-    const TPoint from{20, 20};
-    for (int dy = -12; dy <= 12; ++dy)
-        for (int dx = -12; dx <= 12; ++dx) {
-            if (dx == 0 && dy == 0)
-                continue;
-            c->Brush()->SetColor(clWhite);
-            c->FillRect(Rect(0, 0, 41, 41));
-            c->MoveTo(from.X, from.Y);
-            c->LineTo(from.X + dx, from.Y + dy);
-            const bool xMajor = std::abs(dx) >= std::abs(dy);
-            const int steps = std::max(std::abs(dx), std::abs(dy));
-            std::vector<TPoint> expected;
-            for (int i = 0; i < steps; ++i) {
-                const int rise = xMajor ? dy : dx;
-                const int off = int(std::ceil(double(i) * std::abs(rise) / steps - 0.5)) * (rise < 0 ? -1 : 1);
-                const int along = (xMajor ? dx : dy) < 0 ? -i : i;
-                expected.push_back(xMajor ? TPoint{from.X + along, from.Y + off} : TPoint{from.X + off, from.Y + along});
-            }
-            for (int y = 0; y < 41; ++y)
-                for (int x = 0; x < 41; ++x) {
-                    const bool want = std::find(expected.begin(), expected.end(), TPoint{x, y}) != expected.end();
-                    EXPECT_EQ(c->Pixels(x, y), want ? clBlack : clWhite)
-                        << "line to (" << from.X + dx << "," << from.Y + dy << ") at " << x << "," << y;
-                }
+    for (const Line& l : lines) {
+        c->Brush()->SetColor(clWhite);
+        c->FillRect(Rect(0, 0, 41, 41));
+        c->MoveTo(l.From.X, l.From.Y);
+        c->LineTo(l.To.X, l.To.Y);
+        const int dx = l.To.X - l.From.X, dy = l.To.Y - l.From.Y;
+        const bool xMajor = std::abs(dx) >= std::abs(dy);
+        const int steps = std::max(std::abs(dx), std::abs(dy));
+        const int rise = xMajor ? dy : dx;
+        std::vector<TPoint> expected;
+        for (int i = 0; i < steps; ++i) {
+            const int off = int(std::ceil(double(i) * std::abs(rise) / steps - 0.5)) * (rise < 0 ? -1 : 1);
+            const int along = (xMajor ? dx : dy) < 0 ? -i : i;
+            const TPoint p = xMajor ? TPoint{l.From.X + along, l.From.Y + off} : TPoint{l.From.X + off, l.From.Y + along};
+            if (p.X >= 0 && p.X < 41 && p.Y >= 0 && p.Y < 41)
+                expected.push_back(p);
         }
+        for (int y = 0; y < 41; ++y)
+            for (int x = 0; x < 41; ++x) {
+                const bool want = std::find(expected.begin(), expected.end(), TPoint{x, y}) != expected.end();
+                EXPECT_EQ(c->Pixels(x, y), want ? clBlack : clWhite)
+                    << "line (" << l.From.X << "," << l.From.Y << ") to (" << l.To.X << "," << l.To.Y << ") at " << x
+                    << "," << y;
+            }
+    }
     // The line from (20,20) to (8,27) crosses column 11 at y = 25.25.
     c->Brush()->SetColor(clWhite);
     c->FillRect(Rect(0, 0, 41, 41));

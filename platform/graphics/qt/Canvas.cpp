@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPaintDevice>
 #include <QtMath>
 #include <cmath>
 
@@ -305,31 +306,45 @@ static void PaintLineSegment(QPainter* P, const QPen& Pen, QPoint A, QPoint B)
         for (qsizetype i = 0; i < pattern.size(); ++i)
             dashes.insert(dashes.end(), size_t(qMax(0, qRound(pattern[i]))), i % 2 == 0);
     }
-    const bool xMajor = qAbs(B.x() - A.x()) >= qAbs(B.y() - A.y());
-    const int major = xMajor ? B.x() - A.x() : B.y() - A.y();
-    const int minor = xMajor ? B.y() - A.y() : B.x() - A.x();
-    const int steps = qAbs(major), rise = qAbs(minor);
+    const qint64 dx = qint64(B.x()) - A.x(), dy = qint64(B.y()) - A.y();
+    const bool xMajor = qAbs(dx) >= qAbs(dy);
+    const qint64 major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
+    const qint64 steps = qAbs(major), rise = qAbs(minor);
     const int majorStep = major < 0 ? -1 : 1, minorStep = minor < 0 ? -1 : 1;
-    auto on = [&](int i) { return dashes.empty() || dashes[size_t(i) % dashes.size()]; };
-    // Paints pixels From..To (inclusive) of the walk, Offset off the start's minor coordinate.
-    auto run = [&](int From, int To, int Offset) {
-        const int a = From * majorStep, b = To * majorStep;
-        const int lo = qMin(a, b), len = qAbs(b - a) + 1;
-        const int m = Offset * minorStep;
-        const QRect r = xMajor ? QRect(A.x() + lo, A.y() + m, len, 1) : QRect(A.x() + m, A.y() + lo, 1, len);
-        P->fillRect(r, Pen.color());
+    const qint64 majorStart = xMajor ? A.x() : A.y(), minorStart = xMajor ? A.y() : A.x();
+    // Only the steps that land on the device are walked.
+    const QRect device = P->worldTransform().inverted().mapRect(QRect(0, 0, P->device()->width(), P->device()->height()));
+    const qint64 lo = xMajor ? device.left() : device.top(), hi = xMajor ? device.right() : device.bottom();
+    const qint64 minorLo = xMajor ? device.top() : device.left(), minorHi = xMajor ? device.bottom() : device.right();
+    const qint64 first = qMax<qint64>(0, majorStep > 0 ? lo - majorStart : majorStart - hi);
+    const qint64 last = qMin<qint64>(steps - 1, majorStep > 0 ? hi - majorStart : majorStart - lo);
+    if (first > last)
+        return;
+    auto on = [&](qint64 i) { return dashes.empty() || dashes[size_t(i) % dashes.size()]; };
+    // Paints steps From..To (inclusive), Offset off the start's minor coordinate.
+    auto run = [&](qint64 From, qint64 To, qint64 Offset) {
+        const qint64 m = minorStart + Offset * minorStep;
+        if (m < minorLo || m > minorHi)
+            return;
+        const int a = int(majorStart + qMin(From * majorStep, To * majorStep));
+        const int len = int(To - From + 1);
+        P->fillRect(xMajor ? QRect(a, int(m), len, 1) : QRect(int(m), a, 1, len), Pen.color());
     };
-    int error = 0, offset = 0;
-    int runFrom = 0, runOffset = 0;
-    bool runOn = on(0);
-    for (int i = 1; i <= steps; ++i) {
+    // The minor offset at a step is the true one rounded, a tie staying
+    // on the start's side; from there the error term carries it along.
+    const qint64 lead = 2 * first * rise - steps;
+    qint64 offset = lead <= 0 ? 0 : (lead + 2 * steps - 1) / (2 * steps);
+    qint64 error = 2 * first * rise - 2 * steps * offset;
+    qint64 runFrom = first, runOffset = offset;
+    bool runOn = on(first);
+    for (qint64 i = first + 1; i <= last + 1; ++i) {
         error += 2 * rise;
         if (error > steps) {
             ++offset;
             error -= 2 * steps;
         }
-        const bool o = i < steps && on(i);
-        if (i == steps || o != runOn || offset != runOffset) {
+        const bool o = i <= last && on(i);
+        if (i > last || o != runOn || offset != runOffset) {
             if (runOn)
                 run(runFrom, i - 1, runOffset);
             runFrom = i;
