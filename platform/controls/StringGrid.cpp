@@ -74,15 +74,30 @@ TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) {}
 
 TStringGrid::~TStringGrid() = default;
 
+namespace {
+
+void CheckCell(int ACol, int ARow)
+{
+    if (ACol < 0 || ARow < 0)
+        throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
+}
+
+} // namespace
+
 void TStringGrid::SetCells(int ACol, int ARow, const QString& Value)
 {
+    CheckCell(ACol, ARow);
     FStore.SetText(ACol, ARow, Value);
     InvalidateCell(ACol, ARow);
     if (!FEditUpdate && EditorMode() && ACol == Col() && ARow == Row())
         InvalidateEditor();
 }
 
-void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value) { FStore.SetObject(ACol, ARow, Value); }
+void TStringGrid::SetObjects(int ACol, int ARow, TObject* Value)
+{
+    CheckCell(ACol, ARow);
+    FStore.SetObject(ACol, ARow, Value);
+}
 
 TStrings* TStringGrid::Lines(bool IsCol, int Index)
 {
@@ -160,6 +175,20 @@ void TStringGrid::DeleteColumn(int ACol)
     // The deleted column went last and dropped out of the count; its
     // contents must not come back when the count grows again.
     FStore.ClearColumn(ColCount() < old ? ColCount() : ACol);
+}
+
+void TStringGrid::ExchangeRows(int ARow1, int ARow2)
+{
+    if (ARow1 < 0 || ARow2 < 0 || ARow1 >= RowCount() || ARow2 >= RowCount())
+        throw EInvalidGridOperation(QStringLiteral("Grid index out of range"));
+    if (ARow1 == ARow2)
+        return;
+    // The editor's text belongs to the row it was opened on.
+    if (EditorMode() && (Row() == ARow1 || Row() == ARow2))
+        HideEditor();
+    FStore.ExchangeRows(ARow1, ARow2);
+    InvalidateRow(ARow1);
+    InvalidateRow(ARow2);
 }
 
 void TStringGrid::DeleteRow(int ARow)

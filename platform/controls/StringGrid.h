@@ -1,6 +1,6 @@
 #pragma once
 // TStringGrid: a draw grid that keeps a text and an object per cell in a
-// sparse store (see GridCellStore.h). Cells outside ColCount and RowCount
+// cell store (see GridCellStore.h). Cells outside ColCount and RowCount
 // keep their contents; moved columns and rows take theirs along, and a
 // deleted column or row takes its contents away.
 #include "platform/controls/CustomGrid.h"
@@ -42,7 +42,7 @@ public:
 
     QString Cells(int ACol, int ARow) const { return FStore.Text(ACol, ARow); }
     // Note: repaints the cell when it is visible, and reloads the editor
-    // when it edits this cell.
+    // when it edits this cell. A negative index raises EInvalidGridOperation.
     void SetCells(int ACol, int ARow, const QString& Value);
     TObject* Objects(int ACol, int ARow) const { return FStore.Object(ACol, ARow); }
     void SetObjects(int ACol, int ARow, TObject* Value);
@@ -56,6 +56,9 @@ public:
 
     void DeleteColumn(int ACol) override;
     void DeleteRow(int ARow) override;
+    // Exchanges the texts and objects of two rows in constant time.
+    // Note: row heights, the selection and the current cell stay.
+    void ExchangeRows(int ARow1, int ARow2);
 
 protected:
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
