@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QThread>
 #include <QWindow>
@@ -130,8 +131,14 @@ void WidgetHost::PaintPending()
     TWinControl* c = FControl;
     TControlGuard alive = c->Guard();
     c->FPaintRect = FromQRect(r);
+    // One painter for the whole pass: every canvas operation inside shares it.
+    QPointer<WidgetHost> self(this);
+    QPainter* pass = FSurface.BeginPaint();
     TMessage m{WM_PAINT, 0, 0, 0};
     Deliver(c, m);
+    if (!self)
+        return;
+    FSurface.EndPaint(pass);
     if (!alive.expired())
         c->FPaintRect = {};
     FPainting = false;

@@ -9,6 +9,7 @@
 #include <QPaintDevice>
 #include <QtMath>
 #include <cmath>
+#include <unordered_map>
 
 // Colours and fonts
 
@@ -49,7 +50,7 @@ static double CellRatio(const QString& family)
     return ratio;
 }
 
-QFont ToQFont(const TFont& Font, double Scale)
+static QFont MakeQFont(const TFont& Font, double Scale)
 {
     const QString family = ResolveFontFamily(Font.Name());
     QFont q(family);
@@ -69,6 +70,45 @@ QFont ToQFont(const TFont& Font, double Scale)
     if (Font.Quality() == fqNonAntialiased || Font.Quality() == fqDraft)
         q.setStyleStrategy(QFont::NoAntialias);
     return q;
+}
+
+namespace {
+
+// What MakeQFont reads of a font.
+struct FontKey {
+    QString Name;
+    int Height;
+    unsigned Style;
+    int Quality;
+    double Scale;
+    bool operator==(const FontKey&) const = default;
+};
+
+struct FontKeyHash {
+    std::size_t operator()(const FontKey& K) const
+    {
+        return qHashMulti(0, K.Name, K.Height, K.Style, K.Quality, K.Scale);
+    }
+};
+
+} // namespace
+
+// A font built once is reused, with its glyphs and metrics already looked up.
+QFont ToQFont(const TFont& Font, double Scale)
+{
+    unsigned style = 0;
+    for (TFontStyle f : {fsBold, fsItalic, fsUnderline, fsStrikeOut})
+        style = style << 1 | (Font.Style().Contains(f) ? 1u : 0u);
+    FontKey key{Font.Name(), Font.Height(), style, int(Font.Quality()), Scale};
+    thread_local std::unordered_map<FontKey, QFont, FontKeyHash> cache;
+    auto it = cache.find(key);
+    if (it != cache.end())
+        return it->second;
+    // A program cycles through a handful of fonts; the bound only guards
+    // against one that makes new ones without end.
+    if (cache.size() >= 256)
+        cache.clear();
+    return cache.emplace(std::move(key), MakeQFont(Font, Scale)).first->second;
 }
 
 // Coordinates

@@ -13,28 +13,35 @@ struct TextLine {
 };
 
 // Draws Text with the top of its character cell at Origin (device pixels).
+// Note: leaves the painter's font and pen set; the caller's operation owns them.
 void PaintTextLine(const TCanvas* Canvas, QPainter* P, QPoint Origin, const TextLine& Line, const QFont& Font,
                    bool Opaque)
 {
     const QFontMetrics fm(Font);
     const DCState& dc = Canvas->State().DC;
-    P->save();
-    P->translate(Origin);
-    if (Canvas->Font()->Orientation() != 0)
+    // Turned text draws in a rotated frame; level text needs none.
+    const bool turned = Canvas->Font()->Orientation() != 0;
+    QPoint o = Origin;
+    if (turned) {
+        P->save();
+        P->translate(Origin);
         P->rotate(-Canvas->Font()->Orientation() / 10.0);
-    const int width = fm.horizontalAdvance(Line.Text);
+        o = QPoint(0, 0);
+    }
     if (Opaque)
-        P->fillRect(QRect(0, 0, width, fm.height()), ToQColor(dc.BkColor));
+        P->fillRect(QRect(o.x(), o.y(), fm.horizontalAdvance(Line.Text), fm.height()), ToQColor(dc.BkColor));
     const QColor color = ToQColor(dc.TextColor);
     P->setFont(Font);
     P->setPen(color);
-    P->drawText(QPoint(0, fm.ascent()), Line.Text);
+    P->drawText(o + QPoint(0, fm.ascent()), Line.Text);
     if (Line.Prefix >= 0 && Line.Prefix < Line.Text.size()) {
         const int x = fm.horizontalAdvance(Line.Text.left(Line.Prefix));
         const int w = fm.horizontalAdvance(Line.Text.at(Line.Prefix));
-        P->fillRect(QRect(x, fm.ascent() + qMax(1, fm.underlinePos()), w, qMax(1, fm.lineWidth())), color);
+        P->fillRect(QRect(o.x() + x, o.y() + fm.ascent() + qMax(1, fm.underlinePos()), w, qMax(1, fm.lineWidth())),
+                    color);
     }
-    P->restore();
+    if (turned)
+        P->restore();
 }
 
 // Removes the "&" prefixes: "&x" marks x, "&&" is a literal "&".

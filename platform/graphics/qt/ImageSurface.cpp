@@ -88,12 +88,29 @@ void ImageSurface::EndPaint(QPainter* Painter)
     }
 }
 
+// An open painter (a paint pass) lets go of the image while it is
+// replaced, and takes the new one afterwards.
+struct ImageSurface::Rebind {
+    explicit Rebind(ImageSurface& S) : Surface(S)
+    {
+        if (Surface.FPainter)
+            Surface.FPainter->end();
+    }
+    ~Rebind()
+    {
+        if (Surface.FPainter && !Surface.FImage.isNull())
+            Surface.FPainter->begin(&Surface.FImage);
+    }
+    ImageSurface& Surface;
+};
+
 void ImageSurface::Resize(int Width, int Height)
 {
     Width = qMax(0, Width);
     Height = qMax(0, Height);
     if (Width == FImage.width() && Height == FImage.height())
         return;
+    Rebind rebind(*this);
     QImage next(Width, Height, FFormat);
     SetScreenDpi(next);
     if (Width > 0 && Height > 0) {
@@ -109,6 +126,7 @@ void ImageSurface::Resize(int Width, int Height)
 
 void ImageSurface::SetImage(const QImage& Image)
 {
+    Rebind rebind(*this);
     FImage = Image;
     if (!Image.isNull())
         FFormat = Image.format();
@@ -119,6 +137,7 @@ void ImageSurface::SetFormat(QImage::Format Format)
 {
     FFormat = Format;
     if (!FImage.isNull() && FImage.format() != Format) {
+        Rebind rebind(*this);
         FImage = FImage.convertToFormat(Format);
         SetScreenDpi(FImage);
     }

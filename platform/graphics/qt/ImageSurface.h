@@ -27,7 +27,9 @@ public:
     virtual int Dpi() const { return 96; }
 };
 
-// A retained image; a new image is white.
+// A retained image; a new image is white. A paint pass (BeginPaint held
+// open around many operations) keeps one painter on it; the operations
+// inside share that painter.
 class ImageSurface : public CanvasSurface {
 public:
     explicit ImageSurface(int Width = 0, int Height = 0, QImage::Format Format = QImage::Format_RGB32);
@@ -46,6 +48,8 @@ public:
     void SetFormat(QImage::Format Format);
 
 private:
+    struct Rebind;
+
     QImage FImage;
     QImage::Format FFormat;
     QPainter* FPainter = nullptr;
