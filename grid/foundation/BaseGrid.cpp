@@ -21,7 +21,8 @@ TBaseGrid::TBaseGrid(TComponent* AOwner) : TObjStringGrid(AOwner)
 TBaseGrid::~TBaseGrid()
 {
     Destroying();
-    if (!FHasCellProps)
+    // Not gated by the flag alone: the derived grid may have cleared it.
+    if (!FHasCellProps && FPropCols == 0)
         return;
     // Past the counts too: a count that shrank kept its cells' properties.
     const int cols = std::max(TotalColCount(), FPropCols);
