@@ -96,6 +96,11 @@ bool TBaseGrid::SelectCell(int ACol, int ARow)
         return result;
     }
     RepaintCell(Col(), Row());
+    // The active-row look leaves one row for another.
+    if (FActiveRowShow && ARow != Row()) {
+        InvalidateRow(Row());
+        InvalidateRow(ARow);
+    }
     const bool result = TObjStringGrid::SelectCell(ACol, ARow);
     RepaintCell(ACol, ARow);
     return result;

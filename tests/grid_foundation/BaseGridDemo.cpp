@@ -11,11 +11,11 @@ class TDemoGrid : public TBaseGrid {
 public:
     using TBaseGrid::TBaseGrid;
 
-    void GetVisualProperties(int ACol, int ARow, TGridDrawState&, bool, bool, bool, TBrush* ABrush, TColor& AColorTo,
-                             TColor&, TColor&, TFont*, TAlignment&, TVAlignment&, bool&,
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool, bool, bool, TBrush* ABrush,
+                             TColor& AColorTo, TColor&, TColor&, TFont*, TAlignment&, TVAlignment&, bool&,
                              TCellGradientDirection&) override
     {
-        if (!HasCellProperties(ACol, ARow))
+        if (AState.Contains(gdFixed) || !HasCellProperties(ACol, ARow))
             return;
         TCellProperties* props = CellProperties(ACol, ARow);
         if (props->BrushColor() != clNone)
@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     grid->SetSelectionStyle(ssWin7);
     grid->SetActiveRowShow(true);
     grid->SetHoverRow(true);
-    grid->SetHoverRowColor(TColor(0xE0FFFF));
+    grid->SetHoverRowColor(TColor(0xFFF0E0));
     for (int c = 1; c < 8; ++c)
         grid->SetCells(c, 0, QStringLiteral("Col %1").arg(c));
     for (int r = 1; r < 40; ++r) {

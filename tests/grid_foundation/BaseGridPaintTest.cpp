@@ -3,7 +3,11 @@
 // own lines, hover and active rows and the rounded selection.
 #include "BaseGridFixture.h"
 #include "platform/controls/Edit.h"
+#include "platform/controls/Messages.h"
+#include "platform/controls/TestHooks.h"
 #include "platform/graphics/Canvas.h"
+
+using namespace SyntheticInput;
 
 namespace {
 
@@ -111,6 +115,28 @@ TEST_F(BaseGridPaint, HoverAndActiveRows)
     EXPECT_EQ(Pixel(120, 70), Active) << "active row wins";
     EXPECT_EQ(Pixel(170, 70), Hover) << "current cell";
     EXPECT_EQ(Pixel(20, 70), Fixed) << "fixed cell";
+}
+
+TEST_F(BaseGridPaint, TheActiveRowLookFollowsTheCurrentRow)
+{
+    Grid->SetActiveRowShow(true);
+    Grid->SetActiveRowColor(clLime);
+    Grid->MoveColRow(3, 3, true, true);
+    Repaint();
+    ASSERT_EQ(Pixel(120, 70), clLime);
+    // Only what the move invalidates is painted again.
+    Key(Grid, VK_DOWN);
+    Grid->Update();
+    EXPECT_EQ(Pixel(120, 70), clWhite) << "row left";
+    EXPECT_EQ(Pixel(120, 90), clLime) << "row entered";
+    // The wheel from inside a range rests on its base cell, two rows up.
+    Grid->MergeCells(3, 2, 1, 3);
+    Repaint();
+    Wheel(Grid, 120, {170, 90});
+    Grid->Update();
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(Pixel(120, 90), clWhite) << "row left";
+    EXPECT_EQ(Pixel(120, 50), clLime) << "row entered";
 }
 
 TEST_F(BaseGridPaint, RoundedSelectionFocusedAndNot)
