@@ -1,0 +1,54 @@
+#include "grid/core/GridUnit.h"
+#include "platform/controls/WinApi.h"
+#include "platform/graphics/Themes.h"
+#include "platform/services/Clipboard.h"
+
+int GridInitCount = 0;
+unsigned CF_GRIDCELLS = 0;
+unsigned WM_GRIDEDITDONE = 0;
+unsigned WM_DTPSHIFTFOCUS = 0;
+HHOOK GridHookHandle = nullptr;
+TProStringGrid* FocusGrid = nullptr;
+bool IsComCtl470 = false;
+QString GridHintFontName;
+
+bool ComCtlVersionAtLeast470(int FileVersion) { return FileVersion > 0x40045; }
+
+LRESULT GridCallWndProcHook(int Code, WPARAM WParam, LPARAM LParam)
+{
+    // The focus frame follows the edited cell once the grid shows one.
+    return CallNextHookEx(GridHookHandle, Code, WParam, LParam);
+}
+
+void GridUnitStartUp()
+{
+    if (GridInitCount-- != 0)
+        return;
+    FocusGrid = nullptr;
+    if (!GridHookHandle)
+        GridHookHandle = SetWindowsHookEx(WH_CALLWNDPROC, GridCallWndProcHook);
+    IsComCtl470 = ComCtlVersionAtLeast470(int(GetFileVersion(QStringLiteral("comctl32.dll"))));
+    CF_GRIDCELLS = RegisterClipboardFormat(QStringLiteral("TProStringGrid Cells"));
+    WM_GRIDEDITDONE = RegisterWindowMessage(QStringLiteral("GridEditDone"));
+    WM_DTPSHIFTFOCUS = RegisterWindowMessage(QStringLiteral("DTPShiftFocus"));
+}
+
+void GridUnitShutDown()
+{
+    if (GridInitCount++ != -1)
+        return;
+    if (GridHookHandle)
+        UnhookWindowsHookEx(GridHookHandle);
+    GridHookHandle = nullptr;
+    GridHintFontName.clear();
+}
+
+namespace {
+
+// The unit's start-up and shut-down run with the program.
+struct GridUnitLife {
+    GridUnitLife() { GridUnitStartUp(); }
+    ~GridUnitLife() { GridUnitShutDown(); }
+} GridUnit;
+
+} // namespace
