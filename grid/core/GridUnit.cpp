@@ -10,6 +10,7 @@ unsigned WM_DTPSHIFTFOCUS = 0;
 HHOOK GridHookHandle = nullptr;
 TProStringGrid* FocusGrid = nullptr;
 bool IsComCtl470 = false;
+int GridLinkCursor = 0;
 QString GridHintFontName;
 
 bool ComCtlVersionAtLeast470(int FileVersion) { return FileVersion > 0x40045; }

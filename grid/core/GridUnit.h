@@ -21,6 +21,8 @@ extern HHOOK GridHookHandle;
 extern TProStringGrid* FocusGrid;
 // The common controls are version 4.70 or later (the date editors need it).
 extern bool IsComCtl470;
+// The cursor over links; every new grid sets it to crHandPoint.
+extern int GridLinkCursor;
 // Font name of the grid showing a hint.
 extern QString GridHintFontName;
 

@@ -1,0 +1,973 @@
+#pragma once
+// TProStringGrid: the string grid of the system, a text grid on the base
+// cell store with settings objects, events and overridable operations.
+// One class; each concern has its own .cpp behind this header, and the
+// sections below follow those files: lifetime (ProStringGrid.cpp),
+// properties (ProStringGridProperties.cpp), the overridable operations
+// (ProStringGridVirtual.cpp).
+#include "grid/core/GridCoreTypes.h"
+#include "grid/core/GridSettingsOwner.h"
+#include "grid/core/ProStringGridEvents.h"
+#include "grid/foundation/BaseGrid.h"
+#include <memory>
+
+class TArrowWindow;
+class TBackGround;
+class TBalloonSettings;
+class TBands;
+class TBitmap;
+class TCellNode;
+class TColumnSize;
+class TControlList;
+class TControlLook;
+class TCustomImageList;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TDropCheckList;
+class TDropList;
+class TFilter;
+class TFilterDropDown;
+class TFloatingFooter;
+class TFocusHelper;
+class TFooterPanel;
+class TGridChangeNotifier;
+class TGridProgressAppearance;
+class TGrouping;
+class THTMLSettings;
+class THeaderDragButton;
+class TIntList;
+class TList;
+class TMouseActions;
+class TNavigation;
+class TPrintSettings;
+class TProStringGridCheck;
+class TScrollBar;
+class TSearchFooter;
+class TShowModified;
+class TSizeWhileTyping;
+class TSortIndexList;
+class TSortSettings;
+class TStringList;
+class TSyncGrid;
+class TCollection;
+
+class TProStringGrid : public TBaseGrid, public IGridSettingsOwner {
+public:
+    // Lifetime
+    explicit TProStringGrid(TComponent* AOwner = nullptr);
+    ~TProStringGrid() override;
+
+    // From a string grid only: fonts, colours, settings objects, counts,
+    // sizes, options and scrolling, then the cells. Other sources are
+    // ignored.
+    void Assign(TPersistent* Source) override;
+    // Note: after an editor change the first call repaints nothing.
+    void Invalidate() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value);
+
+    // Update locking. BeginUpdate and EndUpdate count only while the grid
+    // is visible; EndUpdate back at 0 repaints the whole grid once.
+    void BeginUpdate();
+    void EndUpdate();
+    // Counting without touching the window, for internal bulk work.
+    void StartUpdate() { ++FUpdateCount; }
+    void ResetUpdate() { FUpdateCount = 0; }
+    int UpdateCount() const { return FUpdateCount; }
+    bool LockUpdate() const { return FUpdateCount > 0; }
+    void SetLockUpdate(bool Value);
+
+    // The control itself when it is a form, else its first form parent.
+    static TCustomForm* GetParentForm(TControl* AControl);
+    void ResetFixedCellHighlight();
+
+    // What the settings objects ask of the grid
+    void Repaint() override;
+    void RepaintRow(int ARow) override;
+    void RepaintCell(int ACol, int ARow) override;
+    // 1 when there is none and FixedRowAlways is set.
+    int FixedRows() const override;
+    bool HasParentWindow() const override;
+    TSortIndexList* SortIndexes() const override { return FSortIndexes.get(); }
+    void QSort() override {}
+    void QSortIndexed() override {}
+    void SetFilterColumn(int ACol) override { FFilterCol = ACol; }
+    void StretchColumn(int ACol) override {}
+
+    // Registered notifiers hear of changed cell ranges.
+    void RegisterNotifier(TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(TGridChangeNotifier* ANotifier);
+
+    // Settings and look objects (owned)
+    TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+    void SetFocusHelper(TFocusHelper* Value);
+    TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+    TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+    TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+    THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+    TSortSettings* SortSettings() const { return FSortSettings.get(); }
+    void SetSortSettings(TSortSettings* Value);
+    TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+    TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+    void SetDragScrollOptions(TDragScrollOptions* Value);
+    TControlLook* ControlLook() const { return FControlLook.get(); }
+    TNavigation* Navigation() const { return FNavigation.get(); }
+    TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+    TCellNode* CellNode() const { return FCellNode.get(); }
+    TBands* Bands() const { return FBands.get(); }
+    TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+    TMouseActions* MouseActions() const { return FMouseActions.get(); }
+    TGrouping* Grouping() const { return FGrouping.get(); }
+    TBackGround* BackGround() const { return FBackGround.get(); }
+    TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+    void SetProgressAppearance(TGridProgressAppearance* Value);
+    TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+    void SetSyncGrid(TSyncGrid* Value);
+    TFilter* Filter() const { return FFilter.get(); }
+    TBalloonSettings* Balloon() const { return FBalloon.get(); }
+    void SetBalloon(TBalloonSettings* Value);
+    TShowModified* ShowModified() const { return FShowModified.get(); }
+    void SetShowModified(TShowModified* Value);
+    TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+    TDropList* DropList() const { return FDropList; }
+    TDropCheckList* DropCheckList() const { return FDropCheckList; }
+    TStringList* FilterList() const { return FFilterList.get(); }
+    TIntList* IgnoreColumns() const { return FIgnoreColumns.get(); }
+    TIntList* MergedColumns() const { return FMergedColumns.get(); }
+    TIntList* ColumnOrder() const { return FColumnOrder.get(); }
+    TStringList* LookupItems() const { return FLookupItems.get(); }
+    // Note: assigned only from a list.
+    void SetLookupItems(TStringList* Value);
+    TControlList* ControlList() const { return FControlList.get(); }
+    THeaderDragButton* MoveButton() const { return FMoveButton; }
+    TArrowWindow* ArwU() const { return FArrows[0]; }
+    TArrowWindow* ArwD() const { return FArrows[1]; }
+    TArrowWindow* ArwL() const { return FArrows[2]; }
+    TArrowWindow* ArwR() const { return FArrows[3]; }
+
+    // Properties
+    // Fonts and lists; the setters copy in.
+    TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+    void SetActiveCellFont(TFont* Value);
+    TFont* FixedFont() const { return FFixedFont.get(); }
+    void SetFixedFont(TFont* Value);
+    // Written into row 0 (column 0).
+    TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+    void SetColumnHeaders(TStrings* Value);
+    TStringList* RowHeaders() const { return FRowHeaders.get(); }
+    void SetRowHeaders(TStrings* Value);
+    // Repaints cell (0, Row).
+    TBitmap* RowIndicator() const { return FRowIndicator.get(); }
+    void SetRowIndicator(TBitmap* Value);
+    int FixedRowHeight() const { return FFixedRowHeight; }
+    void SetFixedRowHeight(int Value);
+    int FixedColWidth() const { return ColWidths(0); }
+    void SetFixedColWidth(int Value);
+    QString Version() const { return QStringLiteral("6.2.1.3"); }
+    // Has no effect.
+    void SetVersion(const QString&) {}
+    int VersionNr() { return GetVersionNr(); }
+    QString VersionString() { return GetVersionString(); }
+    // The fixed cells of the current row and column show ActiveCellFont and ActiveCellColor.
+    bool ActiveCellShow() const { return FActiveCellShow; }
+    void SetActiveCellShow(bool Value) { SetRepainting(FActiveCellShow, Value); }
+    TColor ActiveCellColor() const { return FActiveCellColor; }
+    void SetActiveCellColor(TColor Value) { SetRepainting(FActiveCellColor, Value); }
+    TColor ActiveCellColorTo() const { return FActiveCellColorTo; }
+    void SetActiveCellColorTo(TColor Value) { SetRepainting(FActiveCellColorTo, Value); }
+    // A hint shows the anchor under the mouse.
+    bool AnchorHint() const { return FAnchorHint; }
+    void SetAnchorHint(bool Value) { FAnchorHint = Value; }
+    // A filter list choice applies at once.
+    bool AutoFilterUpdate() const { return FAutoFilterUpdate; }
+    void SetAutoFilterUpdate(bool Value) { FAutoFilterUpdate = Value; }
+    // Numbers are right-aligned.
+    bool AutoNumAlign() const { return FAutoNumAlign; }
+    void SetAutoNumAlign(bool Value) { FAutoNumAlign = Value; }
+    bool AutoSize() const { return FAutoSize; }
+    void SetAutoSize(bool Value) { FAutoSize = Value; }
+    // Follows the office colour scheme; passed to the search footer.
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    void SetAutoThemeAdapt(bool Value);
+    // Applied when a cell is validated; cleared when it is freed.
+    TProStringGridCheck* CellChecker() const { return FCellChecker; }
+    void SetCellChecker(TProStringGridCheck* Value);
+    TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+    void SetDefaultAlignment(TAlignment Value) { SetRepainting(FDefaultAlignment, Value); }
+    // The editor when no event chooses one.
+    TEditorType DefaultEditor() const { return FDefaultEditor; }
+    void SetDefaultEditor(TEditorType Value) { FDefaultEditor = Value; }
+    TColor DisabledFontColor() const { return FDisabledFontColor; }
+    void SetDisabledFontColor(TColor Value) { FDisabledFontColor = Value; }
+    // The editor gets the text with its mini-markup tags.
+    bool EditWithTags() const { return FEditWithTags; }
+    void SetEditWithTags(bool Value) { FEditWithTags = Value; }
+    bool EnableBlink() const { return FEnableBlink; }
+    void SetEnableBlink(bool Value) { FEnableBlink = Value; }
+    bool EnableHTML() const { return FEnableHTML; }
+    void SetEnableHTML(bool Value) { FEnableHTML = Value; }
+    bool EnableWheel() const { return FEnableWheel; }
+    void SetEnableWheel(bool Value) { FEnableWheel = Value; }
+    // Moving shows the drag button and arrows.
+    bool EnhRowColMove() const { return FEnhRowColMove; }
+    void SetEnhRowColMove(bool Value) { FEnhRowColMove = Value; }
+    bool EnhTextSize() const { return FEnhTextSize; }
+    void SetEnhTextSize(bool Value) { FEnhTextSize = Value; }
+    // The keypad's decimal key types the locale separator.
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+    bool FilterActive() const { return FFilterActive; }
+    void SetFilterActive(bool Value) { FFilterActive = Value; }
+    // A filter list is built from the column's texts.
+    bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+    void SetFilterDropDownAuto(bool Value) { SetRepainting(FFilterDropDownAuto, Value); }
+    // The filter list is a check list.
+    bool FilterDropDownCheck() const { return FFilterDropDownCheck; }
+    void SetFilterDropDownCheck(bool Value) { FFilterDropDownCheck = Value; }
+    // The entry that clears a column filter.
+    const QString& FilterDropDownClear() const { return FFilterDropDownClear; }
+    void SetFilterDropDownClear(const QString& Value) { FFilterDropDownClear = Value; }
+    TFilterDropDownColumns FilterDropDownColumns() const { return FFilterDropDownColumns; }
+    void SetFilterDropDownColumns(TFilterDropDownColumns Value) { FFilterDropDownColumns = Value; }
+    // The fixed row with the filter buttons. Note: only a value below FixedRows is taken.
+    int FilterDropDownRow() const { return FFilterDropDownRow; }
+    void SetFilterDropDownRow(int Value);
+    // Node and summary rows are left out of filtering.
+    bool FilterNormalCellsOnly() const { return FFilterNormalCellsOnly; }
+    void SetFilterNormalCellsOnly(bool Value) { FFilterNormalCellsOnly = Value; }
+    bool FilterIncremental() const { return FFilterIncremental; }
+    void SetFilterIncremental(bool Value) { FFilterIncremental = Value; }
+    bool FixedAsButtons() const { return FFixedAsButtons; }
+    void SetFixedAsButtons(bool Value) { FFixedAsButtons = Value; }
+    // Keep a fixed column (row) when the count is 0.
+    bool FixedColAlways() const { return FFixedColAlways; }
+    void SetFixedColAlways(bool Value) { FFixedColAlways = Value; }
+    bool FixedRowAlways() const { return FFixedRowAlways; }
+    void SetFixedRowAlways(bool Value) { FFixedRowAlways = Value; }
+    // Menu of the fixed-cell drop-down buttons; cleared when it is freed.
+    TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+    void SetFixedDropDownMenu(TPopupMenu* Value);
+    // Footer rows fixed at the bottom.
+    int FixedFooters() const { return FFixedFooters; }
+    void SetFixedFooters(int Value) { SetRepainting(FFixedFooters, Value); }
+    // Fixed columns at the right.
+    int FixedRightCols() const { return FFixedRightCols; }
+    void SetFixedRightCols(int Value) { SetRepainting(FFixedRightCols, Value); }
+    // Flat fixed cells; repaints unless loading.
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool Value);
+    const QString& FloatFormat() const { return FFloatFormat; }
+    void SetFloatFormat(const QString& Value) { FFloatFormat = Value; }
+    // Images of image cells; cleared when the list is freed.
+    TCustomImageList* GridImages() const { return FGridImages; }
+    void SetGridImages(TCustomImageList* Value);
+    bool HideFocusRect() const { return FHideFocusRect; }
+    void SetHideFocusRect(bool Value) { FHideFocusRect = Value; }
+    TColor HighlightColor() const { return FHighlightColor; }
+    void SetHighlightColor(TColor Value) { SetRepainting(FHighlightColor, Value); }
+    TColor HighlightTextColor() const { return FHighlightTextColor; }
+    void SetHighlightTextColor(TColor Value) { SetRepainting(FHighlightTextColor, Value); }
+    TColor HintColor() const { return FHintColor; }
+    void SetHintColor(TColor Value) { FHintColor = Value; }
+    bool HintShowCells() const { return FHintShowCells; }
+    void SetHintShowCells(bool Value) { FHintShowCells = Value; }
+    bool HintShowLargeText() const { return FHintShowLargeText; }
+    void SetHintShowLargeText(bool Value) { FHintShowLargeText = Value; }
+    bool HintShowSizing() const { return FHintShowSizing; }
+    void SetHintShowSizing(bool Value) { FHintShowSizing = Value; }
+    THintShowLargeTextPos HintShowLargeTextPos() const { return FHintShowLargeTextPos; }
+    void SetHintShowLargeTextPos(THintShowLargeTextPos Value) { FHintShowLargeTextPos = Value; }
+    THoverFixedCells HoverFixedCells() const { return FHoverFixedCells; }
+    void SetHoverFixedCells(THoverFixedCells Value) { FHoverFixedCells = Value; }
+    bool Hovering() const { return FHovering; }
+    void SetHovering(bool Value) { FHovering = Value; }
+    bool HTMLHint() const { return FHTMLHint; }
+    void SetHTMLHint(bool Value) { FHTMLHint = Value; }
+    // The height is cut to whole rows (SetBounds).
+    bool IntegralHeight() const { return FIntegralHeight; }
+    void SetIntegralHeight(bool Value) { FIntegralHeight = Value; }
+    TIntelliPan IntelliPan() const { return FIntelliPan; }
+    void SetIntelliPan(TIntelliPan Value) { FIntelliPan = Value; }
+    bool IntelliZoom() const { return FIntelliZoom; }
+    void SetIntelliZoom(bool Value) { FIntelliZoom = Value; }
+    const QString& InvalidEntryTitle() const { return FInvalidEntryTitle; }
+    void SetInvalidEntryTitle(const QString& Value) { FInvalidEntryTitle = Value; }
+    const QString& InvalidEntryText() const { return FInvalidEntryText; }
+    void SetInvalidEntryText(const QString& Value) { FInvalidEntryText = Value; }
+    TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
+    void SetInvalidEntryIcon(TInvalidEntryIcon Value) { FInvalidEntryIcon = Value; }
+    TGridLook Look() const { return FLook; }
+    void SetLook(TGridLook Value) { FLook = Value; }
+    bool Lookup() const { return FLookup; }
+    void SetLookup(bool Value) { FLookup = Value; }
+    bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
+    void SetLookupCaseSensitive(bool Value) { FLookupCaseSensitive = Value; }
+    bool LookupHistory() const { return FLookupHistory; }
+    void SetLookupHistory(bool Value) { FLookupHistory = Value; }
+    int MaxEditLength() const { return FMaxEditLength; }
+    void SetMaxEditLength(int Value) { FMaxEditLength = Value; }
+    int MaxComboLength() const { return FMaxComboLength; }
+    void SetMaxComboLength(int Value) { FMaxComboLength = Value; }
+    bool Multilinecells() const { return FMultilinecells; }
+    void SetMultilinecells(bool Value) { FMultilinecells = Value; }
+    bool OemConvert() const { return FOemConvert; }
+    void SetOemConvert(bool Value) { FOemConvert = Value; }
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways Value) { FScrollBarAlways = Value; }
+    TColor ScrollColor() const { return FScrollColor; }
+    void SetScrollColor(TColor Value) { FScrollColor = Value; }
+    TScrollType ScrollType() const { return FScrollType; }
+    void SetScrollType(TScrollType Value) { FScrollType = Value; }
+    int ScrollWidth() const { return FScrollWidth; }
+    void SetScrollWidth(int Value) { FScrollWidth = Value; }
+    bool ScrollProportional() const { return FScrollProportional; }
+    void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+    bool ScrollSynch() const { return FScrollSynch; }
+    void SetScrollSynch(bool Value) { FScrollSynch = Value; }
+    TScrollHintType ScrollHints() const { return FScrollHints; }
+    void SetScrollHints(TScrollHintType Value) { FScrollHints = Value; }
+    TColor SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(TColor Value) { SetRepainting(FSelectionColor, Value); }
+    TColor SelectionColorTo() const { return FSelectionColorTo; }
+    void SetSelectionColorTo(TColor Value) { SetRepainting(FSelectionColorTo, Value); }
+    TColor SelectionMirrorColor() const { return FSelectionMirrorColor; }
+    void SetSelectionMirrorColor(TColor Value) { SetRepainting(FSelectionMirrorColor, Value); }
+    TColor SelectionMirrorColorTo() const { return FSelectionMirrorColorTo; }
+    void SetSelectionMirrorColorTo(TColor Value) { SetRepainting(FSelectionMirrorColorTo, Value); }
+    TColor SelectionTextColor() const { return FSelectionTextColor; }
+    void SetSelectionTextColor(TColor Value) { SetRepainting(FSelectionTextColor, Value); }
+    bool SelectionColorMixer() const { return FSelectionColorMixer; }
+    void SetSelectionColorMixer(bool Value) { FSelectionColorMixer = Value; }
+    // Kept within 0..100.
+    int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    void SetSelectionColorMixerFactor(int Value);
+    bool SelectionRectangle() const { return FSelectionRectangle; }
+    void SetSelectionRectangle(bool Value) { SetRepainting(FSelectionRectangle, Value); }
+    bool SelectionResizer() const { return FSelectionResizer; }
+    void SetSelectionResizer(bool Value) { SetRepainting(FSelectionResizer, Value); }
+    bool SelectionRTFKeep() const { return FSelectionRTFKeep; }
+    void SetSelectionRTFKeep(bool Value) { FSelectionRTFKeep = Value; }
+    bool ShowDesignHelper() const { return FShowDesignHelper; }
+    void SetShowDesignHelper(bool Value) { SetRepainting(FShowDesignHelper, Value); }
+    // Also the base grid's selection flag; repaints.
+    bool ShowSelection() const { return FShowSelection; }
+    void SetShowSelection(bool Value);
+    // The grid grows and shrinks with its form.
+    bool SizeWithForm() const { return FSizeWithForm; }
+    void SetSizeWithForm(bool Value) { FSizeWithForm = Value; }
+    // Repaints while URLShow.
+    TColor URLColor() const { return FURLColor; }
+    void SetURLColor(TColor Value);
+    bool URLShow() const { return FURLShow; }
+    void SetURLShow(bool Value) { SetRepainting(FURLShow, Value); }
+    bool URLShowInText() const { return FURLShowInText; }
+    void SetURLShowInText(bool Value) { SetRepainting(FURLShowInText, Value); }
+    bool URLUnderlineOnHover() const { return FURLUnderlineOnHover; }
+    void SetURLUnderlineOnHover(bool Value) { FURLUnderlineOnHover = Value; }
+    // Repaints while URLShow.
+    bool URLFull() const { return FURLFull; }
+    void SetURLFull(bool Value);
+    bool URLEdit() const { return FURLEdit; }
+    void SetURLEdit(bool Value) { FURLEdit = Value; }
+    bool UseInternalHintClass() const { return FUseInternalHintClass; }
+    void SetUseInternalHintClass(bool Value) { FUseInternalHintClass = Value; }
+    // Characters the edValidChars editor takes.
+    const QString& ValidChars() const { return FValidChars; }
+    void SetValidChars(const QString& Value) { FValidChars = Value; }
+    // Repaints when not updating.
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void SetVAlignment(TVAlignment Value);
+    // Also the base grid's flag; repaints when not updating.
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    // Texts of data check boxes.
+    const QString& CheckTrue() const { return FCheckTrue; }
+    void SetCheckTrue(const QString& Value) { FCheckTrue = Value; }
+    const QString& CheckFalse() const { return FCheckFalse; }
+    void SetCheckFalse(const QString& Value) { FCheckFalse = Value; }
+    QChar PasswordChar() const { return FPasswordChar; }
+    void SetPasswordChar(QChar Value) { FPasswordChar = Value; }
+    QChar Delimiter() const { return FDelimiter; }
+    void SetDelimiter(QChar Value) { FDelimiter = Value; }
+    bool JavaCSV() const { return FJavaCSV; }
+    void SetJavaCSV(bool Value) { FJavaCSV = Value; }
+    const QString& XMLEncoding() const { return FXMLEncoding; }
+    void SetXMLEncoding(const QString& Value) { FXMLEncoding = Value; }
+    bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+    void SetQuoteEmptyCells(bool Value) { FQuoteEmptyCells = Value; }
+    bool AlwaysQuotes() const { return FAlwaysQuotes; }
+    void SetAlwaysQuotes(bool Value) { FAlwaysQuotes = Value; }
+    bool SaveFixedCells() const { return FSaveFixedCells; }
+    void SetSaveFixedCells(bool Value) { FSaveFixedCells = Value; }
+    bool SaveFixedRows() const { return FSaveFixedRows; }
+    void SetSaveFixedRows(bool Value) { FSaveFixedRows = Value; }
+    bool SaveFixedCols() const { return FSaveFixedCols; }
+    void SetSaveFixedCols(bool Value) { FSaveFixedCols = Value; }
+    bool SaveHiddenCells() const { return FSaveHiddenCells; }
+    void SetSaveHiddenCells(bool Value) { FSaveHiddenCells = Value; }
+    bool SaveVirtCells() const { return FSaveVirtCells; }
+    void SetSaveVirtCells(bool Value) { FSaveVirtCells = Value; }
+    bool SaveWithHTML() const { return FSaveWithHTML; }
+    void SetSaveWithHTML(bool Value) { FSaveWithHTML = Value; }
+    bool SaveWithRTF() const { return FSaveWithRTF; }
+    void SetSaveWithRTF(bool Value) { FSaveWithRTF = Value; }
+    bool LoadFirstRow() const { return FLoadFirstRow; }
+    void SetLoadFirstRow(bool Value) { FLoadFirstRow = Value; }
+    bool ShowNullDates() const { return FShowNullDates; }
+    void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+    bool ExcelClipboardFormat() const { return FExcelClipboardFormat; }
+    void SetExcelClipboardFormat(bool Value) { FExcelClipboardFormat = Value; }
+    bool FitCellsInGrid() const { return FFitCellsInGrid; }
+    void SetFitCellsInGrid(bool Value) { FFitCellsInGrid = Value; }
+    int ZoomFactor() const { return FZoomFactor; }
+    void SetZoomFactor(int Value) { FZoomFactor = Value; }
+    bool NoDefaultDraw() const { return FNoDefaultDraw; }
+    void SetNoDefaultDraw(bool Value) { FNoDefaultDraw = Value; }
+    bool ClearTextOnly() const { return FClearTextOnly; }
+    void SetClearTextOnly(bool Value) { FClearTextOnly = Value; }
+    TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
+    void SetSelectionRectangleColor(TColor Value) { FSelectionRectangleColor = Value; }
+    const TPoint& XYOffset() const { return FXYOffset; }
+    void SetXYOffset(const TPoint& Value) { FXYOffset = Value; }
+    bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
+    void SetXYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; }
+    int MinRowHeight() const { return FMinRowHeight; }
+    void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+    int MaxRowHeight() const { return FMaxRowHeight; }
+    void SetMaxRowHeight(int Value) { FMaxRowHeight = Value; }
+    int MinColWidth() const { return FMinColWidth; }
+    void SetMinColWidth(int Value) { FMinColWidth = Value; }
+    int MaxColWidth() const { return FMaxColWidth; }
+    void SetMaxColWidth(int Value) { FMaxColWidth = Value; }
+    bool SizeGrowOnly() const { return FSizeGrowOnly; }
+    void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
+    bool UseDisabledFont() const { return FUseDisabledFont; }
+    void SetUseDisabledFont(bool Value) { FUseDisabledFont = Value; }
+    int GroupColumn() const { return FGroupColumn; }
+    void SetGroupColumn(int Value) { FGroupColumn = Value; }
+
+private:
+    template <typename T>
+    void SetRepainting(T& Field, const T& Value)
+    {
+        if (Field == Value)
+            return;
+        Field = Value;
+        Invalidate();
+    }
+
+public:
+
+    // Events (OnResize is the control's, raised by Resize)
+    TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
+    TAnchorHintEvent OnAnchorHint;
+    TAutoAddRowEvent OnAutoAddRow;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TNodeAllowEvent OnBeforeContractNode;
+    TNodeAllowEvent OnBeforeExpandNode;
+    TButtonClickEvent OnButtonClick;
+    TCanAddRowEvent OnCanAddRow;
+    TCanClickCellEvent OnCanClickCell;
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TCanEditCellEvent OnCanEditCell;
+    TCanInsertRowEvent OnCanInsertRow;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    TCanSortEvent OnCanSort;
+    TGridBalloonEvent OnCellBalloon;
+    TCellChangingEvent OnCellChanging;
+    TCellValidateEvent OnCellValidate;
+    TCellValidateWideEvent OnCellValidateWide;
+    TCellsChangedEvent OnCellsChanged;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxMouseUp;
+    TClickCellEvent OnClickCell;
+    TClickSortEvent OnClickSort;
+    TAfterCellPasteEvent OnClipboardAfterPasteCell;
+    TAfterCellPasteWideEvent OnClipboardAfterPasteWideCell;
+    TBeforeCellPasteEvent OnClipboardBeforePasteCell;
+    TBeforeCellPasteWideEvent OnClipboardBeforePasteWideCell;
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+    TColChangingEvent OnColChanging;
+    TColorSelectEvent OnColorSelect;
+    TColorSelectedEvent OnColorSelected;
+    TGroupCalcEvent OnColumnCalc;
+    TColumnSizeEvent OnColumnMove;
+    TColumnSizeEvent OnColumnMoving;
+    TColumnSizeEvent OnColumnSize;
+    TColumnSizingEvent OnColumnSizing;
+    TComboChangeEvent OnComboChange;
+    TClickCellEvent OnComboCloseUp;
+    TClickCellEvent OnComboDropDown;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TNodeClickEvent OnContractNode;
+    TCellControlEvent OnControlClick;
+    TCellComboControlEvent OnControlComboList;
+    TCellComboControlSelectEvent OnControlComboSelect;
+    TCellControlEvent OnControlEditDone;
+    TNotifyEvent OnCreatedFloatingFooter;
+    TNotifyEvent OnCreatedSearchFooter;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCustomCellSizeEvent OnCustomCellSize;
+    TCustomCompareEvent OnCustomCompare;
+    TCustomFilterEvent OnCustomFilter;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TClickCellEvent OnDatePickerCloseUp;
+    TClickCellEvent OnDatePickerDropDown;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TDblClickCellEvent OnDblClickCell;
+    TDragScrollEvent OnDragScroll;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TEditCellDoneEvent OnEditCellDone;
+    TEditChangeEvent OnEditChange;
+    TNotifyEvent OnEditingDone;
+    TEllipsClickEvent OnEllipsClick;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
+    TExpandClickEvent OnExpandClick;
+    TNodeClickEvent OnExpandNode;
+    TGridProgressEvent OnFileProgress;
+    TFilterCheckEvent OnFilterCheck;
+    TNotifyEvent OnFilterDone;
+    TGridProgressEvent OnFilterProgress;
+    TFilterSelectEvent OnFilterSelect;
+    TDoFitToPageEvent OnFitToPage;
+    TFixedDropDownEvent OnFixedDropDownClick;
+    TFixedEditEvent OnFixedEdit;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TCalcFooterEvent OnFooterCalc;
+    TFooterPaintEvent OnFooterPaint;
+    TGridAlignEvent OnGetAlignment;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TGridColorEvent OnGetCellColor;
+    TCellCursorEvent OnGetCellCursor;
+    TGridGradientEvent OnGetCellGradient;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridColorEvent OnGetCellPrintColor;
+    TGetCheckEvent OnGetCheckFalse;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TGetEditorPropEvent OnGetEditorProp;
+    TClickCellEvent OnGetEditorPropInt;
+    TGetEditorTypeEvent OnGetEditorType;
+    TFloatFormatEvent OnGetFloatFormat;
+    TGridFormatEvent OnGetFormat;
+    TWordWrapEvent OnGetWordWrap;
+    TGridHintEvent OnGridHint;
+    TGridWideHintEvent OnGridWideHint;
+    TGroupCalcEvent OnGroupCalc;
+    THasComboEvent OnHasComboBox;
+    THasSpinEditEvent OnHasSpinEdit;
+    TImageSelectEvent OnImageSelect;
+    TImageSelectedEvent OnImageSelected;
+    TIsFixedCellEvent OnIsFixedCell;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TCellSaveLoadEvent OnLoadCell;
+    TOleDragDropEvent OnOleDrag;
+    TOleDragOverEvent OnOleDragOver;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    TOleDragDropEvent OnOleDrop;
+    TOleDropColEvent OnOleDropCol;
+    TOleDropFileEvent OnOleDropFile;
+    TOleDropURLEvent OnOleDropURL;
+    TOleDroppedEvent OnOleDropped;
+    TNotifyEvent OnPainted;
+    TGridPrintCancelEvent OnPrintCancel;
+    TGridPrintPageNumEvent OnPrintGetPageNum;
+    TGridPrintNewPageEvent OnPrintNewPage;
+    TGridPrintPageEvent OnPrintPage;
+    TGridPrintPageDoneEvent OnPrintPageDone;
+    TGridPrintColumnWidthEvent OnPrintSetColumnWidth;
+    TGridPrintRowHeightEvent OnPrintSetRowHeight;
+    TGridPrintStartEvent OnPrintStart;
+    TRadioButtonClickEvent OnRadioButtonClick;
+    TRadioClickEvent OnRadioClick;
+    TRadioClickEvent OnRadioMouseUp;
+    TRatingChangeEvent OnRatingChange;
+    TRawCompareEvent OnRawCompare;
+    TNotifyEvent OnRichEditSelectionChange;
+    TClickCellEvent OnRightClickCell;
+    TRowChangingEvent OnRowChanging;
+    TRowDisjunctSelectEvent OnRowDisjunctSelect;
+    TAutoInsertRowEvent OnRowDisjunctSelected;
+    TRowSizeEvent OnRowMove;
+    TRowSizeEvent OnRowMoving;
+    TRowSizeEvent OnRowSize;
+    TRowSizingEvent OnRowSizing;
+    TRowChangedEvent OnRowUpdate;
+    TCellSaveLoadEvent OnSaveCell;
+    TScrollCellEvent OnScrollCell;
+    TScrollHintEvent OnScrollHint;
+    TSearchEditChangeEvent OnSearchEditChange;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TNotifyEvent OnSearchFooterClose;
+    TSelectionChanged OnSelectionChanged;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizeEvent OnSelectionResized;
+    TSpinClickEvent OnSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TUnitChangedEvent OnUnitChanged;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+
+    // Overridable operations
+    virtual void DoClickSort(int ACol);
+    virtual void HandleF2Key() {}
+    virtual void AdjustSelectAll(TGridRect& ARect) {}
+    virtual void GetPrintPageNum(int PageNum, int PageColNum, QString& PageNumString);
+    virtual void DoCheckBoxClick(int ACol, int ARow, bool State);
+    virtual void EditTextHook(const QString& Text, QString& Result) {}
+    virtual void DoFilterDone();
+    virtual void BeginPaste() {}
+    virtual void EndPaste() {}
+    virtual void DoCanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual void DoSearchFooterAction(const QString& Value, int ACol, int ARow, TSearchAction SearchAction);
+    virtual void DoButtonClick(int ACol, int ARow);
+    virtual void DoComboCloseUp(int ARow, int ACol);
+    virtual void DoComboDropDown(int ARow, int ACol);
+    virtual void CellsChanged(const TRect& R);
+    virtual void GetCellPrintColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellPrintBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetSortFormat(int ACol, TSortStyle& AStyle, QString& APrefix, QString& ASuffix);
+    virtual void IsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void GetWordWrapEx(int ACol, int ARow, bool& WordWrap);
+    virtual void CanAddRow(bool& CanAdd);
+    virtual void CanInsertRow(int ARow, bool& CanInsert);
+    virtual void EmptyHook() {}
+    virtual void DoAddRow() { SetRowCount(RowCount() + 1); }
+    virtual void CellSelectorClick(int ACol, int ARow) {}
+    virtual void FormulaEditing(bool IsFormula) {}
+    virtual void AdjustClickSelection(TGridRect& ARect) {}
+    virtual void MouseActionsChanged() {}
+    virtual void IsDesigning(TObject* Sender, bool& Designing);
+    virtual void MouseActionsInvalidate() { Invalidate(); }
+    virtual void DisableEditing();
+    virtual void EditorKeyDown(int& Key, TShiftState Shift) {}
+    virtual void EditorKeyPress(QChar& Key) {}
+    virtual void NavigationChanged() {}
+    virtual void GotoFirstRow() { SetRow(FixedRows()); }
+    virtual bool AllowFmtClipboard();
+    virtual void DoCheckBoxChange(int ACol, int ARow, bool State);
+    virtual bool DoRatingChange(int ACol, int ARow, double& NewRate);
+    virtual void DoScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    virtual bool CanShowFixedDropDown(int ACol);
+    virtual TCustomImageList* GetCellImageList() { return FGridImages; }
+    virtual void ExportNotification(TGridExportState AState, int ARow) {}
+    virtual void ImportNotification(TGridImportState AState, int ARow) {}
+    // Copies the source's cells (texts of the store, hidden cells too).
+    virtual void AssignCells(TPersistent* Source);
+    virtual int GetVersionNr() { return 0x06020103; }
+    virtual QString GetVersionString();
+    virtual void CalcFooter(int ACol) { DoCalcFooter(ACol); }
+    virtual void SyncColumnHeaders() {}
+    // Apply the choice of the single- and multi-choice filter lists.
+    virtual void FilterSelect() {}
+    virtual void FilterCheck() {}
+    virtual void DoCalcFooter(int ACol) {}
+
+protected:
+    void CreateWnd() override;
+    void Loaded() override;
+    void Resize() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+    void WndProc(TMessage& Message) override;
+    bool HasNodes() override { return FNumNodes > 0; }
+    void LastRowChanged() override;
+    bool HasCustomCellBorders() override { return bool(OnGetCellBorder); }
+    bool IsStyled() override { return FStyled; }
+
+    // Message handlers
+    void CMEnabledChanged(TMessage& Message) override;
+    void CMColorChanged(TMessage& Message) override;
+    void CMCursorChanged(TMessage& Message);
+    void WMTimer(TWMTimer& Message) override;
+
+    // Fixed-cell gradient (kept as RGB)
+public:
+    TColor QLXGradientFrom() const { return FQLX.From; }
+    TColor QLXGradientTo() const { return FQLX.To; }
+    TColor QLXGradientMirrorFrom() const { return FQLX.MirrorFrom; }
+    TColor QLXGradientMirrorTo() const { return FQLX.MirrorTo; }
+    TColor QLXGradientHoverFrom() const { return FQLX.HoverFrom; }
+    TColor QLXGradientHoverTo() const { return FQLX.HoverTo; }
+    TColor QLXGradientHoverMirrorFrom() const { return FQLX.HoverMirrorFrom; }
+    TColor QLXGradientHoverMirrorTo() const { return FQLX.HoverMirrorTo; }
+    TColor QLXGradientHoverBorder() const { return FQLX.HoverBorder; }
+    TColor QLXGradientDownFrom() const { return FQLX.DownFrom; }
+    TColor QLXGradientDownTo() const { return FQLX.DownTo; }
+    TColor QLXGradientDownMirrorFrom() const { return FQLX.DownMirrorFrom; }
+    TColor QLXGradientDownMirrorTo() const { return FQLX.DownMirrorTo; }
+    TColor QLXGradientDownBorder() const { return FQLX.DownBorder; }
+    void SetQLXGradientFrom(TColor Value) override;
+    void SetQLXGradientTo(TColor Value) override;
+    void SetQLXGradientMirrorFrom(TColor Value) override;
+    void SetQLXGradientMirrorTo(TColor Value) override;
+    void SetQLXGradientHoverFrom(TColor Value) override { FQLX.HoverFrom = Value; }
+    void SetQLXGradientHoverTo(TColor Value) override { FQLX.HoverTo = Value; }
+    void SetQLXGradientHoverMirrorFrom(TColor Value) override { FQLX.HoverMirrorFrom = Value; }
+    void SetQLXGradientHoverMirrorTo(TColor Value) override { FQLX.HoverMirrorTo = Value; }
+    void SetQLXGradientHoverBorder(TColor Value) override { FQLX.HoverBorder = Value; }
+    void SetQLXGradientDownFrom(TColor Value) override { FQLX.DownFrom = Value; }
+    void SetQLXGradientDownTo(TColor Value) override { FQLX.DownTo = Value; }
+    void SetQLXGradientDownMirrorFrom(TColor Value) override { FQLX.DownMirrorFrom = Value; }
+    void SetQLXGradientDownMirrorTo(TColor Value) override { FQLX.DownMirrorTo = Value; }
+    void SetQLXGradientDownBorder(TColor Value) override { FQLX.DownBorder = Value; }
+
+    // The timer of every grid: 500 ms, id 111.
+    static constexpr unsigned GridTimerID = 111;
+
+protected:
+    // Set by an editor change: the next Invalidate is swallowed.
+    bool FEditChange = false;
+    int FFilterCol = -1;
+    int FFilterLevel = 0;
+    int FNumNodes = 0;
+    bool FStyled = false;
+
+private:
+    struct TQLXColors {
+        TColor From = clWhite;
+        TColor To = clNone;
+        TColor MirrorFrom = clNone;
+        TColor MirrorTo = clNone;
+        TColor HoverFrom = clNone;
+        TColor HoverTo = clNone;
+        TColor HoverMirrorFrom = clNone;
+        TColor HoverMirrorTo = clNone;
+        TColor HoverBorder = clNone;
+        TColor DownFrom = clNone;
+        TColor DownTo = clNone;
+        TColor DownMirrorFrom = clNone;
+        TColor DownMirrorTo = clNone;
+        TColor DownBorder = clNone;
+    };
+
+    void CreateOwnedObjects();
+    void CreateRunTimeObjects();
+    void FormResize(TObject* Sender);
+    void SyncColumnHeadersToRow();
+    void SyncRowHeadersToColumn();
+    void InvalidateSender(TObject*) { Invalidate(); }
+
+    // Owned objects, in the order the constructor makes them
+    TFooterPanel* FFooterPanel = nullptr;
+    std::unique_ptr<TFont> FCellFont;
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TFloatingFooter> FFloatingFooter;
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
+    std::unique_ptr<TSortSettings> FSortSettings;
+    std::unique_ptr<TDragDropSettings> FDragDropSettings;
+    std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+    std::unique_ptr<TControlLook> FControlLook;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TCellNode> FCellNode;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<TGrouping> FGrouping;
+    std::unique_ptr<TStringList> FColumnHeaders;
+    std::unique_ptr<TIntList> FOrigColSizes;
+    std::unique_ptr<TFont> FFixedFont;
+    std::unique_ptr<TFont> FActiveCellFont;
+    std::unique_ptr<TStringList> FRowHeaders;
+    std::unique_ptr<TStringList> FSortList;
+    std::unique_ptr<TStringList> FLookupItems;
+    std::unique_ptr<TList> FRowSelect;
+    std::unique_ptr<TList> FColSelect;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    std::unique_ptr<TIntList> FSortRowXRef;
+    std::unique_ptr<TIntList> FUnSortRowXRef;
+    std::unique_ptr<TIntList> FMergedColumns;
+    std::unique_ptr<TIntList> FSelectedCells;
+    std::unique_ptr<TIntList> FSelectedRows;
+    std::unique_ptr<TIntList> FModifiedRows;
+    std::unique_ptr<TIntList> FEnabledRows;
+    std::unique_ptr<TBitmap> FRowIndicator;
+    std::unique_ptr<TBackGround> FBackGround;
+    std::unique_ptr<TControlList> FControlList;
+    std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::unique_ptr<TCollection> FGridItems;
+    std::unique_ptr<TFilter> FFilter;
+    std::unique_ptr<TBalloonSettings> FBalloon;
+    std::unique_ptr<TShowModified> FShowModified;
+    std::unique_ptr<TList> FNotifierList;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<TFilterDropDown> FFilterDropDown;
+    TDropList* FDropList = nullptr;
+    TDropCheckList* FDropCheckList = nullptr;
+    std::unique_ptr<TStringList> FFilterList;
+
+    // Made at run time, owned by the grid as a component
+    TArrowWindow* FArrows[4] = {};
+    THeaderDragButton* FMoveButton = nullptr;
+    TScrollBar* FScrollBar = nullptr;
+    TScrollBar* FPaintScrollBar = nullptr;
+
+    // State
+    int FUpdateCount = 0;
+    bool FLoaded = false;
+    TColor FBorderColor = TColor(0x808080);
+    int FFixedRowHeight = 22;
+    TQLXColors FQLX;
+    // Column bookkeeping: real columns 0..512, all shown at creation.
+    std::vector<bool> FVisibleCol;
+    int FNumHidden = 0;
+    TCursor FOldCursor = crDefault;
+    bool FInternalCursorChange = false;
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    TPoint FHoverFixedCell{-1, -1};
+    bool FFixedSizingFlags = false;
+    int FTimerTicks = 0;
+    bool FTimerActive = false;
+    // The form whose OnResize the grid took over, and the handler it had.
+    TCustomForm* FResizeForm = nullptr;
+    TNotifyEvent FFormResize;
+    bool FFormResizeAssigned = false;
+    int FFormWidth = 0;
+    int FFormHeight = 0;
+    bool FIsWinXP = false;
+    bool FIsWin7 = false;
+    bool FIsWinVista = false;
+    bool FIsComCtl6 = false;
+    bool FActiveCellShow = false;
+    TColor FActiveCellColor = clGray;
+    TColor FActiveCellColorTo = clNone;
+    bool FAnchorHint = false;
+    bool FAutoFilterUpdate = true;
+    bool FAutoNumAlign = false;
+    bool FAutoSize = false;
+    bool FAutoThemeAdapt = false;
+    TProStringGridCheck* FCellChecker = nullptr;
+    TAlignment FDefaultAlignment = taLeftJustify;
+    TEditorType FDefaultEditor = edNormal;
+    TColor FDisabledFontColor = clSilver;
+    bool FEditWithTags = false;
+    bool FEnableBlink = false;
+    bool FEnableHTML = true;
+    bool FEnableWheel = true;
+    bool FEnhRowColMove = true;
+    bool FEnhTextSize = false;
+    bool FExcelStyleDecimalSeparator = false;
+    bool FFilterActive = false;
+    bool FFilterDropDownAuto = false;
+    bool FFilterDropDownCheck = false;
+    QString FFilterDropDownClear = QStringLiteral("(All)");
+    TFilterDropDownColumns FFilterDropDownColumns = fdNormal;
+    int FFilterDropDownRow = 0;
+    bool FFilterNormalCellsOnly = true;
+    bool FFilterIncremental = false;
+    bool FFixedAsButtons = false;
+    bool FFixedColAlways = false;
+    bool FFixedRowAlways = false;
+    TPopupMenu* FFixedDropDownMenu = nullptr;
+    int FFixedFooters = 0;
+    int FFixedRightCols = 0;
+    bool FFlat = false;
+    QString FFloatFormat = QStringLiteral("%.2f");
+    TCustomImageList* FGridImages = nullptr;
+    bool FHideFocusRect = false;
+    TColor FHighlightColor = clHighlight;
+    TColor FHighlightTextColor = clHighlightText;
+    TColor FHintColor = clInfoBk;
+    bool FHintShowCells = false;
+    bool FHintShowLargeText = false;
+    bool FHintShowSizing = false;
+    THintShowLargeTextPos FHintShowLargeTextPos = hpCell;
+    THoverFixedCells FHoverFixedCells = hfNone;
+    bool FHovering = false;
+    bool FHTMLHint = false;
+    bool FIntegralHeight = false;
+    TIntelliPan FIntelliPan = ipVertical;
+    bool FIntelliZoom = true;
+    QString FInvalidEntryTitle = QString();
+    QString FInvalidEntryText = QString();
+    TInvalidEntryIcon FInvalidEntryIcon = ieWarning;
+    TGridLook FLook = glXP;
+    bool FLookup = false;
+    bool FLookupCaseSensitive = false;
+    bool FLookupHistory = false;
+    int FMaxEditLength = 0;
+    int FMaxComboLength = 0;
+    bool FMultilinecells = false;
+    bool FOemConvert = false;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    TColor FScrollColor = clNone;
+    TScrollType FScrollType = ssNormal;
+    int FScrollWidth = 0;
+    bool FScrollProportional = false;
+    bool FScrollSynch = false;
+    TScrollHintType FScrollHints = shNone;
+    TColor FSelectionColor = TColor(0xEACAB6);
+    TColor FSelectionColorTo = clNone;
+    TColor FSelectionMirrorColor = clNone;
+    TColor FSelectionMirrorColorTo = clNone;
+    TColor FSelectionTextColor = clBlack;
+    bool FSelectionColorMixer = false;
+    int FSelectionColorMixerFactor = 50;
+    bool FSelectionRectangle = false;
+    bool FSelectionResizer = false;
+    bool FSelectionRTFKeep = false;
+    bool FShowDesignHelper = true;
+    bool FShowSelection = true;
+    bool FSizeWithForm = false;
+    TColor FURLColor = clBlue;
+    bool FURLShow = false;
+    bool FURLShowInText = false;
+    bool FURLUnderlineOnHover = false;
+    bool FURLFull = false;
+    bool FURLEdit = false;
+    bool FUseInternalHintClass = true;
+    QString FValidChars = QString();
+    TVAlignment FVAlignment = vtaTop;
+    bool FWordWrap = true;
+    QString FCheckTrue = QStringLiteral("Y");
+    QString FCheckFalse = QStringLiteral("N");
+    QChar FPasswordChar = QLatin1Char('*');
+    QChar FDelimiter = QChar();
+    bool FJavaCSV = false;
+    QString FXMLEncoding = QStringLiteral("ISO-8859-1");
+    bool FQuoteEmptyCells = true;
+    bool FAlwaysQuotes = false;
+    bool FSaveFixedCells = true;
+    bool FSaveFixedRows = false;
+    bool FSaveFixedCols = false;
+    bool FSaveHiddenCells = false;
+    bool FSaveVirtCells = true;
+    bool FSaveWithHTML = true;
+    bool FSaveWithRTF = false;
+    bool FLoadFirstRow = true;
+    bool FShowNullDates = true;
+    bool FExcelClipboardFormat = false;
+    bool FFitCellsInGrid = true;
+    int FZoomFactor = 0;
+    bool FNoDefaultDraw = false;
+    bool FClearTextOnly = false;
+    TColor FSelectionRectangleColor = clBlack;
+    TPoint FXYOffset = TPoint{2, 2};
+    bool FXYOffsetTopLeftOnly = false;
+    int FMinRowHeight = 0;
+    int FMaxRowHeight = 0;
+    int FMinColWidth = 0;
+    int FMaxColWidth = 0;
+    bool FSizeGrowOnly = false;
+    bool FUseDisabledFont = true;
+    int FGroupColumn = -1;
+};
