@@ -5,6 +5,7 @@
 #include "grid/core/FloatingFooter.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/GridUnit.h"
+#include "grid/core/HeaderDragButton.h"
 #include "grid/core/LookSettings.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/ArrowWindow.h"
@@ -166,6 +167,11 @@ void TProStringGrid::CreateRunTimeObjects()
     const TArrowDirection dirs[4] = {arrUp, arrDown, arrLeft, arrRight};
     for (int i = 0; i < 4; ++i)
         FArrows[i] = new TArrowWindow(this, dirs[i]);
+    FMoveButton = new THeaderDragButton(this);
+    FMoveButton->SetGrid(this);
+    FMoveButton->SetParent(this);
+    FMoveButton->SetEnabled(false);
+    FMoveButton->SetVisible(false);
     FScrollBar = new TScrollBar(this);
     FPaintScrollBar = new TScrollBar(this);
 }
@@ -187,6 +193,7 @@ TProStringGrid::~TProStringGrid()
     // their members.
     for (TArrowWindow*& arrow : FArrows)
         FreeAndNil(arrow);
+    FreeAndNil(FMoveButton);
     FreeAndNil(FScrollBar);
     FreeAndNil(FPaintScrollBar);
     FreeAndNil(FDropCheckList);
