@@ -222,6 +222,12 @@ void TProStringGrid::CreateWnd()
     FTimerActive = true;
     if (FIsWinXP)
         FIsWinXP = IsThemeActive();
+    // A desktop set to page scrolling scrolls the visible rows.
+    FWheelPan = false;
+    FWheelMsg = WM_MOUSEWHEEL;
+    FWheelScrollLines = GetWheelScrollLines();
+    if (FWheelScrollLines == -1)
+        FWheelScrollLines = VisibleRowCount();
 }
 
 void TProStringGrid::WMTimer(TWMTimer& Message)

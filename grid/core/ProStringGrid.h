@@ -726,6 +726,11 @@ public:
     void SetQLXGradientDownMirrorTo(TColor Value) override { FQLX.DownMirrorTo = Value; }
     void SetQLXGradientDownBorder(TColor Value) override { FQLX.DownBorder = Value; }
 
+    // The wheel's message and the rows one notch scrolls, read when the
+    // window is made.
+    unsigned WheelMsg() const { return FWheelMsg; }
+    int WheelScrollLines() const { return FWheelScrollLines; }
+
     // The timer of every grid: 500 ms, id 111.
     static constexpr unsigned GridTimerID = 111;
 
@@ -836,6 +841,9 @@ private:
     TPoint FHoverFixedCell{-1, -1};
     bool FFixedSizingFlags = false;
     int FTimerTicks = 0;
+    unsigned FWheelMsg = 0;
+    int FWheelScrollLines = 0;
+    bool FWheelPan = false;
     bool FTimerActive = false;
     // The form whose OnResize the grid took over, and the handler it had.
     TCustomForm* FResizeForm = nullptr;

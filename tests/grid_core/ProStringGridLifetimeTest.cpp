@@ -57,8 +57,10 @@ TEST(ProStringGridLifetime, MakesAndFreesWithoutAndWithAWindow)
     form.Show();
     EXPECT_TRUE(grid->HandleAllocated());
     EXPECT_EQ(grid->FooterPanel()->Parent(), grid);
-    // The 500 ms grid timer runs from window creation.
+    // The 500 ms grid timer runs from window creation; the wheel is read then.
     EXPECT_TRUE(FireTimer(grid, TProStringGrid::GridTimerID));
+    EXPECT_EQ(grid->WheelMsg(), WM_MOUSEWHEEL);
+    EXPECT_EQ(grid->WheelScrollLines(), GetWheelScrollLines());
     delete grid;
 }
 
