@@ -227,6 +227,7 @@ void TLbButton::SetEnabled(bool value)
     TCustomControl::SetEnabled(value);
     FEnabled = value;
     bDown = false;
+    FDownKey = 0;
     PaintNow();
 }
 
@@ -252,6 +253,7 @@ void TLbButton::ClickSequence()
     if (!Visible() || !Enabled() || !bDown)
         return;
     bDown = false;
+    FDownKey = 0;
     TControlGuard alive = Guard();
     if (OnClick)
         OnClick(this);
@@ -274,6 +276,7 @@ void TLbButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     if (Button != mbLeft || !Enabled())
         return;
     bDown = true;
+    FDownKey = 0;
     if (CanFocus())
         SetFocus();
     PaintNow();
@@ -288,6 +291,7 @@ void TLbButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     if (alive.expired())
         return;
     bDown = false;
+    FDownKey = 0;
     PaintNow();
 }
 
@@ -330,6 +334,7 @@ void TLbButton::CNKeyDown(TWMKey& Message)
     TCustomControl::CNKeyDown(Message);
     if ((Message.CharCode == VK_RETURN || Message.CharCode == VK_SPACE) && Enabled()) {
         bDown = true;
+        FDownKey = Message.CharCode;
         PaintNow();
     }
 }
@@ -339,8 +344,12 @@ void TLbButton::CNKeyDown(TWMKey& Message)
 void TLbButton::WMKeyUp(TWMKey& Message)
 {
     TControlGuard alive = Guard();
-    if (Message.CharCode == VK_RETURN || Message.CharCode == VK_SPACE)
-        Click();
+    const int key = Message.CharCode;
+    if ((key == VK_RETURN || key == VK_SPACE) && key == FDownKey) {
+        FDownKey = 0;
+        if (bDown)
+            Click();
+    }
     if (alive.expired())
         return;
     PaintNow();
@@ -391,6 +400,11 @@ void TLbButton::WMSetFocus(TWMFocus& Message)
 
 void TLbButton::WMKillFocus(TWMFocus& Message)
 {
+    // A key held while the focus leaves no longer presses this button.
+    if (FDownKey != 0) {
+        FDownKey = 0;
+        bDown = false;
+    }
     TCustomControl::WMKillFocus(Message);
     PaintNow();
 }

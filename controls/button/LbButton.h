@@ -9,7 +9,9 @@
 // then the PopupMenu at the button's lower-left corner, then the inherited
 // click (TControl::OnClick, or else the linked Action). A press counts on release
 // wherever the pointer is, and the release of any mouse button completes a
-// left-button press.
+// left-button press. The release of Enter or Space clicks only after that
+// key's press on this button, so a key pressed elsewhere (in a dialog that
+// closed on it) does not click the button that has the focus afterwards.
 #include "controls/button/LbButtons.h"
 #include "platform/controls/CustomControl.h"
 #include <memory>
@@ -157,6 +159,9 @@ private:
     bool FCancel = false;
     bool FSlowDecease = false;
     bool bDown = false;
+    // The key (Enter or Space) whose press set bDown; 0 when it came from
+    // anything else. Only that key's release clicks.
+    int FDownKey = 0;
     bool bCursorOnButton = false;
     std::unique_ptr<TLbButtonThread> FThread;
     int FHotTrackStep = 0;

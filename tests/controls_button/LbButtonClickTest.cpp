@@ -81,6 +81,37 @@ INSTANTIATE_TEST_SUITE_P(
                       b->SetFocus();
                   },
                   [](TLbButton* b) { Key(b, VK_RETURN, {}, QStringLiteral("\r")); }, Once},
+        // A key released without its press on the button (the press went to a
+        // dialog that closed on it) does not click.
+        ClickCase{"EnterReleaseWithoutPress", [](TLbButton* b) { b->SetFocus(); },
+                  [](TLbButton* b) { KeyUp(b, VK_RETURN); }, {}},
+        ClickCase{"SpaceReleaseWithoutPress", [](TLbButton* b) { b->SetFocus(); },
+                  [](TLbButton* b) { KeyUp(b, VK_SPACE); }, {}},
+        ClickCase{"KeyReleaseAfterMouseClick", nullptr,
+                  [](TLbButton* b) {
+                      Click(b, {5, 5});
+                      KeyUp(b, VK_RETURN);
+                  },
+                  Once},
+        ClickCase{"OnlyTheSameKeysRelease", [](TLbButton* b) { b->SetFocus(); },
+                  [](TLbButton* b) {
+                      KeyDown(b, VK_RETURN, {}, QStringLiteral("\r"));
+                      KeyUp(b, VK_SPACE);
+                      KeyUp(b, VK_RETURN);
+                      KeyUp(b, VK_RETURN);
+                  },
+                  Once},
+        ClickCase{"FocusLeftWhileHeld", [](TLbButton* b) { b->SetFocus(); },
+                  [](TLbButton* b) {
+                      KeyDown(b, VK_SPACE, {}, QStringLiteral(" "));
+                      auto* other = new TPlainBox(b->Owner());
+                      other->SetBounds(10, 60, 50, 20);
+                      other->SetParent(b->Parent());
+                      other->SetFocus();
+                      b->SetFocus();
+                      KeyUp(b, VK_SPACE);
+                  },
+                  {}},
         ClickCase{"ClickMethod", nullptr, [](TLbButton* b) { b->Click(); }, Once},
         ClickCase{"ClickMethodWhenHidden", [](TLbButton* b) { b->SetVisible(false); },
                   [](TLbButton* b) { b->Click(); }, {"inherited"}}),
