@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <pugixml.hpp>
 #include <QHash>
+#include <algorithm>
+#include <cstring>
 #include <deque>
 #include <string>
 
@@ -123,6 +125,99 @@ QByteArray EncodeAnsiXml(const QString& text)
         i += len;
     }
     return out;
+}
+
+// Number of elements still open at byte Limit of the text: start tags
+// begun before it less end tags finished before it. Comments, CDATA,
+// processing instructions and declarations do not count.
+int OpenElementsAt(const std::string& text, size_t limit)
+{
+    limit = std::min(limit, text.size());
+    int depth = 0;
+    size_t i = 0;
+    auto startsWith = [&](const char* p) { return text.compare(i, std::strlen(p), p) == 0; };
+    // Moves past the end marker; false when it does not end before limit.
+    auto skipPast = [&](const char* end) {
+        const size_t e = text.find(end, i);
+        if (e == std::string::npos || e + std::strlen(end) > limit)
+            return false;
+        i = e + std::strlen(end);
+        return true;
+    };
+    while (i < limit) {
+        if (text[i] != '<') {
+            ++i;
+            continue;
+        }
+        if (startsWith("<!--")) {
+            if (!skipPast("-->"))
+                break;
+        } else if (startsWith("<![CDATA[")) {
+            if (!skipPast("]]>"))
+                break;
+        } else if (startsWith("<?")) {
+            if (!skipPast("?>"))
+                break;
+        } else if (startsWith("<!")) {
+            if (!skipPast(">"))
+                break;
+        } else if (startsWith("</")) {
+            if (!skipPast(">"))
+                break;
+            --depth;
+        } else {
+            // A start tag: open once a character of its name was read.
+            if (i + 1 >= limit)
+                break;
+            size_t j = i + 1;
+            char quote = 0;
+            for (; j < limit; ++j) {
+                const char c = text[j];
+                if (quote) {
+                    if (c == quote)
+                        quote = 0;
+                } else if (c == '"' || c == '\'') {
+                    quote = c;
+                } else if (c == '>') {
+                    break;
+                }
+            }
+            if (j >= limit) {
+                ++depth;
+                break;
+            }
+            if (text[j - 1] != '/')
+                ++depth;
+            i = j + 1;
+        }
+    }
+    return std::max(depth, 0);
+}
+
+// Leaves what a failed parse built and that was read whole: going down the
+// chain of elements still open, the innermost one is dropped when it holds
+// no element (its text or attributes may be cut).
+void DropCutElement(pugi::xml_document& doc, int open)
+{
+    pugi::xml_node parent = doc;
+    for (int d = 0; d < open; ++d) {
+        pugi::xml_node last;
+        for (pugi::xml_node n = parent.last_child(); n; n = n.previous_sibling())
+            if (IsElement(n)) {
+                last = n;
+                break;
+            }
+        if (!last)
+            return;
+        bool holdsElements = false;
+        for (pugi::xml_node n = last.first_child(); n && !holdsElements; n = n.next_sibling())
+            holdsElements = IsElement(n);
+        if (!holdsElements) {
+            parent.remove_child(last);
+            return;
+        }
+        parent = last;
+    }
 }
 
 struct StringWriter : pugi::xml_writer {
@@ -423,12 +518,29 @@ void TXMLDocument::LoadFromFile(const QString& fileName)
     Parse(DecodeXmlBytes(bytes), fileName);
 }
 
+QString TXMLDocument::LoadPartFromFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Clear();
+        return QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString());
+    }
+    const QByteArray bytes = file.readAll();
+    FFileName = fileName;
+    try {
+        Parse(DecodeXmlBytes(bytes), fileName, true);
+    } catch (const EXMLDocError& E) {
+        return E.Message();
+    }
+    return QString();
+}
+
 void TXMLDocument::LoadFromXML(const QString& xml)
 {
     Parse(xml, QString());
 }
 
-void TXMLDocument::Parse(const QString& text, const QString& origin)
+void TXMLDocument::Parse(const QString& text, const QString& origin, bool KeepPart)
 {
     Clear();
     const std::string utf8 = text.toStdString();
@@ -450,7 +562,14 @@ void TXMLDocument::Parse(const QString& text, const QString& origin)
         FImpl->nodes.reserve(counter.count);
         return;
     }
-    FImpl->doc.reset();
+    if (KeepPart) {
+        // An early end is reported at the last byte, which was read.
+        const size_t offset = size_t(std::max<ptrdiff_t>(result.offset, 0));
+        DropCutElement(FImpl->doc, OpenElementsAt(utf8, offset + 1 >= utf8.size() ? utf8.size() : offset));
+    }
+    else
+        FImpl->doc.reset();
+    Changed();
     int line, column;
     LineAndColumn(utf8, result.offset, line, column);
     const QString where = QStringLiteral("line %1, column %2").arg(line).arg(column);

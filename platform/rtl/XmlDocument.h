@@ -121,6 +121,13 @@ public:
     // declaration; a declared "windows-1252" or "ISO-8859-1" reads as ANSI.
     void LoadFromFile(const QString& fileName);
     void LoadFromXML(const QString& xml);
+    // Loads what can be read of a damaged file and returns the message
+    // LoadFromFile would raise ("" when the file was read whole). After a
+    // parse error the document keeps the elements completed before it and
+    // the still open elements that hold some of them; an element cut off
+    // by the error is dropped with its text. A file that cannot be opened
+    // leaves the document empty.
+    QString LoadPartFromFile(const QString& fileName);
 
     // Writes the document with two blanks of indentation per level, each
     // element on a line of its own, through the atomic write. The bytes
@@ -165,7 +172,8 @@ private:
     // Cuts node objects loose from content about to be removed.
     void DetachSubtree(pugi::xml_node_struct* node);
     void DetachAll();
-    void Parse(const QString& text, const QString& origin);
+    // KeepPart: after a parse error keep what was read (see LoadPartFromFile).
+    void Parse(const QString& text, const QString& origin, bool KeepPart = false);
 
     std::unique_ptr<TImpl> FImpl;
     QString FFileName;

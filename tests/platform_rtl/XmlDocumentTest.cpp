@@ -102,6 +102,57 @@ TEST(XmlDocument, ParseErrorsNameFileLineAndLeaveNoContent)
     EXPECT_THROW(doc.LoadFromFile(DataDir + "missing.xml"), EFOpenError);
 }
 
+// The saved document on one line, without indentation.
+QString Compact(const TXMLDocument& doc)
+{
+    return doc.SaveToXML().simplified().replace(QStringLiteral("> <"), QStringLiteral("><"));
+}
+
+TEST(XmlDocument, DamagedFileKeepsWhatWasReadWhole)
+{
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/damaged.xml";
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString kept;
+        QString where;   // empty: read whole
+    } const cases[] = {
+        {"Whole", "<r><a>1</a></r>", "<r><a>1</a></r>", ""},
+        {"CutInText", "<r>\n<a>1</a>\n<b>19", "<r><a>1</a></r>", "line 3,"},
+        {"CutInEndTag", "<r><a>1</a><b>192</b", "<r><a>1</a></r>", "line 1,"},
+        {"CutAfterAnElement", "<r><a>1</a><b>2</b>\n", "<r><a>1</a><b>2</b></r>", "line 1,"},
+        {"CutRightAfterAnElement", "<r><a>1</a><b>2</b>", "<r><a>1</a><b>2</b></r>", "line 1,"},
+        {"CutInAGroup", "<r><g><x>1</x><y>2", "<r><g><x>1</x></g></r>", "line 1,"},
+        {"CutInAnAttribute", "<r><a>1</a><d n=\"1\" m=\"2", "<r><a>1</a></r>", "line 1,"},
+        {"SameNameInside", "<r><r>1</r>", "<r><r>1</r></r>", "line 1,"},
+        {"TagInAComment", "<r><a>1</a><!-- <b> --><c>3", "<r><a>1</a><!-- <b> --></r>", "line 1,"},
+        {"GarbageAfter", "<r><a>1</a><<x>", "<r><a>1</a></r>", "line 1,"},
+        {"NoXmlAtAll", "hello", "", "line 1,"},
+        {"EmptyFile", "", "", "line 1,"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.bytes);
+        f.close();
+        TXMLDocument doc;
+        doc.LoadFromXML("<old/>");
+        const QString error = doc.LoadPartFromFile(file);
+        EXPECT_EQ(Compact(doc), c.kept);
+        if (QString(c.where).isEmpty()) {
+            EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+        } else {
+            EXPECT_TRUE(error.contains(file) && error.contains(c.where)) << error.toStdString();
+        }
+    }
+    TXMLDocument doc;
+    doc.LoadFromXML("<old/>");
+    EXPECT_TRUE(doc.LoadPartFromFile(dir.path() + "/missing.xml").startsWith("Cannot open file"));
+    EXPECT_EQ(doc.DocumentElement(), nullptr);
+}
+
 TEST(XmlDocument, SavesAttributesInOrderSetAndCommentAfterRoot)
 {
     TXMLDocument doc;
