@@ -159,8 +159,16 @@ QString ExpandFileName(const QString& FileName);
 // File system
 bool FileExists(const QString& FileName);
 bool DirectoryExists(const QString& Directory);
+// Creates Dir with its missing parents. Note: a failure sets the code
+// GetLastOSError reads, as CreateDir does.
 bool ForceDirectories(const QString& Dir);
+// One level; false when Dir exists already or cannot be made.
 bool CreateDir(const QString& Dir);
+// The system's error code of the last failed CreateDir or
+// ForceDirectories on this thread (0 after a success).
+int GetLastOSError();
+// The system's text for an error code ("Read-only file system").
+QString SysErrorMessage(int ErrorCode);
 bool RemoveDir(const QString& Dir);
 bool DeleteFile(const QString& FileName);
 bool RenameFile(const QString& OldName, const QString& NewName);

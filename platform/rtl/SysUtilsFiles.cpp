@@ -7,12 +7,28 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
 
 const QString NameDelimiters = QStringLiteral("/\\");
+
+thread_local int LastOSError = 0;
+
+// mkdir of one level; keeps the system's error code.
+bool MakeDir(const QString& Dir)
+{
+    if (::mkdir(QFile::encodeName(Dir).constData(), 0777) == 0) {
+        LastOSError = 0;
+        return true;
+    }
+    LastOSError = errno;
+    return false;
+}
 
 } // namespace
 
@@ -88,14 +104,40 @@ bool ForceDirectories(const QString& Dir)
     if (Dir.isEmpty())
         throw EInOutError(QStringLiteral("Unable to create directory"));
     const QString dir = ExcludeTrailingPathDelimiter(ExpandFileName(Dir));
-    if (dir.isEmpty() || DirectoryExists(dir))
+    if (dir.isEmpty() || DirectoryExists(dir)) {
+        LastOSError = 0;
         return true;
-    return QDir().mkpath(dir);
+    }
+    // Only "/" separates here: a "\\" may be part of a folder's name.
+    const qsizetype slash = dir.lastIndexOf(PathDelim);
+    const QString parent = slash > 0 ? dir.left(slash) : QString();
+    if (!parent.isEmpty() && !ForceDirectories(parent))
+        return false;
+    // Made meanwhile by someone else counts as made.
+    if (MakeDir(dir) || DirectoryExists(dir)) {
+        LastOSError = 0;
+        return true;
+    }
+    return false;
 }
 
 bool CreateDir(const QString& Dir)
 {
-    return !Dir.isEmpty() && !QFileInfo::exists(Dir) && QDir().mkdir(Dir);
+    if (Dir.isEmpty()) {
+        LastOSError = ENOENT;
+        return false;
+    }
+    return MakeDir(Dir);
+}
+
+int GetLastOSError()
+{
+    return LastOSError;
+}
+
+QString SysErrorMessage(int ErrorCode)
+{
+    return QString::fromLocal8Bit(std::strerror(ErrorCode));
 }
 
 bool RemoveDir(const QString& Dir)

@@ -2,6 +2,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
 #include "tests/support/QStringPrinter.h"
+#include <cerrno>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
@@ -165,8 +166,17 @@ TEST_F(SysUtilsFolder, FileSystemOperations)
     EXPECT_TRUE(ForceDirectories(Root + "x/y/z/"));
     EXPECT_THROW(ForceDirectories(""), EInOutError);
     EXPECT_FALSE(CreateDir(Root + "x"));
+    EXPECT_EQ(SysErrorMessage(GetLastOSError()), SysErrorMessage(EEXIST));
     EXPECT_FALSE(CreateDir(Root + "p/q"));
+    EXPECT_EQ(GetLastOSError(), ENOENT);
     EXPECT_TRUE(CreateDir(Root + "p"));
+    EXPECT_EQ(GetLastOSError(), 0);
+    // A file in the way of a level, and a backslash kept in a name.
+    EXPECT_FALSE(ForceDirectories(Root + "a.txt/sub"));
+    EXPECT_EQ(GetLastOSError(), EEXIST);
+    EXPECT_TRUE(ForceDirectories(Root + "p/b\\s/t"));
+    EXPECT_TRUE(DirectoryExists(Root + "p/b\\s/t"));
+    EXPECT_FALSE(DirectoryExists(Root + "p/b"));
     EXPECT_FALSE(RemoveDir(Root + "x"));
     EXPECT_TRUE(RemoveDir(Root + "x/y/z"));
     EXPECT_FALSE(DirectoryExists(Root + "x/y/z"));
