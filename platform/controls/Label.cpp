@@ -75,11 +75,25 @@ void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation)
         FFocusControl = nullptr;
 }
 
+void TCustomLabel::SetEllipsisPosition(TEllipsisPosition value)
+{
+    if (FEllipsisPosition == value)
+        return;
+    FEllipsisPosition = value;
+    Invalidate();
+}
+
 unsigned TCustomLabel::TextFlags() const
 {
     unsigned flags = DT_EXPANDTABS;
     if (FWordWrap)
         flags |= DT_WORDBREAK;
+    else if (FEllipsisPosition == epPathEllipsis)
+        flags |= DT_PATH_ELLIPSIS;
+    else if (FEllipsisPosition == epEndEllipsis)
+        flags |= DT_END_ELLIPSIS;
+    else if (FEllipsisPosition == epWordEllipsis)
+        flags |= DT_WORD_ELLIPSIS;
     if (!FShowAccelChar)
         flags |= DT_NOPREFIX;
     if (FAlignment == taCenter)
@@ -97,7 +111,8 @@ void TCustomLabel::AdjustBounds()
     canvas->SetFont(Font());
     TRect r = Rect(0, 0, FWordWrap ? Width() : 0, 0);
     QString text = Caption().isEmpty() ? QStringLiteral(" ") : Caption();
-    DrawText(canvas, text, -1, &r, (TextFlags() & ~unsigned(DT_CENTER | DT_RIGHT)) | DT_CALCRECT);
+    const unsigned dropped = DT_CENTER | DT_RIGHT | DT_PATH_ELLIPSIS | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS;
+    DrawText(canvas, text, -1, &r, (TextFlags() & ~dropped) | DT_CALCRECT);
     int left = Left();
     // A right-aligned label grows to the left.
     if (FAlignment == taRightJustify && !FWordWrap)

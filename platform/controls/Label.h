@@ -8,6 +8,7 @@
 class TWinControl;
 
 enum TTextLayout { tlTop, tlCenter, tlBottom };
+enum TEllipsisPosition { epNone, epPathEllipsis, epEndEllipsis, epWordEllipsis };
 
 class TCustomLabel : public TGraphicControl {
 public:
@@ -24,6 +25,10 @@ public:
     // Draws no background: the parent shows through.
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
+    // Where a single-line text too wide for the label is cut with "...".
+    // Note: AutoSize still sizes to the whole text.
+    TEllipsisPosition EllipsisPosition() const { return FEllipsisPosition; }
+    void SetEllipsisPosition(TEllipsisPosition value);
     bool ShowAccelChar() const { return FShowAccelChar; }
     void SetShowAccelChar(bool value);
     TWinControl* FocusControl() const { return FFocusControl; }
@@ -46,6 +51,7 @@ private:
     TTextLayout FLayout = tlTop;
     bool FWordWrap = false;
     bool FTransparent = false;
+    TEllipsisPosition FEllipsisPosition = epNone;
     bool FShowAccelChar = true;
     TWinControl* FFocusControl = nullptr;
 };

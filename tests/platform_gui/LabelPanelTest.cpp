@@ -105,4 +105,45 @@ TEST_F(LabelPanel, LabelBackgroundAndLayout)
     EXPECT_EQ(panel->Canvas()->Pixels(100, 65), clWhite);
 }
 
+TEST_F(LabelPanel, EndEllipsisCutsAWideTextInsideTheLabel)
+{
+    auto* panel = new TPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(0, 0, 200, 40);
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(clWhite);
+    auto* label = new TLabel(Form);
+    label->SetParent(panel);
+    label->SetAutoSize(false);
+    label->SetBounds(10, 10, 60, 20);
+    label->SetTransparent(true);
+    label->Font()->SetColor(clBlack);
+    // Upright bars: a cut shows a full stroke, "..." a dot.
+    label->SetCaption(QString(40, QChar(u'I')));
+    // Rows of ink in the rightmost column that has any.
+    auto lastInkColumn = [&](int& rows) {
+        panel->Repaint();
+        for (int x = 199; x >= 0; --x) {
+            rows = 0;
+            for (int y = 0; y < 40; ++y)
+                rows += panel->Canvas()->Pixels(x, y) != clWhite;
+            if (rows)
+                return x;
+        }
+        return -1;
+    };
+    int cutRows = 0;
+    const int cut = lastInkColumn(cutRows);
+    EXPECT_GT(cut, 60);
+    EXPECT_LE(cut, 69);
+    label->SetEllipsisPosition(epEndEllipsis);
+    int dotRows = 0;
+    const int dots = lastInkColumn(dotRows);
+    // The last ink is a dot, inside the label.
+    EXPECT_GT(dots, 10);
+    EXPECT_LE(dots, 69);
+    EXPECT_LT(dotRows, cutRows / 2);
+    EXPECT_EQ(label->Width(), 60);
+}
+
 } // namespace
