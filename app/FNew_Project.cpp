@@ -94,11 +94,18 @@ void TFNew_Project::Btn_OKClick(TObject*)
         Error_Box(Lang(106));
         return;
     }
+    // The file system's reason tells more than "not valid" here: on Linux a
+    // name that passed the check above fails only for the folder's sake.
     if (!CreateDir(dir)) {
-        Error_Box(Lang(105));
+        Error_Box(Folder_Error(dir));
         return;
     }
-    ForceDirectories(dir + QStringLiteral("/bin"));
+    const QString bin = dir + QStringLiteral("/bin");
+    if (!ForceDirectories(bin)) {
+        Error_Box(Folder_Error(bin));
+        RemoveDir(dir);
+        return;
+    }
     Conf_Name = name;
     Conf_Dir = Projects_Dir + QChar(u'/') + Conf_Name;
     Set_Files();

@@ -21,7 +21,8 @@ public:
     void FormCreate(TObject* Sender);
     void FormShow(TObject* Sender);
     // Checks the name as typed (107 empty, 106 exists, 105 not a folder
-    // name), creates the folders and closes with OK.
+    // name), creates the folders and closes with OK. A folder that cannot
+    // be created is reported with the system's reason; nothing is left.
     void Btn_OKClick(TObject* Sender);
     // Enter runs the OK handler.
     void E_New_ProjKeyPress(TObject* Sender, QChar& Key);

@@ -402,9 +402,15 @@ void TFParGen::RePosition_Objects_38R12()
 
 void TFParGen::FormShow(TObject*)
 {
-    Set_Values(Read_ParGen_File(XML_ParGen, File_ParGen));
+    QString error;
+    Set_Values(Read_ParGen_File(XML_ParGen, File_ParGen, &error));
     Is_Change = false;
     Move_GroupBoxs();
+    if (!error.isEmpty())
+        Error_Box(QStringLiteral("The parameter file could not be read whole:\n%1\n\n"
+                                 "The values read before the damage are shown, the defaults for the rest. "
+                                 "OK replaces the file with what is shown; Cancel leaves it as it is.")
+                      .arg(error));
 }
 
 void TFParGen::FormResize(TObject*)

@@ -28,6 +28,7 @@ public:
 
     void FormCreate(TObject* Sender);
     // Reads the parameter file into the controls, clears Is_Change, lays out.
+    // A damaged file is reported with what was kept of it; it stays until OK.
     void FormShow(TObject* Sender);
     // Puts the client width back to 460.
     void FormResize(TObject* Sender);

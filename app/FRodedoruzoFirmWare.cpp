@@ -61,6 +61,10 @@ TFRodedoruzoFirmWare::TFRodedoruzoFirmWare(TComponent* AOwner) : TForm(AOwner)
     L_Name_Conf = Place<TLabel>(this, this, "L_Name_Conf", 87, 75, 410, 14);
     L_Name_Conf_L2 = Place<TLabel>(this, this, "L_Name_Conf_L2", 87, 88, 410, 14);
     L_Name_Conf_L2->Font()->SetStyle(TFontStyles{fsBold});
+    // A long name stays inside Shape2, cut with an ellipsis.
+    L_Name_Conf_L2->SetAutoSize(false);
+    L_Name_Conf_L2->SetBounds(87, 88, 410, 14);
+    L_Name_Conf_L2->SetEllipsisPosition(epEndEllipsis);
     for (int n = 0; n < 8; ++n) {
         const QByteArray name = "L_Step_" + QByteArray::number(n + 1);
         L_Step[n] = Place<TLabel>(this, this, name.constData(), 16, 128 + 44 * n, 60, 16);
@@ -152,7 +156,7 @@ void TFRodedoruzoFirmWare::FormCreate(TObject*)
                                                         : Program_Dir_Override);
     Conf_Name.clear();
     Update_Read_Back = true;
-    Read_Settings(XML1);
+    const QString settingsError = Read_Settings(XML1);
     Update_Timer_State();
 
     Main_Caption = QStringLiteral("Velmora - Configurator KQ38R12 - EnOcean / BACnet Slave ");
@@ -180,6 +184,22 @@ void TFRodedoruzoFirmWare::FormCreate(TObject*)
     delete Cat_EnOcean;
     Cat_EnOcean = new TCatalog_EnOcean;
     Cat_EnOcean->Read_Cat_EnOcean_XML(Cat_EnOcean_Dir + QStringLiteral("/eep.xml"));
+
+    if (!settingsError.isEmpty())
+        Report_Damaged_Settings(settingsError);
+}
+
+void TFRodedoruzoFirmWare::Report_Damaged_Settings(const QString& Reason)
+{
+    // The copy is made now: the next write replaces the damaged file.
+    QString copyError;
+    const QString copy = Keep_Settings_Copy(copyError);
+    const QString kept = copy.isEmpty()
+        ? QStringLiteral("No copy of it could be made: %1. It is replaced when the settings are saved.").arg(copyError)
+        : QStringLiteral("A copy of it is kept as \"%1\".").arg(copy);
+    Error_Box(QStringLiteral("The settings file could not be read whole:\n%1\n\n"
+                             "The settings read before the damage are used, the defaults for the rest. %2")
+                  .arg(Reason, kept));
 }
 
 void TFRodedoruzoFirmWare::FormClose(TObject*, TCloseAction&)
@@ -262,7 +282,7 @@ void TFRodedoruzoFirmWare::Btn_Click(TObject* Sender)
             Save_Setting();
             Update_Timer_State();
         }
-    } else if (Conf_Dir.isEmpty()) {
+    } else if (!Configuration_Present()) {
         Error_Box(Lang(18));
     } else if (Sender == Btn_Prm_Gen) {
         if (FParGen)
@@ -277,6 +297,20 @@ void TFRodedoruzoFirmWare::Btn_Click(TObject* Sender)
     // The editors of steps 2 to 4 and the hidden topic step join the
     // dispatch above as their windows land; their modal results are not
     // looked at.
+}
+
+bool TFRodedoruzoFirmWare::Configuration_Present()
+{
+    if (Conf_Dir.isEmpty())
+        return false;
+    if (DirectoryExists(Conf_Dir))
+        return true;
+    // The folder went away while the program ran: no configuration is open
+    // any more; the name is kept for the settings, as at start-up.
+    Conf_Dir.clear();
+    Show_Label_Pair();
+    Set_Files();
+    return false;
 }
 
 void TFRodedoruzoFirmWare::Create_New_Project()
@@ -321,7 +355,11 @@ void TFRodedoruzoFirmWare::Update_Device()
 {
     try {
         Build_Config_Image();
-        ForceDirectories(Conf_Dir + QStringLiteral("/bin"));
+        const QString bin = Conf_Dir + QStringLiteral("/bin");
+        if (!ForceDirectories(bin)) {
+            Error_Box(Folder_Error(bin));
+            return;
+        }
         Write_Bank_Files();
     } catch (const std::exception& E) {
         Error_Box(QString::fromUtf8(E.what()));

@@ -26,7 +26,8 @@ public:
     void FormCreate(TObject* Sender);
     // Writes the settings; the close goes on.
     void FormClose(TObject* Sender, TCloseAction& Action);
-    // One handler for every button; steps 2 to 6 need an active configuration.
+    // One handler for every button; steps 2 to 6 need an active configuration
+    // whose folder exists.
     void Btn_Click(TObject* Sender);
     // Texts 0 to 35 and the label pair.
     void Set_Lang();
@@ -102,6 +103,11 @@ public:
 private:
     void Lay_Out();
     void Show_Label_Pair();
+    // A configuration is open and its folder is there; a folder gone since
+    // leaves no configuration open.
+    bool Configuration_Present();
+    // Keeps a copy of a damaged settings file and says what was used.
+    void Report_Damaged_Settings(const QString& Reason);
 };
 
 extern TFRodedoruzoFirmWare* FRodedoruzoFirmWare;

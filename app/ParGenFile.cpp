@@ -1,6 +1,5 @@
 #include "app/ParGenFile.h"
 #include "core/Globals.h"
-#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/XmlDocument.h"
 
@@ -95,17 +94,16 @@ QStringList ParGen_Defaults()
     return values;
 }
 
-QStringList Read_ParGen_File(TXMLDocument* XML, const QString& FileName)
+QStringList Read_ParGen_File(TXMLDocument* XML, const QString& FileName, QString* Error)
 {
+    if (Error)
+        Error->clear();
     if (FileName.isEmpty() || !FileExists(FileName))
         return ParGen_Defaults();
     XML->SetActive(true);
-    try {
-        XML->LoadFromFile(FileName);
-    } catch (const Exception&) {
-        // Not readable or not well-formed: every control takes its default.
-        return ParGen_Defaults();
-    }
+    const QString error = XML->LoadPartFromFile(FileName);
+    if (Error)
+        *Error = error;
     TXMLNode* root = XML->ChildNodes()->First();
     QStringList values;
     for (const TParGen_Element& e : ParGen_Elements)

@@ -31,11 +31,14 @@ int ParGen_Index(const QString& Name);
 // The defaults of all elements, in order.
 QStringList ParGen_Defaults();
 
-// Reads FileName into XML and returns the 44 texts. A missing or unreadable
-// file, a missing root or element, or an element holding elements gives
-// the default. A list text that is no integer or lies outside its list
-// gives the default too; a flag reads as "1" or "0".
-QStringList Read_ParGen_File(TXMLDocument* XML, const QString& FileName);
+// Reads FileName into XML and returns the 44 texts. A missing file, a
+// missing root or element, or an element holding elements gives the
+// default. A list text that is no integer or lies outside its list gives
+// the default too; a flag reads as "1" or "0". Of a file that cannot be
+// opened or is damaged the elements read whole before the damage are used
+// and Error (when given) gets the reason, naming the file and, for damage,
+// its line and column; it is emptied otherwise.
+QStringList Read_ParGen_File(TXMLDocument* XML, const QString& FileName, QString* Error = nullptr);
 
 // Rewrites FileName whole from the 44 texts (atomically). Raises the
 // document's error when the file cannot be written.

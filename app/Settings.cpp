@@ -1,8 +1,9 @@
 #include "app/Settings.h"
 #include "core/Globals.h"
-#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/XmlDocument.h"
+#include <QFile>
+#include <QFileInfo>
 
 QString Program_Dir_Override;
 
@@ -61,7 +62,7 @@ QString Settings_File_Name()
     return Exe_Dir + QStringLiteral("/Stratagon.xml");
 }
 
-void Read_Settings(TXMLDocument* XML)
+QString Read_Settings(TXMLDocument* XML)
 {
     Conf_Name.clear();
     Conf_Dir.clear();
@@ -74,14 +75,9 @@ void Read_Settings(TXMLDocument* XML)
 
     const QString fileName = Settings_File_Name();
     if (!FileExists(fileName))
-        return;
+        return QString();
     XML->SetActive(true);
-    try {
-        XML->LoadFromFile(fileName);
-    } catch (const Exception&) {
-        // Not readable or not well-formed: every value keeps its default.
-        return;
-    }
+    const QString error = XML->LoadPartFromFile(fileName);
     TXMLNode* root = XML->ChildNodes()->First();
     QString text;
     if (Read_Value(root, QStringLiteral("lastproj"), QStringLiteral("projectname"), text))
@@ -94,6 +90,21 @@ void Read_Settings(TXMLDocument* XML)
     Opt_Enable_Update = Read_Flag(root, QStringLiteral("enable_update"));
     Opt_Jump_Field_Tables = Read_Flag(root, QStringLiteral("enable_jump_field_tables"));
     Opt_Double_Click_Auto_Size = Read_Flag(root, QStringLiteral("Double_Click_Auto_Size"));
+    return error;
+}
+
+QString Keep_Settings_Copy(QString& Error)
+{
+    const QString base = Settings_File_Name() + QStringLiteral(".damaged");
+    QString copy = base;
+    for (int n = 1; QFileInfo::exists(copy); ++n)
+        copy = base + QChar(u'.') + QString::number(n);
+    QFile file(Settings_File_Name());
+    if (!file.copy(copy)) {
+        Error = file.errorString();
+        return QString();
+    }
+    return copy;
 }
 
 void Write_Settings(TXMLDocument* XML)

@@ -24,10 +24,17 @@ QString Settings_File_Name();
 
 // Reads the settings file into Conf_Name, Last_IP_Address, Language_Name
 // and the four option flags; clears Conf_Dir. Every value the file does not
-// give (no file, a file that is not well-formed XML, a missing element)
-// takes its default: empty name, "192.168.2.205", "English", off. A flag is
-// on only for the text "1".
-void Read_Settings(TXMLDocument* XML);
+// give (no file, a missing element) takes its default: empty name,
+// "192.168.2.205", "English", off. A flag is on only for the text "1".
+// Returns "" or, for a file that cannot be opened or is damaged, the reason
+// (file, line and column); the values read whole before the damage are
+// used then.
+QString Read_Settings(TXMLDocument* XML);
+
+// Copies the settings file to a name of its own beside it
+// ("Stratagon.xml.damaged", then ".damaged.1", ...) and returns that name;
+// "" when the copy fails, with the reason in Error.
+QString Keep_Settings_Copy(QString& Error);
 
 // Writes the settings file from the current values, replacing the old file
 // atomically. Raises the platform's file error when it cannot be written;

@@ -7,6 +7,7 @@
 #include "platform/controls/Panel.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/SysUtils.h"
 
 TTitleBand Place_Title_Band(TComponent* Owner, TWinControl* Parent, int Width)
 {
@@ -41,4 +42,9 @@ QString Lang(int Index)
 void Error_Box(const QString& Text)
 {
     MessageDlg(Text, mtError, TMsgDlgButtons{mbOK});
+}
+
+QString Folder_Error(const QString& Dir)
+{
+    return QStringLiteral("The folder \"%1\" could not be created: %2").arg(Dir, SysErrorMessage(GetLastOSError()));
 }

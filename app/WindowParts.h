@@ -39,3 +39,7 @@ QString Lang(int Index);
 
 // An error box with OK.
 void Error_Box(const QString& Text);
+
+// "The folder ... could not be created: " and the system's reason of the
+// last failed CreateDir or ForceDirectories.
+QString Folder_Error(const QString& Dir);

@@ -16,8 +16,11 @@
 #include "platform/rtl/StringList.h"
 #include "platform/services/Process.h"
 #include "platform/services/Shell.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/rtl/XmlDocument.h"
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -162,6 +165,93 @@ TEST_F(AppWindows, StepsRefuseWithoutConfigurationAndTheNameIsKept)
     Close_Main();
     Read_Settings(w->XML1);
     EXPECT_EQ(Conf_Name, u"Gone");
+}
+
+TEST_F(AppWindows, DamagedSettingsAreReportedUsedAndKeptAside)
+{
+    Make_Folder("PROJECTS/P1");
+    // Cut off inside the language: name and address were read whole.
+    const QByteArray damaged = "<Conf_Settings><lastproj><projectname>P1</projectname></lastproj>\n"
+                               "<lastipadd><ipaddress>10.0.0.7</ipaddress></lastipadd>\n"
+                               "<lastlang><language>Deu";
+    for (const char* copy : {"Stratagon.xml.damaged", "Stratagon.xml.damaged.1"}) {
+        SCOPED_TRACE(copy);
+        FBoxes.Calls.clear();
+        Write_File("Stratagon.xml", damaged);
+        Start();
+        EXPECT_EQ(Conf_Dir, Path("PROJECTS/P1"));
+        EXPECT_EQ(Last_IP_Address, u"10.0.0.7");
+        EXPECT_EQ(Language_Name, u"English");
+        ASSERT_EQ(FBoxes.Calls.size(), 1u);
+        const QString box = FBoxes.Calls[0].Text;
+        EXPECT_TRUE(box.contains(Path("Stratagon.xml")) && box.contains(QStringLiteral("line 3, column"))
+                    && box.contains(Path(copy)))
+            << box.toStdString();
+        EXPECT_EQ(Read_All(Path(copy)), damaged);
+        Close_Main();
+        Stop();
+        TXMLDocument doc;
+        EXPECT_EQ(Read_Settings(&doc), QString());
+        EXPECT_EQ(Conf_Name, u"P1");
+        EXPECT_EQ(Last_IP_Address, u"10.0.0.7");
+    }
+    EXPECT_EQ(Read_All(Path("Stratagon.xml.damaged")), damaged);
+}
+
+TEST_F(AppWindows, ConfigurationFolderGoneWhileRunningIsNoConfiguration)
+{
+    Make_Folder("PROJECTS/P1/bin");
+    Write_File("Stratagon.xml", "<Conf_Settings><lastproj><projectname>P1</projectname></lastproj></Conf_Settings>");
+    Start();
+    TFRodedoruzoFirmWare* w = FRodedoruzoFirmWare;
+    ASSERT_EQ(Conf_Dir, Path("PROJECTS/P1"));
+    QDir(Path("PROJECTS/P1")).removeRecursively();
+    TRecordingFileDialogService dialogs;
+    TScopedFileDialogService scope(&dialogs);
+    for (TLbButton* b : {w->Btn_Prm_Gen, w->Btn_EnOcean_Access, w->Btn_BACnet_SetAccess, w->Btn_BACnet_EDE_File,
+                         w->Btn_CreateBin}) {
+        SCOPED_TRACE(b->Name().toStdString());
+        FBoxes.Calls.clear();
+        QStringList opened;
+        Run_Modal([&] { w->Btn_Click(b); }, [&](TCustomForm* Form) { opened << Form->Name(); });
+        EXPECT_TRUE(opened.isEmpty());
+        EXPECT_EQ(Box_Texts(), QStringList({"Error! Project not Valid"}));
+    }
+    EXPECT_TRUE(dialogs.Requests.empty());
+    EXPECT_FALSE(QFileInfo::exists(Path("PROJECTS/P1")));
+    EXPECT_EQ(w->L_Name_Conf->Caption(), u"None Configuration Opened ");
+    Close_Main();
+    Read_Settings(w->XML1);
+    EXPECT_EQ(Conf_Name, u"P1");
+}
+
+TEST_F(AppWindows, ConfigurationNameIsCutInsideItsFrame)
+{
+    Start();
+    TFRodedoruzoFirmWare* w = FRodedoruzoFirmWare;
+    w->Show();
+    // Columns with ink on the name's line, in the frame's coordinates
+    // (the frame is 424 wide).
+    auto inkColumns = [&](int From, int To) {
+        w->Repaint();
+        TCanvas* c = w->Shape2->Canvas();
+        int n = 0;
+        for (int x = From; x < To; ++x) {
+            bool ink = false;
+            for (int y = 19; y < 32 && !ink; ++y)
+                ink = (c->Pixels(x, y) & 0xFFFFFF) != clWhite;
+            n += ink;
+        }
+        return n;
+    };
+    // The hint fits and is shown whole.
+    EXPECT_GT(inkColumns(100, 200), 0);
+    Conf_Name = QString(120, QChar(u'W'));
+    Conf_Dir = Path("PROJECTS/" + Conf_Name);
+    w->Set_Lang();
+    EXPECT_EQ(w->L_Name_Conf_L2->Caption(), Conf_Name);
+    EXPECT_GT(inkColumns(380, 417), 0);
+    EXPECT_EQ(inkColumns(424, 600), 0);
 }
 
 TEST_F(AppWindows, UnwritableSettingsAreReported)

@@ -35,7 +35,7 @@ TEST_F(AppWindows, NewConfigurationNames)
         {"DotDot", "..", "Error! Name project is not valid"},
         {"UpAndOut", "../../x", "Error! Name project is not valid"},
         {"ControlChar", "a\tb", "Error! Name project is not valid"},
-        {"FileInTheWay", "afile", "Error! Name project is not valid"},
+        {"FileInTheWay", "afile", "The folder \"<dir>\" could not be created: File exists"},
     };
     Make_Folder("PROJECTS/Old");
     Write_File("PROJECTS/afile", "x");
@@ -65,7 +65,7 @@ TEST_F(AppWindows, NewConfigurationNames)
             EXPECT_EQ(FRodedoruzoFirmWare->L_Name_Conf_L2->Caption(), c.Typed);
         } else {
             EXPECT_EQ(result, mrNone);
-            EXPECT_EQ(Box_Texts(), QStringList{c.Error});
+            EXPECT_EQ(Box_Texts(), QStringList{QString(c.Error).replace("<dir>", Path("PROJECTS/" + c.Typed))});
             EXPECT_EQ(Conf_Name, u"before");
             EXPECT_TRUE(Conf_Dir.isEmpty());
         }
@@ -75,6 +75,25 @@ TEST_F(AppWindows, NewConfigurationNames)
               QStringList({"CAT_EnOcean", "LANGUAGE", "MASTER", "PROJECTS"}));
     EXPECT_EQ(Entries(Path("PROJECTS")), QStringList({" Plant 2 ", "Old", "Plant 1", "afile"}));
     EXPECT_TRUE(Entries(Path("PROJECTS/Old")).isEmpty());
+}
+
+TEST_F(AppWindows, NewConfigurationSaysWhyItsFolderCannotBeMade)
+{
+    // PROJECTS could not be made at start-up: a file is in its way.
+    Write_File("PROJECTS", "not a folder");
+    Start();
+    TModalResult result = mrNone;
+    Run_Modal([&] { FRodedoruzoFirmWare->Btn_Click(FRodedoruzoFirmWare->Btn_New); },
+              [&](TCustomForm* Form) {
+                  FNew_Project->E_New_Proj->SetText(QStringLiteral("Plant"));
+                  FNew_Project->Btn_OK->Click();
+                  result = Form->ModalResult();
+              });
+    EXPECT_EQ(result, mrNone);
+    EXPECT_EQ(Box_Texts(),
+              QStringList{"The folder \"" + Path("PROJECTS/Plant") + "\" could not be created: Not a directory"});
+    EXPECT_TRUE(Conf_Dir.isEmpty());
+    EXPECT_TRUE(QFileInfo(Path("PROJECTS")).isFile());
 }
 
 TEST_F(AppWindows, NewConfigurationByEnterAndCancel)

@@ -271,6 +271,36 @@ TEST_F(ParGenEditor, ChecksShowTheFirstFailureAndKeepTheWindowOpen)
     }
 }
 
+TEST_F(ParGenEditor, DamagedFileIsReportedAndReplacedOnlyByOk)
+{
+    // Cut off inside the network element: the type and MAC address before it
+    // were read whole.
+    const QByteArray damaged = "<Par_Gen>\n<BACnet_Type>1</BACnet_Type>\n"
+                               "<BACnet_Ser_ID>42</BACnet_Ser_ID>\n<BACnet_Ser_Network>12";
+    Write_File(QStringLiteral("PROJECTS/P1/ParGen.xml"), damaged);
+    QStringList expected = Default_Values;
+    expected[0] = QStringLiteral("1");
+    expected[19] = QStringLiteral("42");
+    QStringList shown;
+    Open([&] {
+        shown = FParGen->Get_Values();
+        FParGen->Btn_Cancel->Click();
+    });
+    EXPECT_EQ(shown, expected);
+    ASSERT_EQ(FBoxes.Calls.size(), 1u);
+    const QString box = FBoxes.Calls[0].Text;
+    EXPECT_EQ(FBoxes.Calls[0].Flags, MB_OK | MB_ICONERROR);
+    EXPECT_TRUE(box.contains(File_ParGen) && box.contains(QStringLiteral("line 4, column"))
+                && box.contains(QStringLiteral("OK replaces the file with what is shown")))
+        << box.toStdString();
+    EXPECT_EQ(Par_Bytes(), damaged);
+
+    FBoxes.Calls.clear();
+    EXPECT_EQ(Open([] { FParGen->Btn_OK->Click(); }), mrOk);
+    EXPECT_EQ(Written_Values(), expected);
+    EXPECT_EQ(Box_Texts().size(), 1);
+}
+
 TEST_F(ParGenEditor, FailedWriteIsShownAndKeepsTheWindowOpen)
 {
     // The configuration folder has gone: the file cannot be created.

@@ -47,6 +47,7 @@ struct TReadCase {
     QString IP;
     QString Language;
     bool Flags[4];
+    bool Damaged = false;   // reported as not read whole
 };
 
 const QByteArray Full_File =
@@ -80,8 +81,12 @@ const TReadCase Read_Cases[] = {
      "<lastinternet><Enable_Internet>1</Enable_Internet><double_click_auto_size>1</double_click_auto_size>"
      "</lastinternet></Conf_Settings>",
      "", "192.168.2.205", "English", {false, false, false, false}},
-    {"NotWellFormed", "<Conf_Settings><lastproj><projectname>X</projectname>", "", "192.168.2.205", "English",
-     {false, false, false, false}},
+    // A damaged file gives what was read whole before the damage.
+    {"CutAfterAValue", "<Conf_Settings><lastproj><projectname>X</projectname>", "X", "192.168.2.205", "English",
+     {false, false, false, false}, true},
+    {"CutInsideAValue", "<Conf_Settings><lastipadd><ipaddress>10.0.", "", "192.168.2.205", "English",
+     {false, false, false, false}, true},
+    {"NotXml", "Conf_Settings=X", "", "192.168.2.205", "English", {false, false, false, false}, true},
     {"ValueWithChildElement",
      "<Conf_Settings><lastproj><projectname><b>X</b></projectname></lastproj></Conf_Settings>", "",
      "192.168.2.205", "English", {false, false, false, false}},
@@ -98,7 +103,8 @@ TEST_F(SettingsFile, ReadGivesValuesOrDefaults)
         Conf_Name = QStringLiteral("stale");
         Conf_Dir = QStringLiteral("stale");
         Opt_Enable_Internet = Opt_Enable_Update = Opt_Jump_Field_Tables = Opt_Double_Click_Auto_Size = true;
-        Read_Settings(&FXML);
+        const QString error = Read_Settings(&FXML);
+        EXPECT_EQ(!error.isEmpty(), c.Damaged) << error.toStdString();
         ExpectSettings(c.Conf_Name, c.IP, c.Language, c.Flags);
         EXPECT_TRUE(Conf_Dir.isEmpty());
     }
