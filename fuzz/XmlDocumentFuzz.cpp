@@ -1,5 +1,6 @@
 // Arbitrary bytes as an XML file: loading raises EXMLDocError or gives a
-// tree that can be walked, saved and loaded back to the same text.
+// tree that can be walked, saved and loaded back to the same text; what a
+// damaged file keeps can be walked and saved too.
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/XmlDocument.h"
@@ -42,6 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
     try {
         Doc.LoadFromFile(Path);
     } catch (const EXMLDocError&) {
+        // What is kept of a damaged file is a tree that can be walked and saved.
+        TXMLDocument Part;
+        if (Part.LoadPartFromFile(Path).isEmpty())
+            std::abort();
+        if (TXMLNode* Root = Part.DocumentElement())
+            Walk(Root, 0);
+        Part.SaveToXML();
         return 0;
     }
     if (TXMLNode* Root = Doc.DocumentElement())
