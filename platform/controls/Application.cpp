@@ -93,6 +93,10 @@ void TApplication::HandleException(TObject* Sender, Exception* E)
         } catch (Exception& inner) {
             ShowException(&inner);
             return;
+        } catch (std::exception& inner) {
+            Exception wrapped(QString::fromLocal8Bit(inner.what()));
+            ShowException(&wrapped);
+            return;
         }
     }
     ShowException(E);
@@ -146,7 +150,13 @@ void TApplication::StartHintTimer(int ms)
     if (!h.ShowTimer) {
         h.ShowTimer = new QTimer;
         h.ShowTimer->setSingleShot(true);
-        QObject::connect(h.ShowTimer, &QTimer::timeout, [this] { ActivateHint(GetCursorPos()); });
+        QObject::connect(h.ShowTimer, &QTimer::timeout, [this] {
+            try {
+                ActivateHint(GetCursorPos());
+            } catch (...) {
+                HandleCurrentException(this);
+            }
+        });
     }
     h.ShowTimer->start(std::max(ms, 0));
 }

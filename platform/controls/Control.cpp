@@ -118,13 +118,28 @@ bool Deliver(TControl* Control, TMessage& Message)
             static_cast<unsigned long long>(Message.WParam), static_cast<unsigned long long>(Message.LParam));
     try {
         Control->CallWindowProc(Message);
-    } catch (Exception& e) {
-        Application->HandleException(alive.expired() ? nullptr : Control, &e);
-    } catch (std::exception& e) {
-        Exception wrapped(QString::fromLocal8Bit(e.what()));
-        Application->HandleException(alive.expired() ? nullptr : Control, &wrapped);
+    } catch (...) {
+        HandleCurrentException(alive.expired() ? nullptr : Control);
     }
     return !alive.expired();
+}
+
+void HandleCurrentException(TObject* Sender)
+{
+    try {
+        throw;
+    } catch (Exception& e) {
+        if (Application)
+            Application->HandleException(Sender, &e);
+    } catch (std::exception& e) {
+        Exception wrapped(QString::fromLocal8Bit(e.what()));
+        if (Application)
+            Application->HandleException(Sender, &wrapped);
+    } catch (...) {
+        Exception wrapped(QStringLiteral("Unknown exception"));
+        if (Application)
+            Application->HandleException(Sender, &wrapped);
+    }
 }
 
 // TControl

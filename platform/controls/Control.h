@@ -355,6 +355,11 @@ private:
 // where a handler's exception is caught and handed to the application.
 // Returns false when the control was destroyed by the handler.
 bool Deliver(TControl* Control, TMessage& Message);
+// Hands the exception being handled to the application: the one guard on
+// every road from the event loop into program code (messages, timers, menu
+// clicks, posted messages, drag and drop). One not derived from Exception
+// is wrapped in one. Call it from a catch block only.
+void HandleCurrentException(TObject* Sender);
 
 // The short part of a hint "short|long" and the long part.
 QString GetShortHint(const QString& Hint);

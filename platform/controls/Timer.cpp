@@ -1,5 +1,5 @@
 #include "platform/controls/Timer.h"
-#include "platform/controls/Application.h"
+#include "platform/controls/Control.h"
 #include "platform/rtl/Clock.h"
 #include <QTimer>
 
@@ -71,9 +71,8 @@ void TTimer::CheckDue()
     Schedule();
     try {
         Timer();
-    } catch (Exception& e) {
-        if (Application)
-            Application->HandleException(this, &e);
+    } catch (...) {
+        HandleCurrentException(this);
     }
 }
 

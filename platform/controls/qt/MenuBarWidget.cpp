@@ -1,6 +1,7 @@
 // The form's main menu as a QMenuBar across the top of its window, above
 // the client area. The bar is rebuilt whenever the menu's items change; a
 // chosen item's Click runs from the event loop once the menu has closed.
+#include "platform/controls/Control.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/qt/HostApi.h"
 #include "platform/controls/qt/MenuBuilder.h"
@@ -99,7 +100,11 @@ int HostSetMenuBar(HWND Wnd, TMenu* Menu)
             TMenuItem* item = chosen ? host->MenuMap().value(chosen.data()) : nullptr;
             if (!item)
                 return;
-            item->Click();
+            try {
+                item->Click();
+            } catch (...) {
+                HandleCurrentException(item);
+            }
             // Without a rebuild, Qt's own checking may differ from the items'.
             if (chosen && host->MenuMap().value(chosen.data()) == item)
                 for (auto i = host->MenuMap().cbegin(); i != host->MenuMap().cend(); ++i)

@@ -1,5 +1,6 @@
 // The native side of TPopupMenu: a QMenu built from the items for the
 // time it is shown; BuildMenuItems serves the form's menu bar too.
+#include "platform/controls/Control.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/qt/MenuBuilder.h"
 #include "platform/graphics/ImageList.h"
@@ -101,6 +102,12 @@ void TPopupMenu::Popup(int X, int Y)
     menu.exec(at);
     if (OnClose)
         OnClose(this);
-    if (chosen)
-        chosen->Click();
+    // As from a menu's own message: the caller of Popup sees no exception.
+    if (chosen) {
+        try {
+            chosen->Click();
+        } catch (...) {
+            HandleCurrentException(chosen);
+        }
+    }
 }

@@ -185,16 +185,6 @@ int KeyStateOf(Qt::KeyboardModifiers m, Qt::MouseButtons b)
     return k;
 }
 
-void HandleError(const std::exception& e)
-{
-    if (const auto* ex = dynamic_cast<const Exception*>(&e)) {
-        if (Application)
-            Application->HandleException(nullptr, const_cast<Exception*>(ex));
-        return;
-    }
-    qWarning("drag and drop: %s", e.what());
-}
-
 // Turns the drag events of one control's window into IDropTarget calls.
 class DropFilter : public QObject {
 public:
@@ -239,9 +229,9 @@ private:
                 FData.reset();
                 FTarget->Drop(data, keys, pt, effect);
             }
-        } catch (const std::exception& e) {
+        } catch (...) {
             effect = DROPEFFECT_NONE;
-            HandleError(e);
+            HandleCurrentException(nullptr);
         }
         const unsigned chosen = StandardDropEffect(keys, effect & allowed);
         if (chosen == DROPEFFECT_NONE && Event->type() != QEvent::DragEnter) {
@@ -263,8 +253,8 @@ private:
         FData.reset();
         try {
             FTarget->DragLeave();
-        } catch (const std::exception& e) {
-            HandleError(e);
+        } catch (...) {
+            HandleCurrentException(nullptr);
         }
     }
 
