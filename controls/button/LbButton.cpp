@@ -255,8 +255,7 @@ void TLbButton::ClickSequence()
     bDown = false;
     FDownKey = 0;
     TControlGuard alive = Guard();
-    if (OnClick)
-        OnClick(this);
+    CallEvent(OnClick, this);
     if (alive.expired())
         return;
     if (FModalResult != mrNone)
@@ -306,8 +305,7 @@ void TLbButton::CMMouseEnter(TMessage& Message)
     if (FThread)
         FThread->Suspend();
     PaintNow();
-    if (OnMouseEnter)
-        OnMouseEnter(this);
+    CallEvent(OnMouseEnter, this);
 }
 
 void TLbButton::CMMouseLeave(TMessage& Message)

@@ -205,8 +205,7 @@ void TActionList::Notification(TComponent* AComponent, TOperation Operation)
 
 void TActionList::Change()
 {
-    if (OnChange)
-        OnChange(this);
+    CallEvent(OnChange, this);
     // Each action's clients see the list's new state.
     for (TContainedAction* action : std::vector<TContainedAction*>(FActions))
         if (IndexOfAction(action) >= 0)
@@ -256,8 +255,7 @@ bool TBasicActionLink::Update() { return FAction && FAction->Update(); }
 
 void TBasicActionLink::Change()
 {
-    if (OnChange)
-        OnChange(FAction);
+    CallEvent(OnChange, FAction);
 }
 
 // TControlActionLink

@@ -37,8 +37,7 @@ void TCheckListBox::SetItemEnabled(int Index, bool value)
 
 void TCheckListBox::ClickCheck()
 {
-    if (OnClickCheck)
-        OnClickCheck(this);
+    CallEvent(OnClickCheck, this);
 }
 
 void TCheckListBox::Toggle(int Index)

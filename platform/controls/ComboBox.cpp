@@ -19,7 +19,7 @@ TCustomComboBox::TCustomComboBox(TComponent* AOwner)
 TCustomComboBox::~TCustomComboBox()
 {
     FItems->OnChange = nullptr;
-    DestroyHandle();
+    DestroyHandleOnFree();
     delete FItems;
     delete FCanvas;
 }
@@ -83,28 +83,24 @@ void TCustomComboBox::Clear()
 
 void TCustomComboBox::Change()
 {
-    if (OnChange)
-        OnChange(this);
+    CallEvent(OnChange, this);
 }
 
 void TCustomComboBox::Select()
 {
-    if (OnSelect)
-        OnSelect(this);
+    CallEvent(OnSelect, this);
     else
         Change();
 }
 
 void TCustomComboBox::DropDown()
 {
-    if (OnDropDown)
-        OnDropDown(this);
+    CallEvent(OnDropDown, this);
 }
 
 void TCustomComboBox::CloseUp()
 {
-    if (OnCloseUp)
-        OnCloseUp(this);
+    CallEvent(OnCloseUp, this);
 }
 
 void DrawListItemText(TCanvas* Canvas, const TStrings* Items, int Index, TRect Rect)

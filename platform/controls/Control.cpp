@@ -566,58 +566,50 @@ void TControl::SendToBack()
 void TControl::Click()
 {
     if (OnClick)
-        OnClick(this);
+        CallEvent(OnClick, this);
     else if (FActionLink)
         FActionLink->Execute(this);
 }
 
 void TControl::DblClick()
 {
-    if (OnDblClick)
-        OnDblClick(this);
+    CallEvent(OnDblClick, this);
 }
 
 void TControl::Resize()
 {
-    if (OnResize)
-        OnResize(this);
+    CallEvent(OnResize, this);
 }
 
 void TControl::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    if (OnMouseDown)
-        OnMouseDown(this, Button, Shift, X, Y);
+    CallEvent(OnMouseDown, this, Button, Shift, X, Y);
 }
 
 void TControl::MouseMove(TShiftState Shift, int X, int Y)
 {
-    if (OnMouseMove)
-        OnMouseMove(this, Shift, X, Y);
+    CallEvent(OnMouseMove, this, Shift, X, Y);
 }
 
 void TControl::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    if (OnMouseUp)
-        OnMouseUp(this, Button, Shift, X, Y);
+    CallEvent(OnMouseUp, this, Button, Shift, X, Y);
 }
 
 void TControl::MouseEnter()
 {
-    if (OnMouseEnter)
-        OnMouseEnter(this);
+    CallEvent(OnMouseEnter, this);
 }
 
 void TControl::MouseLeave()
 {
-    if (OnMouseLeave)
-        OnMouseLeave(this);
+    CallEvent(OnMouseLeave, this);
 }
 
 bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
 {
     bool handled = false;
-    if (OnMouseWheel)
-        OnMouseWheel(this, Shift, WheelDelta, MousePos, handled);
+    CallEvent(OnMouseWheel, this, Shift, WheelDelta, MousePos, handled);
     if (!handled) {
         if (WheelDelta < 0)
             handled = DoMouseWheelDown(Shift, MousePos);
@@ -630,16 +622,14 @@ bool TControl::DoMouseWheel(TShiftState Shift, int WheelDelta, TPoint MousePos)
 bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
 {
     bool handled = false;
-    if (OnMouseWheelDown)
-        OnMouseWheelDown(this, Shift, MousePos, handled);
+    CallEvent(OnMouseWheelDown, this, Shift, MousePos, handled);
     return handled;
 }
 
 bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
 {
     bool handled = false;
-    if (OnMouseWheelUp)
-        OnMouseWheelUp(this, Shift, MousePos, handled);
+    CallEvent(OnMouseWheelUp, this, Shift, MousePos, handled);
     return handled;
 }
 
@@ -809,8 +799,7 @@ void TControl::CMParentShowHintChanged(TMessage&)
 
 void TControl::DoContextPopup(TPoint MousePos, bool& Handled)
 {
-    if (OnContextPopup)
-        OnContextPopup(this, MousePos, Handled);
+    CallEvent(OnContextPopup, this, MousePos, Handled);
 }
 
 void TControl::WMContextMenu(TMessage& Message)

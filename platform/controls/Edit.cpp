@@ -117,8 +117,7 @@ void TCustomEdit::SetDisplay(const QString& Display, int Caret)
 
 void TCustomEdit::Change()
 {
-    if (OnChange)
-        OnChange(this);
+    CallEvent(OnChange, this);
 }
 
 void TCustomEdit::WndProc(TMessage& Message)

@@ -53,8 +53,7 @@ TCustomForm::~TCustomForm()
 
 void TCustomForm::DoCreate()
 {
-    if (OnCreate)
-        OnCreate(this);
+    CallEvent(OnCreate, this);
 }
 
 // Window
@@ -183,8 +182,7 @@ void TCustomForm::SetWindowState(TWindowState value)
 bool TCustomForm::CanResize(int& NewWidth, int& NewHeight)
 {
     bool ok = true;
-    if (OnCanResize)
-        OnCanResize(this, NewWidth, NewHeight, ok);
+    CallEvent(OnCanResize, this, NewWidth, NewHeight, ok);
     return ok;
 }
 
@@ -271,14 +269,12 @@ void TCustomForm::ApplyPosition()
 
 void TCustomForm::DoShow()
 {
-    if (OnShow)
-        OnShow(this);
+    CallEvent(OnShow, this);
 }
 
 void TCustomForm::DoHide()
 {
-    if (OnHide)
-        OnHide(this);
+    CallEvent(OnHide, this);
 }
 
 void TCustomForm::SetVisible(bool value)
@@ -352,8 +348,7 @@ void TCustomForm::Activate()
     FFormState += fsActivated;
     Screen->FActiveForm = this;
     TControlGuard alive = Guard();
-    if (OnActivate)
-        OnActivate(this);
+    CallEvent(OnActivate, this);
     if (alive.expired() || !FActive)
         return;
     if (!FActiveControl)
@@ -373,8 +368,7 @@ void TCustomForm::Deactivate()
         Screen->FActiveForm = nullptr;
     if (TControl* capture = GetCaptureControl(); capture && ContainsControl(capture))
         capture->Perform(WM_CANCELMODE);
-    if (OnDeactivate)
-        OnDeactivate(this);
+    CallEvent(OnDeactivate, this);
 }
 
 // Closing
@@ -382,15 +376,13 @@ void TCustomForm::Deactivate()
 bool TCustomForm::CloseQuery()
 {
     bool canClose = true;
-    if (OnCloseQuery)
-        OnCloseQuery(this, canClose);
+    CallEvent(OnCloseQuery, this, canClose);
     return canClose;
 }
 
 void TCustomForm::DoClose(TCloseAction& Action)
 {
-    if (OnClose)
-        OnClose(this, Action);
+    CallEvent(OnClose, this, Action);
 }
 
 void TCustomForm::Close()
@@ -599,8 +591,7 @@ void TCustomForm::DefocusControl(TWinControl* Control)
 bool TCustomForm::IsShortCut(TWMKey& Message)
 {
     bool handled = false;
-    if (OnShortCut)
-        OnShortCut(Message, handled);
+    CallEvent(OnShortCut, Message, handled);
     if (!handled && FMenu)
         handled = FMenu->IsShortCut(ShortCut(Message.CharCode, KeyDataToShiftState(Message.KeyData)));
     return handled;

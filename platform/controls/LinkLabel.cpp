@@ -59,8 +59,7 @@ void TLinkLabel::ClickLink(int Index)
 
 void TLinkLabel::DoOnLinkClick(const QString& Link, TSysLinkType LinkType)
 {
-    if (OnLinkClick)
-        OnLinkClick(this, Link, LinkType);
+    CallEvent(OnLinkClick, this, Link, LinkType);
 }
 
 void TLinkLabel::WndProc(TMessage& Message)

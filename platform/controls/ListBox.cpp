@@ -24,7 +24,7 @@ TCustomListBox::TCustomListBox(TComponent* AOwner)
 TCustomListBox::~TCustomListBox()
 {
     FItems->OnChange = nullptr;
-    DestroyHandle();
+    DestroyHandleOnFree();
     delete FItems;
     delete FCanvas;
 }

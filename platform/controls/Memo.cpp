@@ -20,7 +20,7 @@ TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), FLines(new T
 TCustomMemo::~TCustomMemo()
 {
     FLines->OnChange = nullptr;
-    DestroyHandle();
+    DestroyHandleOnFree();
     delete FLines;
 }
 

@@ -99,8 +99,7 @@ void TMenuItem::Click()
         return;
     if (FAutoCheck)
         SetChecked(FRadioItem ? true : !FChecked);
-    if (OnClick)
-        OnClick(this);
+    CallEvent(OnClick, this);
 }
 
 // Menus

@@ -74,7 +74,7 @@ TCustomRichEdit::TCustomRichEdit(TComponent* AOwner)
 
 TCustomRichEdit::~TCustomRichEdit()
 {
-    DestroyHandle();
+    DestroyHandleOnFree();
     delete FSelAttributes;
     delete FDefAttributes;
 }

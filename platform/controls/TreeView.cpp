@@ -232,7 +232,7 @@ TCustomTreeView::~TCustomTreeView()
     // The nodes go without events: handlers may refer to a form that is
     // being freed too.
     FDestroying = true;
-    DestroyHandle();
+    DestroyHandleOnFree();
     FItems->Clear();
     delete FItems;
 }

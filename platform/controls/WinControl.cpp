@@ -79,7 +79,7 @@ TWinControl::~TWinControl()
         RemoveControl(c);
         delete c;
     }
-    DestroyHandle();
+    DestroyHandleOnFree();
 }
 
 // Window
@@ -191,6 +191,12 @@ void TWinControl::DestroyHandle()
     Perform(WM_DESTROY);
     DestroyWnd();
     FControlState -= csDestroyingHandle;
+}
+
+void TWinControl::DestroyHandleOnFree()
+{
+    WindowProc = nullptr;
+    DestroyHandle();
 }
 
 void TWinControl::RecreateWnd()
@@ -758,20 +764,17 @@ TPoint TWinControl::ClientOrigin() const
 
 void TWinControl::KeyDown(int& Key, TShiftState Shift)
 {
-    if (OnKeyDown)
-        OnKeyDown(this, Key, Shift);
+    CallEvent(OnKeyDown, this, Key, Shift);
 }
 
 void TWinControl::KeyPress(QChar& Key)
 {
-    if (OnKeyPress)
-        OnKeyPress(this, Key);
+    CallEvent(OnKeyPress, this, Key);
 }
 
 void TWinControl::KeyUp(int& Key, TShiftState Shift)
 {
-    if (OnKeyUp)
-        OnKeyUp(this, Key, Shift);
+    CallEvent(OnKeyUp, this, Key, Shift);
 }
 
 bool TWinControl::DoKeyDown(TWMKey& Message)
@@ -879,14 +882,12 @@ void TWinControl::CMExit(TMessage&) { DoExit(); }
 
 void TWinControl::DoEnter()
 {
-    if (OnEnter)
-        OnEnter(this);
+    CallEvent(OnEnter, this);
 }
 
 void TWinControl::DoExit()
 {
-    if (OnExit)
-        OnExit(this);
+    CallEvent(OnExit, this);
 }
 
 void TWinControl::CMDialogKey(TWMKey& Message)

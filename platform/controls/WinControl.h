@@ -72,6 +72,9 @@ public:
     // handling; a derived control releases its timers and hooks in its own
     // destructor.
     void DestroyHandle();
+    // For destructors: DestroyHandle without an instance's WindowProc,
+    // whose code may belong to a class already destroyed.
+    void DestroyHandleOnFree();
     void RecreateWnd();
     void SetParent(TWinControl* AParent) override;
 

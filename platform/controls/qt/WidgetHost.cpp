@@ -102,6 +102,11 @@ WidgetHost::~WidgetHost()
 {
     if (FControl)
         FControl->SetHandle(nullptr);
+    FControl = nullptr;
+    // The children go while this is still a host: the filter of a native
+    // widget inside asks it for its control while the widget goes.
+    while (!children().isEmpty())
+        delete children().constLast();
 }
 
 WidgetHost* WidgetHost::Of(QWidget* Widget)
