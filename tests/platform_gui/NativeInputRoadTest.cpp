@@ -5,6 +5,7 @@
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/TestHooks.h"
+#include "platform/controls/WinApi.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/qt/NativeWidget.h"
@@ -53,6 +54,26 @@ TEST_F(NativeInputRoad, TypedKeysPassTheHooksAndReachTheEditOnce)
     EXPECT_EQ(edit->Text(), QStringLiteral("a"));
     EXPECT_EQ(hooks, QStringList({"down 65", "press a", "down 88", "press x", "down 66", "press b", "down 8", "press \b"}));
     EXPECT_EQ(Log, QStringList({"EN_CHANGE", "OnChange", "EN_CHANGE", "OnChange", "EN_CHANGE", "OnChange"}));
+}
+
+// Alt Gr types a character and is neither Ctrl nor Alt, whether the key
+// reaches the control's window or the native widget inside it.
+TEST_F(NativeInputRoad, AltGrIsNeitherCtrlNorAltOnEitherRoad)
+{
+    auto* edit = new TEdit(Form);
+    edit->SetParent(Form);
+    edit->SetFocus();
+    QStringList seen;
+    edit->OnKeyDown = [&](TObject*, int& key, TShiftState shift) {
+        bool ctrl = shift.Contains(ssCtrl) || GetKeyState(VK_CONTROL) < 0;
+        bool alt = shift.Contains(ssAlt) || GetKeyState(VK_MENU) < 0;
+        seen << QStringLiteral("%1 ctrl=%2 alt=%3").arg(key).arg(ctrl).arg(alt);
+    };
+    const Qt::KeyboardModifiers altGr = Qt::ControlModifier | Qt::AltModifier | Qt::GroupSwitchModifier;
+    for (QWidget* w : {static_cast<QWidget*>(edit->Handle()), NativeWidget(edit)})
+        SendKey(w, Qt::Key_Q, QStringLiteral("@"), altGr);
+    EXPECT_EQ(seen, QStringList({"81 ctrl=0 alt=0", "81 ctrl=0 alt=0"}));
+    EXPECT_EQ(edit->Text(), QStringLiteral("@@"));
 }
 
 TEST_F(NativeInputRoad, ClicksOnNativeButtonsCountOnce)

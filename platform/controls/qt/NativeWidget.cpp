@@ -10,7 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextEdit>
-#include <cmath>
 
 namespace {
 
@@ -39,25 +38,12 @@ private:
             c->installEventFilter(this);
     }
     bool Routed(QWidget* w) const { return w && !w->isWindow() && w->window() == FHost->window(); }
-    void UpdateInput(Qt::KeyboardModifiers m, Qt::MouseButtons b);
 
     TWinControl* FControl;
     WidgetHost* FHost;
     QPointer<QWidget> FWidget;
     bool FFill;
-    WheelAccumulator FWheel;
 };
-
-void NativeLink::UpdateInput(Qt::KeyboardModifiers m, Qt::MouseButtons b)
-{
-    InputState& in = CurrentInput();
-    in.Shift = m & Qt::ShiftModifier;
-    in.Ctrl = m & Qt::ControlModifier;
-    in.Alt = m & Qt::AltModifier;
-    in.LButton = b & Qt::LeftButton;
-    in.RButton = b & Qt::RightButton;
-    in.MButton = b & Qt::MiddleButton;
-}
 
 bool NativeLink::eventFilter(QObject* Object, QEvent* Event)
 {
@@ -74,74 +60,19 @@ bool NativeLink::eventFilter(QObject* Object, QEvent* Event)
     }
     if (!FHost->Control() || !Routed(w))
         return false;
-    TWinControl* control = FHost->Control();
-    // Focus changes count even when a forwarded click caused them.
-    if (gForwarding > 0 && Event->type() != QEvent::FocusIn && Event->type() != QEvent::FocusOut)
-        return false;
-    switch (Event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove: {
-        auto* e = static_cast<QMouseEvent*>(Event);
-        UpdateInput(e->modifiers(), e->buttons());
-        QPointF g = e->globalPosition();
-        CurrentInput().Cursor = {int(std::floor(g.x())), int(std::floor(g.y()))};
-        CurrentInput().CursorKnown = true;
-        QPointF local = w->mapTo(FHost, e->position().toPoint());
-        QMouseEvent copy(e->type(), local, g, e->button(), e->buttons(), e->modifiers());
-        TMessage m = TranslateMouse(copy);
-        if (m.Msg)
-            RouteMouseMessage(control, m);
-        return true;
-    }
-    case QEvent::Wheel: {
-        auto* e = static_cast<QWheelEvent*>(Event);
-        UpdateInput(e->modifiers(), e->buttons());
-        TMessage m = TranslateWheel(*e, FWheel);
-        if (m.Msg)
-            RouteMouseMessage(control, m);
-        return true;
-    }
-    case QEvent::ShortcutOverride:
-        Event->accept();
-        return true;
-    case QEvent::KeyPress: {
-        auto* e = static_cast<QKeyEvent*>(Event);
-        UpdateInput(e->modifiers(), QApplication::mouseButtons());
-        KeyPressRecords r = TranslateKeyPress(*e);
-        RouteKeyDown(control, r.KeyDown, r.Chars);
-        return true;
-    }
-    case QEvent::KeyRelease: {
-        auto* e = static_cast<QKeyEvent*>(Event);
-        TMessage m = TranslateKeyRelease(*e);
-        if (m.Msg)
-            RouteKeyUp(control, m);
-        return true;
-    }
-    case QEvent::FocusIn:
-        WindowFocusIn(control);
-        return false;
-    case QEvent::FocusOut: {
-        auto* e = static_cast<QFocusEvent*>(Event);
-        WidgetHost* next = WidgetHost::Of(QApplication::focusWidget());
-        WindowFocusOut(control, next && next != FHost ? next->Control() : nullptr,
-                       e->reason() == Qt::ActiveWindowFocusReason || !next);
+    // The widget takes the focus events too; the control hears of them.
+    if (Event->type() == QEvent::FocusIn || Event->type() == QEvent::FocusOut) {
+        FHost->RouteFocus(static_cast<QFocusEvent*>(Event));
         return false;
     }
-    case QEvent::ContextMenu: {
-        // As in the host: the mouse's menu follows the right button's
-        // release on the framework's road; the menu key's comes here.
-        auto* e = static_cast<QContextMenuEvent*>(Event);
-        if (e->reason() == QContextMenuEvent::Keyboard && FHost->isEnabled()) {
-            TMessage m{WM_CONTEXTMENU, WPARAM(FHost), MakeLParam(-1, -1), 0};
-            Deliver(control, m);
-        }
-        return true;
-    }
-    default:
+    // Events the control's own default handling forwards go to the widget.
+    if (gForwarding > 0)
         return false;
+    try {
+        return FHost->RouteInput(w, Event);
+    } catch (...) {
+        HandleCurrentException(nullptr);
+        return true;
     }
 }
 

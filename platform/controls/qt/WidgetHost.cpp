@@ -211,49 +211,29 @@ void WidgetHost::UpdateInput(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons B
 
 bool WidgetHost::event(QEvent* Event)
 {
-    if (!FControl)
-        return QWidget::event(Event);
-    switch (Event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        MouseEvent(static_cast<QMouseEvent*>(Event));
-        return true;
-    case QEvent::Wheel: {
-        auto* e = static_cast<QWheelEvent*>(Event);
-        UpdateInput(e->modifiers(), e->buttons(), false);
-        TMessage m = TranslateWheel(*e, FWheel);
-        if (m.Msg)
-            RouteMouseMessage(FControl, m);
-        e->accept();
+    // The road from the event loop into the control's code.
+    try {
+        return HostEvent(Event);
+    } catch (...) {
+        HandleCurrentException(nullptr);
         return true;
     }
+}
+
+bool WidgetHost::HostEvent(QEvent* Event)
+{
+    if (!FControl)
+        return QWidget::event(Event);
+    if (RouteInput(this, Event))
+        return true;
+    switch (Event->type()) {
     case QEvent::Leave:
         Application->MouseLeftWindow(FControl);
         return true;
-    case QEvent::ShortcutOverride:
-        Event->accept();
-        return true;
-    case QEvent::KeyPress:
-        KeyPressEvent(static_cast<QKeyEvent*>(Event));
-        return true;
-    case QEvent::KeyRelease:
-        KeyReleaseEvent(static_cast<QKeyEvent*>(Event));
-        return true;
     case QEvent::FocusIn:
-        WindowFocusIn(FControl);
+    case QEvent::FocusOut:
+        RouteFocus(static_cast<QFocusEvent*>(Event));
         return true;
-    case QEvent::FocusOut: {
-        auto* e = static_cast<QFocusEvent*>(Event);
-        // A popup menu keeps the focus where it was, as a menu loop does.
-        if (e->reason() == Qt::PopupFocusReason || QApplication::activePopupWidget())
-            return true;
-        WidgetHost* next = Of(QApplication::focusWidget());
-        WindowFocusOut(FControl, next && next != this ? next->Control() : nullptr,
-                       e->reason() == Qt::ActiveWindowFocusReason || !next);
-        return true;
-    }
     case QEvent::Paint:
         PaintEvent(static_cast<QPaintEvent*>(Event));
         return true;
@@ -294,16 +274,6 @@ bool WidgetHost::event(QEvent* Event)
         }
         return true;
     }
-    case QEvent::ContextMenu: {
-        // The mouse's menu comes from the right button's release (see
-        // TWinControl::DefaultHandler); the menu key's comes here, at (-1, -1).
-        auto* e = static_cast<QContextMenuEvent*>(Event);
-        if (e->reason() == QContextMenuEvent::Keyboard && isEnabled()) {
-            TMessage m{WM_CONTEXTMENU, WPARAM(this), MakeLParam(-1, -1), 0};
-            Deliver(FControl, m);
-        }
-        return true;
-    }
     case QEvent::ToolTip:
         return true;
     case QEvent::ThemeChange:
@@ -317,20 +287,80 @@ bool WidgetHost::event(QEvent* Event)
     }
 }
 
-void WidgetHost::MouseEvent(QMouseEvent* Event)
+bool WidgetHost::RouteInput(QWidget* Source, QEvent* Event)
+{
+    switch (Event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        MouseEvent(Source, static_cast<QMouseEvent*>(Event));
+        return true;
+    case QEvent::Wheel: {
+        auto* e = static_cast<QWheelEvent*>(Event);
+        UpdateInput(e->modifiers(), e->buttons(), false);
+        TMessage m = TranslateWheel(*e, FWheel);
+        if (m.Msg)
+            RouteMouseMessage(FControl, m);
+        e->accept();
+        return true;
+    }
+    case QEvent::ShortcutOverride:
+        Event->accept();
+        return true;
+    case QEvent::KeyPress:
+        KeyPressEvent(static_cast<QKeyEvent*>(Event));
+        return true;
+    case QEvent::KeyRelease:
+        KeyReleaseEvent(static_cast<QKeyEvent*>(Event));
+        return true;
+    case QEvent::ContextMenu: {
+        // The mouse's menu comes from the right button's release (see
+        // TWinControl::DefaultHandler); the menu key's comes here, at (-1, -1).
+        auto* e = static_cast<QContextMenuEvent*>(Event);
+        if (e->reason() == QContextMenuEvent::Keyboard && isEnabled()) {
+            TMessage m{WM_CONTEXTMENU, WPARAM(this), MakeLParam(-1, -1), 0};
+            Deliver(FControl, m);
+        }
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void WidgetHost::RouteFocus(QFocusEvent* Event)
+{
+    if (Event->type() == QEvent::FocusIn) {
+        WindowFocusIn(FControl);
+        return;
+    }
+    // A popup menu keeps the focus where it was, as a menu loop does.
+    if (Event->reason() == Qt::PopupFocusReason || QApplication::activePopupWidget())
+        return;
+    WidgetHost* next = Of(QApplication::focusWidget());
+    WindowFocusOut(FControl, next && next != this ? next->Control() : nullptr,
+                   Event->reason() == Qt::ActiveWindowFocusReason || !next);
+}
+
+void WidgetHost::MouseEvent(QWidget* Source, QMouseEvent* Event)
 {
     UpdateInput(Event->modifiers(), Event->buttons(), false);
     InputState& in = CurrentInput();
     QPointF g = Event->globalPosition();
     in.Cursor = {int(std::floor(g.x())), int(std::floor(g.y()))};
     in.CursorKnown = true;
-    TMessage m = TranslateMouse(*Event);
     Event->accept();
+    // In this window's coordinates, from a widget inside it too.
+    QPointF local = Source == this ? Event->position() : QPointF(Source->mapTo(this, Event->position().toPoint()));
+    QMouseEvent here(Event->type(), local, g, Event->button(), Event->buttons(), Event->modifiers());
+    TMessage m = TranslateMouse(here);
     if (!m.Msg)
         return;
     if (FTopInset)
         m.LParam = MakeLParam(LoSigned(WPARAM(m.LParam)), HiSigned(WPARAM(m.LParam)) - FTopInset);
-    if (m.Msg == WM_MOUSEMOVE) {
+    // A native widget shows its own cursor.
+    if (m.Msg == WM_MOUSEMOVE && Source == this) {
         TPoint p{LoSigned(WPARAM(m.LParam)), HiSigned(WPARAM(m.LParam))};
         TControl* over = FControl->ControlAtPos(p, false);
         int cursor = (over ? over : FControl)->Cursor();

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <QWidget>
 
+class QFocusEvent;
 class QMenuBar;
 class TMenuItem;
 
@@ -46,12 +47,21 @@ public:
     // The host of a widget (itself or its nearest host ancestor), or nullptr.
     static WidgetHost* Of(QWidget* Widget);
 
+    // The one translation of the window's input into the control's
+    // messages, for events that reached Source: this window, or a native
+    // widget inside it (through its filter). Mouse, wheel, key and
+    // keyboard context-menu events; false for any other event.
+    bool RouteInput(QWidget* Source, QEvent* Event);
+    // The keyboard focus moved into or out of Source's window.
+    void RouteFocus(QFocusEvent* Event);
+
 protected:
     bool event(QEvent* Event) override;
     bool focusNextPrevChild(bool) override { return false; }
 
 private:
-    void MouseEvent(QMouseEvent* Event);
+    bool HostEvent(QEvent* Event);
+    void MouseEvent(QWidget* Source, QMouseEvent* Event);
     void KeyPressEvent(QKeyEvent* Event);
     void KeyReleaseEvent(QKeyEvent* Event);
     void PaintEvent(QPaintEvent* Event);
