@@ -31,6 +31,8 @@ TCustomCheckBox::TCustomCheckBox(TComponent* AOwner) : TButtonControl(AOwner)
 {
     FControlStyle = {csSetCaption, csDoubleClicks};
     SetBounds(0, 0, 97, 17);
+    // The native box draws no background: around it the parent shows.
+    SetParentColor(true);
 }
 
 void TCustomCheckBox::SetState(TCheckBoxState value)
