@@ -1,0 +1,1 @@
+  #  include   <QtGui/qimage.h>

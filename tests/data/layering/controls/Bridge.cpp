@@ -1,0 +1,1 @@
+#include "platform/controls/qt/WidgetHost.h"
