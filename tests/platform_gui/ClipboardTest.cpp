@@ -31,7 +31,8 @@ TEST(Clipboard, PrivateFormatTravelsWithTextInOneContent)
     EXPECT_GE(cells, 0xC000u);
     EXPECT_EQ(RegisterClipboardFormat("tprostringgrid cells"), cells);
     EXPECT_EQ(GetClipboardFormatName(cells), "TProStringGrid Cells");
-    const QByteArray data("\x02\x00\x00\x00row\0col\xFF", 14);
+    static const char raw[] = "\x02\x00\x00\x00row\0col\xFF";
+    const QByteArray data(raw, sizeof raw - 1);
 
     Clipboard()->Open();
     Clipboard()->SetAsHandle(cells, data);
