@@ -105,6 +105,17 @@ using TKeyPressEvent = std::function<void(TObject* Sender, QChar& Key)>;
 using TWndMethod = std::function<void(TMessage& Message)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
 
+// Calls an event handler, when set, through a copy of it: the handler may
+// free the object that holds it.
+template <typename F, typename... A>
+void CallEvent(const F& Handler, A&&... Args)
+{
+    if (Handler) {
+        F copy = Handler;
+        copy(std::forward<A>(Args)...);
+    }
+}
+
 // A weak reference that tells whether a control still exists.
 using TControlGuard = std::weak_ptr<char>;
 

@@ -12,17 +12,6 @@ class TComponent;
 // Event handlers ("method pointers") are std::function; an empty one is nil.
 using TNotifyEvent = std::function<void(TObject* Sender)>;
 
-// Calls an event handler, when set, through a copy of it: the handler may
-// free the object that holds it.
-template <typename F, typename... A>
-void CallEvent(const F& Handler, A&&... Args)
-{
-    if (Handler) {
-        F copy = Handler;
-        copy(std::forward<A>(Args)...);
-    }
-}
-
 class TObject {
 public:
     TObject() = default;
