@@ -6,6 +6,7 @@
 #include "platform/controls/Menu.h"
 #include "platform/controls/Timer.h"
 #include "platform/controls/WinApi.h"
+#include "platform/controls/qt/WidgetHost.h"
 #include "platform/rtl/Clock.h"
 #include "platform/services/DragDrop.h"
 #include <QAction>
@@ -108,7 +109,6 @@ const RoadCase kRoads[] = {
                  throw 42;
              form.WndProc(m);
          };
-         form.Perform(WM_NULL);
          PostMessage(&form, WM_USER + 2, 0, 0);
          Application->ProcessMessages();
          form.WindowProc = nullptr;
