@@ -88,7 +88,8 @@ void TCustomComboBox::Change()
 
 void TCustomComboBox::Select()
 {
-    CallEvent(OnSelect, this);
+    if (OnSelect)
+        CallEvent(OnSelect, this);
     else
         Change();
 }

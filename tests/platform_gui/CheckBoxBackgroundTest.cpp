@@ -4,6 +4,7 @@
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/Panel.h"
 #include "platform/graphics/Color.h"
+#include "platform/controls/qt/WidgetHost.h"
 #include <QImage>
 #include <QWidget>
 
@@ -26,14 +27,14 @@ TEST_F(CheckBoxBackground, IsTheParentsColour)
     radio->SetBounds(10, 40, 200, 20);
     radio->SetParent(panel);
     for (TWinControl* c : {static_cast<TWinControl*>(box), static_cast<TWinControl*>(radio)}) {
-        QImage shot = reinterpret_cast<QWidget*>(c->Handle())->grab().toImage();
+        QImage shot = static_cast<QWidget*>(c->Handle())->grab().toImage();
         // Right of the caption nothing of the control is drawn.
         QColor seen = shot.pixelColor(shot.width() - 3, shot.height() / 2);
         EXPECT_EQ(seen, QColor(0x99, 0x66, 0x33)) << c->Caption().toStdString();
     }
     // A colour of its own still wins.
     box->SetColor(clWhite);
-    QImage shot = reinterpret_cast<QWidget*>(box->Handle())->grab().toImage();
+    QImage shot = static_cast<QWidget*>(box->Handle())->grab().toImage();
     EXPECT_EQ(shot.pixelColor(shot.width() - 3, shot.height() / 2), QColor(Qt::white));
 }
 

@@ -5,6 +5,7 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/WinApi.h"
+#include "platform/controls/qt/WidgetHost.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -15,7 +16,7 @@
 
 namespace {
 
-QWidget* HostOf(TWinControl* c) { return reinterpret_cast<QWidget*>(c->Handle()); }
+QWidget* HostOf(TWinControl* c) { return static_cast<QWidget*>(c->Handle()); }
 
 void SendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, QPoint p)
 {

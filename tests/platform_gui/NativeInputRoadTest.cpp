@@ -9,6 +9,7 @@
 #include "platform/controls/Edit.h"
 #include "platform/controls/Menu.h"
 #include "platform/controls/qt/NativeWidget.h"
+#include "platform/controls/qt/WidgetHost.h"
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
