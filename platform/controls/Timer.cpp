@@ -78,6 +78,5 @@ void TTimer::CheckDue()
 
 void TTimer::Timer()
 {
-    if (OnTimer)
-        OnTimer(this);
+    CallEvent(OnTimer, this);
 }
