@@ -478,6 +478,12 @@ int TCustomForm::ShowModal()
                 focusBefore->SetFocus();
         }
     };
+    // The window stays above the one it was opened from.
+    if (!HostOwner(Handle())) {
+        TCustomForm* owner = activeBefore && activeBefore != this ? activeBefore : Application->MainForm();
+        if (owner && owner != this && owner->HandleAllocated())
+            HostSetOwner(Handle(), owner->Handle());
+    }
     try {
         Show();
         RunModalHook({this, Text(), QString()});

@@ -138,6 +138,9 @@ void TWinControl::CreateWnd()
     hp.TransparentForInput = params.ExStyle & WS_EX_TRANSPARENT;
     hp.HelpButton = params.ExStyle & WS_EX_CONTEXTHELP;
     FHandle = HostCreate(this, hp.TopLevel ? nullptr : params.WndParent, hp);
+    // A popup named with a parent window belongs to that window's top level.
+    if (hp.TopLevel && params.WndParent)
+        HostSetOwner(FHandle, params.WndParent);
     HostSetGeometry(FHandle, Bounds(params.X, params.Y, params.Width, params.Height));
     HostSetTitle(FHandle, params.Caption);
     HostSetEnabled(FHandle, !(params.Style & WS_DISABLED));

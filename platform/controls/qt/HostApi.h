@@ -40,8 +40,15 @@ void HostSetEnabled(HWND Wnd, bool Enabled);
 bool HostIsEnabled(HWND Wnd);
 void HostSetTitle(HWND Wnd, const QString& Title);
 void HostSetCursor(HWND Wnd, int Cursor);
+// Raises the window; the visible windows it owns, and stay-on-top windows
+// above an ordinary one, go back above it.
 void HostRaise(HWND Wnd);
 void HostLower(HWND Wnd);
+// The window a top-level window belongs to (the top-level window of Owner):
+// it stays above it, and the window manager hears of it as transient for it.
+// nullptr: none. An owner that the window itself owns is refused.
+void HostSetOwner(HWND Wnd, HWND Owner);
+HWND HostOwner(HWND Wnd);
 void HostStackUnder(HWND Wnd, HWND Above);
 void HostSetFocus(HWND Wnd);
 void HostActivate(HWND Wnd);

@@ -16,6 +16,7 @@
 #include <QThread>
 #include <QWindow>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -81,6 +82,20 @@ Qt::WindowFlags WindowFlags(const HostParams& p)
     return f;
 }
 
+// Raises so far, to keep the order of windows raised together.
+quint64 RaiseCount = 0;
+
+std::vector<WidgetHost*> VisibleTopLevelHosts()
+{
+    std::vector<WidgetHost*> hosts;
+    if (!QApplication::instance())
+        return hosts;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* h = dynamic_cast<WidgetHost*>(w); h && h->isVisible())
+            hosts.push_back(h);
+    return hosts;
+}
+
 } // namespace
 
 // WidgetHost
@@ -115,6 +130,76 @@ WidgetHost* WidgetHost::Of(QWidget* Widget)
         if (auto* h = dynamic_cast<WidgetHost*>(w))
             return h;
     return nullptr;
+}
+
+// Stacking
+
+void WidgetHost::SetOwner(WidgetHost* Owner)
+{
+    if (Owner)
+        Owner = dynamic_cast<WidgetHost*>(Owner->window());
+    if (Owner == FOwner || !isWindow() || Owner == this || (Owner && Owns(Owner)))
+        return;
+    FOwner = Owner;
+    ApplyTransientParent();
+}
+
+bool WidgetHost::Owns(const WidgetHost* Other) const
+{
+    // The depth bound only guards against a loop.
+    int depth = 0;
+    for (WidgetHost* o = Other ? Other->FOwner.data() : nullptr; o && depth < 64; o = o->FOwner, ++depth)
+        if (o == this)
+            return true;
+    return false;
+}
+
+void WidgetHost::ApplyTransientParent()
+{
+    QWindow* handle = windowHandle();
+    if (!handle)
+        return;
+    QWindow* owner = FOwner ? FOwner->windowHandle() : nullptr;
+    if (handle->transientParent() != owner)
+        handle->setTransientParent(owner);
+}
+
+bool WidgetHost::StaysOnTop() const
+{
+    return windowFlags() & Qt::WindowStaysOnTopHint;
+}
+
+void WidgetHost::RaiseWindow()
+{
+    raise();
+    if (isWindow())
+        RestackAbove();
+}
+
+void WidgetHost::RestackAbove()
+{
+    FRaised = ++RaiseCount;
+    std::vector<WidgetHost*> owned;
+    std::vector<WidgetHost*> onTop;
+    for (WidgetHost* h : VisibleTopLevelHosts()) {
+        if (h == this)
+            continue;
+        if (Owns(h))
+            owned.push_back(h);
+        else if (h->StaysOnTop() && !StaysOnTop() && !h->Owns(this))
+            onTop.push_back(h);
+    }
+    auto byRaise = [](const WidgetHost* a, const WidgetHost* b) { return a->FRaised < b->FRaised; };
+    std::stable_sort(owned.begin(), owned.end(), byRaise);
+    std::stable_sort(onTop.begin(), onTop.end(), byRaise);
+    for (WidgetHost* h : owned) {
+        h->raise();
+        h->FRaised = ++RaiseCount;
+    }
+    // A stay-on-top window brings what it owns along.
+    for (WidgetHost* h : onTop)
+        if (!h->FOwner || !h->FOwner->StaysOnTop() || !h->FOwner->isVisible())
+            h->RaiseWindow();
 }
 
 void WidgetHost::AddDirty(const QRect& Rect)
@@ -240,6 +325,11 @@ bool WidgetHost::HostEvent(QEvent* Event)
     case QEvent::Resize:
         ResizedEvent();
         return true;
+    case QEvent::Show:
+        // The native window exists now and is not on the screen yet.
+        if (isWindow())
+            ApplyTransientParent();
+        return QWidget::event(Event);
     case QEvent::Move:
         MovedEvent();
         return true;
@@ -503,8 +593,14 @@ TPoint HostClientToScreen(HWND Wnd, TPoint P)
 
 void HostSetVisible(HWND Wnd, bool Visible)
 {
-    if (Wnd)
-        H(Wnd)->setVisible(Visible);
+    if (!Wnd)
+        return;
+    WidgetHost* h = H(Wnd);
+    bool appears = Visible && !h->isVisible();
+    h->setVisible(Visible);
+    // A window that appears lands on top: what must stay above it goes back.
+    if (appears && h->isWindow() && h->isVisible())
+        h->RestackAbove();
 }
 
 bool HostIsVisible(HWND Wnd) { return Wnd && H(Wnd)->isVisible(); }
@@ -532,7 +628,7 @@ void HostSetCursor(HWND Wnd, int Cursor)
 void HostRaise(HWND Wnd)
 {
     if (Wnd)
-        H(Wnd)->raise();
+        H(Wnd)->RaiseWindow();
 }
 
 void HostLower(HWND Wnd)
@@ -540,6 +636,14 @@ void HostLower(HWND Wnd)
     if (Wnd)
         H(Wnd)->lower();
 }
+
+void HostSetOwner(HWND Wnd, HWND Owner)
+{
+    if (Wnd)
+        H(Wnd)->SetOwner(Owner ? H(Owner) : nullptr);
+}
+
+HWND HostOwner(HWND Wnd) { return Wnd ? H(Wnd)->Owner() : nullptr; }
 
 void HostStackUnder(HWND Wnd, HWND Above)
 {
@@ -557,7 +661,7 @@ void HostActivate(HWND Wnd)
 {
     if (!Wnd || !H(Wnd)->isWindow() || H(Wnd)->Params().NoActivate)
         return;
-    H(Wnd)->raise();
+    H(Wnd)->RaiseWindow();
     H(Wnd)->activateWindow();
 }
 

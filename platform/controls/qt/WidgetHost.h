@@ -7,6 +7,7 @@
 #include "platform/controls/qt/MouseTranslator.h"
 #include "platform/graphics/qt/ImageSurface.h"
 #include <QHash>
+#include <QPointer>
 #include <QRegion>
 #include <algorithm>
 #include <QWidget>
@@ -44,6 +45,17 @@ public:
     // The menu item behind each action of the bar.
     QHash<QAction*, TMenuItem*>& MenuMap() { return FMenuMap; }
 
+    // Top-level windows: the one this window belongs to and stays above.
+    WidgetHost* Owner() const { return FOwner; }
+    void SetOwner(WidgetHost* Owner);
+    bool Owns(const WidgetHost* Other) const;
+    // Raises the window, then puts back above it what must stay above.
+    void RaiseWindow();
+    // After a top-level window came to the top: the visible windows it owns
+    // go back above it (in their order), and stay-on-top windows above an
+    // ordinary one. Without a window manager nothing else keeps them there.
+    void RestackAbove();
+
     // The host of a widget (itself or its nearest host ancestor), or nullptr.
     static WidgetHost* Of(QWidget* Widget);
 
@@ -67,6 +79,8 @@ private:
     void PaintEvent(QPaintEvent* Event);
     void ResizedEvent();
     void MovedEvent();
+    void ApplyTransientParent();
+    bool StaysOnTop() const;
     void UpdateInput(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons, bool AltGr);
 
     TWinControl* FControl;
@@ -78,5 +92,7 @@ private:
     int FCursor = 0;
     int FTopInset = 0;
     QMenuBar* FMenuBar = nullptr;
+    QPointer<WidgetHost> FOwner;
+    quint64 FRaised = 0;
     QHash<QAction*, TMenuItem*> FMenuMap;
 };
