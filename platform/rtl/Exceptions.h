@@ -54,6 +54,7 @@ STRATAGON_DECLARE_EXCEPTION(EXMLDocError, Exception)
 STRATAGON_DECLARE_EXCEPTION(EInvalidGraphic, Exception)
 STRATAGON_DECLARE_EXCEPTION(EInvalidGraphicOperation, Exception)
 STRATAGON_DECLARE_EXCEPTION(EOutOfResources, Exception)
+STRATAGON_DECLARE_EXCEPTION(EResNotFound, Exception)
 STRATAGON_DECLARE_EXCEPTION(EPrinter, Exception)
 // A failed assertion; the message is the one the assertion gives.
 STRATAGON_DECLARE_EXCEPTION(EAssertionFailed, Exception)

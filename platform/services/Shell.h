@@ -17,3 +17,9 @@ QString ShellOpenUrl(const QString& Target);
 // restores the desktop's default program.
 using TShellOpenHandler = std::function<bool(const QString& Url)>;
 void SetShellOpenHandler(TShellOpenHandler Handler);
+
+class TIcon;
+// The desktop's icon for the file or folder Path (by its name alone when
+// nothing exists there): 16 x 16 pixels, or 32 x 32 when Large. False, and
+// Icon untouched, when there is none.
+bool GetShellFileIcon(const QString& Path, bool Large, TIcon* Icon);

@@ -1,6 +1,10 @@
 #include "platform/services/Shell.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/qt/ImageSurface.h"
 
 #include <QDesktopServices>
+#include <QFileIconProvider>
+#include <QPainter>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -44,4 +48,28 @@ bool ShellOpen(const QString& Target)
 void SetShellOpenHandler(TShellOpenHandler Handler_)
 {
     Handler() = std::move(Handler_);
+}
+
+bool GetShellFileIcon(const QString& Path, bool Large, TIcon* Icon)
+{
+    if (!Icon || Path.isEmpty())
+        return false;
+    static QFileIconProvider provider;
+    const QFileInfo info(Path);
+    QIcon icon = info.exists() ? provider.icon(info) : QIcon();
+    if (icon.isNull())
+        icon = provider.icon(info.suffix().isEmpty() ? QAbstractFileIconProvider::Folder
+                                                     : QAbstractFileIconProvider::File);
+    const int size = Large ? 32 : 16;
+    const QImage image = icon.pixmap(size, size).toImage();
+    if (image.isNull())
+        return false;
+    QImage out(size, size, QImage::Format_ARGB32);
+    out.fill(Qt::transparent);
+    {
+        QPainter p(&out);
+        p.drawImage(QRect(0, 0, size, size), image);
+    }
+    Icon->Surface()->SetImage(out);
+    return true;
 }
