@@ -1,9 +1,9 @@
 // The render loop, lines and text runs of the mini-markup renderer.
 #include "grid/foundation/MarkupRenderer.h"
 #include "grid/foundation/MarkupCore.h"
+#include "grid/foundation/ThemeBinding.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Frames.h"
-#include "platform/graphics/Themes.h"
 #include <QLocale>
 
 namespace {
@@ -89,7 +89,7 @@ bool MarkupRenderer::Run(const QString& Text)
     FStartBack = brushStyle == bsClear ? clNone : brushColor;
     SetBackground(clNone);
 
-    FThemed = CheckWin32Version(5, 1) && IsThemeActive();
+    FThemed = IsWinXPOrLater() && ProXPVS.Loaded && ProXPVS.IsThemeActive();
 
     O.ControlRect = TRect{};
     O.PlainText.clear();

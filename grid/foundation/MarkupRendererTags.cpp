@@ -4,11 +4,11 @@
 #include "grid/foundation/MarkupRenderer.h"
 #include "grid/foundation/MarkupText.h"
 #include "grid/foundation/PictureContainer.h"
+#include "grid/foundation/ThemeBinding.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/Frames.h"
 #include "platform/graphics/ImageList.h"
-#include "platform/graphics/Themes.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/services/Shell.h"
@@ -612,10 +612,10 @@ void MarkupRenderer::DrawControl(const TControlTagFields& F, int X, int B, int S
         SetBackground(clNone);
     };
     const auto themed = [&](const char* Class, int Part, int State, TRect R) {
-        HTHEME theme = OpenThemeData(A.WindowHandle, QLatin1String(Class));
-        const bool drawn = theme && DrawThemeBackground(theme, C, Part, State, &R, nullptr) == S_OK;
+        HTHEME theme = ProXPVS.OpenThemeData(A.WindowHandle, QLatin1String(Class));
+        const bool drawn = theme && ProXPVS.DrawThemeBackground(theme, C, Part, State, &R, nullptr) == S_OK;
         if (theme)
-            CloseThemeData(theme);
+            ProXPVS.CloseThemeData(theme);
         return drawn;
     };
     const int gh = GhHeight();

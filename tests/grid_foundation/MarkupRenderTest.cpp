@@ -1,5 +1,6 @@
 #include "grid/foundation/MarkupRender.h"
 #include "grid/foundation/PictureContainer.h"
+#include "grid/foundation/ThemeBinding.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/ImageList.h"
@@ -488,6 +489,24 @@ TEST_F(MarkupRender, ControlElements)
     // Drawn: a grey frame around the edit's white box.
     Draw()(text);
     EXPECT_GT(Count(TColor(0x808080)), 50);
+}
+
+TEST_F(MarkupRender, ThemedControlsDrawThroughTheBinding)
+{
+    static std::vector<std::pair<int, int>> parts;
+    parts.clear();
+    const TThemeBinding saved = ProXPVS;
+    ProXPVS.IsThemeActive = [] { return true; };
+    ProXPVS.OpenThemeData = [](void*, const QString&) { return reinterpret_cast<HTHEME>(1); };
+    ProXPVS.DrawThemeBackground = [](HTHEME, HDC, int Part, int State, const TRect*, const TRect*) -> HRESULT {
+        parts.push_back({Part, State});
+        return S_OK;
+    };
+    ProXPVS.CloseThemeData = [](HTHEME) -> HRESULT { return S_OK; };
+    Draw()("<CONTROL TYPE=\"CHECK\" ID=\"a\" VALUE=\"true\" WIDTH=\"15\">"
+           "<CONTROL TYPE=\"RADIO\" ID=\"b\" VALUE=\"FALSE\" WIDTH=\"15\">");
+    ProXPVS = saved;
+    EXPECT_EQ(parts, (std::vector<std::pair<int, int>>{{3, 5}, {2, 1}}));
 }
 
 } // namespace
