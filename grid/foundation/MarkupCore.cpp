@@ -229,7 +229,9 @@ TColor BodyColor(QStringView Value)
     return clBlack;
 }
 
-void ReplaceEntities(QString& Text)
+namespace {
+
+void ReplaceEntityRounds(QString& Text)
 {
     bool changed = true;
     while (changed) {
@@ -237,6 +239,37 @@ void ReplaceEntities(QString& Text)
         for (const Entity& e : kEntities)
             changed |= ReplaceFirstI(Text, e.Name, e.Replacement);
     }
+}
+
+} // namespace
+
+void ReplaceEntities(QString& Text)
+{
+    int control = IPos(u"<CONTROL", Text);
+    if (control == 0) {
+        ReplaceEntityRounds(Text);
+        return;
+    }
+    // Form-control elements keep their attributes as written: their values
+    // are unescaped when the element is parsed, and a quote made here
+    // would end a value early.
+    QString out;
+    out.reserve(Text.size());
+    qsizetype from = 0;
+    while (from < Text.size()) {
+        const qsizetype start = control > 0 ? control - 1 : Text.size();
+        QString part = Text.mid(from, start - from);
+        ReplaceEntityRounds(part);
+        out += part;
+        if (start >= Text.size())
+            break;
+        const qsizetype close = Text.indexOf(u'>', start);
+        const qsizetype end = close < 0 ? Text.size() : close + 1;
+        out += QStringView(Text).mid(start, end - start);
+        from = end;
+        control = IPos(u"<CONTROL", Text, int(from) + 1);
+    }
+    Text = out;
 }
 
 void UnwrapHashTags(QString& Text)

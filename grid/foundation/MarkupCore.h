@@ -44,7 +44,8 @@ TColor BodyColor(QStringView Value);
 // Entity rounds: "&amp;" to "&&", "&quot;", "&sect;", "&permil;", "&reg;",
 // "&copy;", "&para;", "&trade;", "&euro;" to their characters, ASCII case
 // ignored; each round replaces one occurrence of each, rounds repeat while
-// anything changed.
+// anything changed. Form-control elements ("<CONTROL ...>") are left as
+// they are.
 void ReplaceEntities(QString& Text);
 // "<#" loses its "<" and the first ">" after it is removed.
 void UnwrapHashTags(QString& Text);

@@ -321,7 +321,7 @@ void MarkupRenderer::CutRun(QStringView Text, qsizetype& At, qsizetype& Stop, Pa
     At = end;
     P.HadRun = true;
     P.LastEndsBlank = run.endsWith(u' ');
-    P.TrailingBlank = P.LastEndsBlank ? TextWidth(QStringLiteral(" ")) : 0;
+    P.TrailingBlank = P.LastEndsBlank ? BlankWidth() : 0;
     if (endsText) {
         // Without word wrap the first run that overflows ends the text.
         Stop = At;
@@ -397,6 +397,13 @@ int MarkupRenderer::TextWidth(const QString& Run)
     TRect r{0, 0, 0, 0};
     DrawText(C, Run, -1, &r, FFlags | DT_CALCRECT);
     return r.Right - r.Left;
+}
+
+int MarkupRenderer::BlankWidth()
+{
+    if (FBlankWidth < 0)
+        FBlankWidth = TextWidth(QStringLiteral(" "));
+    return FBlankWidth;
 }
 
 int MarkupRenderer::Ppi() const

@@ -113,11 +113,13 @@ private:
     TColor Background() const;
     void SetBackground(TColor Color);
     void SetFontColor(TColor Color);
-    void FontChanged() { FGhHeight = -1; }
+    void FontChanged() { FGhHeight = FBlankWidth = -1; }
     // Height of "gh" in the canvas font (a text's height does not depend on
     // its characters).
     int GhHeight();
     int TextWidth(const QString& Run);
+    // Width of a blank in the canvas font.
+    int BlankWidth();
     int Ppi() const;
 
     const MarkupRenderArgs& A;
@@ -132,6 +134,7 @@ private:
     bool FThemed = false;
     bool FRtlReading = false;
     int FGhHeight = -1;
+    int FBlankWidth = -1;
     int FLineNumber = 0;
 
     bool FInLink = false;

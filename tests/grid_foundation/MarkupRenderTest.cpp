@@ -482,6 +482,14 @@ TEST_F(MarkupRender, ControlElements)
     EXPECT_TRUE(byId(text));
     EXPECT_EQ(byId.ControlType, "CHECK");
 
+    // A value with a quote and an ampersand, escaped as SetControlValue
+    // writes it, comes back whole.
+    Render quoted = Draw();
+    quoted.HitTestOnly = true;
+    quoted.ControlID = "q";
+    EXPECT_TRUE(quoted("<CONTROL TYPE=\"EDIT\" ID=\"q\" VALUE=\"a&quot;b&amp;c\" WIDTH=\"50\">"));
+    EXPECT_EQ(quoted.ControlValue, "a\"b&c");
+
     Render missing = Measure();
     missing("a<CONTROL TYPE=\"EDIT\" ID=\"x\">b");
     EXPECT_EQ(missing.ExtentX, W("a") + W("b"));

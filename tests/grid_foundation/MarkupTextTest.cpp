@@ -248,6 +248,9 @@ TEST(MarkupCore, PrePass)
     EXPECT_EQ(prepared("&lt;b&gt;"), "&lt;b&gt;");
     EXPECT_EQ(prepared("x<#12>y"), "x#12y");
     EXPECT_EQ(prepared("a\r\nb\rc"), "a<BR>b<BR>c");
+    // Form-control values keep their entities for the element's own parsing.
+    EXPECT_EQ(prepared("&amp;<CONTROL VALUE=\"a&quot;b&amp;\">&quot;<control value=\"&amp;\">"),
+              "&&<CONTROL VALUE=\"a&quot;b&amp;\">\"<control value=\"&amp;\">");
 }
 
 } // namespace
