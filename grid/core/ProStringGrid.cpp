@@ -3,6 +3,7 @@
 #include "grid/core/DragSettings.h"
 #include "grid/core/Filter.h"
 #include "grid/core/FloatingFooter.h"
+#include "grid/core/GridItem.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/GridUnit.h"
 #include "grid/core/HeaderDragButton.h"
@@ -135,7 +136,7 @@ void TProStringGrid::CreateOwnedObjects()
     FSyncGrid = std::make_unique<TSyncGrid>(this);
     SetRowCount(10);
     SetBounds(Left(), Top(), 400, 250);
-    FGridItems = std::make_unique<TCollection>();
+    FGridItems = std::make_unique<TGridItems>();
     FFilter = std::make_unique<TFilter>(this);
 
     FBalloon = std::make_unique<TBalloonSettings>();
@@ -189,6 +190,7 @@ TProStringGrid::~TProStringGrid()
     FSaveHiddenCells = false;
     if (ColCount() > 0 && RowCount() > 0 && FHasCellProps)
         FreeCellPropsRect(0, 0, TotalColCount() - 1, RowCount() - 1);
+    FreeHiddenRowObjects();
     // The controls the grid made go first; the settings objects go with
     // their members.
     for (TArrowWindow*& arrow : FArrows)

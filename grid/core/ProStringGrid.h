@@ -49,7 +49,9 @@ class TSortIndexList;
 class TSortSettings;
 class TStringList;
 class TSyncGrid;
-class TCollection;
+class TGridItems;
+class TGridItem;
+class TControl;
 
 class TProStringGrid : public TBaseGrid, public IGridSettingsOwner {
 public:
@@ -459,6 +461,203 @@ private:
     }
 
 public:
+    // Hidden columns and rows (ProStringGridHidden.cpp)
+    // Display indexes count the shown columns and rows, real indexes all
+    // of them. Real columns 0..511 can be hidden; a display column at or
+    // past ColCount maps to itself, and so does a real column past 511 in
+    // a grid that narrow. A hidden row lives outside the cell store in a
+    // TGridItem until it is shown again.
+    int DisplToRealCol(int ACol) const;
+    // A hidden column gives the display index of the next shown one.
+    int RealToDisplCol(int ACol) const;
+    int RealColIndex(int ACol) const { return DisplToRealCol(ACol); }
+    int DisplColIndex(int ACol) override { return RealToDisplCol(ACol); }
+    int RealCol() const { return DisplToRealCol(Col()); }
+    // False for a column past 511.
+    bool IsHiddenColumn(int Colindex) const;
+    int NumHiddenColumns() const { return FNumHidden; }
+    int TotalColCount() const override { return ColCount() + FNumHidden; }
+    int AllColCount() const { return TotalColCount(); }
+    // A display row past the last real row counts on as shown; -1 for a
+    // negative row.
+    int DisplToRealRow(int ARow) const;
+    // A hidden row gives the display index of the next shown one.
+    int RealToDisplRow(int ARow) const;
+    int RealRowIndex(int ARow) const { return DisplToRealRow(ARow); }
+    int DisplRowIndex(int ARow) const { return RealToDisplRow(ARow); }
+    int RealRow() const { return DisplToRealRow(Row()); }
+    bool IsHiddenRow(int Rowindex) const;
+    // The same answer; ListHidden, made when nil, caches the hidden rows
+    // and belongs to the caller.
+    bool IsHiddenRow(int Rowindex, TIntList*& ListHidden) const;
+    int NumHiddenRows() const;
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int AllRowCount() const { return TotalRowCount(); }
+    TGridItems* GridItems() const { return FGridItems.get(); }
+    // The parked texts and objects of hidden row Idx; nil for a shown row.
+    TStrings* HiddenRowItems(int Idx) const;
+    // Width by real column: the width kept while the column is hidden.
+    int AllColWidths(int ACol) const;
+    void SetAllColWidths(int ACol, int Value);
+
+    // The last shown column is never hidden. Indexes are real ones.
+    void HideColumn(int ColIndex) { HideColumns(ColIndex, ColIndex); }
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumn(int ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+    void UnHideColumns(int FromCol, int ToCol);
+    void UnHideColumnsAll();
+    void HideRow(int Rowindex) { HideRows(Rowindex, Rowindex); }
+    void HideRows(int FromRow, int ToRow);
+    // Hides from FromRow on unless FromRow is hidden; removes the rows
+    // through RemoveRowsEx.
+    void HideRowsEx(int FromRow, int ToRow);
+    // Hides the listed display rows (ascending) as one filter level.
+    void HideRowList(TIntList* RowList);
+    void UnHideRow(int Rowindex);
+    // Nothing unless FromRow is hidden.
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // Shows the rows of the last filter level back in their places.
+    void UnHideRowList();
+    // Parks the selection outside every cell, and brings it back.
+    void HideSelection();
+    void UnHideSelection();
+    bool SelectionHidden() const { return FSelHidden; }
+    int FilterLevel() const { return FFilterLevel; }
+    void SetFilterLevel(int Value) { FFilterLevel = Value; }
+    // Ends in-place editing, committing the editor's value.
+    virtual void HideInplaceEdit();
+
+    // Counts, current cell and ranges (ProStringGridCounts.cpp)
+    // Note: these setters hide the platform grid's.
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    // Fires OnRowUpdate for a new row; follows the sync grid.
+    void SetRow(int Value);
+    void SetCol(int Value);
+    // Only FixedRows..RowCount - 1 is taken.
+    void SetTopRow(int Value);
+    // 1 when there is none and FixedColAlways is set.
+    int FixedCols() const;
+    // With FixedRowAlways a value not below RowCount is cut and kept as
+    // the minimum that comes back when the rows grow.
+    void SetFixedRows(int Value);
+    void SetFixedCols(int Value);
+    void SetDefaultRowHeight(int Value);
+    // Turns the range selection and editing look of a spreadsheet on, for
+    // either value.
+    bool SpreadSheet() const { return FSpreadSheet; }
+    void SetSpreadSheet(bool Value);
+    int FixedRowsMin() const { return FFixedRowsMin; }
+    int FixedColsMin() const { return FFixedColsMin; }
+    int MaxRowCount() const { return FMaxRowCount; }
+    int MaxColCount() const { return FMaxColCount; }
+    // What the file and clipboard writers take.
+    int SaveStartCol() const;
+    int SaveEndCol() const;
+    int SaveColCount() const;
+    int SaveStartRow() const;
+    int SaveEndRow() const;
+    int SaveRowCount() const;
+    // The smallest rectangle holding every non-empty text; (0, 0, 0, 0)
+    // for an empty grid.
+    TRect UsedCells() { return GetUsedCells(); }
+    virtual TRect GetUsedCells();
+    // The cell under a screen point, -1 outside.
+    void ScreenToCell(TPoint pt, int& ACol, int& ARow);
+    bool IsIgnoredColumn(int ACol) const;
+    bool IsOnSizeLine(int X, int Y) const;
+    // Flat scroll bars are never active on this platform: nothing to do.
+    void ApplyScrollType() {}
+    void ApplyScrollColor() {}
+    void ApplyScrollWidth() {}
+
+    // Selection and repainting (ProStringGridSelection.cpp)
+    // Note: hides the platform grid's; with ActiveCellShow the first row
+    // and column repaint, with ActiveRowShow the row of Bottom.
+    void SetSelection(const TGridRect& Value);
+    // Disjoint row and column selection: flags per row (column), read and
+    // written by index; without it the rectangle answers.
+    bool RowSelect(int ARow) { return GetRowSelect(ARow); }
+    bool GetRowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    bool ColSelect(int ACol) { return GetColSelect(ACol); }
+    bool GetColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    // Rows and columns past the grid are skipped.
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    void ClearRowSelect();
+    void ClearColSelect();
+    int RowSelectCount();
+    int ColSelectCount();
+    // Copies the rectangle into the row (column) flags; All clears the
+    // flags outside it too.
+    void SyncRowSelect(bool All);
+    void SyncColSelect(bool All);
+    void FocusCell(int ACol, int ARow);
+    void GotoCell(int ACol, int ARow);
+    void EditCell(int ACol, int ARow);
+    void MoveCurrentCell(int ACol, int ARow);
+    // Exchanges texts and cell objects raw: no change hooks.
+    void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+    // Opens the in-place editor on the current cell.
+    void ShowInplaceEdit();
+    int ModifiedRowCount() const;
+    bool RowModified(int ARow) const { return GetRowModified(ARow); }
+    bool GetRowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    void ClearModifiedRows();
+    bool RowEnabled(int ARow) const { return GetRowEnabled(ARow); }
+    bool GetRowEnabled(int ARow) const;
+    // Disabling (or enabling) the current row moves it to the first other
+    // enabled row from FixedRows.
+    void SetRowEnabled(int ARow, bool Value);
+    bool UseEnabledRows() const { return FUseEnabledRows; }
+    // One listener; unregistering drops it whatever is passed.
+    void RegisterSelListener(ITProStringGridSelect* AListener) { FISelect = AListener; }
+    void UnRegisterSelListener(ITProStringGridSelect*) { FISelect = nullptr; }
+    ITProStringGridSelect* SelListener() const { return FISelect; }
+    void RepaintCol(int ACol);
+    // A range of display cells; the whole grid when a corner is out of view.
+    void RepaintRect(const TRect& R);
+    void RepaintActiveHeaders(int Col1, int Row1, int Col2, int Row2);
+    void InvalidateGridRect(const TGridRect& R);
+    bool LastRowAboveSearchFooter();
+    // Scrolls until the search panel leaves the last row free.
+    void AdjustForSearchFooter();
+    // Disjoint cell selection, one packed entry per cell (row in the high
+    // 16 bits, column in the low 16 bits); without it the rectangle answers.
+    bool SelectedCells(int ACol, int ARow) const;
+    // Works in every mode.
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    TGridCoord SelectedCell(int i) const;
+    // Without disjoint cell selection the list is rebuilt from the
+    // rectangle, column by column.
+    int SelectedCellsCount();
+    int SelectedRowCount();
+    int SelectedColCount();
+    // The i-th selected row, -1 past the last.
+    int SelectedRow(int i) const;
+    void ClearSelectedCells();
+
+    // Row and column operations (ProStringGridRows.cpp)
+    // Display rows; keeps the current position, cell controls, modified and
+    // enabled rows and the row heights. Hidden rows below are renumbered.
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+
+    // Cell controls (ProStringGridControls.cpp)
+    TControl* CellControls(int ACol, int ARow) { return GetCellControls(ACol, ARow); }
+    TControl* GetCellControls(int ACol, int ARow);
+    // Places AControl over the cell (nil takes it out of the cell).
+    void SetCellControls(int ACol, int ARow, TControl* AControl);
+    int NumCellControls() const { return FNumCellControls; }
+    // Places, shows and hides the cell controls; RebuildList lists them
+    // anew from the cells first.
+    void CellControlsUpdate(bool RebuildList);
 
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
@@ -766,6 +965,28 @@ private:
     void SyncColumnHeadersToRow();
     void SyncRowHeadersToColumn();
     void InvalidateSender(TObject*) { Invalidate(); }
+    // Steps of hiding (ProStringGridHidden.cpp)
+    void UpdateColMaps();
+    // Takes display rows ARow..ARow + ACount - 1 out of the store (their
+    // texts and objects are not freed) and out of the row heights.
+    void DeleteDisplayRows(int ARow, int ACount);
+    // Opens ACount empty rows of default height at display row ARow.
+    void InsertDisplayRows(int ARow, int ACount);
+    // Puts hidden entries back: Places[i] is the display row entry i
+    // takes once all are in; ascending. The entries are freed.
+    void RestoreEntries(const std::vector<std::pair<int, TGridItem*>>& Places);
+    // A copy of display row ARow's texts and objects over every real column.
+    TStrings* TakeRowItems(int ARow);
+    void PutRowItems(int ARow, TStrings* Items);
+    // The platform setter and the normal row count, nothing more.
+    void SetRowCountRaw(int Value);
+    // Frees the cell properties of store rows FromRow..ToRow (past the
+    // count too) and empties the rows.
+    void ClearStoreRows(int FromRow, int ToRow);
+    // Frees the cell properties parked with hidden rows.
+    void FreeHiddenRowObjects();
+    void ShowRowControls(int ARealRow);
+    int SearchPanelHeight() const;
 
     // Owned objects, in the order the constructor makes them
     TFooterPanel* FFooterPanel = nullptr;
@@ -808,7 +1029,7 @@ private:
     std::unique_ptr<TControlList> FControlList;
     std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
     std::unique_ptr<TSyncGrid> FSyncGrid;
-    std::unique_ptr<TCollection> FGridItems;
+    std::unique_ptr<TGridItems> FGridItems;
     std::unique_ptr<TFilter> FFilter;
     std::unique_ptr<TBalloonSettings> FBalloon;
     std::unique_ptr<TShowModified> FShowModified;
@@ -835,6 +1056,26 @@ private:
     // Column bookkeeping: real columns 0..512, all shown at creation.
     std::vector<bool> FVisibleCol;
     int FNumHidden = 0;
+    // Hidden columns and rows
+    std::vector<short> FAllColWidths;
+    // Display to real column and hidden columns before a real one, kept
+    // while columns are hidden.
+    std::vector<int> FDisplToRealCol;
+    std::vector<int> FHiddenBefore;
+    bool FSelHidden = false;
+    TGridRect FOldSelection;
+    // Counts
+    bool FSpreadSheet = false;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    int FOldRowSel = -1;
+    int FNumCellControls = 0;
+    // Selection
+    bool FUseEnabledRows = false;
+    bool FSelChange = false;
+    ITProStringGridSelect* FISelect = nullptr;
     TCursor FOldCursor = crDefault;
     bool FInternalCursorChange = false;
     TMouseSelectMode FMouseSelectMode = msNormal;

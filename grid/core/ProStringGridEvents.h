@@ -143,3 +143,11 @@ using TGridPrintPageNumEvent =
     std::function<void(TObject* Sender, int PageNum, int PageColNum, QString& PageNumString)>;
 using TGridPrintRowHeightEvent = std::function<void(TObject* Sender, int ARow, int& Height)>;
 using TGridPrintStartEvent = std::function<void(TObject* Sender, int NrOfPages, int& FromPage, int& ToPage)>;
+
+// The grid's one selection listener, told the column and row the current
+// cell moves to.
+class ITProStringGridSelect {
+public:
+    virtual ~ITProStringGridSelect() = default;
+    virtual void SelectCell(int ACol, int ARow) = 0;
+};

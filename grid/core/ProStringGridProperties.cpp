@@ -48,19 +48,6 @@ void TProStringGrid::SetRowIndicator(TBitmap* Value)
     RepaintCell(0, Row());
 }
 
-void TProStringGrid::SetFixedRowHeight(int Value)
-{
-    FFixedRowHeight = Value;
-    for (int r = 0; r < TBaseGrid::FixedRows(); ++r)
-        SetRowHeights(r, Value);
-}
-
-void TProStringGrid::SetFixedColWidth(int Value)
-{
-    if (ColCount() > 0)
-        SetColWidths(0, Value);
-}
-
 // Properties with more than a repaint
 
 void TProStringGrid::SetAutoThemeAdapt(bool Value)

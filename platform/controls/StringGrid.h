@@ -61,6 +61,8 @@ public:
     void ExchangeRows(int ARow1, int ARow2);
 
 protected:
+    // For bulk row work of derived grids: no checks, no repaints.
+    TGridCellStore& CellStore() { return FStore; }
     void DrawCell(int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     QString GetEditText(int ACol, int ARow) override;
     void SetEditText(int ACol, int ARow, const QString& Value) override;
