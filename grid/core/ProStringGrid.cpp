@@ -101,7 +101,7 @@ void TProStringGrid::CreateOwnedObjects()
     FColumnHeaders = std::make_unique<TStringList>();
     FColumnHeaders->OnChange = [this](TObject*) {
         SyncColumnHeaders();
-        SyncColumnHeadersToRow();
+        ShowColumnHeaders();
     };
 
     FOrigColSizes = std::make_unique<TIntList>(-1, -1);
@@ -113,7 +113,7 @@ void TProStringGrid::CreateOwnedObjects()
     FActiveCellFont->SetStyle({fsBold});
     FActiveCellFont->OnChange = [this](TObject*) { Invalidate(); };
     FRowHeaders = std::make_unique<TStringList>();
-    FRowHeaders->OnChange = [this](TObject*) { SyncRowHeadersToColumn(); };
+    FRowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
 
     FSortList = std::make_unique<TStringList>();
     FLookupItems = std::make_unique<TStringList>();
@@ -245,8 +245,8 @@ void TProStringGrid::Loaded()
 {
     TBaseGrid::Loaded();
     FOldCursor = Cursor();
-    SyncColumnHeadersToRow();
-    SyncRowHeadersToColumn();
+    ShowColumnHeaders();
+    ShowRowHeaders();
     if (FLook == glQLX)
         FLook = glCustom;
     FLoaded = true;
@@ -523,22 +523,4 @@ void TProStringGrid::LastRowChanged()
 {
     if (FFooterPanel)
         FFooterPanel->Invalidate();
-}
-
-// Headers
-
-void TProStringGrid::SyncColumnHeadersToRow()
-{
-    if (RowCount() == 0)
-        return;
-    for (int i = 0; i < FColumnHeaders->Count() && i < ColCount(); ++i)
-        SetCells(i, 0, FColumnHeaders->Strings(i));
-}
-
-void TProStringGrid::SyncRowHeadersToColumn()
-{
-    if (ColCount() == 0)
-        return;
-    for (int i = 0; i < FRowHeaders->Count() && i < RowCount(); ++i)
-        SetCells(0, i, FRowHeaders->Strings(i));
 }

@@ -9,6 +9,7 @@
 #include "grid/core/GridSettingsOwner.h"
 #include "grid/core/ProStringGridEvents.h"
 #include "grid/foundation/BaseGrid.h"
+#include <array>
 #include <memory>
 
 class TArrowWindow;
@@ -644,10 +645,253 @@ public:
     int SelectedRow(int i) const;
     void ClearSelectedCells();
 
+    // Cell accessors (ProStringGridCells.cpp)
+    // Columns are real columns. The All* forms take real rows: a hidden
+    // row answers from its parked texts.
+    QString AllCells(int ACol, int ARow) { return GetCellsEx(ACol, ARow); }
+    void SetAllCells(int ACol, int ARow, const QString& Value) { SetCellsEx(ACol, ARow, Value); }
+    QString GetCellsEx(int ACol, int ARow);
+    // A hidden row's texts grow up to ACol.
+    void SetCellsEx(int ACol, int ARow, const QString& Value);
+    // The raw stored text. Note: writing past a hidden row's texts raises
+    // the list's index error; reading there gives an empty text.
+    QString AllGridCells(int ACol, int ARow) const { return GetGridCellsEx(ACol, ARow); }
+    void SetAllGridCells(int ACol, int ARow, const QString& Value) { SetGridCellsEx(ACol, ARow, Value); }
+    QString GetGridCellsEx(int ACol, int ARow) const;
+    void SetGridCellsEx(int ACol, int ARow, const QString& Value);
+    QString AllWideCells(int ACol, int ARow) { return GetCellsEx(ACol, ARow); }
+    void SetAllWideCells(int ACol, int ARow, const QString& Value) { SetCellsEx(ACol, ARow, Value); }
+    QString WideCells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+    void SetWideCells(int ACol, int ARow, const QString& Value) { SetCellEx(ACol, ARow, Value); }
+    // The user's object of a cell by real row.
+    TObject* AllObjects(int ACol, int ARow) const { return GetObjectsEx(ACol, ARow); }
+    void SetAllObjects(int ACol, int ARow, TObject* Value) { SetObjectsEx(ACol, ARow, Value); }
+    TObject* GetObjectsEx(int ACol, int ARow) const;
+    void SetObjectsEx(int ACol, int ARow, TObject* Value);
+    // The object slot itself by real row.
+    TObject* GetGridObjectsEx(int ACol, int ARow) const;
+    // ACol counts positions of the recorded column order.
+    QString OriginalCells(int ACol, int ARow);
+    void SetOriginalCells(int ACol, int ARow, const QString& Value);
+
+    // Per-cell look. Reading a cell without properties makes none.
+    TColor Colors(int ACol, int ARow) const;
+    // Repaints only outside updates.
+    void SetColors(int ACol, int ARow, TColor Value);
+    TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, TColor Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
+    TFont* Fonts(int ACol, int ARow) { return GetCellFont(ACol, ARow); }
+    // Copies the font's name, size, style and colour into the cell.
+    void SetCellFont(int ACol, int ARow, TFont* Value);
+    TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, TColor Value);
+    TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, TFontStyles Value);
+    int FontSizes(int ACol, int ARow) const;
+    void SetFontSizes(int ACol, int ARow, int Value);
+    QString FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const QString& Value);
+    TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, TAlignment Value);
+    bool ReadOnly(int ACol, int ARow) const;
+    void SetReadOnly(int ACol, int ARow, bool Value);
+    // Note: reading makes the cell's properties.
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    // The normal cells of a row. clNone takes the look back out of the
+    // cells; merging, read-only state, editor, object and control stay.
+    void SetRowColor(int ARow, TColor AColor);
+    void SetRowColorTo(int ARow, TColor AColor);
+    void SetRowFontColor(int ARow, TColor AColor);
+    int LinesInCell(int ACol, int ARow);
+    // The text without mini-markup tags.
+    QString StrippedCells(int ACol, int ARow) { return GetStrippedCell(ACol, ARow); }
+    QString GetStrippedCell(int ACol, int ARow);
+    static QString StripCellTags(const QString& S);
+    // 0 for an empty cell; raises "Error at position: n in Cell [c, r]."
+    // at the first character that is no part of the number.
+    double CellToReal(int ACol, int ARow);
+
+    // Typed values (ProStringGridCells.cpp)
+    // An empty text or "-" reads 0; raises "Cell does not contain integer value".
+    int Ints(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    // An empty text or "-" reads 0; raises "Cell does not contain a float value".
+    double Floats(int ACol, int ARow);
+    // Written with the cell's float format.
+    void SetFloats(int ACol, int ARow, double Value);
+    double AllFloats(int ACol, int ARow);
+    // Written with FloatFormat.
+    void SetAllFloats(int ACol, int ARow, double Value);
+    virtual void GetCellFloatFormat(int ACol, int ARow, QString& Fmt) { Fmt = FFloatFormat; }
+    // Locale short date; 0 empties the cell unless ShowNullDates.
+    TDateTime Dates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, TDateTime Value);
+    TDateTime Times(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, TDateTime Value);
+
+    // Fills: every cell with DoFixed, else the normal cells; CellsLoaded after.
+    void TextFill(bool DoFixed, const QString& Txt);
+    // Fmt takes the column, then the row.
+    void FormatFill(bool DoFixed, const QString& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    // "column:row".
+    void LinearFill(bool DoFixed);
+
+    // Headers: line i of ColumnHeaders into cell (i, 0) while there are
+    // fixed rows, of RowHeaders into (0, i) while there are fixed columns;
+    // "\n" breaks the line.
+    void ClearColumnHeaders();
+    void ShowColumnHeaders();
+    void ClearRowHeaders();
+    void ShowRowHeaders();
+
+    // Printed width and offset per column, written by printing; ACol
+    // outside 0..511 raises "Columns is not in valid range".
+    int GetPrintColWidth(int ACol) const;
+    int GetPrintColOffset(int ACol) const;
+    int* MaxWidths() { return FMaxWidths.data(); }
+    int* Indents() { return FIndents.data(); }
+    bool IsSortIndicatorCell(int ACol, int ARow);
+    // The text inset: XYOffset once with XYOffsetTopLeftOnly, else twice.
+    int TotalXOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.X : 2 * FXYOffset.X; }
+    int TotalYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
+    // The most lines of a cell of the row with Multilinecells, else 1.
+    int MaxLinesInRow(int ARow);
+    // Records the widths of the columns and the grid's width.
+    void InitOrigColSizes();
+    void ChangeScale(int M, int D) override;
+
+    // Per-cell questions (ProStringGridHooks.cpp). Each makes the grid's
+    // answer, then raises its event when assigned; derived grids override.
+    virtual void GetCellColor(int ACol, int ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+    virtual void GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders);
+    virtual void GetCellAlignment(int ACol, int ARow, TAlignment& HAlign, TVAlignment& VAlign);
+    // The display text, formatted by OnGetFloatFormat when it takes the
+    // cell as a number.
+    virtual QString GetFormattedCell(int ACol, int ARow);
+    virtual void GetCellEditorType(int ACol, int ARow, TEditorType& AEditor);
+    // Overridden by grids that prepare an editor before it shows.
+    virtual void GetCellEditor(int ACol, int ARow, TEditorType& AEditor);
+    virtual bool HasNoEditor(int ACol, int ARow);
+    // An event may add fixed cells, never take them away.
+    virtual void IsFixedCell(int ACol, int ARow, bool& IsFixed);
+    // Asks OnCanEditCell with the base cell of a merged range.
+    virtual void CanEditCell(int ACol, int ARow, bool& CanEdit);
+    virtual bool HasComboBox(int ACol, int ARow);
+    virtual bool HasSpinEdit(int ACol, int ARow);
+    virtual void GetCheckTrue(int ACol, int ARow, QString& Value);
+    virtual void GetCheckFalse(int ACol, int ARow, QString& Value);
+    // A wide hint wins and is packed into HintStr.
+    virtual void GetCellHint(int ACol, int ARow, QString& HintStr, QString& WideHintStr);
+    virtual TCursor GetCellCursor(int ACol, int ARow, int X, int Y);
+    void GetDefaultVisualProperties(int ACol, int ARow, TFont* AFont, TBrush* ABrush, TColor& AColorTo,
+                                    TColor& AMirrorColor, TColor& AMirrorColorTo, TAlignment& HA, TVAlignment& VA,
+                                    bool& WW, TCellGradientDirection& GD) override;
+    virtual void GetCellText(int ACol, int ARow, QString& Value) { Value = Cells(ACol, ARow); }
+    // One scratch font for every cell with properties: use it before asking again.
+    virtual TFont* GetCellFont(int ACol, int ARow);
+    bool IsFixed(int ACol, int ARow) override;
+    void GetDisplText(int ACol, int ARow, QString& Value) override;
+
+    // Notifications
+    virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values);
+    virtual void DoInsertRow(int ARow);
+    // Keeps one normal row: the only one is emptied, not removed.
+    virtual void DoDeleteRow(int ARow);
+    virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
+    // Before the current cell moves; any of the three events may refuse.
+    virtual void DoCellChanging(int ACol, int ARow, bool& Allow);
+    virtual void CellValueChanged(int ACol) { CalcFooter(ACol); }
+    virtual void CellsLoaded() { CalcFooter(-1); }
+    virtual void StoreOldCell(int ACol, int ARow);
+    // The text the writers store for a cell.
+    virtual void SaveCell(int ACol, int ARow, QString& Value);
+    // Stores Value raw after OnLoadCell.
+    virtual void LoadCell(int ACol, int ARow, QString& Value);
+    // The cell recorded by StoreOldCell.
+    int OldCol() const { return FOldCell.Col; }
+    int OldRow() const { return FOldCell.Row; }
+    const QString& OldCellText() const { return FOldCell.Text; }
+    bool OldModified() const { return FOldCell.Modified; }
+    bool SelectionChangedFlag() const { return FSelectionChanged; }
+    bool DisableChangeEvents() const { return FDisableChange; }
+    void SetDisableChangeEvents(bool Value) { FDisableChange = Value; }
+
     // Row and column operations (ProStringGridRows.cpp)
-    // Display rows; keeps the current position, cell controls, modified and
-    // enabled rows and the row heights. Hidden rows below are renumbered.
+    // Rows are display rows; requests past the grid change nothing. The
+    // hidden rows below a removal are renumbered.
+    // The full removal: side lists, cell controls and the current row follow.
+    virtual void RemoveRows(int RowIndex, int RCount);
+    // Keeps the current position, cell controls, modified and enabled rows
+    // and the row heights.
     virtual void RemoveRowsEx(int RowIndex, int RCount);
+    // Removes rows with their heights; the controls of the rows go.
+    virtual void RemoveRowsCore(int ARow, int ACount);
+    void RemoveRowsInternal(int ARow, int ACount) { RemoveRowsCore(ARow, ACount); }
+    // The first row of each text stays; DoCase tells "A" from "a".
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    // Footer rows stay.
+    void RemoveUnSelectedRows();
+    void HideSelectedRows();
+    // Footer rows stay shown.
+    void HideUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    // The rows open empty with the default height; hidden rows below move
+    // down with them.
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
+    // Above the footer row while the floating footer shows.
+    void AddRow();
+    void AddColumn() { InsertCols(ColCount(), 1); }
+    // Real columns; hidden columns stay hidden at their new index.
+    virtual void InsertCols(int ColIndex, int CCount);
+    virtual void RemoveCols(int ColIndex, int CCount);
+    // Joins column 2 into column 1 with Separator, then removes column 2.
+    void MergeCols(int ColIndex1, int ColIndex2, const QString& Separator);
+    // Merges runs of equal texts; without MainMerge a run also needs
+    // identical spans in the neighbour.
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    // Texts and cell properties of a rectangle (ClearTextOnly: texts only).
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, TColor AColor);
+    void Clear();
+    // Clear, and the texts of the hidden rows.
+    void ClearAll();
+    void ClearNormalCells();
+    void ClearSelection();
+    void ClearRows(int RowIndex, int RCount);
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+    void TrimColumn(int ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+    void TrimRow(int ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+    void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+    // The first cell, row by row, whose stored text equals SubStr.
+    bool IsCell(const QString& SubStr, int& ACol, int& ARow);
+    // The text is a packed wide text.
+    bool IsWideCell(int ACol, int ARow);
+    // Column order: records the present order; positions map through it.
+    void SetColumnOrder();
+    // Shows every column and moves them back to the recorded order.
+    void ResetColumnOrder();
+    int ColumnPosition(int ACol) const;
+    int ColumnAtPosition(int ACol);
+    // The first column whose row-0 text is AValue, case included; -1 when none.
+    int ColumnByHeader(const QString& AValue);
+    bool BlockCellChange() const { return FBlockCellChange; }
+    void SetBlockCellChange(bool Value) { FBlockCellChange = Value; }
 
     // Cell controls (ProStringGridControls.cpp)
     TControl* CellControls(int ACol, int ARow) { return GetCellControls(ACol, ARow); }
@@ -962,14 +1206,9 @@ private:
     void CreateOwnedObjects();
     void CreateRunTimeObjects();
     void FormResize(TObject* Sender);
-    void SyncColumnHeadersToRow();
-    void SyncRowHeadersToColumn();
     void InvalidateSender(TObject*) { Invalidate(); }
     // Steps of hiding (ProStringGridHidden.cpp)
     void UpdateColMaps();
-    // Takes display rows ARow..ARow + ACount - 1 out of the store (their
-    // texts and objects are not freed) and out of the row heights.
-    void DeleteDisplayRows(int ARow, int ACount);
     // Opens ACount empty rows of default height at display row ARow.
     void InsertDisplayRows(int ARow, int ACount);
     // Puts hidden entries back: Places[i] is the display row entry i
@@ -986,7 +1225,27 @@ private:
     // Frees the cell properties parked with hidden rows.
     void FreeHiddenRowObjects();
     void ShowRowControls(int ARealRow);
+    // Hides real rows (ascending, each once, none hidden yet) in one pass.
+    void HideRealRows(const std::vector<int>& Rows);
+    // Removes display rows (ascending, each once) in one pass as
+    // RemoveRowsCore does.
+    void RemoveRowSet(const std::vector<int>& Rows);
+    // The selection flag of display row i, by real row with RowSelectPersistent.
+    bool DisplayRowSelected(int ARow);
+    // Keeps the entry list in ascending Idx order.
+    void AddEntriesSorted(std::vector<TGridItem*> Items);
+    // Takes display rows (ascending, each once) out of the store and the
+    // row heights in one pass; their cells are not freed.
+    void CompactRows(const std::vector<int>& Rows);
     int SearchPanelHeight() const;
+    // Takes the look back out of a cell, freeing its properties when
+    // nothing else is kept in them.
+    void ResetCellLook(int ACol, int ARow);
+    // The properties in a cell's slot (check HasCellProperties first).
+    TCellProperties* GetGridCellProps(int ACol, int ARow) const
+    {
+        return static_cast<TCellProperties*>(GetGridObject(ACol, ARow));
+    }
 
     // Owned objects, in the order the constructor makes them
     TFooterPanel* FFooterPanel = nullptr;
@@ -1076,6 +1335,21 @@ private:
     bool FUseEnabledRows = false;
     bool FSelChange = false;
     ITProStringGridSelect* FISelect = nullptr;
+    // Accessors and hooks
+    std::array<int, 512> FMaxWidths{};
+    std::array<int, 512> FIndents{};
+    int FOldSize = 0;
+    struct TOldCell {
+        int Col = -1;
+        int Row = -1;
+        QString Text;
+        QString WideText;
+        bool Modified = false;
+    } FOldCell;
+    bool FSelectionChanged = false;
+    bool FDisableChange = false;
+    bool FCellModified = false;
+    bool FBlockCellChange = false;
     TCursor FOldCursor = crDefault;
     bool FInternalCursorChange = false;
     TMouseSelectMode FMouseSelectMode = msNormal;

@@ -236,23 +236,6 @@ void TProStringGrid::ClearStoreRows(int FromRow, int ToRow)
     }
 }
 
-void TProStringGrid::DeleteDisplayRows(int ARow, int ACount)
-{
-    const int n = RowCount();
-    if (ARow < 0 || ARow >= n || ACount <= 0)
-        return;
-    ACount = std::min(ACount, n - ARow);
-    TGridCellStore& store = CellStore();
-    for (int i = ARow; i < n - ACount; ++i)
-        store.ExchangeRows(i, i + ACount);
-    for (int i = n - ACount; i < n; ++i)
-        store.ClearRow(i);
-    if (FRows.HasSizes())
-        for (int i = ARow; i < n - ACount; ++i)
-            FRows.SetSize(i, FRows.Size(i + ACount));
-    SetRowCountRaw(n - ACount);
-}
-
 void TProStringGrid::InsertDisplayRows(int ARow, int ACount)
 {
     const int n = RowCount();
@@ -306,51 +289,93 @@ void TProStringGrid::RestoreEntries(const std::vector<std::pair<int, TGridItem*>
 
 // Hiding and showing rows
 
+void TProStringGrid::AddEntriesSorted(std::vector<TGridItem*> Items)
+{
+    std::stable_sort(Items.begin(), Items.end(), [](TGridItem* a, TGridItem* b) { return a->Idx() < b->Idx(); });
+    const int k = FGridItems->Count();
+    if (k == 0 || Items.empty() || FGridItems->Item(k - 1)->Idx() <= Items.front()->Idx()) {
+        for (TGridItem* item : Items)
+            item->SetCollection(FGridItems.get());
+        return;
+    }
+    // Take the list apart from its end (no shifting) and lay both runs in
+    // again merged.
+    std::vector<TGridItem*> old(std::size_t(k), nullptr);
+    for (int i = k - 1; i >= 0; --i) {
+        old[std::size_t(i)] = FGridItems->Item(i);
+        old[std::size_t(i)]->SetCollection(nullptr);
+    }
+    std::vector<TGridItem*> merged;
+    merged.reserve(old.size() + Items.size());
+    std::merge(old.begin(), old.end(), Items.begin(), Items.end(), std::back_inserter(merged),
+               [](TGridItem* a, TGridItem* b) { return a->Idx() < b->Idx(); });
+    for (TGridItem* item : merged)
+        item->SetCollection(FGridItems.get());
+}
+
+void TProStringGrid::CompactRows(const std::vector<int>& Rows)
+{
+    const int n = RowCount();
+    TGridCellStore& store = CellStore();
+    const bool sizes = FRows.HasSizes();
+    int t = 0;
+    std::size_t next = 0;
+    for (int i = 0; i < n; ++i) {
+        if (next < Rows.size() && Rows[next] == i) {
+            ++next;
+            continue;
+        }
+        if (t != i) {
+            store.ExchangeRows(t, i);
+            if (sizes)
+                FRows.SetSize(t, FRows.Size(i));
+        }
+        ++t;
+    }
+    for (int i = t; i < n; ++i)
+        store.ClearRow(i);
+    SetRowCountRaw(t);
+}
+
+void TProStringGrid::HideRealRows(const std::vector<int>& Rows)
+{
+    if (Rows.empty())
+        return;
+    const std::vector<int> hidden = FGridItems->SortedIdx();
+    std::vector<TGridItem*> items;
+    std::vector<int> display;
+    items.reserve(Rows.size());
+    display.reserve(Rows.size());
+    std::size_t h = 0;
+    for (int r : Rows) {
+        while (h < hidden.size() && hidden[h] < r)
+            ++h;
+        const int d = r - int(h);
+        auto* item = new TGridItem(nullptr);
+        item->SetItems(TakeRowItems(d));
+        item->SetIdx(r);
+        item->SetHeight(RowHeights(d));
+        items.push_back(item);
+        display.push_back(d);
+    }
+    AddEntriesSorted(std::move(items));
+    CompactRows(display);
+    CellControlsUpdate(false);
+}
+
 void TProStringGrid::HideRows(int FromRow, int ToRow)
 {
     FromRow = std::max(FromRow, 0);
     ToRow = std::min(ToRow, TotalRowCount() - 1);
-    if (ToRow < FromRow)
+    std::vector<int> rows;
+    for (int r = FromRow; r <= ToRow; ++r)
+        if (!IsHiddenRow(r))
+            rows.push_back(r);
+    if (rows.empty())
         return;
-    int n = 0;
-    for (int i = 0; i < FGridItems->Count(); ++i) {
-        const int idx = FGridItems->Item(i)->Idx();
-        if (idx >= FromRow && idx <= ToRow)
-            ++n;
-    }
-    if (n >= ToRow - FromRow + 1)
-        return;
-    const int p = FGridItems->CountBelow(FromRow);
-
-    // The rows hidden before this call, ascending, and the entry list's
-    // insertion point, which keeps the list in ascending Idx order.
-    std::vector<int> hidden = FGridItems->SortedIdx();
-    auto below = std::lower_bound(hidden.begin(), hidden.end(), FromRow);
-    int hiddenBefore = p;
-    int count = 0;
-    for (int r = FromRow; r <= ToRow; ++r) {
-        if (below != hidden.end() && *below == r) {
-            ++hiddenBefore;
-            ++below;
-            continue;
-        }
-        const int d = r - hiddenBefore;
-        int at = FGridItems->Count();
-        for (int i = 0; i < FGridItems->Count(); ++i)
-            if (FGridItems->Item(i)->Idx() > r) {
-                at = i;
-                break;
-            }
-        auto* item = static_cast<TGridItem*>(FGridItems->Insert(at));
-        item->SetItems(TakeRowItems(d));
-        item->SetIdx(r);
-        item->SetHeight(RowHeights(d));
-        ++count;
-    }
-    if (TControl* control = GetCellControls(1, FromRow - p))
+    if (TControl* control = GetCellControls(1, FromRow - FGridItems->CountBelow(FromRow)))
         control->SetVisible(false);
-    DeleteDisplayRows(FromRow - p, count);
-    CellControlsUpdate(false);
+    HideRealRows(rows);
 }
 
 void TProStringGrid::HideRowsEx(int FromRow, int ToRow)
@@ -415,26 +440,7 @@ void TProStringGrid::HideRowList(TIntList* RowList)
         item->SetLevel(FFilterLevel);
     }
     ++FFilterLevel;
-    // Compact: the shown rows move up over the listed ones.
-    TGridCellStore& store = CellStore();
-    const bool sizes = FRows.HasSizes();
-    int t = 0;
-    std::size_t next = 0;
-    for (int i = 0; i < n; ++i) {
-        if (next < rows.size() && rows[next] == i) {
-            ++next;
-            continue;
-        }
-        if (t != i) {
-            store.ExchangeRows(t, i);
-            if (sizes)
-                FRows.SetSize(t, FRows.Size(i));
-        }
-        ++t;
-    }
-    for (int i = t; i < n; ++i)
-        store.ClearRow(i);
-    SetRowCountRaw(n - int(rows.size()));
+    CompactRows(rows);
     CellControlsUpdate(false);
 }
 

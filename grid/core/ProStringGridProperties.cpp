@@ -34,9 +34,8 @@ void TProStringGrid::SetFixedFont(TFont* Value) { FFixedFont->Assign(Value); }
 
 void TProStringGrid::SetColumnHeaders(TStrings* Value)
 {
-    if (TBaseGrid::FixedRows() > 0)
-        for (int c = 0; c < ColCount(); ++c)
-            SetCells(c, 0, QString());
+    if (FixedRows() > 0)
+        ClearColumnHeaders();
     FColumnHeaders->Assign(Value);
 }
 
