@@ -399,6 +399,13 @@ void TProStringGrid::Resize()
     if ((FBackGround->Display() == bdGradientHorz || FBackGround->Display() == bdGradientVert) &&
         FBackGround->ColorTo() != clNone)
         Invalidate();
+    CellControlsUpdate(false);
+}
+
+void TProStringGrid::Click()
+{
+    TBaseGrid::Click();
+    StoreOldCell(Col(), Row());
 }
 
 void TProStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)

@@ -1125,6 +1125,8 @@ protected:
     void CreateWnd() override;
     void Loaded() override;
     void Resize() override;
+    // Records the current cell as the old cell.
+    void Click() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
     bool HasNodes() override { return FNumNodes > 0; }
