@@ -1130,6 +1130,8 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
     bool HasNodes() override { return FNumNodes > 0; }
+    // The text of display column ACol is the real column's.
+    void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void LastRowChanged() override;
     bool HasCustomCellBorders() override { return bool(OnGetCellBorder); }
     bool IsStyled() override { return FStyled; }

@@ -1,12 +1,14 @@
 // A string grid to try by hand under Xvfb: the grid grows with its form
 // (SizeWithForm), the header drag button floats over its header (with any
 // argument a column-move arrow too), and a search bar edit reports Return
-// and Ctrl+Return in the label below. Runs until the window is closed.
+// and Ctrl+Return in the label below; two buttons hide column 2 and rows 3
+// to 4, and show them again. Runs until the window is closed.
 #include "grid/core/HeaderDragButton.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/core/SearchPanel.h"
 #include "grid/foundation/ArrowWindow.h"
 #include "platform/controls/Application.h"
+#include "platform/controls/Button.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Label.h"
 
@@ -40,6 +42,23 @@ int main(int argc, char** argv)
     label->SetCaption(QStringLiteral("Return: -"));
     edit->OnReturn = [=](TObject*) { label->SetCaption(QStringLiteral("Return: ") + edit->Text()); };
     edit->OnCtrlReturn = [=](TObject*) { label->SetCaption(QStringLiteral("Ctrl+Return: ") + edit->Text()); };
+
+    auto* hide = new TButton(form);
+    hide->SetParent(form);
+    hide->SetBounds(8, 320, 120, 25);
+    hide->SetCaption(QStringLiteral("Hide"));
+    hide->OnClick = [=](TObject*) {
+        grid->HideColumn(2);
+        grid->HideRows(3, 4);
+    };
+    auto* show = new TButton(form);
+    show->SetParent(form);
+    show->SetBounds(136, 320, 120, 25);
+    show->SetCaption(QStringLiteral("Show all"));
+    show->OnClick = [=](TObject*) {
+        grid->UnHideColumnsAll();
+        grid->UnHideRowsAll();
+    };
 
     form->Show();
     THeaderDragButton* button = grid->MoveButton();
