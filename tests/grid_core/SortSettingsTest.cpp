@@ -14,6 +14,8 @@ struct SortStringCase {
     QStringList Log;
 };
 
+void PrintTo(const SortStringCase& c, std::ostream* os) { *os << c.Name; }
+
 class SortSettingsLoad : public testing::TestWithParam<SortStringCase> {};
 
 } // namespace
