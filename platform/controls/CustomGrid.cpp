@@ -242,9 +242,12 @@ TRect TCustomGrid::FlipRect(const TRect& R) const
 
 TRect TCustomGrid::BoxRect(int ACol, int ARow) const
 {
-    int x = FCols.ViewPos(ACol, FFixedCols, FTopLeft.X);
+    // Rows first: a cell off screen is mostly a row off screen.
     int y = FRows.ViewPos(ARow, FFixedRows, FTopLeft.Y);
-    if (x < 0 || y < 0 || x >= ClientWidth() || y >= ClientHeight())
+    if (y < 0 || y >= ClientHeight())
+        return {};
+    int x = FCols.ViewPos(ACol, FFixedCols, FTopLeft.X);
+    if (x < 0 || x >= ClientWidth())
         return {};
     int w = FCols.Size(ACol), h = FRows.Size(ARow);
     if (w < 0 || h < 0)

@@ -116,6 +116,12 @@ int TGridAxis::ViewPos(int Index, int Fixed, int First) const
         return int(Offset(Index));
     if (Index < First)
         return -1;
+    if (FSizes.empty()) {
+        // Every item the default size: no prefix sums to look up.
+        const std::int64_t extent = FDefaultSize < 0 ? 0 : FDefaultSize + FLineWidth;
+        const int fixed = std::clamp(Fixed, 0, FCount), first = std::clamp(First, 0, FCount);
+        return int((std::int64_t(fixed) + Index - first) * extent);
+    }
     return int(Offset(Fixed) + Offset(Index) - Offset(First));
 }
 

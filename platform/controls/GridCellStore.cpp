@@ -63,11 +63,8 @@ void Free(TRow* Row)
     std::free(Row);
 }
 
-// Makes room for Cols column slots and Chars characters.
-void Reserve(TRow*& Row, unsigned Cols, std::size_t Chars)
+void Grow(TRow*& Row, unsigned Cols, std::size_t Chars)
 {
-    if (Cols <= Row->ColCap && Chars <= Row->TextCap)
-        return;
     unsigned colCap = Cols > Row->ColCap ? Grown(Row->ColCap, Cols) : Row->ColCap;
     unsigned textCap = Chars > Row->TextCap ? Grown(Row->TextCap, Chars) : Row->TextCap;
     TRow* n = Allocate(colCap, textCap);
@@ -80,6 +77,13 @@ void Reserve(TRow*& Row, unsigned Cols, std::size_t Chars)
     Row->Objects = nullptr;
     Free(Row);
     Row = n;
+}
+
+// Makes room for Cols column slots and Chars characters.
+inline void Reserve(TRow*& Row, unsigned Cols, std::size_t Chars)
+{
+    if (Cols > Row->ColCap || Chars > Row->TextCap)
+        Grow(Row, Cols, Chars);
 }
 
 // Drops trailing empty column slots.

@@ -12,10 +12,11 @@ struct TextLine {
     int Prefix = -1; // index of the underlined character
 };
 
-// Draws Text with the top of its character cell at Origin (device pixels).
+// Draws Text with the top of its character cell at Origin (device pixels);
+// Held: the painter has Font already.
 // Note: leaves the painter's font and pen set; the caller's operation owns them.
 void PaintTextLine(const TCanvas* Canvas, QPainter* P, QPoint Origin, const TextLine& Line, const QFont& Font,
-                   bool Opaque)
+                   bool Opaque, bool Held = false)
 {
     const QFontMetrics fm(Font);
     const DCState& dc = Canvas->State().DC;
@@ -31,7 +32,8 @@ void PaintTextLine(const TCanvas* Canvas, QPainter* P, QPoint Origin, const Text
     if (Opaque)
         P->fillRect(QRect(o.x(), o.y(), fm.horizontalAdvance(Line.Text), fm.height()), ToQColor(dc.BkColor));
     const QColor color = ToQColor(dc.TextColor);
-    P->setFont(Font);
+    if (!Held)
+        P->setFont(Font);
     P->setPen(color);
     P->drawText(o + QPoint(0, fm.ascent()), Line.Text);
     if (Line.Prefix >= 0 && Line.Prefix < Line.Text.size()) {
@@ -214,12 +216,12 @@ void FitLines(const QFontMetrics& Fm, std::vector<TextLine>& Lines, const QStrin
 void TCanvas::TextOut(int X, int Y, const QString& Text)
 {
     {
+        const QFont font = ToQFont(*Font(), DeviceScale(this));
+        const bool held = Surface() && Surface()->HoldFont(font);
         CanvasPainter p(this, false);
-        if (p) {
-            const QFont font = ToQFont(*Font(), DeviceScale(this));
+        if (p)
             PaintTextLine(this, p.get(), ToDevice(this, TPoint{X, Y}), TextLine{Text, -1}, font,
-                          State().DC.BkMode == OPAQUE);
-        }
+                          State().DC.BkMode == OPAQUE, held);
     }
     FPenPos = {X + TextWidth(Text), Y};
 }
@@ -228,6 +230,8 @@ void TCanvas::TextOut(int X, int Y, const QString& Text)
 // all of Rect is first filled with the background colour.
 void TCanvas::TextRect(const TRect& Rect, int X, int Y, const QString& Text)
 {
+    const QFont font = ToQFont(*Font(), DeviceScale(this));
+    const bool held = Surface() && Surface()->HoldFont(font);
     CanvasPainter p(this, false);
     if (!p)
         return;
@@ -235,8 +239,7 @@ void TCanvas::TextRect(const TRect& Rect, int X, int Y, const QString& Text)
     p->setClipRect(box, State().DC.Clip ? Qt::IntersectClip : Qt::ReplaceClip);
     if (Brush()->Style() != bsClear)
         p->fillRect(box, ToQColor(State().DC.BkColor));
-    const QFont font = ToQFont(*Font(), DeviceScale(this));
-    PaintTextLine(this, p.get(), ToDevice(this, TPoint{X, Y}), TextLine{Text, -1}, font, false);
+    PaintTextLine(this, p.get(), ToDevice(this, TPoint{X, Y}), TextLine{Text, -1}, font, false, held);
 }
 
 TSize TCanvas::TextExtent(const QString& Text) const
@@ -343,6 +346,7 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
             y = box.top() + box.height() - lineHeight;
     }
     {
+        const bool held = DC->Surface() && DC->Surface()->HoldFont(font);
         CanvasPainter p(DC, false);
         if (p) {
             if (!(Format & DT_NOCLIP))
@@ -358,7 +362,7 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
                     x = box.left() + (box.width() - w) / 2;
                 else if (Format & DT_RIGHT)
                     x = box.left() + box.width() - w;
-                PaintTextLine(DC, p.get(), QPoint(x, lineTop), line, font, opaque);
+                PaintTextLine(DC, p.get(), QPoint(x, lineTop), line, font, opaque, held);
                 lineTop += lineHeight;
             }
         }

@@ -70,12 +70,25 @@ QPainter* ImageSurface::BeginPaint()
     // Nested operations (a graphic drawn by a canvas op) share one painter.
     if (FDepth++ == 0) {
         FPainter = new QPainter(&FImage);
+        FHolding = false;
     } else {
         FPainter->save();
         FPainter->resetTransform();
         FPainter->setClipping(false);
     }
     return FPainter;
+}
+
+bool ImageSurface::HoldFont(const QFont& Font)
+{
+    if (FDepth != 1 || !FPainter || !FPainter->isActive())
+        return false;
+    if (!FHolding || !(FHeldFont == Font)) {
+        FPainter->setFont(Font);
+        FHeldFont = Font;
+        FHolding = true;
+    }
+    return true;
 }
 
 void ImageSurface::EndPaint(QPainter* Painter)
@@ -98,6 +111,7 @@ struct ImageSurface::Rebind {
     }
     ~Rebind()
     {
+        Surface.FHolding = false;
         if (Surface.FPainter && !Surface.FImage.isNull())
             Surface.FPainter->begin(&Surface.FImage);
     }

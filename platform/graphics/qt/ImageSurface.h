@@ -1,6 +1,7 @@
 #pragma once
 // Surfaces a TCanvas draws into: a retained image, or a painter owned by
 // someone else (a printer page).
+#include <QFont>
 #include <QImage>
 #include <QSize>
 
@@ -25,6 +26,10 @@ public:
     virtual QSize Size() const = 0;
     // Device pixels per inch.
     virtual int Dpi() const { return 96; }
+    // Inside a paint pass with no operation open: makes Font the painter's
+    // base font, so the operations that follow start with it already
+    // resolved. True when the next BeginPaint's painter has Font.
+    virtual bool HoldFont(const QFont& Font) { return false; }
 };
 
 // A retained image; a new image is white. A paint pass (BeginPaint held
@@ -41,6 +46,7 @@ public:
     QPainter* BeginPaint() override;
     void EndPaint(QPainter* Painter) override;
     QSize Size() const override { return FImage.size(); }
+    bool HoldFont(const QFont& Font) override;
 
     // Keeps the pixels that still fit; new pixels are white.
     void Resize(int Width, int Height);
@@ -54,6 +60,9 @@ private:
     QImage::Format FFormat;
     QPainter* FPainter = nullptr;
     int FDepth = 0;
+    // The base font given to the pass painter.
+    QFont FHeldFont;
+    bool FHolding = false;
 };
 
 // Drawing through a painter that stays open (a printer page); each
