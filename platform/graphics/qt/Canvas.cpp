@@ -222,8 +222,11 @@ CanvasPainter::CanvasPainter(TCanvas* Canvas, bool UsePenMode, const QRect& Boun
         FMode = pmCopy;
         FPainter = surface->BeginPaint();
     }
-    FPainter->setRenderHint(QPainter::Antialiasing, false);
-    FPainter->setRenderHint(QPainter::TextAntialiasing, true);
+    // A pass painter has these already; setting them again is not free.
+    if (FPainter->testRenderHint(QPainter::Antialiasing))
+        FPainter->setRenderHint(QPainter::Antialiasing, false);
+    if (!FPainter->testRenderHint(QPainter::TextAntialiasing))
+        FPainter->setRenderHint(QPainter::TextAntialiasing, true);
     if (Canvas->State().DC.Clip)
         FPainter->setClipRegion(*Canvas->State().DC.Clip);
 }
@@ -324,7 +327,11 @@ static void FillDeviceRect(const TCanvas* Canvas, QPainter* P, const QRect& R)
         return;
     if (IsHatched(Canvas->Brush()) && Canvas->State().DC.BkMode == OPAQUE)
         P->fillRect(R, ToQColor(Canvas->State().DC.BkColor));
-    P->fillRect(R, MakeBrush(Canvas));
+    // A plain colour fills without a brush object.
+    if (Canvas->Brush()->Style() == bsSolid && !(Canvas->Brush()->Bitmap() && !Canvas->Brush()->Bitmap()->Empty()))
+        P->fillRect(R, ToQColor(Canvas->Brush()->Color()));
+    else
+        P->fillRect(R, MakeBrush(Canvas));
 }
 
 // A line leaves out its end point, so lines joined end to start never
