@@ -6,6 +6,7 @@
 #include "platform/controls/WinApi.h"
 #include "platform/controls/WinControl.h"
 #include "platform/graphics/GraphicsObjects.h"
+#include "platform/rtl/Clock.h"
 #include "platform/rtl/Exceptions.h"
 #include <QLoggingCategory>
 
@@ -310,6 +311,8 @@ void TControl::SetEnabled(bool value)
     if (FEnabled == value)
         return;
     FEnabled = value;
+    if (value)
+        FEnabledTick = GetTickCount64();
     Perform(CM_ENABLEDCHANGED);
 }
 

@@ -172,6 +172,9 @@ public:
     bool IsVisibleOnScreen() const;
     bool Enabled() const { return FEnabled; }
     virtual void SetEnabled(bool value);
+    // True when the control was enabled at tick Tick (GetTickCount64) and
+    // has stayed so; Tick 0 means now.
+    bool EnabledAt(uint64_t Tick) const { return FEnabled && (Tick == 0 || FEnabledTick <= Tick); }
     TFont* Font() const { return FFont; }
     void SetFont(TFont* value);
     bool ParentFont() const { return FParentFont; }
@@ -347,6 +350,8 @@ private:
     TPoint FOriginalParentSize;
     bool FVisible = true;
     bool FEnabled = true;
+    // When the control was last enabled; 0 when it never was disabled.
+    uint64_t FEnabledTick = 0;
     TFont* FFont = nullptr;
     bool FParentFont = true;
     TColor FColor = clWindow;

@@ -19,20 +19,39 @@ TModalHook& Hook()
 }
 
 // Disabled windows, and the windows of a form that a modal form disabled,
-// take no input.
+// take no input; nor do windows enabled only after the input was made (it
+// waited while the program was busy).
 bool TakesInput(TWinControl* c)
 {
+    const uint64_t made = CurrentInput().MadeTick;
     if (c->HandleAllocated())
-        return HostIsEnabled(c->Handle());
+        return HostIsEnabled(c->Handle()) && (made == 0 || HostEnabledTick(c->Handle()) <= made);
     for (TControl* p = c; p; p = p->Parent())
-        if (!p->Enabled())
+        if (!p->EnabledAt(made))
             return false;
     return true;
 }
 
+// A window system clock this far ahead of the gap seen so far has been
+// restarted or wrapped around: start over from it.
+constexpr int64_t ClockRestart = 3600 * 1000;
+
 TPoint MessagePoint(const TMessage& m) { return {LoSigned(WPARAM(m.LParam)), HiSigned(WPARAM(m.LParam))}; }
 
 } // namespace
+
+uint64_t InputClock::TickOf(uint64_t Timestamp, uint64_t Now)
+{
+    if (Timestamp == 0)
+        return Now;
+    const int64_t gap = int64_t(Now) - int64_t(Timestamp);
+    if (!FKnown || gap < FGap || gap - FGap > ClockRestart) {
+        FKnown = true;
+        FGap = gap;
+    }
+    const int64_t made = int64_t(Timestamp) + FGap;
+    return made > 0 ? uint64_t(made) : 1;
+}
 
 void RouteMouseMessage(TWinControl* Receiver, TMessage& Message)
 {

@@ -3,6 +3,7 @@
 // GetCursorPos. Hosts update it from every input event; synthetic input
 // sets it the same way.
 #include "platform/rtl/Types.h"
+#include <cstdint>
 
 struct InputState {
     bool Shift = false;
@@ -15,9 +16,29 @@ struct InputState {
     bool MButton = false;
     TPoint Cursor;
     bool CursorKnown = false;
+    // The tick (GetTickCount64) at which the input being routed was made;
+    // 0 while it is made now. A control enabled after it does not take it.
+    uint64_t MadeTick = 0;
 };
 
 InputState& CurrentInput();
+
+// Places the window system's input timestamps (milliseconds from an unknown
+// start) on the tick clock. The smallest gap seen between a timestamp and
+// its delivery is taken as the distance between the clocks, so an event
+// delivered late, while the program was busy, gets about the tick it was
+// made at, never a later one than its delivery.
+class InputClock {
+public:
+    // The tick at which an event stamped Timestamp and delivered at Now was
+    // made; Now when Timestamp is 0 (unknown).
+    uint64_t TickOf(uint64_t Timestamp, uint64_t Now);
+    void Reset() { FKnown = false; }
+
+private:
+    bool FKnown = false;
+    int64_t FGap = 0;
+};
 
 #include "platform/controls/Messages.h"
 #include <QString>

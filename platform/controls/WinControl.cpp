@@ -1,6 +1,7 @@
 #include "platform/controls/WinControl.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/InputState.h"
 #include "platform/controls/WinApi.h"
 #include "platform/controls/qt/HostApi.h"
 #include "platform/graphics/Canvas.h"
@@ -596,6 +597,9 @@ bool TWinControl::IsControlMouseMsg(TWMMouse& Message)
             target = capture;
     } else {
         target = ControlAtPos(Message.Pos(), false);
+        // Input made before the control was enabled stays with the window.
+        if (target && !target->EnabledAt(CurrentInput().MadeTick))
+            target = nullptr;
     }
     if (!target)
         return false;

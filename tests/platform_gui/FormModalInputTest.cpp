@@ -3,9 +3,11 @@
 #include "RecordingControl.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/InputState.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/WinApi.h"
 #include "platform/controls/qt/WidgetHost.h"
+#include "platform/rtl/Clock.h"
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -189,3 +191,107 @@ TEST(FormModal, InputForADisabledControlIsDroppedNotKept)
 }
 
 } // namespace
+
+namespace {
+
+// Mouse and key events stamped as the window system stamps them.
+void SendStamped(QWidget* w, QEvent::Type type, QPoint p, quint64 stamp)
+{
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+        e.setTimestamp(stamp);
+        QCoreApplication::sendEvent(w, &e);
+        return;
+    }
+    Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, p, w->mapToGlobal(p), button, held, Qt::NoModifier);
+    e.setTimestamp(stamp);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+struct ClockScope {
+    TFakeClock Fake{0, 100000};
+    ClockScope() { SetClock(&Fake); }
+    ~ClockScope() { SetClock(nullptr); }
+};
+
+} // namespace
+
+// Input made while the program was busy and a control disabled waits in the
+// window system's queue; delivered once the control is enabled again, it is
+// dropped all the same. Input made after the enabling is taken.
+TEST(FormModal, InputMadeWhileAControlWasDisabledIsDroppedWhenDeliveredLater)
+{
+    for (bool windowless : {false, true}) {
+        SCOPED_TRACE(windowless ? "windowless" : "windowed");
+        ClockScope clock;
+        QStringList log;
+        TForm form(nullptr);
+        form.SetBounds(0, 0, 300, 200);
+        TControl* button;
+        QWidget* host;
+        QPoint at(10, 10);
+        if (windowless) {
+            auto* g = new TRecordingGraphic(&form, &log);
+            g->SetBounds(40, 40, 30, 30);
+            g->SetParent(&form);
+            button = g;
+            host = HostOf(&form);
+            at = QPoint(50, 50);
+        } else {
+            auto* r = new TRecordingControl(&form, &log);
+            r->SetParent(&form);
+            button = r;
+            host = HostOf(r);
+        }
+        int clicks = 0;
+        button->OnClick = [&](TObject*) { ++clicks; };
+        form.Show();
+        if (!windowless)
+            static_cast<TRecordingControl*>(button)->SetFocus();
+
+        // Delivered at once: the window system's clock reads 1000 at tick 100000.
+        SendStamped(host, QEvent::MouseMove, at, 1000);
+        button->SetEnabled(false);
+        clock.Fake.Advance(5000);
+        button->SetEnabled(true);
+        log.clear();
+        // Made at 104500 and 104600, while the control was disabled.
+        for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::KeyPress,
+                               QEvent::KeyRelease})
+            SendStamped(host, t, at, t == QEvent::MouseButtonPress ? 5500 : 5600);
+        EXPECT_EQ(clicks, 0);
+        EXPECT_TRUE(log.filter(QStringLiteral("BUTTON")).isEmpty()) << log.join(QLatin1Char('|')).toStdString();
+        EXPECT_TRUE(log.filter(QStringLiteral("KEY")).isEmpty()) << log.join(QLatin1Char('|')).toStdString();
+
+        // Made at 105100, after the enabling.
+        clock.Fake.Advance(200);
+        SendStamped(host, QEvent::MouseButtonPress, at, 6100);
+        SendStamped(host, QEvent::MouseButtonRelease, at, 6100);
+        EXPECT_EQ(clicks, 1);
+    }
+}
+
+// The clocks' distance is the smallest gap seen; a window system clock that
+// starts over (restarted, wrapped around) starts the guess over.
+TEST(InputClock, PlacesTimestampsOnTheTickClock)
+{
+    struct Step {
+        uint64_t Stamp, Now, Made;
+    };
+    const Step steps[] = {
+        {0, 500, 500},             // no timestamp: made now
+        {1000, 100000, 100000},    // the first event: delivered at once
+        {1500, 100700, 100500},    // delivered 200 late
+        {2000, 100900, 100900},    // a smaller gap moves the guess
+        {1000, 101000, 99900},     // an old event
+        {5000000, 101100, 101100}, // a timestamp ahead of the guess
+        {50, 101200, 101200},      // the clock started over
+    };
+    InputClock clock;
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.Stamp);
+        EXPECT_EQ(clock.TickOf(s.Stamp, s.Now), s.Made);
+    }
+}

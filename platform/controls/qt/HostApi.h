@@ -38,6 +38,9 @@ void HostSetVisible(HWND Wnd, bool Visible);
 bool HostIsVisible(HWND Wnd);
 void HostSetEnabled(HWND Wnd, bool Enabled);
 bool HostIsEnabled(HWND Wnd);
+// The tick (GetTickCount64) at which the window last became enabled, itself
+// or through its parents; 0 when it never was disabled.
+uint64_t HostEnabledTick(HWND Wnd);
 void HostSetTitle(HWND Wnd, const QString& Title);
 void HostSetCursor(HWND Wnd, int Cursor);
 // Raises the window; the visible windows it owns, and stay-on-top windows

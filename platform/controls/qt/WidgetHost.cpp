@@ -5,6 +5,7 @@
 #include "platform/controls/WinControl.h"
 #include "platform/controls/qt/KeyTranslator.h"
 #include "platform/graphics/qt/CanvasState.h"
+#include "platform/rtl/Clock.h"
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFontDatabase>
@@ -364,6 +365,10 @@ bool WidgetHost::HostEvent(QEvent* Event)
         }
         return true;
     }
+    case QEvent::EnabledChange:
+        if (isEnabled())
+            FEnabledTick = GetTickCount64();
+        return QWidget::event(Event);
     case QEvent::ToolTip:
         return true;
     case QEvent::ThemeChange:
@@ -377,8 +382,37 @@ bool WidgetHost::HostEvent(QEvent* Event)
     }
 }
 
+namespace {
+
+// Input routed from a window system event carries the tick it was made at.
+class MadeAt {
+public:
+    explicit MadeAt(const QEvent* Event) : FSaved(CurrentInput().MadeTick)
+    {
+        static InputClock clock;
+        static IClock* source = nullptr;
+        quint64 stamp = Event->isInputEvent() ? static_cast<const QInputEvent*>(Event)->timestamp() : 0;
+        CurrentInput().MadeTick = 0;
+        if (stamp == 0)
+            return;
+        // Another tick clock (a test's) starts the guess over.
+        if (source != &Clock()) {
+            source = &Clock();
+            clock.Reset();
+        }
+        CurrentInput().MadeTick = clock.TickOf(stamp, GetTickCount64());
+    }
+    ~MadeAt() { CurrentInput().MadeTick = FSaved; }
+
+private:
+    uint64_t FSaved;
+};
+
+} // namespace
+
 bool WidgetHost::RouteInput(QWidget* Source, QEvent* Event)
 {
+    MadeAt made(Event);
     switch (Event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
@@ -612,6 +646,8 @@ void HostSetEnabled(HWND Wnd, bool Enabled)
 }
 
 bool HostIsEnabled(HWND Wnd) { return Wnd && H(Wnd)->isEnabled(); }
+
+uint64_t HostEnabledTick(HWND Wnd) { return Wnd ? H(Wnd)->EnabledTick() : 0; }
 
 void HostSetTitle(HWND Wnd, const QString& Title)
 {

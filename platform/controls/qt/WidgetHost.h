@@ -66,6 +66,8 @@ public:
     bool RouteInput(QWidget* Source, QEvent* Event);
     // The keyboard focus moved into or out of Source's window.
     void RouteFocus(QFocusEvent* Event);
+    // When the window last became enabled; 0 when it never was disabled.
+    uint64_t EnabledTick() const { return FEnabledTick; }
 
 protected:
     bool event(QEvent* Event) override;
@@ -91,6 +93,7 @@ private:
     bool FPainting = false;
     int FCursor = 0;
     int FTopInset = 0;
+    uint64_t FEnabledTick = 0;
     QMenuBar* FMenuBar = nullptr;
     QPointer<WidgetHost> FOwner;
     quint64 FRaised = 0;
