@@ -111,5 +111,7 @@ void TScrollBar::KeyDown(int& Key, TShiftState Shift)
 
 void TScrollBar::WndProc(TMessage& Message)
 {
+    if (Message.Msg == CM_TABSTOPCHANGED)
+        Push();
     NativeWndProc(this, Message, [&] { TWinControl::WndProc(Message); });
 }

@@ -59,6 +59,9 @@ void TScrollBar::Push()
         return;
     NativeUpdate guard(FUpdating);
     QSignalBlocker block(bar);
+    // A click gives a scroll bar the focus only when it is a tab stop, as
+    // the native one does: a grid's bars leave it with the grid.
+    bar->setFocusPolicy(TabStop() ? Qt::StrongFocus : Qt::NoFocus);
     bar->setOrientation(FKind == sbHorizontal ? Qt::Horizontal : Qt::Vertical);
     bar->setRange(FMin, std::max(FMin, FMax - std::max(FPageSize - 1, 0)));
     bar->setPageStep(std::max(FPageSize, FLargeChange));
