@@ -1,6 +1,7 @@
 #pragma once
 // The push button's vocabulary and face drawing: colour schemes, styles,
 // glyph kinds, the face routine and the bitmaps the kinds load by name.
+#include "platform/controls/ButtonLayout.h"
 #include "platform/graphics/Color.h"
 #include "platform/rtl/Types.h"
 #include <QString>
@@ -14,7 +15,8 @@ enum TLbColorStyle {
     lcsAqua, lcsDefault, lcsQuicken
 };
 enum TLbButtonKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
-enum TLbButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+// The framework's glyph placement.
+using TLbButtonLayout = TButtonLayout;
 enum TLbButtonStyle { bsNormal, bsEncarta, bsModern, bsOld, bsShape, bsQuicken };
 
 // The colour that marks transparent pixels of the transparent styles.

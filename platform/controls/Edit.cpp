@@ -36,6 +36,14 @@ void TCustomEdit::SetMaxLength(int value)
     PushStyle();
 }
 
+void TCustomEdit::SetAlignment(TAlignment value)
+{
+    if (FAlignment == value)
+        return;
+    FAlignment = value;
+    PushStyle();
+}
+
 void TCustomEdit::SetReadOnly(bool value)
 {
     FReadOnly = value;
@@ -127,6 +135,17 @@ void TCustomEdit::WndProc(TMessage& Message)
 
 void TCustomEdit::Dispatch(TMessage& Message)
 {
+    if (Message.Msg == EM_SETRECT || Message.Msg == EM_SETRECTNP) {
+        const auto* r = reinterpret_cast<const TRect*>(Message.LParam);
+        FEditRect = r ? *r : TRect();
+        PushEditRect();
+        return;
+    }
+    if (Message.Msg == EM_GETRECT) {
+        if (auto* r = reinterpret_cast<TRect*>(Message.LParam))
+            *r = FEditRect.IsEmpty() ? ClientRect() : FEditRect;
+        return;
+    }
     if (Message.Msg == CN_COMMAND)
         CallWithRecord<TWMCommand>(Message, this, &TCustomEdit::CNCommand);
     else

@@ -10,6 +10,13 @@
 #include "platform/controls/Form.h"
 
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
+
+// The formatting rectangle of an edit (LParam: TRect*, client
+// coordinates; 0 restores the whole client area). The text keeps inside it.
+constexpr unsigned EM_GETRECT = 0x00B2;
+constexpr unsigned EM_SETRECT = 0x00B3;
+// The same without repainting.
+constexpr unsigned EM_SETRECTNP = 0x00B4;
 using TBorderStyle = TFormBorderStyle;
 
 class TCustomEdit : public TWinControl {
@@ -33,6 +40,9 @@ public:
     void SetAutoSelect(bool value) { FAutoSelect = value; }
     TBorderStyle BorderStyle() const { return FBorderStyle; }
     void SetBorderStyle(TBorderStyle value);
+    // Alignment of the text in the edit.
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
     // True after the user changed the text.
     bool Modified() const { return FModified; }
     void SetModified(bool value) { FModified = value; }
@@ -75,6 +85,8 @@ protected:
     void NativeChanged(const QString& Display);
     virtual void PushText();
     virtual void PushStyle();
+    // Keeps the text inside the formatting rectangle.
+    void PushEditRect();
 
     int FMaxLength = 0;
     bool FReadOnly = false;
@@ -82,12 +94,15 @@ protected:
     TEditCharCase FCharCase = ecNormal;
     bool FAutoSelect = true;
     TBorderStyle FBorderStyle = bsSingle;
+    TAlignment FAlignment = taLeftJustify;
     bool FModified = false;
     friend class EditBridge;
     bool FUpdating = false;
     int FAnchor = 0;
     int FCaret = 0;
     QString FDisplay;
+    // The formatting rectangle; empty: the whole client area.
+    TRect FEditRect;
 };
 
 class TEdit : public TCustomEdit {

@@ -23,5 +23,11 @@ void NativeWndProc(TWinControl* Control, TMessage& Message, const std::function<
 // WantTabs, Escape never.
 void NativeDefault(TWinControl* Control, const TMessage& Message, bool WantTabs = false);
 
+// Leaves strips of the host window free around the native widget (Left,
+// Top, Right and Bottom are the strips' widths): the control's own image
+// shows there and the mouse reaches WndProc there. Lasts until the window
+// is made again; nothing before the window exists.
+void SetNativeMargins(TWinControl* Control, const TRect& Margins);
+
 // Gives the native widget the control's font (on CM_FONTCHANGED and on creation).
 void NativeApplyFont(TWinControl* Control);

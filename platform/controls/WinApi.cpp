@@ -380,3 +380,27 @@ bool SetLayeredWindowAttributes(HWND Wnd, unsigned, unsigned char Alpha, unsigne
         HostSetOpacity(Wnd, Alpha / 255.0);
     return true;
 }
+
+namespace {
+TBeepHook& BeepHook()
+{
+    static TBeepHook hook;
+    return hook;
+}
+} // namespace
+
+bool MessageBeep(unsigned)
+{
+    if (BeepHook())
+        BeepHook()();
+    else
+        HostBeep();
+    return true;
+}
+
+TBeepHook SetBeepHook(TBeepHook Hook)
+{
+    TBeepHook old = std::move(BeepHook());
+    BeepHook() = std::move(Hook);
+    return old;
+}

@@ -5,6 +5,7 @@
 // GetTickCount and GetTickCount64 come from the replaceable clock.
 #include "platform/rtl/Clock.h"
 #include <QString>
+#include <functional>
 
 class TControl;
 class TWinControl;
@@ -55,6 +56,12 @@ TPoint GetCursorPos();
 
 // Lines one wheel notch scrolls, as the desktop sets it (3 by default).
 int GetWheelScrollLines();
+
+// The system beep (Type is ignored). A test may count beeps with a hook.
+bool MessageBeep(unsigned Type = 0);
+using TBeepHook = std::function<void()>;
+// Installs the hook (empty: the real beep); returns the previous one.
+TBeepHook SetBeepHook(TBeepHook Hook);
 
 // Focus
 HWND GetFocus();

@@ -3,6 +3,7 @@
 #include "platform/controls/qt/NativeWidget.h"
 #include "platform/controls/qt/WidgetHost.h"
 #include <QHash>
+#include <algorithm>
 #include <QLineEdit>
 #include <QProxyStyle>
 
@@ -56,6 +57,7 @@ void TCustomEdit::CreateWnd()
     AttachNative(this, line);
     PushStyle();
     PushText();
+    PushEditRect();
     SetSelection(FAnchor, FCaret);
     QObject::connect(line, &QLineEdit::textChanged, line,
                      [this](const QString& s) { EditBridge::Changed(this, s); });
@@ -68,6 +70,19 @@ void TCustomEdit::DestroyWnd()
         GetSelection(FAnchor, FCaret);
     }
     TWinControl::DestroyWnd();
+}
+
+void TCustomEdit::PushEditRect()
+{
+    QLineEdit* line = LineOf(this);
+    if (!line)
+        return;
+    if (FEditRect.IsEmpty()) {
+        line->setTextMargins(0, 0, 0, 0);
+        return;
+    }
+    line->setTextMargins(std::max(0, FEditRect.Left), std::max(0, FEditRect.Top),
+                         std::max(0, Width() - FEditRect.Right), 0);
 }
 
 void TCustomEdit::PushText()
@@ -97,6 +112,10 @@ void TCustomEdit::PushStyle()
     if (!FPasswordChar.isNull())
         line->setStyle(PasswordStyleFor(FPasswordChar));
     line->setFrame(FBorderStyle != bsNone);
+    const Qt::Alignment h = FAlignment == taRightJustify ? Qt::AlignRight
+                            : FAlignment == taCenter     ? Qt::AlignHCenter
+                                                         : Qt::AlignLeft;
+    line->setAlignment(h | Qt::AlignVCenter);
 }
 
 QString TCustomEdit::Display() const

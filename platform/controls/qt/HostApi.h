@@ -101,4 +101,5 @@ bool HostApplicationExists();
 // Creates the Qt application object when there is none.
 void HostEnsureApplication(int& argc, char** argv);
 void HostQuit();
+void HostBeep();
 int HostExec();

@@ -7,6 +7,7 @@
 #include "platform/controls/qt/WidgetHost.h"
 #include "platform/graphics/qt/CanvasState.h"
 #include <QApplication>
+#include <QMargins>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTextEdit>
@@ -26,6 +27,12 @@ public:
     }
 
     QWidget* Widget() const { return FWidget; }
+    void SetMargins(const QMargins& Margins)
+    {
+        FMargins = Margins;
+        if (FWidget && FFill)
+            FWidget->setGeometry(FHost->rect().marginsRemoved(FMargins));
+    }
 
 protected:
     bool eventFilter(QObject* Object, QEvent* Event) override;
@@ -43,13 +50,14 @@ private:
     WidgetHost* FHost;
     QPointer<QWidget> FWidget;
     bool FFill;
+    QMargins FMargins;
 };
 
 bool NativeLink::eventFilter(QObject* Object, QEvent* Event)
 {
     if (Object == FHost) {
         if (Event->type() == QEvent::Resize && FWidget && FFill)
-            FWidget->setGeometry(FHost->rect());
+            FWidget->setGeometry(FHost->rect().marginsRemoved(FMargins));
         return false;
     }
     auto* w = qobject_cast<QWidget*>(Object);
@@ -258,6 +266,12 @@ void AttachNative(TWinControl* Control, QWidget* Widget, bool Fill)
     host->setFocusProxy(Widget);
     new NativeLink(Control, host, Widget, Fill);
     Widget->show();
+}
+
+void SetNativeMargins(TWinControl* Control, const TRect& Margins)
+{
+    if (NativeLink* link = LinkOf(Control))
+        link->SetMargins(QMargins(Margins.Left, Margins.Top, Margins.Right, Margins.Bottom));
 }
 
 QWidget* NativeWidget(TWinControl* Control)

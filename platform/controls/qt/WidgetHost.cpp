@@ -841,6 +841,12 @@ void HostProcessEvents(bool WaitForMore)
 
 bool HostApplicationExists() { return QCoreApplication::instance() != nullptr; }
 
+void HostBeep()
+{
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QApplication::beep();
+}
+
 void HostEnsureApplication(int& argc, char** argv)
 {
     if (!QCoreApplication::instance())
