@@ -42,6 +42,19 @@ TEST_F(DateTimePickerTest, FormatsAndUserChanges)
     Key(picker, VK_UP);
     EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 12));
     EXPECT_EQ(changes, 1);
+    // Fields are taken whole: Right moves to the next field, a click
+    // selects the field under it, and typed digits replace the field.
+    picker->SetFormat(QStringLiteral("dd/mm/yyyy"));
+    picker->SetFocus();
+    Key(picker, VK_RIGHT);
+    Type(picker, QStringLiteral("07"));
+    EXPECT_EQ(picker->Date(), EncodeDate(2026, 7, 12));
+    Click(picker, {3, picker->Height() / 2});
+    Type(picker, QStringLiteral("05"));
+    EXPECT_EQ(picker->Date(), EncodeDate(2026, 7, 5));
+    // The full day stays selected: two more digits make a new day.
+    Type(picker, QStringLiteral("09"));
+    EXPECT_EQ(picker->Date(), EncodeDate(2026, 7, 9));
     picker->SetKind(dtkTime);
     picker->SetFormat(QString());
     EXPECT_EQ(picker->EffectiveFormat(), FormatSettings.LongTimeFormat);

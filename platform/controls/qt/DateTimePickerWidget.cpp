@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -102,6 +103,54 @@ private:
     TDateTimePicker* FPicker;
 };
 
+// Fields are taken whole, as in a native date-time picker: a click selects
+// the field under it, Left and Right move from field to field, and typed
+// digits replace the selected field (with a bare caret the edit would
+// refuse them); a field typed full stays selected.
+class PickerEdit : public QDateTimeEdit {
+public:
+    PickerEdit() { lineEdit()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* Object, QEvent* Event) override
+    {
+        if (Object == lineEdit() && Event->type() == QEvent::MouseButtonRelease) {
+            static_cast<QObject*>(lineEdit())->event(Event);
+            SelectField();
+            return true;
+        }
+        return QDateTimeEdit::eventFilter(Object, Event);
+    }
+    void keyPressEvent(QKeyEvent* Event) override
+    {
+        const bool left = Event->key() == Qt::Key_Left;
+        if ((left || Event->key() == Qt::Key_Right) && !(Event->modifiers() & ~Qt::KeypadModifier)) {
+            const int next = currentSectionIndex() + (left ? -1 : 1);
+            if (next >= 0 && next < sectionCount())
+                setCurrentSectionIndex(next);
+            setSelectedSection(currentSection());
+            Event->accept();
+            return;
+        }
+        // A full field stays where it is (the edit would move on by
+        // itself); moving on is the picker's business.
+        const int before = currentSectionIndex();
+        const bool digit = !Event->text().isEmpty() && Event->text()[0].isDigit();
+        QDateTimeEdit::keyPressEvent(Event);
+        if (digit && currentSectionIndex() != before) {
+            setCurrentSectionIndex(before);
+            setSelectedSection(currentSection());
+        }
+    }
+
+private:
+    void SelectField()
+    {
+        if (!lineEdit()->hasSelectedText())
+            setSelectedSection(currentSection());
+    }
+};
+
 QDateTimeEdit* EditOf(const TDateTimePicker* p)
 {
     QWidget* w = NativeWidget(const_cast<TDateTimePicker*>(p));
@@ -125,7 +174,7 @@ void TDateTimePicker::CreateWnd()
                 PickerBridge::Checked(this, v);
         });
     }
-    auto* edit = new QDateTimeEdit;
+    auto* edit = new PickerEdit;
     edit->setCalendarPopup(FKind != dtkTime);
     if (QCalendarWidget* calendar = edit->calendarWidget())
         calendar->window()->installEventFilter(new CalendarWatch(this, edit));
