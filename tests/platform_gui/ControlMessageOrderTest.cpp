@@ -170,6 +170,22 @@ TEST_F(MessageOrder, CaptureGivesSignedCoordinatesOutsideTheControl)
                                 "A WM_LBUTTONUP -8,-7"}));
 }
 
+TEST_F(MessageOrder, AMenuOpenedByAPressTakesTheMouse)
+{
+    TPopupMenu menu;
+    SetMenuChooser([](TPopupMenu*) -> TMenuItem* { return nullptr; });
+    A->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { menu.Popup(0, 0); };
+    MouseDown(A, mbLeft, {5, 5});
+    SetMenuChooser(nullptr);
+    A->OnMouseDown = nullptr;
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    // The next press is the form's, not A's.
+    Log.clear();
+    MouseDown(Form, mbLeft, {2, 3});
+    MouseUp(Form, mbLeft, {2, 3});
+    EXPECT_EQ(Log, QStringList());
+}
+
 TEST_F(MessageOrder, WindowlessChildGetsItsParentsMessagesInItsOwnCoordinates)
 {
     auto* g = new TRecordingGraphic(Form, &Log);

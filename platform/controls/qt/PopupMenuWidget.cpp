@@ -2,6 +2,7 @@
 // time it is shown; BuildMenuItems serves the form's menu bar too.
 #include "platform/controls/Control.h"
 #include "platform/controls/Menu.h"
+#include "platform/controls/WinApi.h"
 #include "platform/controls/qt/MenuBuilder.h"
 #include "platform/graphics/ImageList.h"
 #include "platform/graphics/qt/ImageSurface.h"
@@ -99,6 +100,9 @@ void TPopupMenu::Popup(int X, int Y)
         at.rx() -= size.width();
     else if (FAlignment == paCenter)
         at.rx() -= size.width() / 2;
+    // The open menu takes the mouse: a control holding it (the one whose
+    // press opened the menu) never sees that press's release.
+    ReleaseCapture();
     menu.exec(at);
     if (OnClose)
         OnClose(this);
