@@ -253,8 +253,10 @@ void TSgCustomCombo::UpdateMargins()
     const bool framed = !platformOnly && (FFlat || FLook.BorderColor != clNone ||
                                           FLook.FocusBorderColor != clNone || FLook.ButtonColor != clNone);
     const int m = framed ? 2 : 0;
-    const int right = !platformOnly && OwnButton() ? FLook.ButtonWidth + 2 : m;
+    const bool ownButton = !platformOnly && OwnButton();
+    const int right = ownButton ? FLook.ButtonWidth + 2 : m;
     SetNativeMargins(this, TRect(m, m, right, m));
+    SetNativeDropButton(this, !ownButton);
 }
 
 // Messages

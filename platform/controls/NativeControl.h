@@ -28,6 +28,9 @@ void NativeDefault(TWinControl* Control, const TMessage& Message, bool WantTabs 
 // shows there and the mouse reaches WndProc there. Lasts until the window
 // is made again; nothing before the window exists.
 void SetNativeMargins(TWinControl* Control, const TRect& Margins);
+// Shows or hides the drop button a native combo box draws (a control that
+// draws its own in a margin hides it). Lasts until the window is made again.
+void SetNativeDropButton(TWinControl* Control, bool Visible);
 
 // Gives the native widget the control's font (on CM_FONTCHANGED and on creation).
 void NativeApplyFont(TWinControl* Control);

@@ -2,12 +2,17 @@
 // notifications and the combo's events in one sequence.
 #include "StdControlsFixture.h"
 #include "platform/controls/ComboBox.h"
+#include "platform/controls/NativeControl.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/qt/NativeWidget.h"
 #include "platform/graphics/Canvas.h"
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 
 using namespace SyntheticInput;
 
@@ -78,6 +83,52 @@ TEST_F(ComboNotify, OpeningAndClosingRaiseDropDownAndCloseUp)
     Combo->SetDroppedDown(false);
     EXPECT_EQ(Log, QStringList({"CBN_DROPDOWN", "OnDropDown", "CBN_CLOSEUP", "OnCloseUp", "CBN_DROPDOWN",
                                 "OnDropDown", "CBN_CLOSEUP", "OnCloseUp"}));
+}
+
+TEST_F(ComboNotify, AListOpenedByAPressElsewhereOutlivesThatPresssRelease)
+{
+    Make(csDropDownList);
+    auto* combo = qobject_cast<QComboBox*>(NativeWidget(Combo));
+    ASSERT_NE(combo, nullptr);
+    QWidget* popup = combo->view()->parentWidget();
+    // A press beside the box (on a drop button the control draws itself).
+    Form->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { Combo->SetDroppedDown(true); };
+    MouseDown(Form, mbLeft, {Combo->Left() + Combo->Width() + 5, Combo->Top() + 5});
+    ASSERT_TRUE(Combo->DroppedDown());
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-5, -5), popup->mapToGlobal(QPointF(-5, -5)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(popup, &release);
+    EXPECT_TRUE(Combo->DroppedDown());
+    // A later click outside closes it as usual.
+    QMouseEvent again(QEvent::MouseButtonRelease, QPointF(-5, -5), popup->mapToGlobal(QPointF(-5, -5)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(popup, &again);
+    EXPECT_FALSE(Combo->DroppedDown());
+    MouseUp(Form, mbLeft, {0, 0});
+}
+
+TEST_F(ComboNotify, TheNativeDropButtonCanBeHidden)
+{
+    Make(csDropDownList);
+    Combo->SetWidth(120);
+    auto* combo = qobject_cast<QComboBox*>(NativeWidget(Combo));
+    ASSERT_NE(combo, nullptr);
+    QStyleOptionComboBox opt;
+    opt.initFrom(combo);
+    // Inside the frame.
+    const QRect arrow =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, combo).adjusted(2, 2, -2, -2);
+    auto darkPixels = [&] {
+        const QImage shot = combo->grab().toImage();
+        int n = 0;
+        for (int y = arrow.top(); y <= arrow.bottom(); ++y)
+            for (int x = arrow.left(); x <= arrow.right(); ++x)
+                n += shot.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+        return n;
+    };
+    EXPECT_GT(darkPixels(), 0);
+    SetNativeDropButton(Combo, false);
+    EXPECT_EQ(darkPixels(), 0);
 }
 
 TEST_F(ComboNotify, ItemsKeepObjectsAndProgramChangesAreSilent)

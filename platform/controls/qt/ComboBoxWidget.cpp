@@ -1,6 +1,7 @@
 // The native side of TCustomComboBox.
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/NativeControl.h"
+#include "platform/controls/WinApi.h"
 #include "platform/controls/qt/NativeWidget.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/qt/CanvasState.h"
@@ -52,6 +53,25 @@ public:
             edit->installEventFilter(this);
     }
     QListView* List() const { return FList; }
+    void SetArrowShown(bool Value)
+    {
+        FArrowShown = Value;
+        update();
+    }
+    // The list opens from a press outside the box (a drop button the
+    // control draws itself): that press's release neither closes the list
+    // nor picks an item.
+    void ShowFromPress()
+    {
+        FSkipRelease = true;
+        showPopup();
+        if (!view()->isVisible()) {
+            FSkipRelease = false;
+            return;
+        }
+        view()->parentWidget()->installEventFilter(this);
+        view()->viewport()->installEventFilter(this);
+    }
     void showPopup() override
     {
         if (FList)
@@ -89,6 +109,15 @@ protected:
     }
     bool eventFilter(QObject* Object, QEvent* Event) override
     {
+        if (FSkipRelease && (Object == view()->viewport() || Object == view()->parentWidget())) {
+            if (Event->type() == QEvent::MouseButtonPress)
+                FSkipRelease = false;
+            if (Event->type() == QEvent::MouseButtonRelease) {
+                FSkipRelease = false;
+                return true;
+            }
+            return false;
+        }
         if (FList && Object == lineEdit() && (Event->type() == QEvent::Resize || Event->type() == QEvent::Move))
             PlaceSimple();
         return QComboBox::eventFilter(Object, Event);
@@ -106,8 +135,24 @@ protected:
     }
     void paintEvent(QPaintEvent* Event) override
     {
-        if (!FList) {
+        if (!FList && FArrowShown) {
             QComboBox::paintEvent(Event);
+            return;
+        }
+        if (!FList) {
+            QStylePainter painter(this);
+            painter.setPen(palette().color(QPalette::Text));
+            QStyleOptionComboBox opt;
+            initStyleOption(&opt);
+            // The box is drawn as if wider, its drop button cut off.
+            const QRect arrow = style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, this);
+            if (layoutDirection() == Qt::RightToLeft)
+                opt.rect.setLeft(opt.rect.left() - arrow.width());
+            else
+                opt.rect.setRight(opt.rect.right() + arrow.width());
+            painter.setClipRect(rect());
+            painter.drawComplexControl(QStyle::CC_ComboBox, opt);
+            painter.drawControl(QStyle::CE_ComboBoxLabel, opt);
             return;
         }
         QStyleOptionComboBox opt = EditOption();
@@ -129,6 +174,8 @@ private:
     TCustomComboBox* FControl;
     QListView* FList = nullptr;
     bool FPlacing = false;
+    bool FArrowShown = true;
+    bool FSkipRelease = false;
 };
 
 // Owner-drawn items: OnDrawItem paints on an image through the control's canvas.
@@ -230,8 +277,16 @@ void TCustomComboBox::SetDroppedDown(bool value)
     auto* combo = NativeAs<QComboBox>(this);
     if (!combo || value == DroppedDown())
         return;
-    if (value)
-        combo->showPopup();
-    else
+    if (!value)
         combo->hidePopup();
+    else if (GetKeyState(VK_LBUTTON) < 0)
+        static_cast<ComboWidget*>(combo)->ShowFromPress();
+    else
+        combo->showPopup();
+}
+
+void SetNativeDropButton(TWinControl* Control, bool Visible)
+{
+    if (auto* combo = dynamic_cast<ComboWidget*>(NativeWidget(Control)))
+        combo->SetArrowShown(Visible);
 }
