@@ -4,6 +4,7 @@
 #include "platform/controls/ComboBox.h"
 #include "platform/controls/NativeControl.h"
 #include "platform/controls/TestHooks.h"
+#include "platform/controls/WinApi.h"
 #include "platform/controls/qt/NativeWidget.h"
 #include "platform/graphics/Canvas.h"
 #include <QAbstractItemView>
@@ -95,6 +96,8 @@ TEST_F(ComboNotify, AListOpenedByAPressElsewhereOutlivesThatPresssRelease)
     Form->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { Combo->SetDroppedDown(true); };
     MouseDown(Form, mbLeft, {Combo->Left() + Combo->Width() + 5, Combo->Top() + 5});
     ASSERT_TRUE(Combo->DroppedDown());
+    // The list took the mouse from the form.
+    EXPECT_EQ(GetCaptureControl(), nullptr);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(-5, -5), popup->mapToGlobal(QPointF(-5, -5)),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(popup, &release);

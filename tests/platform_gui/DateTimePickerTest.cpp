@@ -2,6 +2,7 @@
 #include "StdControlsFixture.h"
 #include "platform/controls/DateTimePicker.h"
 #include "platform/controls/TestHooks.h"
+#include "platform/controls/WinApi.h"
 #include "platform/rtl/FormatSettings.h"
 
 using namespace SyntheticInput;
@@ -67,8 +68,11 @@ TEST_F(DateTimePickerTest, CalendarOpensAndClosesWithItsEvents)
     QStringList log;
     picker->OnDropDown = [&](TObject*) { log << QStringLiteral("drop down"); };
     picker->OnCloseUp = [&](TObject*) { log << QStringLiteral("close up"); };
+    // The open calendar takes the mouse from whoever held it.
+    SetCaptureControl(Form);
     picker->SetDroppedDown(true);
     EXPECT_TRUE(picker->DroppedDown());
+    EXPECT_EQ(GetCaptureControl(), nullptr);
     picker->SetDroppedDown(false);
     EXPECT_FALSE(picker->DroppedDown());
     // Alt+Down from the keyboard opens it too.

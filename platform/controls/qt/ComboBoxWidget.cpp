@@ -79,6 +79,9 @@ public:
         if (isVisible() && view()->isVisible())
             return;
         ComboBridge::Notify(FControl, CBN_DROPDOWN);
+        // The open list takes the mouse from whoever held it (the control
+        // whose press opened it never sees that press's release).
+        ReleaseCapture();
         QComboBox::showPopup();
     }
     void hidePopup() override
@@ -277,9 +280,11 @@ void TCustomComboBox::SetDroppedDown(bool value)
     auto* combo = NativeAs<QComboBox>(this);
     if (!combo || value == DroppedDown())
         return;
-    if (!value)
+    if (!value) {
         combo->hidePopup();
-    else if (GetKeyState(VK_LBUTTON) < 0)
+        return;
+    }
+    if (GetKeyState(VK_LBUTTON) < 0)
         static_cast<ComboWidget*>(combo)->ShowFromPress();
     else
         combo->showPopup();

@@ -2,6 +2,7 @@
 // drop-down, behind an optional check box.
 #include "platform/controls/DateTimePicker.h"
 #include "platform/controls/NativeControl.h"
+#include "platform/controls/WinApi.h"
 #include "platform/controls/qt/NativeWidget.h"
 #include "platform/rtl/FormatSettings.h"
 #include <QCalendarWidget>
@@ -92,10 +93,14 @@ public:
 protected:
     bool eventFilter(QObject*, QEvent* Event) override
     {
-        if (Event->type() == QEvent::Show)
+        if (Event->type() == QEvent::Show) {
+            // The open calendar takes the mouse from whoever held it (the
+            // control whose press opened it never sees that release).
+            ReleaseCapture();
             PickerBridge::DropDown(FPicker);
-        else if (Event->type() == QEvent::Hide)
+        } else if (Event->type() == QEvent::Hide) {
             PickerBridge::CloseUp(FPicker);
+        }
         return false;
     }
 
