@@ -5,6 +5,7 @@
 #include "grid/foundation/ProDateTimePicker.h"
 #include "grid/foundation/ProGridButton.h"
 #include "grid/foundation/SgComboBox.h"
+#include "grid/foundation/SgDateTimePicker.h"
 #include "grid/foundation/SpinEdit.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
@@ -78,6 +79,17 @@ int main(int argc, char** argv)
     picker->SetAutoTab(true);
     picker->SetLabelCaption(QStringLiteral("Start"));
     picker->SetLabelPosition(lpLeftCenter);
+
+    auto* metro = Place<TSgDateTimePicker>(form, 360, 140, 130, 24);
+    metro->SetMetroStyle(true);
+    metro->SetBorderColor(0x808080);
+    metro->SetFocusBorderColor(clNavy);
+    metro->SetDateTime(EncodeDate(2024, 12, 31));
+    auto* checked = Place<TProDateTimePicker>(form, 300, 250, 240, 24);
+    checked->SetShowCheckbox(true);
+    checked->SetChecked(false);
+    checked->SetDateTime(EncodeDateTime(2025, 1, 2, 3, 4, 5, 0));
+    checked->SetMetroStyle(true);
 
     auto* find = Place<TProGridButton>(form, 10, 180, 80, 23);
     find->SetCaption(QStringLiteral("&Find"));
