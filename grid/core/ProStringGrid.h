@@ -714,6 +714,18 @@ public:
     // at the first character that is no part of the number.
     double CellToReal(int ACol, int ARow);
 
+    // The current cell's text, of its base cell when merged.
+    QString CurrentCell() { return GetCurrentCell(); }
+    void SetCurrentCellText(const QString& Value) { SetCurrentCell(Value); }
+    virtual QString GetCurrentCell();
+    virtual void SetCurrentCell(const QString& Value);
+    // The cell's properties by real row (a hidden row's parked ones); nil
+    // when it has none.
+    TObject* GetRealCellObject(int ACol, int ARow) const;
+    // False for fixed cells; else by the disjoint cell, row or column
+    // selection in force, or inside Selection.
+    bool IsSelected(int ACol, int ARow);
+
     // Typed values (ProStringGridCells.cpp)
     // An empty text or "-" reads 0; raises "Cell does not contain integer value".
     int Ints(int ACol, int ARow);
@@ -762,6 +774,8 @@ public:
     int TotalYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
     // The most lines of a cell of the row with Multilinecells, else 1.
     int MaxLinesInRow(int ARow);
+    int MaxRowLines(int ARow) { return MaxLinesInRow(ARow); }
+    int CellTextOffsetY() const { return TotalYOffset(); }
     // Records the widths of the columns and the grid's width.
     void InitOrigColSizes();
     void ChangeScale(int M, int D) override;
@@ -797,6 +811,17 @@ public:
     virtual TFont* GetCellFont(int ACol, int ARow);
     bool IsFixed(int ACol, int ARow) override;
     void GetDisplText(int ACol, int ARow, QString& Value) override;
+
+    // Offers a width the user sized (UpdateColSize) or auto-sizing found
+    // (UpdateAutoColSize) to OnUpdateColumnSize.
+    virtual void UpdateColSize(int ACol, int& AWidth);
+    virtual void UpdateAutoColSize(int ACol, int& AWidth);
+    // OnGetEditorProp, then OnGetEditorPropInt.
+    virtual void GetEditorProp(int ACol, int ARow, TEditLink* AEditLink);
+    // OnEllipsClick for the current cell (real column); answers its text.
+    virtual QString DoEllipsClick(const QString& Text);
+    // The pasted rows count as modified while ShowModified is on.
+    virtual void CellsPasted(const TGridRect& ARect);
 
     // Notifications
     virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
@@ -1127,6 +1152,8 @@ protected:
     void Resize() override;
     // Records the current cell as the old cell.
     void Click() override;
+    // Keeps the recorded column order in step.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
     bool HasNodes() override { return FNumNodes > 0; }

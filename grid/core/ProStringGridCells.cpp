@@ -177,6 +177,24 @@ void TProStringGrid::SetOriginalCells(int ACol, int ARow, const QString& Value)
     SetCells(c == -1 ? ACol : c, ARow, Value);
 }
 
+QString TProStringGrid::GetCurrentCell()
+{
+    const TPoint base = BaseCell(Col(), Row());
+    return GetGridCell(base.X, base.Y);
+}
+
+void TProStringGrid::SetCurrentCell(const QString& Value)
+{
+    const TPoint base = BaseCell(Col(), Row());
+    SetCellEx(base.X, base.Y, Value);
+}
+
+TObject* TProStringGrid::GetRealCellObject(int ACol, int ARow) const
+{
+    TObject* obj = GetGridObjectsEx(ACol, ARow);
+    return dynamic_cast<TCellProperties*>(obj);
+}
+
 // Per-cell look
 
 TColor TProStringGrid::Colors(int ACol, int ARow) const

@@ -238,6 +238,42 @@ void TProStringGrid::GetDisplText(int ACol, int ARow, QString& Value)
     }
 }
 
+void TProStringGrid::UpdateColSize(int ACol, int& AWidth)
+{
+    if (OnUpdateColumnSize)
+        OnUpdateColumnSize(this, ACol, AWidth);
+}
+
+void TProStringGrid::UpdateAutoColSize(int ACol, int& AWidth)
+{
+    if (OnUpdateColumnSize)
+        OnUpdateColumnSize(this, ACol, AWidth);
+}
+
+void TProStringGrid::GetEditorProp(int ACol, int ARow, TEditLink* AEditLink)
+{
+    if (OnGetEditorProp)
+        OnGetEditorProp(this, ACol, ARow, AEditLink);
+    if (OnGetEditorPropInt)
+        OnGetEditorPropInt(this, ACol, ARow);
+}
+
+QString TProStringGrid::DoEllipsClick(const QString& Text)
+{
+    QString s = Text;
+    if (OnEllipsClick)
+        OnEllipsClick(this, RealCol(), Row(), s);
+    return s;
+}
+
+void TProStringGrid::CellsPasted(const TGridRect& ARect)
+{
+    if (!FShowModified->Enabled())
+        return;
+    for (int r = std::min(ARect.Top, ARect.Bottom); r <= std::max(ARect.Top, ARect.Bottom); ++r)
+        SetRowModified(r, true);
+}
+
 // Notifications
 
 void TProStringGrid::DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom)

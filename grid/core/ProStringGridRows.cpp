@@ -649,6 +649,17 @@ void TProStringGrid::SetColumnOrder()
         FColumnOrder->Add(c);
 }
 
+void TProStringGrid::ColumnMoved(int FromIndex, int ToIndex)
+{
+    TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    const int n = FColumnOrder->Count();
+    if (FromIndex < 0 || ToIndex < 0 || FromIndex >= n || ToIndex >= n || FromIndex == ToIndex)
+        return;
+    const int v = FColumnOrder->Items(FromIndex);
+    FColumnOrder->Delete(FromIndex);
+    FColumnOrder->Insert(ToIndex, v);
+}
+
 int TProStringGrid::ColumnPosition(int ACol) const
 {
     if (FColumnOrder->Count() == 0)
@@ -684,15 +695,13 @@ void TProStringGrid::ResetColumnOrder()
         SetColumnOrder();
         return;
     }
-    // Each pass puts columns back; the record moves with them.
+    // Each pass puts columns back; ColumnMoved keeps the record in step.
     for (int pass = 0; pass <= ColCount(); ++pass) {
         bool moved = false;
         for (int p = 0; p < ColCount() && p < FColumnOrder->Count(); ++p) {
             const int v = FColumnOrder->Items(p);
             if (v < p && v >= 0) {
                 MoveColumn(p, v);
-                FColumnOrder->Delete(p);
-                FColumnOrder->Insert(v, v);
                 moved = true;
             }
         }

@@ -392,6 +392,20 @@ void TProStringGrid::AdjustForSearchFooter()
     }
 }
 
+bool TProStringGrid::IsSelected(int ACol, int ARow)
+{
+    if (ACol < FixedCols() || ARow < FixedRows())
+        return false;
+    if (FMouseActions->DisjunctCellSelect())
+        return SelectedCells(ACol, ARow);
+    if (FMouseActions->DisjunctRowSelect())
+        return ARow < RowCount() + NumHiddenRows() && GetRowSelect(ARow);
+    if (FMouseActions->DisjunctColSelect())
+        return ACol < ColCount() && GetColSelect(ACol);
+    const TGridRect sel = Ordered(Selection());
+    return ACol >= sel.Left && ACol <= sel.Right && ARow >= sel.Top && ARow <= sel.Bottom;
+}
+
 // Disjoint cells
 
 bool TProStringGrid::SelectedCells(int ACol, int ARow) const

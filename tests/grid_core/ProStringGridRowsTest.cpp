@@ -215,10 +215,28 @@ TEST(ProStringGridRows, ClearingFindingAndColumnOrder)
 
     g.SetColumnOrder();
     g.MoveColumn(0, 3);
-    EXPECT_EQ(g.ColumnPosition(2), 2);
+    EXPECT_EQ(g.ColumnPosition(2), 1);
     g.HideColumn(1);
     // Positions past the recorded order give no match.
     EXPECT_EQ(g.ColumnPosition(9), 9);
     g.Clear();
     EXPECT_EQ(g.UsedCells(), (TRect{0, 0, 0, 0}));
+}
+
+TEST(ProStringGridRows, TheRecordedColumnOrderFollowsMovesAndComesBack)
+{
+    TProStringGrid g;
+    Fill(g, 3);
+    g.SetCells(1, 0, "one");
+    g.SetColumnOrder();
+    g.MoveColumn(0, 3);
+    g.MoveColumn(1, 0);
+    EXPECT_EQ(g.ColumnPosition(0), 3);
+    EXPECT_EQ(g.ColumnAtPosition(0), 2);
+    EXPECT_EQ(g.OriginalCells(1, 0), "one");
+    g.HideColumn(1);
+    g.ResetColumnOrder();
+    EXPECT_EQ(g.NumHiddenColumns(), 0);
+    EXPECT_EQ((QStringList{g.Cells(0, 1), g.Cells(1, 0), g.Cells(2, 1)}), (QStringList{"r1", "one", "h1"}));
+    EXPECT_EQ(g.ColumnPosition(3), 3);
 }

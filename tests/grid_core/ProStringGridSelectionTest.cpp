@@ -1,5 +1,6 @@
 #include "../support/QStringPrinter.h"
 #include "grid/core/ProGridError.h"
+#include "grid/core/LookSettings.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/foundation/MouseActions.h"
 #include <gtest/gtest.h>
@@ -174,4 +175,34 @@ TEST(ProStringGridSelection, SwapCellsAndListeners)
     EXPECT_EQ(g.SelListener(), &b);
     g.UnRegisterSelListener(&a);
     EXPECT_EQ(g.SelListener(), nullptr);
+}
+
+TEST(ProStringGridSelection, IsSelectedFollowsTheModeInForce)
+{
+    TProStringGrid g;
+    g.SetColCount(5);
+    g.SetSelection({1, 2, 3, 4});
+    EXPECT_TRUE(g.IsSelected(2, 3));
+    EXPECT_FALSE(g.IsSelected(0, 3));
+    EXPECT_FALSE(g.IsSelected(4, 3));
+    g.MouseActions()->SetDisjunctRowSelect(true);
+    g.SetRowSelect(7, true);
+    EXPECT_TRUE(g.IsSelected(4, 7));
+    EXPECT_FALSE(g.IsSelected(2, 3));
+    g.MouseActions()->SetDisjunctRowSelect(false);
+    g.MouseActions()->SetDisjunctCellSelect(true);
+    g.SetSelectedCells(3, 1, true);
+    EXPECT_TRUE(g.IsSelected(3, 1));
+    EXPECT_FALSE(g.IsSelected(3, 2));
+
+    // The current cell's text is its base cell's; pasted rows count as modified.
+    g.SetCells(1, 1, "base");
+    g.MergeCells(1, 1, 2, 2);
+    g.GotoCell(2, 2);
+    EXPECT_EQ(g.CurrentCell(), "base");
+    g.SetCurrentCellText("new");
+    EXPECT_EQ(g.GridCells(1, 1), "new");
+    g.ShowModified()->SetEnabled(true);
+    g.CellsPasted({1, 5, 2, 3});
+    EXPECT_EQ(g.ModifiedRowCount(), 3);
 }
