@@ -197,7 +197,8 @@ int OpenElementsAt(const std::string& text, size_t limit)
 // Leaves what a failed parse built and that was read whole: going down the
 // chain of elements still open, the innermost one is dropped when it holds
 // no element (its text or attributes may be cut).
-void DropCutElement(pugi::xml_document& doc, int open)
+// Returns how many of the open elements are kept.
+int DropCutElement(pugi::xml_document& doc, int open)
 {
     pugi::xml_node parent = doc;
     for (int d = 0; d < open; ++d) {
@@ -208,16 +209,17 @@ void DropCutElement(pugi::xml_document& doc, int open)
                 break;
             }
         if (!last)
-            return;
+            return d;
         bool holdsElements = false;
         for (pugi::xml_node n = last.first_child(); n && !holdsElements; n = n.next_sibling())
             holdsElements = IsElement(n);
         if (!holdsElements) {
             parent.remove_child(last);
-            return;
+            return d;
         }
         parent = last;
     }
+    return open;
 }
 
 struct StringWriter : pugi::xml_writer {
@@ -504,6 +506,7 @@ void TXMLDocument::DetachAll()
 
 void TXMLDocument::Clear()
 {
+    FOpenKept = 0;
     DetachAll();
     FImpl->doc.reset();
 }
@@ -565,7 +568,7 @@ void TXMLDocument::Parse(const QString& text, const QString& origin, bool KeepPa
     if (KeepPart) {
         // An early end is reported at the last byte, which was read.
         const size_t offset = size_t(std::max<ptrdiff_t>(result.offset, 0));
-        DropCutElement(FImpl->doc, OpenElementsAt(utf8, offset + 1 >= utf8.size() ? utf8.size() : offset));
+        FOpenKept = DropCutElement(FImpl->doc, OpenElementsAt(utf8, offset + 1 >= utf8.size() ? utf8.size() : offset));
     }
     else
         FImpl->doc.reset();

@@ -128,6 +128,11 @@ public:
     // by the error is dropped with its text. A file that cannot be opened
     // leaves the document empty.
     QString LoadPartFromFile(const QString& fileName);
+    // After LoadPartFromFile met damage: how many of the kept elements were
+    // still open there. They are the last element at each level from the
+    // top, so a reader can tell a cut-off group from a whole one. 0 after a
+    // whole read and after Clear.
+    int OpenElementsKept() const { return FOpenKept; }
 
     // Writes the document with two blanks of indentation per level, each
     // element on a line of its own, through the atomic write. The bytes
@@ -179,5 +184,6 @@ private:
     QString FFileName;
     bool FActive = false;
     bool FCRLF = false;
+    int FOpenKept = 0;
     unsigned FGeneration = 0;
 };

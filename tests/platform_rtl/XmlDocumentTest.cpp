@@ -153,6 +153,35 @@ TEST(XmlDocument, DamagedFileKeepsWhatWasReadWhole)
     EXPECT_EQ(doc.DocumentElement(), nullptr);
 }
 
+// A reader tells a group cut off by the damage from a whole one.
+TEST(XmlDocument, DamagedFileTellsWhichElementsWereOpen)
+{
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/damaged.xml";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        int open;
+    } cases[] = {
+        {"Whole", "<r><g><x/></g></r>", 0},
+        {"CutInAGroup", "<r><g><x>1</x><y>2", 2},
+        {"CutAfterAGroup", "<r><g><x>1</x></g>", 1},
+        {"CutInAnEmptyGroup", "<r><g><x/></g><h>", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.bytes);
+        f.close();
+        TXMLDocument doc;
+        doc.LoadPartFromFile(file);
+        EXPECT_EQ(doc.OpenElementsKept(), c.open);
+        doc.Clear();
+        EXPECT_EQ(doc.OpenElementsKept(), 0);
+    }
+}
+
 TEST(XmlDocument, SavesAttributesInOrderSetAndCommentAfterRoot)
 {
     TXMLDocument doc;
