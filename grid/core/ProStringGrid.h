@@ -48,6 +48,7 @@ class TShowModified;
 class TSizeWhileTyping;
 class TSortIndexList;
 class TSortSettings;
+class TStream;
 class TStringList;
 class TSyncGrid;
 class TGridItems;
@@ -928,6 +929,20 @@ public:
     // anew from the cells first.
     void CellControlsUpdate(bool RebuildList);
 
+    // Files and streams (grid/features: one file per format). Writers take
+    // the texts through SaveCell and readers store through LoadCell; the
+    // readers end with CellsChanged and CellsLoaded.
+    // CSV (GridCsv.cpp). Unicode writes UTF-8 with a byte-order mark, else
+    // ANSI; readers take a byte-order mark, else ANSI. MaxRows <= 0 reads all.
+    void SaveToCSV(const QString& FileName, bool Unicode = false);
+    // Note: the file must exist.
+    void AppendToCSV(const QString& FileName, bool Unicode = false);
+    // Note: an empty file changes nothing; the grid is not cleared first.
+    void LoadFromCSV(const QString& FileName, int MaxRows = -1);
+    // Into new rows after the last one.
+    void InsertFromCSV(const QString& FileName, int MaxRows = -1);
+    void LoadFromCSVStream(TStream* AStream, int MaxRows = -1);
+
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;
@@ -1233,6 +1248,13 @@ private:
         TColor DownMirrorTo = clNone;
         TColor DownBorder = clNone;
     };
+
+    // Steps of the file formats (grid/features)
+    void WriteCsv(const QString& FileName, bool Unicode, bool Append);
+    QString CsvField(int ACol, int ARow, QChar Sep);
+    void ReadCsv(const QString& Text, int MaxRows, bool Insert);
+    void StoreCsvLine(const QString& L, QChar Delim, int ARow, int Hidden);
+    void StoreCsvField(QString Value, int& ACol, int ARow, int Hidden);
 
     void CreateOwnedObjects();
     void CreateRunTimeObjects();
