@@ -191,14 +191,31 @@ void TEEP_Cascade::Preset(const TRorFunTyp& EEP, const TVarEnOcean* Var)
     Choose_Rorg(FCatalog->Get_RorgNum_Index(EEP.FRorgNum));
     Choose_Func(Rorg() ? FCatalog->Get_FuncNum_Index(EEP.FRorgNum, EEP.FFuncNum) : -1);
     Choose_Type(Func() ? FCatalog->Get_TypeNum_Index(EEP.FRorgNum, EEP.FFuncNum, EEP.FTypeNum) : -1);
-    if (!Var)
+    if (Var)
+        Preset_Variable(EEP, *Var);
+}
+
+void TEEP_Cascade::Preset_SAck(const TRorFunTyp& EEP, const TVarEnOcean* Var)
+{
+    const bool rorg = FCatalog && FCatalog->Get_RorgNum_Index(EEP.FRorgNum) == SAck_Rorg_Index;
+    const bool func = rorg && FCatalog->Get_FuncNum_Index(EEP.FRorgNum, EEP.FFuncNum) == SAck_Func_Index;
+    Choose_Rorg(SAck_Rorg_Index);
+    Choose_Func(SAck_Func_Index);
+    if (!func)
         return;
-    Choose_Case(Var->FCaseIndex);
+    Choose_Type(FCatalog->Get_TypeNum_Index(EEP.FRorgNum, EEP.FFuncNum, EEP.FTypeNum));
+    if (Var)
+        Preset_Variable(EEP, *Var);
+}
+
+void TEEP_Cascade::Preset_Variable(const TRorFunTyp& EEP, const TVarEnOcean& Var)
+{
+    Choose_Case(Var.FCaseIndex);
     Choose_Variable(Case() ? FCatalog->Get_DataField_Index(EEP.FRorgNum, EEP.FFuncNum, EEP.FTypeNum,
-                                                           Var->FCaseIndex, Var->FData)
+                                                           Var.FCaseIndex, Var.FData)
                            : -1);
-    Position = QString::number(Var->FPosition);
-    Bit_Start = Var->FBitStart >= 0 && Var->FBitStart <= 7 ? Var->FBitStart : 0;
+    Position = QString::number(Var.FPosition);
+    Bit_Start = Var.FBitStart >= 0 && Var.FBitStart <= 7 ? Var.FBitStart : 0;
 }
 
 void TEEP_Cascade::Clear_Variable_Part()

@@ -76,6 +76,11 @@ public:
     // and bit start) through the cascade. A number the catalogue lacks
     // leaves its list and those below without a selection.
     void Preset(const TRorFunTyp& EEP, const TVarEnOcean* Var = nullptr);
+    // The same for a Smart ACK EEP, whose RORG and FUNC can only be those
+    // at catalogue positions 3 and 9: they are chosen whatever EEP holds,
+    // and the TYPE (and Var) are preset only when EEP's RORG and FUNC are
+    // those.
+    void Preset_SAck(const TRorFunTyp& EEP, const TVarEnOcean* Var = nullptr);
     // Clears the case and data field choice and the position; bit start 0.
     void Clear_Variable_Part();
 
@@ -87,9 +92,15 @@ public:
     const TDataField* Data_Field() const;
 
 private:
+    void Preset_Variable(const TRorFunTyp& EEP, const TVarEnOcean& Var);
+
     const TCatalog_EnOcean* FCatalog;
     int FRorg = -1, FFunc = -1, FType = -1, FCase = -1, FVar = -1;
 };
+
+// Catalogue positions of the only RORG and FUNC of Smart ACK EEPs.
+constexpr int SAck_Rorg_Index = 3;
+constexpr int SAck_Func_Index = 9;
 
 // What the variable dialog was opened for.
 struct TVariable_Edit {

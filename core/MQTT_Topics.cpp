@@ -121,6 +121,34 @@ QList<int> MQTT_Check_Box_Cols(int Pub_Sub)
     return {Sub_Col_Retained, Sub_Col_Swap, Sub_Col_Swap_Word};
 }
 
+namespace {
+
+QStringList Texts(std::initializer_list<int> Indexes)
+{
+    QStringList out;
+    for (int i : Indexes)
+        out << Text(i);
+    return out;
+}
+
+} // namespace
+
+QStringList MQTT_Headers(int Pub_Sub)
+{
+    if (Pub_Sub == 0)
+        return Texts({1414, 1415, 1416, 1417, 1437, 1438, 1439, 1462, 1463, 1435, 1481, 1483, 1484, 1485,
+                      1490, 1493, 1494, 1418});
+    return Texts({1424, 1425, 1426, 1427, 1443, 1444, 1445, 1466, 1467, 1468, 1469, 1446, 1493, 1494, 1428});
+}
+
+QStringList MQTT_Header_Hints(int Pub_Sub)
+{
+    if (Pub_Sub == 0)
+        return Texts({1419, 1420, 1421, 1440, 1441, 1442, 1464, 1465, 1436, 1482, 1486, 1487, 1488, 1491,
+                      1495, 1496, 1422});
+    return Texts({1429, 1430, 1431, 1447, 1448, 1449, 1470, 1471, 1472, 1473, 1450, 1497, 1498, 1432});
+}
+
 QList<int> MQTT_Hidden_Cols(int Pub_Sub, int Working_Mode)
 {
     QList<int> hidden;

@@ -38,6 +38,12 @@ QList<int> MQTT_Check_Box_Cols(int Pub_Sub);
 // The columns a table hides in a working mode (this edition uses 1).
 QList<int> MQTT_Hidden_Cols(int Pub_Sub, int Working_Mode);
 
+// The header texts of a table by real column, column 0 included.
+QStringList MQTT_Headers(int Pub_Sub);
+// The header hints of a table in column order from column 1: entry c - 1
+// is the hint of real column c.
+QStringList MQTT_Header_Hints(int Pub_Sub);
+
 // Reads the file into Pub and Sub (emptied first), at most Table_Rows rows
 // each; see Read_Table_File for the messages. Missing optional attributes
 // read empty, a missing OnChange, OnCMD or OnTimer reads "N"; every loaded

@@ -6,6 +6,8 @@
 #include "core/Lang.h"
 #include "platform/rtl/StringList.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,6 +121,64 @@ TEST_F(EnOceanEditCatalog, PresetFromAVariableAndFromUnknownNumbers)
     c.Preset(eep);
     EXPECT_EQ(c.Rorg_Index(), -1);
     EXPECT_TRUE(Items(c.Func_Items()).isEmpty());
+}
+
+// Smart ACK EEPs take the RORG and FUNC at catalogue positions 3 and 9.
+TEST(EnOceanEditSmartAck, PresetKeepsTheOnlyRorgAndFunc)
+{
+    // RORGs 0x01, 0x02, 0x03, 0xD2; 0xD2 holds FUNCs 0x00 to 0x09, and FUNC
+    // 0x09 a TYPE 0x01 with one case holding the field "Out".
+    QByteArray xml = "<profile>";
+    for (const char* r : {"0x01", "0x02", "0x03"})
+        xml += QByteArray("<rorg><number>") + r + "</number><title>R</title></rorg>";
+    xml += "<rorg><number>0xD2</number><title>VLD</title>";
+    for (int f = 0; f <= 9; ++f) {
+        xml += "<func><number>0x0" + QByteArray::number(f) + "</number><title>F</title>";
+        if (f == 9)
+            xml += "<type><number>0x01</number><title>T</title><case><title>C</title>"
+                   "<datafield><data>Out</data><bitoffs>8</bitoffs><bitsize>8</bitsize></datafield></case></type>";
+        xml += "</func>";
+    }
+    xml += "</rorg></profile>";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("eep.xml"));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(xml);
+    }
+    TCatalog_EnOcean cat;
+    ASSERT_TRUE(cat.Read_Cat_EnOcean_XML(path));
+
+    TRorFunTyp eep;
+    eep.FRorgNum = 0xD2;
+    eep.FFuncNum = 9;
+    eep.FTypeNum = 1;
+    TVarEnOcean var;
+    var.FData = QStringLiteral("Out");
+    var.FPosition = 40;
+    var.FBitStart = 2;
+    const struct {
+        const char* Name;
+        int Rorg, Func;
+        std::vector<int> Indexes;   // RORG, FUNC, TYPE, case, field
+        const char* Position;
+    } cases[] = {
+        {"ItsOwnProfile", 0xD2, 9, {3, 9, 0, 0, 0}, "40"},
+        {"OtherFunc", 0xD2, 1, {3, 9, -1, -1, -1}, ""},
+        {"OtherRorg", 0x02, 9, {3, 9, -1, -1, -1}, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        eep.FRorgNum = c.Rorg;
+        eep.FFuncNum = c.Func;
+        TEEP_Cascade choice(&cat);
+        choice.Preset_SAck(eep, &var);
+        EXPECT_EQ((std::vector<int>{choice.Rorg_Index(), choice.Func_Index(), choice.Type_Index(),
+                                    choice.Case_Index(), choice.Variable_Index()}),
+                  c.Indexes);
+        EXPECT_EQ(choice.Position, QString::fromLatin1(c.Position));
+    }
 }
 
 TEST_F(EnOceanEditCatalog, TreeAndDetailTexts)

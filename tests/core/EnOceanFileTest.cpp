@@ -196,6 +196,9 @@ TEST_F(EnOceanFile, DamagedFileKeepsTheDevicesBeforeTheDamage)
         {"NotXmlAtAll", "EnOcean devices", {}, "line 1, column 1"},
         {"OtherRoot", "<Other><DevicesList>" + QByteArray(Device_C) + "</DevicesList></Other>", {}, ""},
         {"NoDevicesList", "<EnOcean><Devices/></EnOcean>", {}, ""},
+        {"CommentBetweenDevices",
+         QByteArray("<EnOcean><DevicesList>") + Device_A + "<!-- spare -->" + Device_C + "</DevicesList></EnOcean>",
+         {"1", "3"}, ""},
         {"DeviceWithoutLists", QByteArray("<EnOcean><DevicesList>") + Device_C + "</DevicesList></EnOcean>", {"3"}, ""},
     };
     for (const auto& c : cases) {

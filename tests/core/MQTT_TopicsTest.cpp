@@ -218,6 +218,24 @@ TEST_F(MQTTTopics, ChecksWithTheirMessages)
     EXPECT_TRUE(Error_In_Topic_Template(QStringLiteral("$VALUE$ $")));
 }
 
+TEST_F(MQTTTopics, HeadersAndHintsByRealColumn)
+{
+    const QStringList pub = MQTT_Headers(0), sub = MQTT_Headers(1);
+    ASSERT_EQ(pub.size(), int(Pub_Col_Count));
+    ASSERT_EQ(sub.size(), int(Sub_Col_Count));
+    EXPECT_EQ(pub[Pub_Col_Time], QStringLiteral("Time(ms)"));
+    EXPECT_EQ(pub[Pub_Col_Mnemonic], QStringLiteral("Mnemonic"));
+    EXPECT_EQ(sub[Sub_Col_Eth_Type], QStringLiteral("Type"));
+    EXPECT_EQ(sub[Sub_Col_Swap_Word], QStringLiteral("Swap Word"));
+    const QStringList pub_hints = MQTT_Header_Hints(0), sub_hints = MQTT_Header_Hints(1);
+    ASSERT_EQ(pub_hints.size(), int(Pub_Col_Count) - 1);
+    ASSERT_EQ(sub_hints.size(), int(Sub_Col_Count) - 1);
+    EXPECT_EQ(pub_hints[Pub_Col_Channel - 1], QStringLiteral("Select the DALI Channel for the Topic"));
+    EXPECT_EQ(pub_hints[Pub_Col_Mnemonic - 1], QStringLiteral("Description of MQTT Topic"));
+    EXPECT_EQ(sub_hints[Sub_Col_Port - 1], QStringLiteral("Insert the Port of Device Where to Send the Ethernet Message"));
+    EXPECT_EQ(sub_hints[Sub_Col_Template - 1], QStringLiteral("Insert the Template"));
+}
+
 TEST_F(MQTTTopics, TemplateKeywords)
 {
     using TList = QList<QPair<QString, QString>>;
