@@ -943,6 +943,44 @@ public:
     void InsertFromCSV(const QString& FileName, int MaxRows = -1);
     void LoadFromCSVStream(TStream* AStream, int MaxRows = -1);
 
+    // Text cell file, text cell stream, ASCII table and fixed-width text
+    // (GridTextFiles.cpp). The file holds the size, the column widths and
+    // one line per non-empty cell; Unicode writes UTF-16 with a mark, else
+    // ANSI. Note: a corrupt file raises "File contains no data or corrupt
+    // file" and leaves the grid as it was.
+    void SaveToFile(const QString& FileName, bool Unicode = false);
+    void LoadFromFile(const QString& FileName);
+    // UTF-16 without a mark, cells relative to the save rectangle. The
+    // reader stops at the first line that is not cell data and leaves the
+    // stream there.
+    void SaveToStream(TStream* Stream);
+    void LoadFromStream(TStream* Stream);
+    // Columns padded to their longest text, aligned as the cells are.
+    void SaveToASCII(const QString& FileName, bool Unicode = false);
+    void AppendToASCII(const QString& FileName, bool Unicode = false);
+    // Positions: column widths in characters; missing ones are appended
+    // (longest line + 1), so the list passed in grows.
+    void SaveToFixed(const QString& FileName, TIntList* Positions);
+    // Positions: 1-based character positions, sorted in place; the last
+    // one ends the last field. MaxRows -1 reads all lines.
+    void LoadFromFixed(const QString& FileName, TIntList* Positions, bool DoTrim = true, int MaxRows = -1);
+
+    // Binary cell stream (GridCellStream.cpp): a rectangle of cells with
+    // texts and cell properties as object-stream records. Rect is inclusive.
+    // Note: a rectangle past column or row 65535 is refused before anything
+    // is written.
+    void SaveRectToBinStream(const TRect& Rect, TStream* Stream);
+    void SaveToBinStream(TStream* Stream);
+    void SaveToBinFile(const QString& FileName);
+    // The first cell read goes to Point; a stream of the whole grid resizes
+    // the grid. Note: the stream is parsed and checked first; a damaged one
+    // raises EReadError and changes nothing.
+    void LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream);
+    void LoadFromBinStream(TStream* Stream);
+    void LoadFromBinFile(const QString& FileName);
+    // This grid's number in the cell streams it writes, unique in the process.
+    int StreamID();
+
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;
@@ -1255,6 +1293,8 @@ private:
     void ReadCsv(const QString& Text, int MaxRows, bool Insert);
     void StoreCsvLine(const QString& L, QChar Delim, int ARow, int Hidden);
     void StoreCsvField(QString Value, int& ACol, int ARow, int Hidden);
+    void WriteAscii(const QString& FileName, bool Unicode, bool Append);
+    TAlignment EffectiveAlignment(int ACol, int ARow);
 
     void CreateOwnedObjects();
     void CreateRunTimeObjects();
@@ -1361,6 +1401,7 @@ private:
 
     // State
     int FUpdateCount = 0;
+    int FStreamID = 0;
     bool FLoaded = false;
     TColor FBorderColor = TColor(0x808080);
     int FFixedRowHeight = 22;
