@@ -104,8 +104,12 @@ void Read_Device(TXMLNode* node, int index)
 {
     TEnOcean_ID_Info dev;
     QString where = QStringLiteral("device %1").arg(index + 1);
-    dev.Id = Number32(node, "Id", where);
+    const qint64 id = Required_Number(node, QStringLiteral("Id"), File_EnOcean, where);
     where += QStringLiteral(" (Id \"%1\")").arg(node->Attributes(QStringLiteral("Id")));
+    // The image keeps 32 bits: a larger identifier would become another one.
+    if (id < 0 || id > 0xFFFFFFFFLL)
+        Config_Image_Error(File_EnOcean, where, QStringLiteral("the device ID lies outside 0 to 4294967295."));
+    dev.Id = quint32(id);
     dev.SecurityOption = Number32(node, "Secure_Type", where);
 
     TEnOcean_Security_Info& sec = dev.Security_Info;

@@ -69,6 +69,10 @@ const TRefusalCase Refusal_Cases[] = {
      {"BACnet_Slave.xml", "row 1024 of BACnet_in_Write", "2047"}},
     {"DeviceIdNotANumber", "EnOcean.xml", Devices("<Device Id=\"zz\" " + Unsecured + "/>"),
      {"EnOcean.xml", "device 1", "\"Id\"", "zz"}},
+    {"DeviceIdPast32Bits", "EnOcean.xml", Devices("<Device Id=\"4294967296\" " + Unsecured + "/>"),
+     {"EnOcean.xml", "device 1 (Id \"4294967296\")", "outside 0 to 4294967295"}},
+    {"NegativeDeviceId", "EnOcean.xml", Devices("<Device Id=\"1\" " + Unsecured + "/><Device Id=\"-1\" " + Unsecured + "/>"),
+     {"EnOcean.xml", "device 2 (Id \"-1\")", "outside 0 to 4294967295"}},
     {"RollCodeMissingForManualSecurity", "EnOcean.xml",
      Devices("<Device Id=\"1\" " + Unsecured + "/><Device Id=\"0x20\" Secure_Type=\"2\" Key=\"k\" "
              "RollCodeAlg=\"1\" RollCodeTx=\"0\" CMACAlg=\"1\" DataCript=\"1\" PTM=\"0\"/>"),
