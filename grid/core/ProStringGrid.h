@@ -5,10 +5,12 @@
 // sections below follow those files: lifetime (ProStringGrid.cpp),
 // properties (ProStringGridProperties.cpp), the overridable operations
 // (ProStringGridVirtual.cpp).
+#include "grid/core/CellGraphic.h"
 #include "grid/core/GridCoreTypes.h"
 #include "grid/core/GridSettingsOwner.h"
 #include "grid/core/ProStringGridEvents.h"
 #include "grid/foundation/BaseGrid.h"
+#include "grid/foundation/DrawUtils.h"
 #include <array>
 #include <memory>
 
@@ -26,6 +28,7 @@ class TDragDropSettings;
 class TDragScrollOptions;
 class TDropCheckList;
 class TDropList;
+class TFilePicture;
 class TFilter;
 class TFilterDropDown;
 class TFloatingFooter;
@@ -36,10 +39,12 @@ class TGridProgressAppearance;
 class TGrouping;
 class THTMLSettings;
 class THeaderDragButton;
+class TIcon;
 class TIntList;
 class TList;
 class TMouseActions;
 class TNavigation;
+class TPicture;
 class TPrintSettings;
 class TProStringGridCheck;
 class TScrollBar;
@@ -50,6 +55,7 @@ class TSortIndexList;
 class TSortSettings;
 class TStream;
 class TStringList;
+class TStrings;
 class TSyncGrid;
 class TGridItems;
 class TGridItem;
@@ -449,8 +455,9 @@ public:
     void SetSizeGrowOnly(bool Value) { FSizeGrowOnly = Value; }
     bool UseDisabledFont() const { return FUseDisabledFont; }
     void SetUseDisabledFont(bool Value) { FUseDisabledFont = Value; }
+    // -1 when not grouped. Setting -1 ungroups, a column above 0 groups by it.
     int GroupColumn() const { return FGroupColumn; }
-    void SetGroupColumn(int Value) { FGroupColumn = Value; }
+    void SetGroupColumn(int Value);
 
 private:
     template <typename T>
@@ -746,6 +753,10 @@ public:
     void SetDates(int ACol, int ARow, TDateTime Value);
     TDateTime Times(int ACol, int ARow);
     void SetTimes(int ACol, int ARow, TDateTime Value);
+    // The value of the cell's embedded form control ID; empty without one.
+    QString GetCtrlVal(int ACol, int ARow, const QString& ID);
+    // The cell text changes only when the control exists.
+    void SetCtrlVal(int ACol, int ARow, const QString& ID, const QString& Value);
 
     // Fills: every cell with DoFixed, else the normal cells; CellsLoaded after.
     void TextFill(bool DoFixed, const QString& Txt);
@@ -928,6 +939,369 @@ public:
     // Places, shows and hides the cell controls; RebuildList lists them
     // anew from the cells first.
     void CellControlsUpdate(bool RebuildList);
+
+    // Cell graphics (ProStringGridGraphics.cpp). Columns are real
+    // columns, rows store (display) rows, unless said otherwise. A cell
+    // holds at most one TCellGraphic, owned by the grid.
+    // Replaces the cell's graphic by a new one of kind ctNone; the text stays.
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    // Frees the cell's graphic; False when it has none.
+    bool RemoveCellGraphic(int ACol, int ARow);
+    // Only when GetCellType answers AType.
+    bool RemoveCellGraphicOfType(int ACol, int ARow, TCellType AType);
+    // Nil without one. Note: with MouseActions.HotmailRowSelect, column 0
+    // answers the grid's shared row check box, bound to the row selection.
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    // ctEmpty without a graphic and for a negative index; ctRowCheckBox in
+    // column 0 with HotmailRowSelect.
+    virtual TCellType GetCellType(int ACol, int ARow);
+    // The room the graphic takes from the cell's text.
+    virtual TPoint GetCellGraphicSize(int ACol, int ARow) { return CalcCellGraphicSize(ACol, ARow, 0); }
+    // Extra: a margin taken off the height a picture may fill.
+    virtual TPoint CalcCellGraphicSize(int ACol, int ARow, int Extra);
+    // The graphic's own extent, for printing at Scale.
+    virtual TPoint CalcCellGraphicPos(int ACol, int ARow, int W, int H, double Scale);
+    virtual TCustomImageList* GetCellImageList(int ACol, int ARow) { return FGridImages; }
+    // The image list of a ctImages cell, else nil.
+    TIntList* GetCellImages(int ACol, int ARow);
+    // The key image cells sort by: the bitmap's (icon's) identity,
+    // CellIndex of an image-list cell, -1 for other cells.
+    qint64 GetImageSortKey(int ACol, int ARow);
+    // The base cell of the cell's merged range holds a graphic of one of these kinds.
+    bool CellTypeInSet(int ACol, int ARow, Set<TCellType> Types);
+    // The state lives in the cell text or the row selection.
+    bool HasDataGraphic(int ACol, int ARow);
+    // A check box, radio or button (not a bit button): no text editor opens there.
+    bool HasControlGraphic(int ACol, int ARow);
+    bool IsClickControlCell(int ACol, int ARow) { return HasControlGraphic(ACol, ARow); }
+    // The expand button of a ctExpand cell, empty elsewhere.
+    TRect GetExpandRect(int ACol, int ARow);
+    // ACol is a display column: where the painter last drew the cell's button.
+    TRect GetButtonRect(int ACol, int ARow);
+
+    // Decorations (ProStringGridDecorations.cpp). Adders replace the cell's
+    // graphic, creators also make the object and own it, removers act only
+    // on their own kind. Objects handed in stay the caller's.
+    void AddBitmap(int ACol, int ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+    void AddPicture(int ACol, int ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                    TCellHAlign hal, TCellVAlign val);
+    TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                            TCellHAlign hal, TCellVAlign val);
+    TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    void RemovePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+    void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    void RemoveFilePicture(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+    void AddIcon(int ACol, int ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+    // The image-list adders do nothing without GridImages.
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx);
+    // No repaint.
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+    // An empty cell text becomes the index.
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow);
+    // Empties the cell text with the image.
+    void RemoveDataImage(int ACol, int ARow);
+    // Dir 0 lays the images side by side; fill the list of GetCellImages.
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+    // Progress bars over 0..100 (AutoNumAlign right-aligns the cell).
+    void AddProgress(int ACol, int ARow, TColor FGColor, TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor, TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                              TColor BKTextColor, const QString& Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctProgress}); }
+    void RemoveProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+    void AddProProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveProProgress(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+    void AddProgressPie(int ACol, int ARow, TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+    void AddRangeIndicator(int ACol, int ARow, int Range, TColor NegColor, TColor PosColor, bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
+    void AddRating(int ACol, int ARow, int Scale, TColor FillColor, TColor EmptyColor);
+    bool HasRating(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctRating}); }
+    void RemoveRating(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+    // Comments in ControlLook.CommentColor or a colour of their own.
+    void AddComment(int ACol, int ARow, const QString& Comment);
+    void AddColorComment(int ACol, int ARow, const QString& Comment, TColor Color);
+    bool IsComment(int ACol, int ARow, QString& Comment);
+    QString GetComment(int ACol, int ARow);
+    // A cell holding another graphic keeps it and gets no comment.
+    void SetComment(int ACol, int ARow, const QString& Value);
+    void RemoveComment(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctComment); }
+    void RemoveAllComments();
+    void AddShape(int ACol, int ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                  TCellVAlign val);
+    // No repaint.
+    void SetShapeColor(int ACol, int ARow, TColor FillColor);
+    // clNone without a shape.
+    TColor GetShapeColor(int ACol, int ARow);
+    void RemoveShape(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+    // Marks characters ErrPos .. ErrPos + ErrLen - 1 on any graphic, or on a
+    // new ctEmpty graphic.
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    // (0, 0) without a graphic.
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    // A ctEmpty graphic goes; any other keeps its kind.
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+    // Buttons: bw x bh pixels.
+    void AddButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal, TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TBitmap* Glyph, TCellHAlign hal,
+                      TCellVAlign val);
+    TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const QString& Caption, TCellHAlign hal,
+                             TCellVAlign val);
+    bool HasButton(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctButton, ctBitButton}); }
+    // ACol is a display column; any graphic takes the caption.
+    void SetButtonText(int ACol, int ARow, const QString& Caption);
+    QString GetButtonText(int ACol, int ARow);
+    // ACol is a display column: the button is drawn pushed.
+    void PushButton(int ACol, int ARow, bool Push);
+    void RemoveBitButton(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+    void RemoveButton(int ACol, int ARow);
+    void RemoveAllButtons();
+    // Expand buttons switch the row between its present and ExpandedHeight.
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    bool HasExpand(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctExpand}); }
+    void RemoveExpand(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctExpand); }
+    // The new state; False without a graphic.
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    // DefaultRowHeight without a graphic.
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    // Cell scroll bars: page 0, range 100, position 0.
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctScrollbar}); }
+    void RemoveScrollBar(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    // -1 without a scroll bar.
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    // (-1, -1) without a scroll bar.
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    // A check box or radio button carries the balloon; a cell with another
+    // graphic gets none.
+    void AddBalloon(int ACol, int ARow, const QString& Title, const QString& Text, TBalloonIcon Icon);
+    bool IsBalloon(int ACol, int ARow, QString& Title, QString& Text, TBalloonIcon& Icon);
+    // ctBalloon cells only.
+    bool HasBalloon(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctBalloon}); }
+    void RemoveBalloon(int ACol, int ARow);
+    // AObject (not owned) may implement ICellInterface.
+    void AddInterfacedCell(int ACol, int ARow, TPersistent* AObject);
+    TPersistent* GetInterfacedCell(int ACol, int ARow);
+    void RemoveInterfacedCell(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+    // Text drawn at AAngle degrees; the cell text becomes s.
+    void AddRotated(int ACol, int ARow, int AAngle, const QString& s);
+    // Any graphic the cell holds becomes ctRotated.
+    void SetRotated(int ACol, int ARow, int AAngle);
+    bool IsRotated(int ACol, int ARow, int& aAngle);
+    void RemoveRotated(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+
+    // Check boxes and radio buttons (ProStringGridCheck.cpp). A data check
+    // box keeps its state in the cell text: checked when it equals
+    // GetCheckTrue exactly. The state operations find the graphic by real row.
+    // Raise "Invalid cell" for a cell outside the grid.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, TCheckBoxState State);
+    // From row 0 with MouseActions.CheckAllCheck, else from FixedRows:
+    // node rows get three-state boxes, summary rows none.
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void AddTriStateCheckBoxColumn(int ACol, TCheckBoxState State);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    // False for a cell without a check box (State untouched).
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
+    // No event.
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, TCheckBoxState State);
+    // ARow is a display row; OnCheckBoxChange fires when the state changes.
+    bool ChangeCheckBoxState(int ACol, int ARow, bool Value);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool ToggleCheckBox(int ACol, int ARow) { return ToggleCheck(ACol, ARow, false); }
+    // FromClick asks CanEditCell unless ControlLook.CheckAlwaysActive; with
+    // Grouping.AutoCheckGroup a node's children follow and a child's node
+    // shows whether they agree.
+    virtual bool ToggleCheck(int ACol, int ARow, bool FromClick);
+    static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+    // The whole cell counts unless MouseActions.PreciseCheckBoxCheck.
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void AddRadioButtonColumn(int ACol);
+    void RemoveRadioButton(int ACol, int ARow);
+    void RemoveRadioButtonColumn(int ACol);
+    bool HasRadioButton(int ACol, int ARow);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    // The other buttons of the column are not touched.
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    // -1 when none is checked.
+    int GetRadioButtonColumnIndex(int ACol);
+    // Checks the button and unchecks the rest of the column.
+    virtual bool ToggleRadio(int ACol, int ARow, bool FromClick);
+    // Radio groups: DirRadio other than 0 lays the options side by side;
+    // sl stays the caller's.
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, TStrings* sl);
+    // The list belongs to the graphic; fill it.
+    TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    // -1 also empties the cell text.
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    TStrings* GetRadioStrings(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow) { return CellTypeInSet(ACol, ARow, {ctRadio}); }
+    void RemoveRadio(int ACol, int ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+    // Steps to the next option (wrapping) and writes it into the cell.
+    void SelectNextRadio(int ACol, int ARow, bool FromKey);
+    // Removes the rows (footers included) whose check box in CheckBoxColumn
+    // is checked (RemoveChecked) or not.
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+
+    // Row outline nodes (ProStringGridNodes.cpp). A node in column 0 covers
+    // a span of rows (its own included; 0: up to the next node);
+    // contracting hides them. AddNode, ExpandNode, ContractNode,
+    // RemoveNode, InsertChildRow, RemoveChildRow, InsertNormalRow and
+    // MarkSummaryRow take real rows; the queries and SetNodeState display rows.
+    void AddNode(int ARow, int Span);
+    void MarkSummaryRow(int ARow);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool IsNode(int ARow);
+    bool IsSummary(int ARow);
+    // True: contracted.
+    bool GetNodeState(int ARow);
+    void SetNodeState(int ARow, bool Value);
+    // -1 for a row without a node.
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    // For the tree lines: 0 a node row, 1 the last row of a span, 2 a row
+    // the level goes on after.
+    int GetNodeSpanType(int ARow);
+    // With CellNode.ExpandOne every other expanded node contracts first.
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    // The node row holding ARow; -1 outside every node.
+    int GetParentRow(int ARow);
+    // A new row in the node holding ARow; on a node row with InsertAt 0
+    // it goes right below and takes the node row's texts.
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+    void InsertNormalRow(int ARow);
+    void RemoveNormalRow(int ARow);
+    // X in client coordinates; True everywhere without MouseActions.PreciseNodeClick.
+    bool IsInNodeButton(int ARow, int X);
+    bool IsInNodeGlyph(int ARow, int X) { return IsInNodeButton(ARow, X); }
+    int NumNodes() const { return FNumNodes; }
+    int GetNodeIndent(int ARow) override;
+
+    // Grouping (ProStringGridGroup.cpp). Each run of equal texts in the
+    // group column gets a header row (a node) and, with Grouping.Summary,
+    // a summary row after it; the group column goes and UnGroup puts it back.
+    // Refused for a column left of the fixed columns and for column 0.
+    virtual void Group(int Colindex);
+    virtual void UnGroup();
+    virtual void SubGroup(int Colindex);
+    virtual void SubUnGroup(int Colindex);
+    // Writes one aggregate per expanded group into its header (or summary)
+    // row: 1 sum, 2 average, 3 minimum, 4 maximum, 5 count, 6 OnGroupCalc,
+    // 7 distinct count, 8 standard deviation.
+    void GroupCalc(int Colindex, int Method);
+    // These also set the floating footer's calculation while it shows.
+    void GroupSum(int Colindex);
+    void GroupAvg(int Colindex);
+    void GroupMin(int Colindex);
+    void GroupMax(int Colindex);
+    void GroupCount(int Colindex);
+    void GroupCustomCalc(int Colindex) { GroupCalc(Colindex, 6); }
+    void GroupDistinct(int Colindex) { GroupCalc(Colindex, 7); }
+    void GroupStdDev(int Colindex) { GroupCalc(Colindex, 8); }
+    bool IsGrouping() const { return FIsGrouping; }
+
+    // Calculations and selection (ProStringGridCalc.cpp). A row of -1
+    // stands for the first (last) data row. Non-numbers are skipped, except
+    // where said; node and summary rows of a grouped grid and covered cells
+    // of merged ranges do not count; footer rows never. A range past the
+    // shown data rows reaches into the hidden rows (real rows then).
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    // Divides by the number of rows in the range; 0 for an empty range.
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    // Start from the cell at FromRow whatever it holds (a non-number
+    // raises); 0 for an empty range.
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    // Population deviation over every shown row of the range; a non-number
+    // raises; 0 for an empty range.
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    // Distinct texts, case ignored; an empty text counts once.
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    // OnColumnCalc (OnGroupCalc); 0 without a handler.
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double GroupCustomCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    // Cells joined by Tab, rows by CR LF.
+    QString SelectedText();
+    // Running numbers into a column's data rows (a row's data columns).
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    int AutoNumberStart() const { return FAutoNumberStart; }
+    void SetAutoNumberStart(int Value) { FAutoNumberStart = Value; }
+    int AutoNumberOffset() const { return FAutoNumberOffset; }
+    void SetAutoNumberOffset(int Value) { FAutoNumberOffset = Value; }
+    TSortDirection AutoNumberDirection() const { return FAutoNumberDirection; }
+    void SetAutoNumberDirection(TSortDirection Value) { FAutoNumberDirection = Value; }
+
+private:
+    // Graphics, check boxes, nodes, grouping and calculations
+    TCellGraphic* GraphicByRealRow(int ACol, int ARow);
+    TCellGraphic* BaseGraphic(int ACol, int ARow);
+    TCellGraphic* NodeGraphic(int ARow);
+    void DoExpandNode(int ARow);
+    // ACol -1 colours the row.
+    void ApplyGroupColors(int ACol, int ARow, bool Header);
+    // Whether a column range reaches into hidden rows, and the range to walk.
+    bool CalcRange(int& FromRow, int& ToRow);
+    bool CountsInCalc(int ACol, int R, bool AllRows, TIntList*& Hidden);
+    double CalcValue(int ACol, int R, bool AllRows);
+
+    std::unique_ptr<TCellGraphic> FRowCheckGraphic;
+    // Set while a node contracts: the current cell may leave the rows.
+    bool FForceSel = false;
+    bool FIsGrouping = false;
+    QString FGroupCaption;
+    QString FGroupFooter;
+    int FGroupWidth = 0;
+    int FAutoNumberStart = 0;
+    int FAutoNumberOffset = 0;
+    TSortDirection FAutoNumberDirection = sdAscending;
+
+public:
 
     // Files and streams (grid/features: one file per format). Writers take
     // the texts through SaveCell and readers store through LoadCell; the

@@ -3,6 +3,7 @@
 #include "grid/core/ProStringGrid.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/IntList.h"
+#include "grid/foundation/MarkupText.h"
 #include "grid/foundation/StringUtils.h"
 #include "grid/foundation/TextUtils.h"
 #include "platform/graphics/GraphicsObjects.h"
@@ -461,6 +462,21 @@ void TProStringGrid::SetDates(int ACol, int ARow, TDateTime Value)
 TDateTime TProStringGrid::Times(int ACol, int ARow) { return StrToTime(Cells(ACol, ARow)); }
 
 void TProStringGrid::SetTimes(int ACol, int ARow, TDateTime Value) { SetCells(ACol, ARow, TimeToStr(Value)); }
+
+QString TProStringGrid::GetCtrlVal(int ACol, int ARow, const QString& ID)
+{
+    QString value;
+    if (!GetControlValue(Cells(ACol, ARow), ID, value))
+        return QString();
+    return value;
+}
+
+void TProStringGrid::SetCtrlVal(int ACol, int ARow, const QString& ID, const QString& Value)
+{
+    QString text = Cells(ACol, ARow);
+    if (SetControlValue(text, ID, Value))
+        SetCells(ACol, ARow, text);
+}
 
 // Fills
 

@@ -24,8 +24,9 @@ void TProStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBr
     }
     if (HasCellProperties(ACol, ARow)) {
         TCellProperties* props = GetGridCellProps(ACol, ARow);
-        // Cells that draw a graphic of their own keep the grid's background.
-        if (!props->GraphicObject() && props->BrushColor() != clNone)
+        // Cells that draw a control or picture of their own keep the grid's background.
+        static const Set<TCellType> plain{ctIcon, ctNone, ctImageList, ctEmpty, ctImages, ctComment};
+        if (plain.Contains(GetCellType(ACol, ARow)) && props->BrushColor() != clNone)
             ABrush->SetColor(props->BrushColor());
         if (props->FontColor() != clNone)
             AFont->SetColor(props->FontColor());
@@ -42,6 +43,17 @@ void TProStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBr
 
 void TProStringGrid::GetCellBorder(int ACol, int ARow, TPen* APen, TCellBorders& Borders)
 {
+    // Group headers are underlined and summaries overlined, column 0 aside.
+    if (ACol > 0 && FGrouping->HeaderUnderline() && IsNode(ARow)) {
+        Borders = {cbBottom};
+        APen->SetColor(FGrouping->HeaderLineColor());
+        APen->SetWidth(FGrouping->HeaderLineWidth());
+    }
+    if (ACol > 0 && FGrouping->SummaryLine() && IsSummary(ARow)) {
+        Borders = {cbTop};
+        APen->SetColor(FGrouping->SummaryLineColor());
+        APen->SetWidth(FGrouping->SummaryLineWidth());
+    }
     if (OnGetCellBorder)
         OnGetCellBorder(this, ARow, ACol, APen, Borders);
 }
@@ -226,15 +238,22 @@ TFont* TProStringGrid::GetCellFont(int ACol, int ARow)
 void TProStringGrid::GetDisplText(int ACol, int ARow, QString& Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
-    if (!FURLShowInText)
-        return;
-    static const char* const prefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
-    for (const char* prefix : prefixes) {
-        QString linked;
-        if (MakeURLLink(Value, QString::fromLatin1(prefix), linked)) {
-            Value = linked;
-            break;
+    if (FURLShowInText) {
+        static const char* const prefixes[] = {"HTTP://",  "WWW.",    "MAILTO:", "HTTPS://",
+                                               "NNTP://", "FILE://", "FTP://"};
+        for (const char* prefix : prefixes) {
+            QString linked;
+            if (MakeURLLink(Value, QString::fromLatin1(prefix), linked)) {
+                Value = linked;
+                break;
+            }
         }
+    }
+    // A group header shows how many rows its group holds.
+    if (FGrouping->ShowGroupCount() && ACol == 1 && IsNode(ARow)) {
+        const int count = GetNodeSpan(ARow) - GetSubNodeCount(ARow) - 1;
+        const QString& fmt = FGrouping->GroupCountFormat();
+        Value += fmt.isEmpty() ? QStringLiteral(" (%1)").arg(count) : Format(fmt, {count});
     }
 }
 
@@ -291,11 +310,24 @@ void TProStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdit
         OnFixedEdit(this, ACol, ARow, AEditor, Values);
 }
 
-void TProStringGrid::DoInsertRow(int ARow) { InsertRows(ARow, 1, true); }
+void TProStringGrid::DoInsertRow(int ARow)
+{
+    if (!HasNodes())
+        InsertRows(ARow, 1, true);
+    else if (GetParentRow(RealToDisplRow(ARow)) == -1)
+        InsertNormalRow(ARow);
+    else
+        InsertChildRow(ARow, 0);
+}
 
 void TProStringGrid::DoDeleteRow(int ARow)
 {
-    if (RowCount() - FixedRows() - FFixedFooters != 1 || FFixedRowAlways)
+    if (HasNodes()) {
+        if (GetParentRow(ARow) == -1)
+            RemoveNormalRow(ARow);
+        else
+            RemoveChildRow(ARow);
+    } else if (RowCount() - FixedRows() - FFixedFooters != 1 || FFixedRowAlways)
         RemoveRowsInternal(ARow, 1);
     else
         ClearRows(ARow, 1);
@@ -336,6 +368,22 @@ void TProStringGrid::StoreOldCell(int ACol, int ARow)
 void TProStringGrid::SaveCell(int ACol, int ARow, QString& Value)
 {
     Value = FSaveVirtCells ? GetFormattedCell(ACol, ARow) : GetGridCell(ACol, ARow);
+    // An empty check box cell is saved as its state.
+    const TCellType type = Value.isEmpty() ? GetCellType(ACol, ARow) : ctEmpty;
+    if (type == ctCheckBox || type == ctTriStateCheckBox) {
+        bool checked = false;
+        if (type == ctCheckBox) {
+            GetCheckBoxState(ACol, RealRowIndex(ARow), checked);
+        } else {
+            TCheckBoxState state = cbUnchecked;
+            GetCheckBoxState(ACol, RealRowIndex(ARow), state);
+            checked = state == cbChecked;
+        }
+        if (checked)
+            GetCheckTrue(ACol, ARow, Value);
+        else
+            GetCheckFalse(ACol, ARow, Value);
+    }
     const int kind = ClassifyCellText(Value, true);
     if (kind == ctHTML && !FSaveWithHTML)
         Value = StripCellTags(Value);
