@@ -1,4 +1,5 @@
 #include "grid/dropdown/DropDownAppearance.h"
+#include "grid/dropdown/DropDownUtils.h"
 #include "platform/graphics/GraphicsObjects.h"
 
 // Buttons
@@ -204,3 +205,66 @@ void TFooterAppearance::AssignColors(TPersistent* Source)
 }
 
 void TFooterAppearance::SetButtons(TFooterButtons* Value) { FButtons->Assign(Value); }
+
+// Push button colours
+
+TProButtonAppearance::TProButtonAppearance() : FFont(std::make_unique<TFont>())
+{
+    // The checked colours are the hot ones with red and green at 90 per cent.
+    FColorChecked = ShadeColor(FColorHot, -10, -10, 0);
+    FColorCheckedTo = ShadeColor(FColorHotTo, -10, -10, 0);
+    FFont->SetName(QStringLiteral("Tahoma"));
+}
+
+TProButtonAppearance::~TProButtonAppearance() = default;
+
+void TProButtonAppearance::Assign(TPersistent* Source)
+{
+    auto* src = dynamic_cast<TProButtonAppearance*>(Source);
+    if (!src) {
+        TPersistent::Assign(Source);
+        return;
+    }
+    SetColor(src->FColor);
+    SetColorTo(src->FColorTo);
+    SetColorHot(src->FColorHot);
+    SetColorHotTo(src->FColorHotTo);
+    SetColorDown(src->FColorDown);
+    SetColorDownTo(src->FColorDownTo);
+    SetColorChecked(src->FColorChecked);
+    SetColorCheckedTo(src->FColorCheckedTo);
+    SetColorDisabled(src->FColorDisabled);
+    SetColorDisabledTo(src->FColorDisabledTo);
+    SetBorderColor(src->FBorderColor);
+    SetBorderColorHot(src->FBorderColorHot);
+    SetBorderColorDown(src->FBorderColorDown);
+    SetBorderColorDisabled(src->FBorderColorDisabled);
+    SetBorderColorChecked(src->FBorderColorChecked);
+    SetGradient(src->FGradient);
+}
+
+void TProButtonAppearance::SetGradient(TGradientDirection Value)
+{
+    if (FGradient == Value)
+        return;
+    FGradient = Value;
+    Changed();
+}
+
+void TProButtonAppearance::SetFont(TFont* Value)
+{
+    FFont->Assign(Value);
+}
+
+void TProButtonAppearance::Set(TColor& Field, TColor Value)
+{
+    if (Field == Value)
+        return;
+    Field = Value;
+    Changed();
+}
+
+void TProButtonAppearance::Changed()
+{
+    CallEvent(OnChange, this);
+}

@@ -206,3 +206,85 @@ private:
     std::unique_ptr<TFooterButtons> FButtons;
     bool FSizeGrip = true;
 };
+
+// The colours of the small push buttons in a drop-down's header and footer,
+// by state. Every setter fires OnChange when the value changes.
+class TProButtonAppearance : public TPersistent {
+public:
+    TProButtonAppearance();
+    ~TProButtonAppearance() override;
+
+    // From a TProButtonAppearance: the fifteen colours and Gradient through
+    // the setters, not the font; anything else raises the framework's
+    // cannot-assign error.
+    void Assign(TPersistent* Source) override;
+
+    // Normal state; ColorTo clNone paints Color solid.
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value) { Set(FColor, Value); }
+    TColor ColorTo() const { return FColorTo; }
+    void SetColorTo(TColor Value) { Set(FColorTo, Value); }
+    // Hot (cursor over the button or focused): solid ColorHot.
+    TColor ColorHot() const { return FColorHot; }
+    void SetColorHot(TColor Value) { Set(FColorHot, Value); }
+    // Note: stored only; no painting uses it.
+    TColor ColorHotTo() const { return FColorHotTo; }
+    void SetColorHotTo(TColor Value) { Set(FColorHotTo, Value); }
+    // Pressed: solid ColorDown.
+    TColor ColorDown() const { return FColorDown; }
+    void SetColorDown(TColor Value) { Set(FColorDown, Value); }
+    // Note: stored only.
+    TColor ColorDownTo() const { return FColorDownTo; }
+    void SetColorDownTo(TColor Value) { Set(FColorDownTo, Value); }
+    // A button that is down (checked): solid ColorChecked.
+    TColor ColorChecked() const { return FColorChecked; }
+    void SetColorChecked(TColor Value) { Set(FColorChecked, Value); }
+    // Note: stored only.
+    TColor ColorCheckedTo() const { return FColorCheckedTo; }
+    void SetColorCheckedTo(TColor Value) { Set(FColorCheckedTo, Value); }
+    TColor ColorDisabled() const { return FColorDisabled; }
+    void SetColorDisabled(TColor Value) { Set(FColorDisabled, Value); }
+    TColor ColorDisabledTo() const { return FColorDisabledTo; }
+    void SetColorDisabledTo(TColor Value) { Set(FColorDisabledTo, Value); }
+    // Frames by state; clNone draws none.
+    TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(TColor Value) { Set(FBorderColor, Value); }
+    TColor BorderColorHot() const { return FBorderColorHot; }
+    void SetBorderColorHot(TColor Value) { Set(FBorderColorHot, Value); }
+    TColor BorderColorDown() const { return FBorderColorDown; }
+    void SetBorderColorDown(TColor Value) { Set(FBorderColorDown, Value); }
+    TColor BorderColorDisabled() const { return FBorderColorDisabled; }
+    void SetBorderColorDisabled(TColor Value) { Set(FBorderColorDisabled, Value); }
+    TColor BorderColorChecked() const { return FBorderColorChecked; }
+    void SetBorderColorChecked(TColor Value) { Set(FBorderColorChecked, Value); }
+    // Direction of the normal and disabled gradients.
+    TGradientDirection Gradient() const { return FGradient; }
+    void SetGradient(TGradientDirection Value);
+    // The caption font, "Tahoma".
+    TFont* Font() const { return FFont.get(); }
+    void SetFont(TFont* Value);
+
+    TNotifyEvent OnChange;
+
+private:
+    void Set(TColor& Field, TColor Value);
+    void Changed();
+
+    TColor FColor = clNone;
+    TColor FColorTo = clNone;
+    TColor FColorHot = 0xF5F0E1;
+    TColor FColorHotTo = 0xF9D2B2;
+    TColor FColorDown = 0xF5D8CA;
+    TColor FColorDownTo = 0xF9BDA0;
+    TColor FColorChecked;
+    TColor FColorCheckedTo;
+    TColor FColorDisabled = 0xF2F2F2;
+    TColor FColorDisabledTo = clNone;
+    TColor FBorderColor = clNone;
+    TColor FBorderColorHot = 0x808080;
+    TColor FBorderColorDown = 0x800000;
+    TColor FBorderColorDisabled = 0x808080;
+    TColor FBorderColorChecked = 0xFF0000;
+    TGradientDirection FGradient = gdVertical;
+    std::unique_ptr<TFont> FFont;
+};

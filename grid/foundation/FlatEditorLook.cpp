@@ -214,6 +214,8 @@ TPoint LabelOrigin(TLabelPosition Position, const TRect& Editor, int Margin, int
     case lpRightTop: return {left + w + Margin, top};
     case lpRightCenter: return {left + w + Margin, top + (h - Lh) / 2};
     case lpRighBottom: return {left + w + Margin, top + h - Lh};
+    case lpTopRight: return {left + w - Lw, top - Lh - Margin};
+    case lpBottomRight: return {left + w - Lw, top + h + Margin};
     }
     return {left, top};
 }
