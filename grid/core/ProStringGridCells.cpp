@@ -412,11 +412,13 @@ int ReadInt(const QString& Text)
 
 double ReadFloat(const QString& Text)
 {
-    const QString s = ExtractFloatText(Text);
-    if (s.isEmpty() || s == QStringLiteral("-"))
+    const QString t = Trim(Text);
+    if (t.isEmpty() || t == QStringLiteral("-"))
         return 0;
+    // A text without a number in it is no number, not 0.
+    const QString s = ExtractFloatText(t);
     double value = 0;
-    if (!TryStrToFloat(s, value, PointSettings()))
+    if (s.isEmpty() || !TryStrToFloat(s, value, PointSettings()))
         throw EProGridError(QStringLiteral("Cell does not contain a float value"));
     return value;
 }

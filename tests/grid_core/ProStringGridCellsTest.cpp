@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TypedCase{"BlanksAround", " 42 ", 42, 42.0}, TypedCase{"LetterAfter", "42a", std::nullopt, 42.0},
                     TypedCase{"Fraction", "12.5", std::nullopt, 12.5},
                     TypedCase{"MarkupStripped", "<b>7</b>", 7, 7.0},
-                    TypedCase{"NoNumber", "abc", std::nullopt, 0.0},
+                    TypedCase{"NoNumber", "abc", std::nullopt, std::nullopt},
                     TypedCase{"TwoPoints", "1.2.3", std::nullopt, std::nullopt}),
     [](const testing::TestParamInfo<TypedCase>& info) { return std::string(info.param.Name); });
 
