@@ -122,17 +122,19 @@ void TCellGraphic::SetBitButton(int bw, int bh, const QString& Caption, TObject*
 void TCellGraphic::SetPicture(TObject* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
                               TCellHAlign hal, TCellVAlign val)
 {
-    Become(ctPicture, APicture);
-    FCellTransparent = Transparent;
-    FCellAngle = int(StretchMode);
-    FCellIndex = Padding;
-    Place(hal, val);
+    SetPictureKind(ctPicture, APicture, Transparent, StretchMode, Padding, hal, val);
 }
 
 void TCellGraphic::SetFilePicture(TObject* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
                                   TCellHAlign hal, TCellVAlign val)
 {
-    Become(ctFilePicture, APicture);
+    SetPictureKind(ctFilePicture, APicture, Transparent, StretchMode, Padding, hal, val);
+}
+
+void TCellGraphic::SetPictureKind(TCellType AType, TObject* APicture, bool Transparent, TStretchMode StretchMode,
+                                  int Padding, TCellHAlign hal, TCellVAlign val)
+{
+    Become(AType, APicture);
     FCellTransparent = Transparent;
     FCellAngle = int(StretchMode);
     FCellIndex = Padding;

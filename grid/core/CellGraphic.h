@@ -160,6 +160,8 @@ private:
     // Frees what the kind owns when the kind or the object changes.
     void Become(TCellType AType, TObject* ABitmap);
     void Place(TCellHAlign hal, TCellVAlign val);
+    void SetPictureKind(TCellType AType, TObject* APicture, bool Transparent, TStretchMode StretchMode, int Padding,
+                        TCellHAlign hal, TCellVAlign val);
 
     TCellType FCellType = ctNone;
     TCellVAlign FCellVAlign = vaTop;

@@ -1289,6 +1289,9 @@ private:
     bool CalcRange(int& FromRow, int& ToRow);
     bool CountsInCalc(int ACol, int R, bool AllRows, TIntList*& Hidden);
     double CalcValue(int ACol, int R, bool AllRows);
+    // The minimum, or with Largest the maximum.
+    double ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest);
+    double RowExtreme(int ARow, int FromCol, int ToCol, bool Largest);
 
     std::unique_ptr<TCellGraphic> FRowCheckGraphic;
     // Set while a node contracts: the current cell may leave the rows.

@@ -95,28 +95,11 @@ double TProStringGrid::ColumnAvg(int ACol, int FromRow, int ToRow)
     return ColumnSum(ACol, FromRow, ToRow) / n;
 }
 
-double TProStringGrid::ColumnMin(int ACol, int FromRow, int ToRow)
-{
-    const bool all = CalcRange(FromRow, ToRow);
-    if (ToRow < FromRow)
-        return 0;
-    double result = Floats(ACol, FromRow);
-    ExportNotification(esExportStart, FromRow);
-    THiddenList hidden;
-    for (int r = FromRow; r <= ToRow; ++r) {
-        if (!CountsInCalc(ACol, r, all, hidden.List))
-            continue;
-        ExportNotification(esExportNextRow, r);
-        try {
-            result = std::min(result, CalcValue(ACol, r, all));
-        } catch (const EProGridError&) {
-        }
-    }
-    ExportNotification(esExportDone, -1);
-    return result;
-}
+double TProStringGrid::ColumnMin(int ACol, int FromRow, int ToRow) { return ColumnExtreme(ACol, FromRow, ToRow, false); }
 
-double TProStringGrid::ColumnMax(int ACol, int FromRow, int ToRow)
+double TProStringGrid::ColumnMax(int ACol, int FromRow, int ToRow) { return ColumnExtreme(ACol, FromRow, ToRow, true); }
+
+double TProStringGrid::ColumnExtreme(int ACol, int FromRow, int ToRow, bool Largest)
 {
     const bool all = CalcRange(FromRow, ToRow);
     if (ToRow < FromRow)
@@ -129,7 +112,8 @@ double TProStringGrid::ColumnMax(int ACol, int FromRow, int ToRow)
             continue;
         ExportNotification(esExportNextRow, r);
         try {
-            result = std::max(result, CalcValue(ACol, r, all));
+            const double v = CalcValue(ACol, r, all);
+            result = Largest ? std::max(result, v) : std::min(result, v);
         } catch (const EProGridError&) {
         }
     }
@@ -213,23 +197,11 @@ double TProStringGrid::RowAvg(int ARow, int FromCol, int ToCol)
     return n <= 0 ? 0 : RowSum(ARow, FromCol, ToCol) / n;
 }
 
-double TProStringGrid::RowMin(int ARow, int FromCol, int ToCol)
-{
-    if (ToCol < FromCol)
-        return 0;
-    double result = Floats(FromCol, ARow);
-    for (int c = FromCol; c <= ToCol; ++c) {
-        if (!IsBaseCell(c, ARow))
-            continue;
-        try {
-            result = std::min(result, Floats(c, ARow));
-        } catch (const EProGridError&) {
-        }
-    }
-    return result;
-}
+double TProStringGrid::RowMin(int ARow, int FromCol, int ToCol) { return RowExtreme(ARow, FromCol, ToCol, false); }
 
-double TProStringGrid::RowMax(int ARow, int FromCol, int ToCol)
+double TProStringGrid::RowMax(int ARow, int FromCol, int ToCol) { return RowExtreme(ARow, FromCol, ToCol, true); }
+
+double TProStringGrid::RowExtreme(int ARow, int FromCol, int ToCol, bool Largest)
 {
     if (ToCol < FromCol)
         return 0;
@@ -238,7 +210,8 @@ double TProStringGrid::RowMax(int ARow, int FromCol, int ToCol)
         if (!IsBaseCell(c, ARow))
             continue;
         try {
-            result = std::max(result, Floats(c, ARow));
+            const double v = Floats(c, ARow);
+            result = Largest ? std::max(result, v) : std::min(result, v);
         } catch (const EProGridError&) {
         }
     }

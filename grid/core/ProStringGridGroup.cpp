@@ -15,6 +15,14 @@ namespace {
 // Compares unequal to every cell text, so the first row opens a group.
 const QString Sentinel = QString(QChar(0xFF)) + QChar(0xFE);
 
+// The group calculation, and the same in the footer while it shows.
+void GroupCalcWithFooter(TProStringGrid& G, int Colindex, int Method, TColumnCalcType Calc)
+{
+    G.GroupCalc(Colindex, Method);
+    if (G.FloatingFooter()->Visible())
+        G.FloatingFooter()->SetColumnCalc(Colindex, Calc);
+}
+
 } // namespace
 
 void TProStringGrid::SetGroupColumn(int Value)
@@ -349,37 +357,12 @@ void TProStringGrid::GroupCalc(int Colindex, int Method)
     }
 }
 
-void TProStringGrid::GroupSum(int Colindex)
-{
-    GroupCalc(Colindex, 1);
-    if (FFloatingFooter->Visible())
-        FFloatingFooter->SetColumnCalc(Colindex, acSUM);
-}
+void TProStringGrid::GroupSum(int Colindex) { GroupCalcWithFooter(*this, Colindex, 1, acSUM); }
 
-void TProStringGrid::GroupAvg(int Colindex)
-{
-    GroupCalc(Colindex, 2);
-    if (FFloatingFooter->Visible())
-        FFloatingFooter->SetColumnCalc(Colindex, acAVG);
-}
+void TProStringGrid::GroupAvg(int Colindex) { GroupCalcWithFooter(*this, Colindex, 2, acAVG); }
 
-void TProStringGrid::GroupMin(int Colindex)
-{
-    GroupCalc(Colindex, 3);
-    if (FFloatingFooter->Visible())
-        FFloatingFooter->SetColumnCalc(Colindex, acMIN);
-}
+void TProStringGrid::GroupMin(int Colindex) { GroupCalcWithFooter(*this, Colindex, 3, acMIN); }
 
-void TProStringGrid::GroupMax(int Colindex)
-{
-    GroupCalc(Colindex, 4);
-    if (FFloatingFooter->Visible())
-        FFloatingFooter->SetColumnCalc(Colindex, acMAX);
-}
+void TProStringGrid::GroupMax(int Colindex) { GroupCalcWithFooter(*this, Colindex, 4, acMAX); }
 
-void TProStringGrid::GroupCount(int Colindex)
-{
-    GroupCalc(Colindex, 5);
-    if (FFloatingFooter->Visible())
-        FFloatingFooter->SetColumnCalc(Colindex, acCOUNT);
-}
+void TProStringGrid::GroupCount(int Colindex) { GroupCalcWithFooter(*this, Colindex, 5, acCOUNT); }

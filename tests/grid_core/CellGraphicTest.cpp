@@ -1,5 +1,6 @@
 #include "../support/GeometryPrinter.h"
 #include "../support/QStringPrinter.h"
+#include "TrackedBitmap.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/foundation/IntList.h"
 #include "platform/graphics/Bitmap.h"
@@ -8,16 +9,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// A bitmap that reports its end, to tell who freed it.
-class TTrackedBitmap : public TBitmap {
-public:
-    explicit TTrackedBitmap(bool& Alive) : FAlive(Alive) { FAlive = true; }
-    ~TTrackedBitmap() override { FAlive = false; }
-
-private:
-    bool& FAlive;
-};
 
 struct PictureCase {
     const char* Name;

@@ -1,5 +1,6 @@
 #include "../support/GeometryPrinter.h"
 #include "../support/QStringPrinter.h"
+#include "TrackedBitmap.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/foundation/MouseActions.h"
@@ -10,15 +11,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-class TTrackedBitmap : public TBitmap {
-public:
-    explicit TTrackedBitmap(bool& Alive) : FAlive(Alive) { FAlive = true; }
-    ~TTrackedBitmap() override { FAlive = false; }
-
-private:
-    bool& FAlive;
-};
 
 // A 5 x 6 grid, one fixed row and column.
 struct Grid : TProStringGrid {
