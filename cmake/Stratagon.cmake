@@ -19,7 +19,10 @@ function(stratagon_test name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock)
   target_compile_options(${name} PRIVATE -Wall -Wno-unused-parameter)
-  target_compile_definitions(${name} PRIVATE STRATAGON_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  # Relative to the test program's folder (the test mains start there), so
+  # compile lines are the same in every checkout and ccache shares them.
+  file(RELATIVE_PATH data_dir "${CMAKE_CURRENT_BINARY_DIR}" "${PROJECT_SOURCE_DIR}/tests/data")
+  target_compile_definitions(${name} PRIVATE STRATAGON_TEST_DATA="${data_dir}")
   stratagon_qt_pch(${name})
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST

@@ -5,6 +5,7 @@
 #include "platform/rtl/FormatSettings.h"
 #include <QApplication>
 #include <QFont>
+#include "tests/support/StartInProgramFolder.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,6 +29,7 @@ class TModalReleaser : public testing::EmptyTestEventListener {
 
 int main(int argc, char** argv)
 {
+    StartInProgramFolder();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_FONT_DPI", "96");
