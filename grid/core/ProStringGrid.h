@@ -1358,6 +1358,31 @@ public:
     // This grid's number in the cell streams it writes, unique in the process.
     int StreamID();
 
+    // Office documents and databases (GridOffice.cpp), through the
+    // platform's automation service: workbooks (.xlsx, .xls read only),
+    // documents (.docx) and Access databases (.mdb). A missing application
+    // raises "Excel OLE server not found" or "Word OLE server not found";
+    // files the service cannot open or write raise its EOleException.
+    // The sheet names of a workbook; the list belongs to the caller.
+    TStringList* GetXLSSheets(const QString& FileName);
+    // The active sheet, or the last sheet of that name ("Excel worksheet
+    // <name> not found" when none).
+    void LoadFromXLS(const QString& FileName);
+    void LoadFromXLSSheet(const QString& FileName, const QString& SheetName);
+    // Into a new workbook, or, with CreateNewSheet False and a workbook open
+    // in the running application, into its active sheet from the active
+    // cell's row down.
+    void SaveToXLS(const QString& FileName, bool CreateNewSheet = true);
+    // Into the named sheet (added when missing) of the file, made when missing.
+    void SaveToXLSSheet(const QString& FileName, const QString& SheetName);
+    // The grid as a table at the start of a new or the active document.
+    void SaveToDOC(const QString& FileName, bool CreateNewDocument = true);
+    // The grid as a table at the bookmark, or after the last line.
+    void AppendToDoc(const QString& FileName, const QString& Bookmark);
+    void LoadFromMDBTable(const QString& FileName, const QString& Table);
+    // Field names go into the last fixed row.
+    void LoadFromMDBSQL(const QString& FileName, const QString& SQL);
+
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;
@@ -1672,6 +1697,10 @@ private:
     void StoreCsvField(QString Value, int& ACol, int ARow, int Hidden);
     void WriteAscii(const QString& FileName, bool Unicode, bool Append);
     TAlignment EffectiveAlignment(int ACol, int ARow);
+    // Office documents (GridOffice.cpp)
+    void ReadXLSSheet(const QString& FileName, const QString& SheetName, bool Named);
+    void WriteXLSSheet(const QString& FileName, const QString& SheetName, bool Named, bool CreateNewSheet);
+    void WriteDoc(const QString& FileName, const QString& Bookmark, bool Append, bool CreateNew);
 
     void CreateOwnedObjects();
     void CreateRunTimeObjects();
