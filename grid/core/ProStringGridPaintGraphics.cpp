@@ -237,7 +237,8 @@ void TProStringGrid::PrepareCellScrollBar(TCellPaint& P)
 
 void TProStringGrid::DrawTreeLines(TCellPaint& P)
 {
-    if (!HasNodes() || P.Col != 0 || P.FixedCell || !FCellNode->ShowTree())
+    if (!HasNodes() || P.Col != 0 || P.Row < FixedRows() || P.Row >= RowCount() - FFixedFooters ||
+        !FCellNode->ShowTree())
         return;
     auto level = [this](int ARow) {
         return ARow >= 0 && ARow < RowCount() && HasCellProperties(0, ARow) ? GetGridCellProps(0, ARow)->NodeLevel()
@@ -260,9 +261,10 @@ void TProStringGrid::DrawTreeLines(TCellPaint& P)
     const int guides = node ? l - 1 : l;
     for (int k = 1; k <= guides; ++k) {
         const int x = guide(k);
-        c->MoveTo(x, r.Top);
+        // From the line above the content to the one below it.
+        c->MoveTo(x, r.Top - 1);
         const bool goesOn = next >= k && !(k == guides && !node && GetNodeSpanType(P.Row) == 1);
-        c->LineTo(x, goesOn ? r.Bottom : mid + 1);
+        c->LineTo(x, goesOn ? r.Bottom + 1 : mid + 1);
     }
     if (guides >= 1) {
         const int x = guide(guides);
@@ -273,7 +275,7 @@ void TProStringGrid::DrawTreeLines(TCellPaint& P)
     // An open node leads down to its rows.
     if (node && !GetNodeState(P.Row) && GetNodeSpan(P.Row) > 1) {
         c->MoveTo(guide(l), mid + 4);
-        c->LineTo(guide(l), r.Bottom);
+        c->LineTo(guide(l), r.Bottom + 1);
     }
 }
 

@@ -1,9 +1,11 @@
 #include "../support/QStringPrinter.h"
 #include "PaintGridFixture.h"
 #include "grid/core/ControlLook.h"
+#include "grid/core/GridSettings.h"
 #include "grid/core/LookSettings.h"
 #include "grid/foundation/Bands.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/StringList.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -215,6 +217,105 @@ TEST_F(PaintGridTest, AlwaysVisibleDropDownButtonsNarrowTheText)
     // A button face where the text of a plain cell would be blank.
     EXPECT_NE(Pixel(c.Right - 9, c.Top + c.Height() / 2), clWhite);
     EXPECT_EQ(Pixel(c.Right - 9, Cell(2, 0).Top + 3), Pixel(Cell(1, 0).Right - 9, Cell(1, 0).Top + 3));
+}
+
+} // namespace
+
+namespace {
+
+struct CheckStyleCase {
+    const char* Name;
+    ProGrid::TControlStyle Style;
+};
+
+class CheckStyleTest : public PaintGridTest, public ::testing::WithParamInterface<CheckStyleCase> {};
+
+// The dark pixels of the box at the left of a cell.
+int Marked(TCanvas* C, const TRect& R)
+{
+    int n = 0;
+    for (int y = R.Top + 1; y < R.Bottom - 1; ++y)
+        for (int x = R.Left + 1; x < R.Left + 20; ++x)
+            if (GetRValue(C->Pixels(x, y)) + GetGValue(C->Pixels(x, y)) + GetBValue(C->Pixels(x, y)) < 400)
+                ++n;
+    return n;
+}
+
+TEST_P(CheckStyleTest, CheckedAndUncheckedBoxesDiffer)
+{
+    Grid->ControlLook()->SetControlStyle(GetParam().Style);
+    if (GetParam().Style == csGlyph) {
+        TBitmap on(15, 15), off(15, 15);
+        on.Canvas()->Brush()->SetColor(clNavy);
+        on.Canvas()->FillRect(TRect{0, 0, 15, 15});
+        off.Canvas()->Brush()->SetColor(clGray);
+        off.Canvas()->FillRect(TRect{0, 0, 15, 15});
+        Grid->ControlLook()->SetCheckedGlyph(&on);
+        Grid->ControlLook()->SetUnCheckedGlyph(&off);
+    }
+    Grid->SetOptions(Grid->Options() + goEditing);
+    Grid->AddCheckBoxColumn(2, false, true);
+    Grid->SetCheckBoxState(2, 1, true);
+    Grid->SetSelection(TGridRect{4, 7, 4, 7});
+    Repaint();
+    const int checked = Marked(Grid->Canvas(), Cell(2, 1));
+    const int unchecked = Marked(Grid->Canvas(), Cell(2, 2));
+    EXPECT_GT(checked, unchecked);
+    // A data check box shows its state, not its text.
+    EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("Y"));
+    EXPECT_EQ(Pixel(Cell(2, 1).Right - 8, Cell(2, 1).Top + 10), clWhite);
+}
+
+INSTANTIATE_TEST_SUITE_P(ProStringGridPaint, CheckStyleTest,
+                         ::testing::Values(CheckStyleCase{"Classic", csClassic}, CheckStyleCase{"Flat", csFlat},
+                                           CheckStyleCase{"WinXP", csWinXP}, CheckStyleCase{"Borland", csBorland},
+                                           CheckStyleCase{"QLX", csQLX}, CheckStyleCase{"Glyph", csGlyph},
+                                           CheckStyleCase{"Theme", csTheme}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST_F(PaintGridTest, ProgressBarFillsItsShareOfTheCell)
+{
+    Grid->AddProgress(3, 2, clRed, clWhite);
+    Grid->SetCells(3, 2, QStringLiteral("50"));
+    Grid->SetSelection(TGridRect{4, 7, 4, 7});
+    Repaint();
+    const TRect c = Cell(3, 2);
+    EXPECT_EQ(Pixel(c.Left + c.Width() / 4, c.Bottom - 5), clRed);
+    EXPECT_EQ(Pixel(c.Left + 3 * c.Width() / 4, c.Bottom - 5), clWhite);
+}
+
+TEST_F(PaintGridTest, RadioGroupChecksItsOption)
+{
+    TStringList options;
+    options.Add(QStringLiteral("A"));
+    options.Add(QStringLiteral("B"));
+    Grid->SetDefaultRowHeight(40);
+    Grid->SetOptions(Grid->Options() + goEditing);
+    Grid->AddRadio(1, 1, 0, 1, &options);
+    Grid->SetSelection(TGridRect{4, 7, 4, 7});
+    Repaint();
+    const TRect c = Cell(1, 1);
+    const int lineHeight = Grid->Canvas()->TextHeight(QStringLiteral("gh"));
+    // The second option's button holds the dot.
+    auto dark = [&](int Top) { return Marked(Grid->Canvas(), TRect{c.Left, Top, c.Left + 14, Top + lineHeight}); };
+    EXPECT_GT(dark(c.Top + 2 + lineHeight), dark(c.Top + 2));
+}
+
+TEST_F(PaintGridTest, NodesShowTheirButtonAndTreeLines)
+{
+    Grid->SetFixedCols(0);
+    Grid->AddNode(1, 3);
+    Grid->SetSelection(TGridRect{4, 7, 4, 7});
+    Repaint();
+    const TRect node = Cell(0, 1);
+    EXPECT_LT(Darkest(TRect{node.Left, node.Top, node.Left + 16, node.Bottom}), 200);
+    // The guide of the node runs down through its rows.
+    const TRect child = Cell(0, 2);
+    int guide = 0;
+    for (int x = child.Left; x < child.Left + 16; ++x)
+        for (int y = child.Top; y < child.Bottom; ++y)
+            guide += Pixel(x, y) == Grid->CellNode()->TreeColor();
+    EXPECT_GE(guide, child.Height());
 }
 
 } // namespace
