@@ -55,6 +55,8 @@ enum TProGridStyle {
     gsOffice2007Obsidian, gsWindowsXP, gsWhidbey, gsCustom, gsOffice2007Silver, gsWindowsVista, gsWindows7,
     gsTerminal, gsOffice2010Blue, gsOffice2010Silver, gsOffice2010Black
 };
+// Colour schemes of SetTheme.
+enum TXPColorScheme { xpBlue, xpGreen, xpGray, vistaAero, xpNone };
 enum THintShowLargeTextPos { hpCell, hpCursor };
 enum THoverFixedCells { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TScrollBarAlways { saNone, saVert, saHorz, saBoth };

@@ -8,6 +8,7 @@
 #include "grid/core/GridUnit.h"
 #include "grid/core/HeaderDragButton.h"
 #include "grid/core/LookSettings.h"
+#include "grid/core/ProStringGridPaint.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/Bands.h"
@@ -18,6 +19,7 @@
 #include "grid/foundation/Navigation.h"
 #include "grid/foundation/SearchFooter.h"
 #include "grid/foundation/SyncGrid.h"
+#include "grid/foundation/PictureContainer.h"
 #include "grid/foundation/ThemeBinding.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Menu.h"
@@ -140,6 +142,7 @@ void TProStringGrid::CreateOwnedObjects()
     FFilter = std::make_unique<TFilter>(this);
 
     FBalloon = std::make_unique<TBalloonSettings>();
+    FBalloon->OnEnableChange = [this](TObject*) { BalloonEnableChanged(); };
     FShowModified = std::make_unique<TShowModified>();
     FShowModified->OnChange = [this](TObject*) { InvalidateCol(0); };
 
@@ -161,6 +164,9 @@ void TProStringGrid::CreateOwnedObjects()
     FFilterList = std::make_unique<TStringList>();
     FFilterList->SetSorted(true);
     FFilterList->SetDuplicates(TDuplicates::dupIgnore);
+    FImageCache = std::make_unique<THTMLPictureCache>();
+    FColorTones.Background.BrushColor = clNone;
+    FColorTones.Background.BorderColor = clNone;
 }
 
 void TProStringGrid::CreateRunTimeObjects()
@@ -174,6 +180,11 @@ void TProStringGrid::CreateRunTimeObjects()
     FMoveButton->SetEnabled(false);
     FMoveButton->SetVisible(false);
     FScrollBar = new TScrollBar(this);
+    // The cell scroll bar speaks to the grid as a window's bar does.
+    FScrollBar->OnScroll = [this](TObject*, TScrollCode Code, int& Pos) {
+        Perform(WM_VSCROLL, MakeWParam(int(Code), Pos), LPARAM(FScrollBar));
+        Pos = FScrollBar->Position();
+    };
     FPaintScrollBar = new TScrollBar(this);
 }
 
@@ -182,6 +193,8 @@ void TProStringGrid::CreateRunTimeObjects()
 TProStringGrid::~TProStringGrid()
 {
     Destroying();
+    FreeScrollControls();
+    BalloonDone();
     if (FResizeForm) {
         FResizeForm->OnResize = FFormResize;
         FResizeForm->RemoveFreeNotification(this);
@@ -220,6 +233,12 @@ void TProStringGrid::CreateWnd()
     }
     FFooterPanel->SetParent(this);
     FFooterPanel->SetVisible(FFloatingFooter->Visible());
+    if (FScrollType == ssMetro) {
+        CreateScrollControls();
+        SetScrollBars(ssNone);
+    }
+    if (FBalloon->Enable())
+        BalloonInit();
     SetTimer(this, GridTimerID, 500);
     FTimerActive = true;
     if (FIsWinXP)
@@ -447,7 +466,7 @@ void TProStringGrid::FormResize(TObject* Sender)
         } catch (...) {
         }
     }
-    StretchColumn(FColumnSize->StretchColumn());
+    DoStretchColumn(FColumnSize->StretchColumn(), false);
 }
 
 void TProStringGrid::Notification(TComponent* AComponent, TOperation Operation)
@@ -463,6 +482,10 @@ void TProStringGrid::Notification(TComponent* AComponent, TOperation Operation)
             FCellChecker = nullptr;
         if (AComponent == FFixedDropDownMenu)
             FFixedDropDownMenu = nullptr;
+        if (AComponent == FPictureContainer)
+            FPictureContainer = nullptr;
+        if (!IsDestroying() && FSyncGrid && FSyncGrid->Grid() == AComponent)
+            FSyncGrid->SetGrid(nullptr);
     }
     TBaseGrid::Notification(AComponent, Operation);
 }
@@ -476,6 +499,9 @@ void TProStringGrid::WndProc(TMessage& Message)
         CMCursorChanged(Message);
         return;
     }
+    if (Message.Msg == WM_MOUSEMOVE && FBalloonWnd)
+        BalloonMouseMove(LoSigned(WPARAM(Message.LParam)) - FrameSize(),
+                         HiSigned(WPARAM(Message.LParam)) - FrameSize());
     TBaseGrid::WndProc(Message);
 }
 

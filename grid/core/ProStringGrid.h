@@ -11,6 +11,8 @@
 #include "grid/core/ProStringGridEvents.h"
 #include "grid/foundation/BaseGrid.h"
 #include "grid/foundation/DrawUtils.h"
+#include "grid/foundation/QLXStyle.h"
+#include "platform/controls/CheckBox.h"
 #include <array>
 #include <memory>
 
@@ -60,8 +62,15 @@ class TSyncGrid;
 class TGridItems;
 class TGridItem;
 class TControl;
+class THTMLHintWindow;
+class THTMLPictureCache;
+class THintWindow;
+class TPictureContainer;
+class TScrollControl;
+class TTimer;
+class TGlyphCache;
 
-class TProStringGrid : public TBaseGrid, public IGridSettingsOwner {
+class TProStringGrid : public TBaseGrid, public IGridSettingsOwner, public IQLXStyle, public IQLXTones {
 public:
     // Lifetime
     explicit TProStringGrid(TComponent* AOwner = nullptr);
@@ -103,7 +112,10 @@ public:
     void QSort() override {}
     void QSortIndexed() override {}
     void SetFilterColumn(int ACol) override { FFilterCol = ACol; }
-    void StretchColumn(int ACol) override {}
+    // Widens column Index (-1: the last) to fill the client width while
+    // ColumnSize.Stretch is on. Note: raises "Stretch column index out of
+    // range" for an index at or past ColCount.
+    void StretchColumn(int Index) override;
 
     // Registered notifiers hear of changed cell ranges.
     void RegisterNotifier(TGridChangeNotifier* ANotifier);
@@ -276,9 +288,10 @@ public:
     bool HideFocusRect() const { return FHideFocusRect; }
     void SetHideFocusRect(bool Value) { FHideFocusRect = Value; }
     TColor HighlightColor() const { return FHighlightColor; }
-    void SetHighlightColor(TColor Value) { SetRepainting(FHighlightColor, Value); }
+    // The pair is the mini-markup highlight colours.
+    void SetHighlightColor(TColor Value);
     TColor HighlightTextColor() const { return FHighlightTextColor; }
-    void SetHighlightTextColor(TColor Value) { SetRepainting(FHighlightTextColor, Value); }
+    void SetHighlightTextColor(TColor Value);
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor Value) { FHintColor = Value; }
     bool HintShowCells() const { return FHintShowCells; }
@@ -309,7 +322,6 @@ public:
     TInvalidEntryIcon InvalidEntryIcon() const { return FInvalidEntryIcon; }
     void SetInvalidEntryIcon(TInvalidEntryIcon Value) { FInvalidEntryIcon = Value; }
     TGridLook Look() const { return FLook; }
-    void SetLook(TGridLook Value) { FLook = Value; }
     bool Lookup() const { return FLookup; }
     void SetLookup(bool Value) { FLookup = Value; }
     bool LookupCaseSensitive() const { return FLookupCaseSensitive; }
@@ -325,15 +337,16 @@ public:
     bool OemConvert() const { return FOemConvert; }
     void SetOemConvert(bool Value) { FOemConvert = Value; }
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
-    void SetScrollBarAlways(TScrollBarAlways Value) { FScrollBarAlways = Value; }
+    void SetScrollBarAlways(TScrollBarAlways Value);
     TColor ScrollColor() const { return FScrollColor; }
-    void SetScrollColor(TColor Value) { FScrollColor = Value; }
+    void SetScrollColor(TColor Value);
     TScrollType ScrollType() const { return FScrollType; }
-    void SetScrollType(TScrollType Value) { FScrollType = Value; }
+    // ssMetro puts the painted strips in place of the scroll bars.
+    void SetScrollType(TScrollType Value);
     int ScrollWidth() const { return FScrollWidth; }
-    void SetScrollWidth(int Value) { FScrollWidth = Value; }
+    void SetScrollWidth(int Value);
     bool ScrollProportional() const { return FScrollProportional; }
-    void SetScrollProportional(bool Value) { FScrollProportional = Value; }
+    void SetScrollProportional(bool Value);
     bool ScrollSynch() const { return FScrollSynch; }
     void SetScrollSynch(bool Value) { FScrollSynch = Value; }
     TScrollHintType ScrollHints() const { return FScrollHints; }
@@ -440,7 +453,9 @@ public:
     TColor SelectionRectangleColor() const { return FSelectionRectangleColor; }
     void SetSelectionRectangleColor(TColor Value) { FSelectionRectangleColor = Value; }
     const TPoint& XYOffset() const { return FXYOffset; }
-    void SetXYOffset(const TPoint& Value) { FXYOffset = Value; }
+    void SetXYOffset(const TPoint& Value) { SetRepainting(FXYOffset, Value); }
+    // Stores the pair without repainting.
+    void UpdateXYOffset(int X, int Y) { FXYOffset = TPoint{X, Y}; }
     bool XYOffsetTopLeftOnly() const { return FXYOffsetTopLeftOnly; }
     void SetXYOffsetTopLeftOnly(bool Value) { FXYOffsetTopLeftOnly = Value; }
     int MinRowHeight() const { return FMinRowHeight; }
@@ -576,7 +591,9 @@ public:
     void ScreenToCell(TPoint pt, int& ACol, int& ARow);
     bool IsIgnoredColumn(int ACol) const;
     bool IsOnSizeLine(int X, int Y) const;
-    // Flat scroll bars are never active on this platform: nothing to do.
+    // The flat scroll bars' look. No flat scroll bar library exists on
+    // this platform, so the grid keeps its plain bars and these find no
+    // flat bars to change.
     void ApplyScrollType() {}
     void ApplyScrollColor() {}
     void ApplyScrollWidth() {}
@@ -1305,6 +1322,136 @@ private:
     TSortDirection FAutoNumberDirection = sdAscending;
 
 public:
+    // Cell drawing (ProStringGridPaint.cpp: the look of a cell and the
+    // steps of its content; ProStringGridPaintText.cpp: its text;
+    // ProStringGridPaintParts.cpp: check boxes, radio groups, the sort
+    // indicator, borders and the background picture)
+    // The look a cell is painted with. Print: the print fonts and colours;
+    // Select: the selection colours apply; Remap: ACol is a display column.
+    void GetVisualProperties(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                             TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                             TCellGradientDirection& GD) override;
+    // The fixed font or the grid's, then the cell properties of real column
+    // RCol, then GetCellColor.
+    void GetFontProperties(int ACol, int RCol, int ARow, TGridDrawState& AState, TFont* AFont, TBrush* ABrush,
+                           bool Remap);
+    // Percent of C1 over C2, each channel rounded half to even: C1 from
+    // 100 on, C2 below 1; the set one when the other is clNone.
+    static TColor MixColor(TColor C1, TColor C2, int Percent);
+    static TColor MixColorIf(TColor C1, TColor C2, bool Mix, int Percent)
+    {
+        return Mix ? MixColor(C1, C2, Percent) : C1;
+    }
+    static int LimitPercent(int X) { return X < 0 ? 0 : X > 100 ? 100 : X; }
+    // A check box of Style in ARect. State counts with IsTriState only;
+    // Grayed shows the third state of a two-state box.
+    void DrawCheck(TCanvas* ACanvas, const TRect& ARect, bool Checked, TCheckBoxState State, bool IsTriState,
+                   ProGrid::TControlStyle Style, bool Grayed, bool Enabled);
+    // One radio glyph with its option text per option, side by side or one
+    // per line. The checked option is Index, or with Index -1 the option
+    // equal to CellText. Scale serves printing.
+    void DrawRadioGroup(TCanvas* ACanvas, const TRect& ARect, TStrings* Options, int Index, const QString& CellText,
+                        bool SideBySide, bool Enabled, bool Selected, double Scale = 1.0);
+    // The sort direction (or the sort position of ACol) around (X, Y).
+    void DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X);
+    // The borders GetCellBorder (or, printing, GetCellPrintBorder) asks for.
+    void DrawCellBorders(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, bool Print = false);
+    // The BackGround picture or gradient in a cell, or in an area outside
+    // the cells.
+    void DrawCellBackgroundFixed(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect);
+    void DrawCellBackgroundTiled(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect);
+    void DrawCellBackgroundGradient(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect);
+    void PaintBackgroundFixed(TCanvas* ACanvas, const TRect& ARect);
+    void PaintBackgroundTiled(TCanvas* ACanvas, const TRect& ARect);
+    // Fills FilterList with what the filter list of real column ACol
+    // offers; True when it offers anything.
+    virtual bool GetColumnFilter(int ACol);
+    // Pictures of mini-markup image tags; cleared when it is freed.
+    TPictureContainer* PictureContainer() const { return FPictureContainer; }
+    void SetPictureContainer(TPictureContainer* Value);
+    THTMLPictureCache* ImageCache() const { return FImageCache.get(); }
+
+    // Looks, styles and colour tones (ProStringGridLooks.cpp)
+    // A preset look; setting the current one changes nothing.
+    void SetLook(TGridLook Value);
+    virtual void SetStyle(TProGridStyle AStyle);
+    // The shared style: SetStyle with the same ordinal, then the editors.
+    void SetComponentStyle(TQLXStyle AStyle) override;
+    TQLXStyle ComponentStyle() const { return FComponentStyle; }
+    // The flat look of the tones: classic, flat and metro scroll strips.
+    void SetColorTones(const TColorTones& ATones) override;
+    const TColorTones& ColorTones() const { return FColorTones; }
+    void SetTheme(TXPColorScheme Scheme);
+    // Adopts the office colour scheme when it changed since the last time.
+    void ApplyOfficeTheme();
+    // Hands a style to the drop-down editors that exist.
+    virtual void ApplyEditorStyle(TQLXStyle AStyle) {}
+    // Hands colour tones to the editors and drop-downs that exist.
+    virtual void ApplyEditorTones(const TColorTones& ATones) {}
+    // "glXP" and kin; empty for glCustom.
+    static QString LookToString(TGridLook Look);
+    // "Windows XP" and kin; empty for glCustom.
+    static QString LookToCaption(TGridLook Look);
+
+    // Footer calculation, stretching and sizing (ProStringGridSizing.cpp)
+    void StretchRightColumn() { StretchColumn(ColCount() - 1); }
+    // Repaints the footer panel.
+    void UpdateFooter();
+    TColor ArrowColor() const;
+    // Colours all four move arrows.
+    void SetArrowColor(TColor Value);
+    void SetBackGround(TBackGround* Value);
+
+    // Scroll bars (ProStringGridScroll.cpp)
+    // Proportional thumbs for the window's bars.
+    void UpdateProportionalHorz();
+    void UpdateProportionalVert();
+    // The cell scroll bar and the cell it serves.
+    TScrollBar* CellScrollBar() const { return FScrollBar; }
+    int ScrollCol() const { return FScrollCol; }
+    int ScrollRow() const { return FScrollRow; }
+    void SetScrollCell(int ACol, int ARow)
+    {
+        FScrollCol = ACol;
+        FScrollRow = ARow;
+    }
+    // The painted strips of ssMetro; nil otherwise.
+    TScrollControl* VertScrollControl() const { return FVScrollControl; }
+    TScrollControl* HorzScrollControl() const { return FHScrollControl; }
+    // The window of the thumb-drag hint; nil while none shows.
+    THTMLHintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
+
+    // Surface, text measurement and notifications (ProStringGridSurface.cpp)
+    // The alignment a cell's text takes: defaults, numbers to the right,
+    // the cell's own, then GetCellAlignment.
+    void CalcCellAlignment(int ACol, int ARow, TAlignment& HA, TVAlignment& VA);
+    // The size the text of real column ACol needs. VS: room for a
+    // vertical scroll bar; SB: wrapped in the cell's width.
+    TSize GetCellTextSize(int ACol, int ARow, bool VS = false, bool SB = false);
+    void CellTextExtent(int ACol, int DisplCol, TSize& Size, bool VS, bool SB, int ARow);
+    // The dotted line of a column (row) being sized; drawn twice it is gone.
+    void DrawSizeLineX(int X);
+    void DrawSizeLineY(int Y);
+    // The look's frame over the border.
+    void PaintBorder();
+    void PaintBackgroundOutsideCells();
+    // A cell holding rich text, drawn into Rect of Canvas.
+    void DrawRichCell(int ACol, int ARow, const TRect& Rect, TCanvas* Canvas);
+
+    // Balloon tool tips (ProStringGridBalloon.cpp)
+    void BalloonInit();
+    void BalloonDone();
+    // The balloon window while the balloons are set up; nil otherwise.
+    THintWindow* BalloonWindow() const { return FBalloonWnd; }
+    // Shows the balloon of the cell under client point P; hides it
+    // over no cell.
+    void ShowBalloon(TPoint P);
+    // What the last balloon showed (its title after the cut) and its cell.
+    const QString& BalloonTitle() const { return FBalloonTitle; }
+    const QString& BalloonText() const { return FToolTipBuffer; }
+    int BalloonIcon() const { return FBalloonIcon; }
+    TPoint LastBalloonPos() const { return FLastBalloonPos; }
 
     // Files and streams (grid/features: one file per format). Writers take
     // the texts through SaveCell and readers store through LoadCell; the
@@ -1599,7 +1746,8 @@ public:
     // Apply the choice of the single- and multi-choice filter lists.
     virtual void FilterSelect() {}
     virtual void FilterCheck() {}
-    virtual void DoCalcFooter(int ACol) {}
+    // Fills the footer row; -1: every column.
+    virtual void DoCalcFooter(int ACol);
 
 protected:
     void CreateWnd() override;
@@ -1612,11 +1760,48 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
     bool HasNodes() override { return FNumNodes > 0; }
-    // The text of display column ACol is the real column's.
+    // Everything of display cell (ACol, ARow) over its background.
     void DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState) override;
     void LastRowChanged() override;
     bool HasCustomCellBorders() override { return bool(OnGetCellBorder); }
     bool IsStyled() override { return FStyled; }
+
+    // Painting, sizing and scrolling (ProStringGridSurface.cpp,
+    // ProStringGridSizing.cpp, ProStringGridScroll.cpp)
+    void Paint() override;
+    // Nothing is painted while updates are locked.
+    void WMPaint(TMessage& Message) override;
+    void WMSize(TWMSize& Message) override;
+    void WMHScroll(TMessage& Message) override;
+    void WMVScroll(TMessage& Message) override;
+    void BarScrolled(bool Vertical, TScrollCode Code, int Pos) override;
+    void WMGetDlgCode(TMessage& Message) override;
+    void SizeChanged(int OldColCount, int OldRowCount) override;
+    // Repaints the painted scroll strips.
+    void TopLeftChanged() override;
+    void ColWidthsChanged() override;
+    void RowHeightsChanged() override;
+public:
+    // An object dragged over the grid near an edge scrolls it while
+    // DragScrollOptions.Active is on.
+    virtual void DragOver(TObject* Source, int X, int Y, TDragState State, bool& Accept);
+protected:
+    void DragScrollTimer(TObject* Sender);
+    // A user's sizing of a column (row) ended: set by the mouse handling.
+    bool FColSized = false;
+    bool FRowSized = false;
+    int FColClicked = -1;
+    int FRowClicked = -1;
+    int FColClickedSize = 0;
+    int FRowClickedSize = 0;
+    // The left button is down on the cells: set by the mouse handling.
+    bool FMouseDown = false;
+    // The column being moved, -1 for none.
+    int FMoveColInd = -1;
+    // The mini-markup link under the mouse (1-based, 0 for none) and the
+    // blink state of blinking text: set by the mouse handling and the timer.
+    int FHoverHTMLLink = 0;
+    bool FBlinkOn = false;
 
     // Message handlers
     void CMEnabledChanged(TMessage& Message) override;
@@ -1993,4 +2178,124 @@ private:
     bool FSizeGrowOnly = false;
     bool FUseDisabledFont = true;
     int FGroupColumn = -1;
+
+    // Painting (ProStringGridPaint*.cpp, ProStringGridSurface.cpp)
+    struct TCellPaint;
+    void PrepareCell(TCellPaint& P);
+    void ApplySelectionLook(int ACol, int ARow, TGridDrawState& AState, bool Print, bool Select, bool Fixed,
+                            TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                            TFont* AFont);
+    // The cell keeps a brush of its own (plain, rotated and marker cells).
+    bool KeepsOwnBrush(int ACol, int ARow);
+    void GetGraphicInfo(TCellPaint& P);
+    void PrepareCellScrollBar(TCellPaint& P);
+    // Behind: only a graphic that draws behind the text.
+    void DrawCellGraphic(TCellPaint& P, bool Behind);
+    void DrawTreeLines(TCellPaint& P);
+    // Where a graphic of W x H goes in the cell.
+    TRect PlaceGraphic(TCellPaint& P, int W, int H);
+    // Progress bars and range indicators take the whole cell.
+    void DrawFillingGraphic(TCellPaint& P, TCellGraphic* G);
+    void DrawPlacedGraphic(TCellPaint& P, TCellGraphic* G, ICellInterface* Intf);
+    void DrawRotatedText(TCellPaint& P, int Angle);
+    void DrawNodeGlyph(TCellPaint& P, TCellGraphic* G);
+    void DrawCellButton(TCellPaint& P, TCellGraphic* G);
+    void DrawRating(TCellPaint& P, TCellGraphic* G);
+    void DrawHoveredHeader(TCellPaint& P);
+    bool IsActiveHeader(int ACol, int ARow);
+    void DrawFixedLook(TCellPaint& P);
+    void DrawRowIndicator(TCellPaint& P);
+    void DrawModifiedBar(TCellPaint& P);
+    void DrawEditorButtons(TCellPaint& P);
+    void DrawFixedEdges(TCellPaint& P);
+    void DrawFocusFrame(TCellPaint& P);
+    void DrawCellText(TCellPaint& P);
+    void DrawPlainText(TCellPaint& P, const QString& Text, TRect R, TColor LinkColor);
+    void DrawMarkupText(TCellPaint& P, const QString& Text, TRect R, TColor LinkColor);
+    // Narrows R to leave the graphic's place and the node indent free.
+    void MakeRoomForGraphic(TCellPaint& P, TRect& R);
+    bool IsCheckBoxCell(TCellPaint& P);
+    // The last fixed row of a column that sorts by its header.
+    bool IsSortableHeader(int ACol, int ARow);
+    int SortIndicatorY(const TRect& R) const;
+    void TileBitmap(TCanvas* ACanvas, TBitmap* Bitmap, TPoint Origin, const TRect& ARect);
+    void DrawFilterButton(TCellPaint& P, const TRect& R);
+    void DrawSelectionRectangle(TCellPaint& P);
+    void DrawCellBackgroundPicture(TCellPaint& P);
+    bool IsSortedHeader(int ACol, int RCol, int ARow);
+    // One radio button of the control style in ABox.
+    void DrawRadio(TCanvas* ACanvas, const TRect& ABox, bool Checked, bool Enabled);
+    // The bitmap of a glyph name, made once per grid.
+    TBitmap* Glyph(const QString& Name);
+    void DrawGlyph(TCanvas* ACanvas, TBitmap* Bitmap, int X, int Y);
+    std::unique_ptr<THTMLPictureCache> FImageCache;
+    TPictureContainer* FPictureContainer = nullptr;
+    std::unique_ptr<TGlyphCache> FGlyphs;
+    // Pens of the four borders, made on first use.
+    std::unique_ptr<TPen> FBorderPens[5];
+    // The cell's own colours, remembered before the selection paints over them.
+    TColor FOwnBrushColor = clNone;
+    TColor FOwnFontColor = clNone;
+    // The vertical text flag of the last cell painted.
+    unsigned FVAlignFlag = 0;
+    int FPaintCount = 0;
+
+    // Looks (ProStringGridLooks.cpp)
+    void ApplyPresetLook(TGridLook Value);
+    void ApplyStyleStates(TProGridStyle AStyle);
+    TQLXStyle FComponentStyle = tsWindowsXP;
+    TColorTones FColorTones;
+    TOfficeTheme FOfficeTheme = otUnknown;
+
+    // Sizing and scrolling (ProStringGridSizing.cpp, ProStringGridScroll.cpp)
+    // Explicit: the caller asked for it, so a bad index raises.
+    void DoStretchColumn(int Index, bool Explicit);
+    // The editor goes when the current cell holds a check box.
+    void HideEditorOnCheckBox();
+    bool FIsColChanging = false;
+    bool FColChgFlg = true;
+    bool FColSizeFlg = false;
+    bool FDisableSize = false;
+    bool FScrollLock = false;
+    int FScrollCol = -1;
+    int FScrollRow = -1;
+    TScrollControl* FVScrollControl = nullptr;
+    TScrollControl* FHScrollControl = nullptr;
+    THTMLHintWindow* FScrollHintWnd = nullptr;
+    bool FScrollHintShow = false;
+    TTimer* FDragTmr = nullptr;
+    TDragScrollDirections FDragScrollDirection;
+    void CreateScrollControls();
+    void FreeScrollControls();
+    void ShowScrollHint(bool Vertical, int Index);
+    void ScrollHintAndSynch(bool Vertical, int Code, int Index);
+    // The steps around a scroll of the framework (Scroll); false when the
+    // search panel stopped it.
+    void HorzScroll(int Code, int Column, const std::function<void()>& Scroll);
+    bool VertScroll(int Code, int Row, const std::function<void()>& Scroll);
+    void HideScrollHint();
+    void CellScrollMessage(TMessage& Message);
+    void StopDragScroll();
+    // The cells under a fixed background picture, to repaint when they change.
+    TRect BackgroundRange();
+
+    // Balloons (ProStringGridBalloon.cpp)
+    THintWindow* FBalloonWnd = nullptr;
+    TPoint FLastBalloonPos{-1, -1};
+    QString FToolTipBuffer;
+    QString FBalloonTitle;
+    int FBalloonIcon = 0;
+    void BalloonMouseMove(int X, int Y);
+    void BalloonTimerTick();
+    void BalloonEnableChanged();
+    // A cell balloon of the cell's graphic changes the title, text and icon.
+    void CellBalloon(int ACol, int ARow, QString& Title, QString& Text, int& Icon);
+    TTimer* FBalloonTimer = nullptr;
+    TPoint FBalloonCell{-1, -1};
+    TPoint FBalloonPoint;
+    bool FBalloonShowing = false;
+
+    // What the cell graphics answer (ProStringGridPaintGraphics.cpp)
+    bool IsRotatedCell(int ACol, int ARow, int& Angle);
+    void StoreCellScrollPosition(int ACol, int ARow, int Position);
 };

@@ -100,11 +100,6 @@ void TProStringGrid::SetAllColWidths(int ACol, int Value)
     }
 }
 
-void TProStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, TGridDrawState AState)
-{
-    TBaseGrid::DrawCellContent(ACanvas, DisplToRealCol(ACol), ARow, ARect, AState);
-}
-
 // Hiding and showing columns
 
 void TProStringGrid::HideInplaceEdit() { HideEditor(); }

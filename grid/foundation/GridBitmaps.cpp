@@ -16,6 +16,8 @@ TColor PaletteColor(char ch)
     case 'w': return clWhite;
     case 'b': return clNavy;
     case 'l': return 0xF0E0D0;
+    case 'x': return 0x85511C;
+    case 'g': return 0x21A121;
     }
     return Background;
 }
@@ -34,7 +36,27 @@ const TBitmapMap Maps[] = {
     {"XPNODEC", 11, {"", "  bbbbbbb", " bwwwwwwwb", " bwwwkwwwb", " bwwwkwwwb", " bwkkkkkwb", " blllklllb",
                      " blllklllb", " blllllllb", "  bbbbbbb", ""}},
     {"XPNODEO", 11, {"", "  bbbbbbb", " bwwwwwwwb", " bwwwwwwwb", " bwwwwwwwb", " bwkkkkkwb", " blllllllb",
-                     " blllllllb", " blllllllb", "  bbbbbbb", ""}},
+                     " blllllllb", " blllllllb", "  bbbbbbb", ""}},    {"SGCHK01", 15, {"bbbbbbbbbbbbbbb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwkwwb", "bwwwwwwwwwkkwwb", "bwwwwwwwwkkkwwb", "bwwkwwwwkkkwwwb", "bwwkkwwkkkwwwwb", "bwwkkkkkkwwwwwb", "bwwwkkkkwwwwwwb", "bwwwwkkwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bbbbbbbbbbbbbbb"}},
+    {"SGCHK02", 15, {"bbbbbbbbbbbbbbb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bwwwwwwwwwwwwwb", "bbbbbbbbbbbbbbb"}},
+    {"SGCHK03", 15, {"ddddddddddddddd", "dsssssssssssssd", "dsssssssssssssd", "dssssssssssdssd", "dsssssssssddssd", "dssssssssdddssd", "dssdssssdddsssd", "dssddssdddssssd", "dssddddddsssssd", "dsssddddssssssd", "dssssddsssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "ddddddddddddddd"}},
+    {"SGCHK04", 15, {"ddddddddddddddd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "ddddddddddddddd"}},
+    {"SGCHK05", 15, {"xxxxxxxxxxxxxxx", "xlllllllllllllx", "xlllllllllllllx", "xllllllllllgllx", "xlllllllllggllx", "xllllllllgggllx", "xllgllllggglllx", "xllggllgggllllx", "xllgggggglllllx", "xlllggggllllllx", "xllllgglllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xxxxxxxxxxxxxxx"}},
+    {"SGCHK06", 15, {"xxxxxxxxxxxxxxx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xlllllllllllllx", "xxxxxxxxxxxxxxx"}},
+    {"SGCHK07", 15, {"ddddddddddddddd", "dsssssssssssssd", "dsssssssssssssd", "dssssssssssdssd", "dsssssssssddssd", "dssssssssdddssd", "dssdssssdddsssd", "dssddssdddssssd", "dssddddddsssssd", "dsssddddssssssd", "dssssddsssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "ddddddddddddddd"}},
+    {"SGCHK08", 15, {"ddddddddddddddd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "dsssssssssssssd", "ddddddddddddddd"}},
+    {"SGRAD01", 10, {"   bbbb", "  bbwwbb", " bwwwwwwb", "bbwwkkwwbb", "bwwkkkkwwb", "bwwkkkkwwb", "bbwwkkwwbb", " bwwwwwwb", "  bbwwbb", "   bbbb"}},
+    {"SGRAD02", 10, {"   bbbb", "  bbwwbb", " bwwwwwwb", "bbwwwwwwbb", "bwwwwwwwwb", "bwwwwwwwwb", "bbwwwwwwbb", " bwwwwwwb", "  bbwwbb", "   bbbb"}},
+    {"SGRAD03", 10, {"   dddd", "  ddssdd", " dssssssd", "ddssddssdd", "dssddddssd", "dssddddssd", "ddssddssdd", " dssssssd", "  ddssdd", "   dddd"}},
+    {"SGRAD04", 10, {"   dddd", "  ddssdd", " dssssssd", "ddssssssdd", "dssssssssd", "dssssssssd", "ddssssssdd", " dssssssd", "  ddssdd", "   dddd"}},
+    {"SGRAD05", 10, {"   xxxx", "  xxllxx", " xllllllx", "xxllggllxx", "xllggggllx", "xllggggllx", "xxllggllxx", " xllllllx", "  xxllxx", "   xxxx"}},
+    {"SGRAD06", 10, {"   xxxx", "  xxllxx", " xllllllx", "xxllllllxx", "xllllllllx", "xllllllllx", "xxllllllxx", " xllllllx", "  xxllxx", "   xxxx"}},
+    {"SGRAD07", 10, {"   dddd", "  ddssdd", " dssssssd", "ddssddssdd", "dssddddssd", "dssddddssd", "ddssddssdd", " dssssssd", "  ddssdd", "   dddd"}},
+    {"SGRAD08", 10, {"   dddd", "  ddssdd", " dssssssd", "ddssssssdd", "dssssssssd", "dssssssssd", "ddssssssdd", " dssssssd", "  ddssdd", "   dddd"}},
+    {"metrocheckon", 15, {"ddddddddddddddd", "ddddddddddddddd", "ddddddddddddddd", "dddddddddddwddd", "ddddddddddwwddd", "dddddddddwwwddd", "dddwddddwwwdddd", "dddwwddwwwddddd", "dddwwwwwwdddddd", "ddddwwwwddddddd", "dddddwwdddddddd", "ddddddddddddddd", "ddddddddddddddd", "ddddddddddddddd", "ddddddddddddddd"}},
+    {"metrocheckoff", 15, {"ddddddddddddddd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "dwwwwwwwwwwwwwd", "ddddddddddddddd"}},
+    {"metroradioon", 10, {"   dddd", "  ddwwdd", " dwwwwwwd", "ddwwddwwdd", "dwwddddwwd", "dwwddddwwd", "ddwwddwwdd", " dwwwwwwd", "  ddwwdd", "   dddd"}},
+    {"metroradiooff", 10, {"   dddd", "  ddwwdd", " dwwwwwwd", "ddwwwwwwdd", "dwwwwwwwwd", "dwwwwwwwwd", "ddwwwwwwdd", " dwwwwwwd", "  ddwwdd", "   dddd"}},
+    {"SGFILT", 12, {"", " kkkkkkkkkk", " kwwwwwwwwk", "  kwwwwwwk", "   kwwwwk", "    kwwk", "    kwwk", "    kwwk", "    kwwk", "    kkkk", "", ""}},
 };
 
 } // namespace

@@ -55,6 +55,7 @@ constexpr int SB_THUMBPOSITION = 4;
 constexpr int SB_THUMBTRACK = 5;
 constexpr int SB_TOP = 6;
 constexpr int SB_BOTTOM = 7;
+constexpr int SB_ENDSCROLL = 8;
 
 using TSelectCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
 using TDrawCellEvent = std::function<void(TObject* Sender, int ACol, int ARow, const TRect& Rect, TGridDrawState State)>;
@@ -295,7 +296,9 @@ protected:
 
     // Scroll bars: shown as needed, kept in step with TopRow and LeftCol.
     void UpdateScrollBars();
-    void BarScrolled(bool Vertical, TScrollCode Code, int Pos);
+    // Pos: the bar's position, the first scrolled row (column) less the
+    // fixed ones. Derived grids see every code, thumb drags included.
+    virtual void BarScrolled(bool Vertical, TScrollCode Code, int Pos);
     // The last position of the horizontal bar's thumb.
     int HorzBarMax() const;
 
