@@ -1,4 +1,5 @@
 #include "grid/core/ProStringGrid.h"
+#include "grid/core/CellEditors.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/DragSettings.h"
 #include "grid/core/Filter.h"
@@ -175,6 +176,7 @@ void TProStringGrid::CreateRunTimeObjects()
     FMoveButton->SetVisible(false);
     FScrollBar = new TScrollBar(this);
     FPaintScrollBar = new TScrollBar(this);
+    CreateEditorControls();
 }
 
 // Destruction
@@ -195,6 +197,7 @@ TProStringGrid::~TProStringGrid()
     // their members.
     for (TArrowWindow*& arrow : FArrows)
         FreeAndNil(arrow);
+    DestroyEditorControls();
     FreeAndNil(FMoveButton);
     FreeAndNil(FScrollBar);
     FreeAndNil(FPaintScrollBar);
@@ -463,6 +466,8 @@ void TProStringGrid::Notification(TComponent* AComponent, TOperation Operation)
             FCellChecker = nullptr;
         if (AComponent == FFixedDropDownMenu)
             FFixedDropDownMenu = nullptr;
+        if (AComponent == FEditLink)
+            FEditLink = nullptr;
     }
     TBaseGrid::Notification(AComponent, Operation);
 }
@@ -476,6 +481,8 @@ void TProStringGrid::WndProc(TMessage& Message)
         CMCursorChanged(Message);
         return;
     }
+    if (WM_GRIDEDITDONE != 0 && Message.Msg == WM_GRIDEDITDONE)
+        WMGridEditDone(Message);
     TBaseGrid::WndProc(Message);
 }
 

@@ -107,8 +107,6 @@ void TProStringGrid::DrawCellContent(TCanvas* ACanvas, int ACol, int ARow, const
 
 // Hiding and showing columns
 
-void TProStringGrid::HideInplaceEdit() { HideEditor(); }
-
 void TProStringGrid::HideColumns(int FromCol, int ToCol)
 {
     HideInplaceEdit();
