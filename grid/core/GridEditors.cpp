@@ -502,7 +502,7 @@ void TGridEditBtn::WMChar(TWMKey& Message)
         const TEditorType kind = FGrid->EditControl();
         const TEditorType filter = kind == edNumericEditBtn ? edNumeric : kind == edFloatEditBtn ? edFloat : edNormal;
         if (!FilterEditorChar(filter, c, Text(), SelStart(), SelLength(), GetKeyState(VK_CONTROL) < 0, QString())) {
-            Message.Result = 1;
+            Message.CharCode = 0;
             return;
         }
     }
@@ -696,7 +696,7 @@ void TGridUnitEditBtn::WMChar(TWMKey& Message)
         const TEditorType filter =
             kind == edNumericUnitEditBtn ? edNumeric : kind == edFloatUnitEditBtn ? edFloat : edNormal;
         if (!FilterEditorChar(filter, c, Text(), SelStart(), SelLength(), GetKeyState(VK_CONTROL) < 0, QString())) {
-            Message.Result = 1;
+            Message.CharCode = 0;
             return;
         }
     }

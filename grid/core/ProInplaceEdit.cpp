@@ -496,16 +496,19 @@ void TProInplaceEdit::WMChar(TWMKey& Message)
     }
     const bool keypad = (Message.KeyData & KeypadBit) != 0 || FKeypadKey;
     if (!FilterChar(c, CtrlDown(), keypad)) {
-        Message.Result = 1;
+        Message.CharCode = 0;
         return;
     }
     Message.CharCode = c.unicode();
-    const int caret = SelStart();
     TControlGuard alive = Guard();
     TInplaceEdit::WMChar(Message);
-    if (alive.expired())
+    if (alive.expired() || Message.CharCode < 32)
         return;
-    if (kind == edMixedCase && c.unicode() >= 32) {
+    // The character goes in here, so that what follows sees it.
+    const int caret = SelStart();
+    SetSelText(QString(QChar(char16_t(Message.CharCode))));
+    Message.CharCode = 0;
+    if (kind == edMixedCase) {
         const QString mixed = ToMixedCase(Text());
         if (mixed != Text()) {
             SetText(mixed);
