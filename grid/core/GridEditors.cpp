@@ -368,6 +368,15 @@ void TGridSpin::WMChar(TWMKey& Message)
     TSgSpinEdit::WMChar(Message);
 }
 
+void TGridSpin::WMKeyDown(TWMKey& Message)
+{
+    // The grid's keys come before the spin edit's own stepping.
+    if (FGrid && IsKey(Message.CharCode, {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT}))
+        TCustomMaskEdit::WMKeyDown(Message);
+    else
+        TSgSpinEdit::WMKeyDown(Message);
+}
+
 void TGridSpin::KeyPress(QChar& Key)
 {
     if (Key == QChar(VK_ESCAPE) || Key == QChar(VK_RETURN))
@@ -762,6 +771,13 @@ void TGridUnitEditBtn::DoExit()
 // Check box
 
 TGridCheckBox::TGridCheckBox(TComponent* AOwner) : TCheckBox(AOwner), FGrid(GridOf(AOwner)) {}
+
+void TGridCheckBox::CMWantSpecialKey(TWMKey& Message)
+{
+    TCheckBox::CMWantSpecialKey(Message);
+    if (FGrid && IsKey(Message.CharCode, {VK_RETURN, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN}))
+        Message.Result = 1;
+}
 
 void TGridCheckBox::KeyDown(int& Key, TShiftState Shift)
 {

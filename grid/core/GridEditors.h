@@ -59,6 +59,7 @@ public:
 protected:
     void CMWantSpecialKey(TWMKey& Message) override;
     void WMChar(TWMKey& Message) override;
+    void WMKeyDown(TWMKey& Message) override;
     void KeyDown(int& Key, TShiftState Shift) override;
     void KeyPress(QChar& Key) override;
     void Change() override;
@@ -117,6 +118,7 @@ public:
     explicit TGridCheckBox(TComponent* AOwner = nullptr);
 
 protected:
+    void CMWantSpecialKey(TWMKey& Message) override;
     void KeyDown(int& Key, TShiftState Shift) override;
     void DoExit() override;
 
