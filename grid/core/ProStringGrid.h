@@ -2236,7 +2236,6 @@ private:
     bool FNoEditChange = false;
     bool FShowEditProcess = false;
     bool FEntered = false;
-    bool FForceSel = false;
     bool FAlwaysValidate = false;
     bool FGridModified = false;
     bool FInvokedFocusChange = false;

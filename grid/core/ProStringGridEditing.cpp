@@ -62,9 +62,8 @@ bool TProStringGrid::IsControlCell(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0)
         return false;
-    // Cells whose base cell holds a check box, radio button or button.
     const TPoint b = BaseCell(ACol, ARow);
-    return b.X < 0 && b.Y < 0;
+    return HasControlGraphic(b.X, b.Y);
 }
 
 bool TProStringGrid::WantTabKey() const

@@ -231,3 +231,26 @@ TEST_F(GridEditing, AMergedRangeEditsItsBaseCell)
     Key(Editor(), VK_RETURN, {}, QStringLiteral("\r"));
     EXPECT_EQ(Grid->GridCells(1, 1), QStringLiteral("base!"));
 }
+
+TEST_F(GridEditing, ControlCellsNeverEdit)
+{
+    Grid->AddCheckBox(1, 1, false, false);
+    Grid->AddButton(2, 1, 40, 18, QStringLiteral("Go"), haCenter, vaCenter);
+    for (int col : {1, 2}) {
+        SCOPED_TRACE(col);
+        Grid->SetCol(col);
+        const QString text = Grid->Cells(col, 1);
+        Key(Grid, VK_F2);
+        Type(Grid, QStringLiteral("x"));
+        Grid->ShowInplaceEdit();
+        EXPECT_FALSE(Editing());
+        EXPECT_FALSE(Grid->EditMode());
+        EXPECT_EQ(Grid->Cells(col, 1), text);
+    }
+    // Merged, the range's base cell decides.
+    Grid->MergeCells(1, 1, 1, 2);
+    Grid->SetCol(1);
+    Grid->SetRow(2);
+    Key(Grid, VK_F2);
+    EXPECT_FALSE(Editing());
+}
