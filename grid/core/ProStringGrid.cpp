@@ -1,4 +1,5 @@
 #include "grid/core/ProStringGrid.h"
+#include "grid/core/CellEditors.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/DragSettings.h"
 #include "grid/core/Filter.h"
@@ -186,6 +187,7 @@ void TProStringGrid::CreateRunTimeObjects()
         Pos = FScrollBar->Position();
     };
     FPaintScrollBar = new TScrollBar(this);
+    CreateEditorControls();
 }
 
 // Destruction
@@ -208,6 +210,7 @@ TProStringGrid::~TProStringGrid()
     // their members.
     for (TArrowWindow*& arrow : FArrows)
         FreeAndNil(arrow);
+    DestroyEditorControls();
     FreeAndNil(FMoveButton);
     FreeAndNil(FScrollBar);
     FreeAndNil(FPaintScrollBar);
@@ -486,6 +489,8 @@ void TProStringGrid::Notification(TComponent* AComponent, TOperation Operation)
             FPictureContainer = nullptr;
         if (!IsDestroying() && FSyncGrid && FSyncGrid->Grid() == AComponent)
             FSyncGrid->SetGrid(nullptr);
+        if (AComponent == FEditLink)
+            FEditLink = nullptr;
     }
     TBaseGrid::Notification(AComponent, Operation);
 }
@@ -502,6 +507,8 @@ void TProStringGrid::WndProc(TMessage& Message)
     if (Message.Msg == WM_MOUSEMOVE && FBalloonWnd)
         BalloonMouseMove(LoSigned(WPARAM(Message.LParam)) - FrameSize(),
                          HiSigned(WPARAM(Message.LParam)) - FrameSize());
+    if (WM_GRIDEDITDONE != 0 && Message.Msg == WM_GRIDEDITDONE)
+        WMGridEditDone(Message);
     TBaseGrid::WndProc(Message);
 }
 

@@ -69,6 +69,23 @@ class TPictureContainer;
 class TScrollControl;
 class TTimer;
 class TGlyphCache;
+class TControlCombo;
+class TControlEdit;
+class TCustomRichEdit;
+class TEditLink;
+class TGridButton;
+class TGridCheckBox;
+class TGridCombo;
+class TGridDatePicker;
+class TGridDateTimePicker;
+class TGridEditBtn;
+class TGridSpin;
+class TGridTransCombo;
+class TGridTransEdit;
+class TGridUnitEditBtn;
+class TInplaceEdit;
+class TProInplaceEdit;
+class TProRichEdit;
 
 class TProStringGrid : public TBaseGrid, public IGridSettingsOwner, public IQLXStyle, public IQLXTones {
 public:
@@ -1453,6 +1470,209 @@ public:
     int BalloonIcon() const { return FBalloonIcon; }
     TPoint LastBalloonPos() const { return FLastBalloonPos; }
 
+    // In-place editing (ProStringGridEditing.cpp). Columns are display
+    // columns unless a name says real. The text kinds edit in NormalEdit;
+    // the other kinds in the grid's editor controls
+    // (ProStringGridEditors.cpp). Every edit ends the same way: the value
+    // is validated (ValidateCell), written, and OnEditingDone fires at once
+    // and OnEditCellDone once the event loop runs.
+    // Editing is on (goEditing, RangeSelectAndEdit or the grid's own
+    // switch) and the cell may be edited. Real column.
+    bool IsEditable(int ACol, int ARow);
+    // The base cell is not read-only, OnCanEditCell allows it, and it is
+    // not fixed. Real column.
+    bool IsEditableCell(int ACol, int ARow);
+    // Validates the edited value of the cell where the edit started:
+    // OnCellValidate (after the checker's correction), the cell written,
+    // OnCellsChanged when it changed. A refusal writes back the old text
+    // (or the handler's value) and reopens the editor there; the answer is
+    // then False. Nothing pending: True at once.
+    virtual bool ValidateCell(const QString& NewValue);
+    // The same with OnCellValidateWide and the wide-text cell forms.
+    virtual bool ValidateCellWide(const QString& NewValue);
+    // Commits and hides the special editor of the current cell.
+    void HideCellEdit();
+    // Starts editing the current cell as F2 does.
+    void ShowCellEdit();
+    // Ends an edit after a key in an editor: the editor hides, Down on the
+    // last row appends one with AppendOnArrowDown, Tab and the arrows go to
+    // the grid's key handling and Return advances.
+    void DoneInplaceEdit(int Key, TShiftState Shift);
+    // OnEditingDone now; OnEditCellDone(ACol, ARow) when the posted
+    // "GridEditDone" arrives. ACol is a real column.
+    void EditingDone(int ACol, int ARow);
+    void PostEditDone(int ACol, int ARow) { EditingDone(ACol, ARow); }
+    // A left press and release 2 pixels inside the cell's top-left corner
+    // through the platform's mouse handling, OnMouseDown and OnMouseUp
+    // left out: opens the cell's editor as a click does.
+    void SimulateCellClick(int ACol, int ARow);
+    // An editor's value into a cell: the edit-text path, then the store.
+    // Real column.
+    void SetEditTextEx(int ACol, int ARow, const QString& Value);
+    // The text the current cell had when the edit started, written back.
+    void RestoreCurrentCell();
+    // The current cell's text as the editors read it (display hooks).
+    virtual QString GetCurrentCellText();
+    // Writes through the edit-text path.
+    virtual void SetCurrentCellEditText(const QString& Value);
+    // The grid takes the focus (an editor leaves), AlwaysEdit off meanwhile.
+    void TakeFocus();
+    // The editors take Tab: goTabs, or a validation event is assigned.
+    bool WantTabKey() const;
+    // The cell's effective horizontal alignment (cell, default, event).
+    TAlignment EffectiveAlignment(int ACol, int ARow);
+    bool EditMode() const { return FEditMode; }
+    // A special editor is shown.
+    bool EditActive() const { return FEditActive; }
+    TEditorType CurrentEditor() const { return FEditControl; }
+    TEditorType EditControl() const { return FEditControl; }
+    // The special editor control on screen; nil for the text kinds.
+    TWinControl* EditCtrl() const { return FEditCtrl; }
+    // False after a refused validation.
+    bool LastValidation() const { return FLastValidation; }
+    // The value as the last validation accepted (or corrected) it.
+    const QString& NewCellText() const { return FNewCellText; }
+    // The current cell's text when the edit started.
+    const QString& CellCache() const { return FCellCache; }
+    // The default text editor; nil before the first edit.
+    TProInplaceEdit* NormalEdit() const;
+    bool AlwaysValidate() const { return FAlwaysValidate; }
+    void SetAlwaysValidate(bool Value) { FAlwaysValidate = Value; }
+    // The current cell changed through an editor.
+    bool Modified() const { return FCellModified; }
+    void SetModified(bool Value) { FCellModified = Value; }
+    // A validated value changed a cell.
+    bool GridModified() const { return FGridModified; }
+    void SetGridModified(bool Value) { FGridModified = Value; }
+    // Row height for Lines lines of the row's font plus Offset, within
+    // MinRowHeight..MaxRowHeight (when set).
+    void SizeRowToLines(int ARow, int Lines, int Offset);
+    // The character whose typing opened the editor; posted to it.
+    QChar StartEditChar() const { return FStartEditChar; }
+    // The mask of the text editor; OnGetEditMask may change it per cell.
+    const QString& EditMask() const { return FEditMask; }
+    void SetEditMask(const QString& Value) { FEditMask = Value; }
+    // The notice of a refused value (InvalidEntryTitle, InvalidEntryText)
+    // is shown on the editor.
+    bool RefusalShown() const;
+
+    // Special editors (ProStringGridEditors.cpp)
+    // Shows, places, fills and focuses the control of the cell's kind.
+    virtual void ShowEditControl(int ACol, int ARow);
+    // Writes the control's value into the cell and hides it.
+    virtual void HideEditControl(int ACol, int ARow);
+    TGridCombo* Combobox() const { return FEditCombo; }
+    TGridCombo* UniCombo() const { return FEditCombo; }
+    TGridEditBtn* BtnEdit() const { return FEditBtn; }
+    TGridUnitEditBtn* BtnUnitEdit() const { return FUnitEditBtn; }
+    TGridButton* Btn() const { return FGridButton; }
+    TGridCheckBox* EditCheck() const { return FEditCheck; }
+    // Made on first read.
+    TGridSpin* SpinEdit();
+    TGridDatePicker* DateTimePicker();
+    TGridDateTimePicker* DateAndTimePicker();
+    TProRichEdit* InplaceRichEdit();
+    // The hidden rich edit that renders rich-text cells.
+    TProRichEdit* RichEdit();
+    // The application's editor of edCustom cells; not owned.
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value);
+    // The combo's items, shared by every combo cell.
+    void ClearComboString();
+    void AddComboString(const QString& S);
+    void AddComboStringObject(const QString& S, TObject* AObject);
+    // False when S is no item.
+    bool RemoveComboString(const QString& S);
+    // The item shown for a cell whose text is no item; False (and no
+    // change) when S is no item.
+    bool SetComboSelectionString(const QString& S);
+    void SetComboSelection(int Idx) { FComboIdx = Idx; }
+    int ComboSelection() const { return FComboIdx; }
+    int GetComboCount() const;
+    // After OnGetEditorProp for the cell: the index of its text among the
+    // items, -1 when absent (real column).
+    int GetComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);
+    void DoUnitChanged(TObject* Sender, const QString& NewUnit);
+    bool IsPasswordCellFunc(int ACol, int ARow);
+    // Rich-text cells: one character per byte of the RTF text. Real column.
+    void CellToRich(int ACol, int ARow, TCustomRichEdit* RichEditor);
+    void RichToCell(int ACol, int ARow, TCustomRichEdit* RichEditor);
+    QString RichToString(TCustomRichEdit* RichEditor);
+    // Set while a popup editor's form lost the focus by itself.
+    bool InvokedFocusChange() const { return FInvokedFocusChange; }
+    void SetInvokedFocusChange(bool Value) { FInvokedFocusChange = Value; }
+
+    // Advancing the edit cell, key press, Tab walk (ProStringGridAdvance.cpp)
+    // Moves the current cell on from (ACol, ARow) in AdvanceDirection;
+    // nothing unless AdvanceOnEnter or Force. Stops after one pass over
+    // the cells when none may be edited.
+    void AdvanceEdit(int ACol, int ARow, bool Force, bool AutoEdit, bool Forward, bool Recursing, bool DoEdit);
+    // The Tab walk of the grid and its editors; False when the Tab was
+    // passed on to the parent window.
+    bool TabNavigate(bool Backward);
+    bool TabToNextCell(bool Backward) { return TabNavigate(Backward); }
+    bool CanSelectTabCell(int ACol, int ARow);
+    // Appends a row (OnCanAddRow may refuse), then OnAutoAddRow.
+    void AutoAddRow();
+    // Starts editing the next edit or combo control of a markup cell after
+    // the one with ID; the grid takes the focus when there is none.
+    void EditNextCellControl(int ACol, int ARow, const QString& ID);
+    const QString& SearchIncText() const { return FSearchInc; }
+
+    // Form controls in cell markup (ProStringGridFormControls.cpp)
+    // Opens the edit (EDIT, PASSWORD, MASK) or combo (COMBO) control over R;
+    // other types do nothing. ARealCol is the cell's real column.
+    void ControlStart(const QString& CellText, const QString& CtrlType, int ARow, int ARealCol, int ACol,
+                      const TRect& R, const QString& CtrlVal, const QString& CtrlID);
+    void StartControlEdit(const QString& CellText, const QString& CtrlType, int ARow, int ARealCol, int ACol,
+                          const TRect& R, const QString& CtrlVal, const QString& CtrlID)
+    {
+        ControlStart(CellText, CtrlType, ARow, ARealCol, ACol, R, CtrlVal, CtrlID);
+    }
+    void ControlComboSelect(TObject* Sender);
+    // Writes the open control's value into its tag and closes it.
+    void ControlExit(TObject* Sender = nullptr);
+    void ControlNext(int ACol, int ARow, const QString& ID) { EditNextCellControl(ACol, ARow, ID); }
+    bool ControlEditing() const { return FCtrlEditing; }
+    // The ID of the form control being edited.
+    const QString& ControlID() const { return FCtrlID; }
+    TControlEdit* ControlEdit() const { return FControlEdit; }
+    TControlCombo* ControlCombo() const { return FControlCombo; }
+    // The transparent editors of fixed cells.
+    TGridTransEdit* TransEdit() const { return FTransEdit; }
+    TGridTransCombo* TransCombo() const { return FTransCombo; }
+
+protected:
+    friend class TProInplaceEdit;
+    friend class TGridCombo;
+    friend class TGridSpin;
+    friend class TGridEditBtn;
+    friend class TGridUnitEditBtn;
+    friend class TGridCheckBox;
+    friend class TGridButton;
+    friend class TGridDatePicker;
+    friend class TGridDateTimePicker;
+    friend class TEditLink;
+    friend class TProRichEdit;
+    friend class TControlEdit;
+    friend class TControlCombo;
+    friend class TGridTransEdit;
+    friend class TGridTransCombo;
+
+    TInplaceEdit* CreateEditor() override;
+    bool CanEditShow() override;
+    bool SelectCell(int ACol, int ARow) override;
+    QString GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const QString& Value) override;
+    QString GetEditMask(int ACol, int ARow) override;
+    int GetEditLimit() override { return FMaxEditLength; }
+    void KeyPress(QChar& Key) override;
+    void WMChar(TWMKey& Message) override;
+    void TopLeftChanged() override;
+    void WMGridEditDone(TMessage& Message);
+
+public:
     // Files and streams (grid/features: one file per format). Writers take
     // the texts through SaveCell and readers store through LoadCell; the
     // readers end with CellsChanged and CellsLoaded.
@@ -1881,7 +2101,6 @@ private:
     void StoreCsvLine(const QString& L, QChar Delim, int ARow, int Hidden);
     void StoreCsvField(QString Value, int& ACol, int ARow, int Hidden);
     void WriteAscii(const QString& FileName, bool Unicode, bool Append);
-    TAlignment EffectiveAlignment(int ACol, int ARow);
     // Office documents (GridOffice.cpp)
     void ReadXLSSheet(const QString& FileName, const QString& SheetName, bool Named);
     void WriteXLSSheet(const QString& FileName, const QString& SheetName, bool Named, bool CreateNewSheet);
@@ -2298,4 +2517,93 @@ private:
     // What the cell graphics answer (ProStringGridPaintGraphics.cpp)
     bool IsRotatedCell(int ACol, int ARow, int& Angle);
     void StoreCellScrollPosition(int ACol, int ARow, int Position);
+    // Editing state (ProStringGridEditing.cpp, ProStringGridEditors.cpp,
+    // ProStringGridAdvance.cpp, ProStringGridFormControls.cpp)
+    // Steps of editing
+    void DecideEditing(int ACol, int ARow, int R, QString& Text);
+    bool ValidateSteps(const QString& NewValue);
+    void RestoreRefusedCell(int C, const QString& Text);
+    void ShowRefusalBalloon();
+    void HideRefusalNotice();
+    bool IsControlCell(int ACol, int ARow);
+    // The editors' side of the grid (GridEditors.cpp)
+    bool CommitEditorText(const QString& Text);
+    void EndEditorByKey(int& Key, TShiftState Shift);
+    bool TabFromEditor(TShiftState Shift);
+    void FireComboChange(int Index);
+    void CursorWalk(const QString& Text, bool Forward);
+    // Steps of the special editors
+    TWinControl* ShowComboEditor(const TRect& R, int W, int H, TColor Clr, const QString& Text, int C, int ARow);
+    TWinControl* ShowSpinEditor(const TRect& R, int W, int H, TColor Clr, const QString& Text, int C, int ARow);
+    TWinControl* ShowDateEditor(const TRect& R, int W, int H, TColor Clr, const QString& Text, int C, int ARow);
+    TWinControl* ShowCustomEditor(const TRect& R, TColor Clr, const QString& Text, int C, int ARow);
+    void CommitSpinEditor(int C, int ARow);
+    void CommitDateEditor(int C, int ARow);
+    void PostStartChar(TWinControl* Control);
+    // The brush colour the cell is painted with.
+    TColor EditorColor(int ACol, int ARow);
+    void CreateEditorControls();
+    void DestroyEditorControls();
+    // Steps of advancing
+    void AdvanceStep(int& ACol, int& ARow, bool Forward, bool& Stop);
+    void AdvanceShowEditor(int OldCol, int OldRow, int C, int ARow, bool AutoEdit);
+    int FirstNormalCol() const;
+    int LastNormalCol() const;
+    int LastNormalRow() const;
+
+    bool FEditMode = false;
+    bool FEditing = false;
+    bool FEditActive = false;
+    bool FSpecialEditor = false;
+    TEditorType FEditControl = edNormal;
+    TWinControl* FEditCtrl = nullptr;
+    QString FCellCache;
+    QString FNewCellText;
+    QChar FStartEditChar;
+    bool FValidating = false;
+    bool FLastValidation = true;
+    bool FBlockKill = false;
+    bool FBlockFocus = false;
+    bool FEditDisable = false;
+    bool FNoEditChange = false;
+    bool FShowEditProcess = false;
+    bool FEntered = false;
+    bool FAlwaysValidate = false;
+    bool FGridModified = false;
+    bool FInvokedFocusChange = false;
+    int FComboIdx = -1;
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    bool LButFlg = false;
+    TDateTime FOriginalDateTime = 0;
+    QString FEditMask;
+    THintWindow* FRefusalNotice = nullptr;
+    // Editor controls, made with the grid or on first use
+    TGridCombo* FEditCombo = nullptr;
+    TGridEditBtn* FEditBtn = nullptr;
+    TGridUnitEditBtn* FUnitEditBtn = nullptr;
+    TGridCheckBox* FEditCheck = nullptr;
+    TGridButton* FGridButton = nullptr;
+    TGridSpin* FEditSpin = nullptr;
+    TGridDatePicker* FEditDate = nullptr;
+    TGridDateTimePicker* FEditDateTime = nullptr;
+    TProRichEdit* FInplaceRichEdit = nullptr;
+    TProRichEdit* FRichEdit = nullptr;
+    TEditLink* FEditLink = nullptr;
+    // Advancing and the Tab walk
+    int FAECol = -1;
+    int FAERow = -1;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    QString FSearchInc;
+    int FSearchTics = 0;
+    // Form controls in cells
+    TControlEdit* FControlEdit = nullptr;
+    TControlCombo* FControlCombo = nullptr;
+    bool FCtrlEditing = false;
+    TPoint FCtrlXY;
+    QString FCtrlID;
+    QString FCtrlType;
+    TGridTransEdit* FTransEdit = nullptr;
+    TGridTransCombo* FTransCombo = nullptr;
 };

@@ -180,13 +180,13 @@ void TProStringGrid::SetOriginalCells(int ACol, int ARow, const QString& Value)
 
 QString TProStringGrid::GetCurrentCell()
 {
-    const TPoint base = BaseCell(Col(), Row());
+    const TPoint base = BaseCell(RealCol(), Row());
     return GetGridCell(base.X, base.Y);
 }
 
 void TProStringGrid::SetCurrentCell(const QString& Value)
 {
-    const TPoint base = BaseCell(Col(), Row());
+    const TPoint base = BaseCell(RealCol(), Row());
     SetCellEx(base.X, base.Y, Value);
 }
 

@@ -102,8 +102,6 @@ void TProStringGrid::SetAllColWidths(int ACol, int Value)
 
 // Hiding and showing columns
 
-void TProStringGrid::HideInplaceEdit() { HideEditor(); }
-
 void TProStringGrid::HideColumns(int FromCol, int ToCol)
 {
     HideInplaceEdit();

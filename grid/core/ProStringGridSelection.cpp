@@ -267,8 +267,6 @@ void TProStringGrid::EditCell(int ACol, int ARow)
     ShowInplaceEdit();
 }
 
-void TProStringGrid::ShowInplaceEdit() { ShowEditor(); }
-
 void TProStringGrid::MoveCurrentCell(int ACol, int ARow) { MoveColRow(ACol, ARow, true, true); }
 
 void TProStringGrid::SwapCells(TGridCoord FromCell, TGridCoord ToCell)

@@ -82,16 +82,6 @@ QString Aligned(QString S, TAlignment A, int Width)
 
 // The alignment a cell shows: its own, else the grid's default, then
 // what the alignment hook makes of it.
-TAlignment TProStringGrid::EffectiveAlignment(int ACol, int ARow)
-{
-    TAlignment ha = FDefaultAlignment;
-    if (HasCellProperties(ACol, ARow) && GetGridCellProps(ACol, ARow)->Alignment() != taLeftJustify)
-        ha = GetGridCellProps(ACol, ARow)->Alignment();
-    TVAlignment va = FVAlignment;
-    GetCellAlignment(ACol, ARow, ha, va);
-    return ha;
-}
-
 // Text cell file
 
 void TProStringGrid::SaveToFile(const QString& FileName, bool Unicode)

@@ -46,6 +46,13 @@ public:
     void SetSorted(bool value) { FItems->SetSorted(value); }
     int MaxLength() const { return FMaxLength; }
     void SetMaxLength(int value);
+    // The selection in the edit part (csDropDown, csSimple): its start and
+    // length; 0 without an edit part or a window. Setting SelStart puts
+    // the caret there (nothing selected); SelLength selects from SelStart.
+    int SelStart() const;
+    void SetSelStart(int value);
+    int SelLength() const;
+    void SetSelLength(int value);
     // The canvas OnDrawItem draws on (owner-draw styles).
     TCanvas* Canvas() const { return FCanvas; }
     void Clear();

@@ -216,7 +216,8 @@ protected:
     // Editing
     // The editor to use; called once, the grid owns it.
     virtual TInplaceEdit* CreateEditor();
-    virtual bool CanEditShow() const;
+    // Asked before the editor shows; a derived grid may open its own editor here.
+    virtual bool CanEditShow();
     // False when the cell's text may not be changed.
     virtual bool CanEditModify() const { return FCanEditModify; }
     virtual bool CanEditAcceptKey(QChar Key) const;

@@ -6,7 +6,7 @@
 
 TInplaceEdit* TCustomGrid::CreateEditor() { return new TInplaceEdit(this); }
 
-bool TCustomGrid::CanEditShow() const
+bool TCustomGrid::CanEditShow()
 {
     return FOptions * TGridOptions{goRowSelect, goEditing} == TGridOptions{goEditing} && FEditorMode
         && !ComponentState().Contains(TComponentStateFlag::csDesigning) && HandleAllocated()

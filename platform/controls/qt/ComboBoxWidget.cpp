@@ -269,6 +269,42 @@ void TCustomComboBox::PushState()
     }
 }
 
+namespace {
+
+QLineEdit* EditPart(const TCustomComboBox* Combo)
+{
+    auto* combo = NativeAs<QComboBox>(const_cast<TCustomComboBox*>(Combo));
+    return combo ? combo->lineEdit() : nullptr;
+}
+
+} // namespace
+
+int TCustomComboBox::SelStart() const
+{
+    QLineEdit* edit = EditPart(this);
+    if (!edit)
+        return 0;
+    return edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+}
+
+void TCustomComboBox::SetSelStart(int value)
+{
+    if (QLineEdit* edit = EditPart(this))
+        edit->setCursorPosition(std::clamp(value, 0, int(edit->text().size())));
+}
+
+int TCustomComboBox::SelLength() const
+{
+    QLineEdit* edit = EditPart(this);
+    return edit ? int(edit->selectedText().size()) : 0;
+}
+
+void TCustomComboBox::SetSelLength(int value)
+{
+    if (QLineEdit* edit = EditPart(this))
+        edit->setSelection(SelStart(), std::max(value, 0));
+}
+
 bool TCustomComboBox::DroppedDown() const
 {
     auto* combo = NativeAs<QComboBox>(const_cast<TCustomComboBox*>(this));
