@@ -421,16 +421,8 @@ void TProColumnGrid::GetCellPrintColor(int ACol, int ARow, TGridDrawState AState
                 ABrush->SetColor(props->BrushColor());
             if (item->PrintFontCustom()) {
                 AFont->Assign(item->PrintFont());
-                if (props) {
-                    if (props->FontColor() != clNone)
-                        AFont->SetColor(props->FontColor());
-                    if (!props->FontStyle().Empty())
-                        AFont->SetStyle(props->FontStyle());
-                    if (props->FontSize() != 0)
-                        AFont->SetSize(props->FontSize());
-                    if (!props->FontName().isEmpty())
-                        AFont->SetName(props->FontName());
-                }
+                if (props)
+                    props->ApplyFontTo(AFont);
             } else {
                 AFont->Assign(PrintSettings()->Font());
             }

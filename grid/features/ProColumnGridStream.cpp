@@ -2,6 +2,7 @@
 // column positions in an INI file.
 #include "grid/core/GridSettings.h"
 #include "grid/features/GridStreamCodec.h"
+#include "grid/features/GridStreamValues.h"
 #include "grid/features/ProColumnGrid.h"
 #include "platform/controls/Menu.h"
 #include "platform/graphics/Color.h"
@@ -44,9 +45,10 @@ private:
                            std::unique_ptr<TStringList> TGridColumnItem::*Field);
 };
 
+using namespace GridFiles;
+
 namespace {
 
-const QStringList AlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
 const QStringList BorderNames{"cbTop", "cbLeft", "cbRight", "cbBottom"};
 const QStringList PopupTypeNames{"cpFixedCellsRClick", "cpFixedCellsLClick", "cpNormalCellsRClick",
                                  "cpNormalCellsLClick", "cpAllCellsRClick", "cpAllCellsLClick"};
@@ -55,7 +57,6 @@ const QStringList PenStyleNames{"psSolid", "psDash", "psDot", "psDashDot", "psDa
 const QStringList PenModeNames{"pmBlack", "pmWhite", "pmNop", "pmNot", "pmCopy", "pmNotCopy",
                                "pmMergePenNot", "pmMaskPenNot", "pmMergeNotPen", "pmMaskNotPen", "pmMerge",
                                "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor"};
-const QStringList FontStyleNames{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 const QStringList PitchNames{"fpDefault", "fpVariable", "fpFixed"};
 const QStringList QualityNames{"fqDefault", "fqDraft", "fqProof", "fqNonAntialiased", "fqAntialiased",
                                "fqClearType", "fqClearTypeNatural"};
@@ -63,15 +64,6 @@ const QStringList SortStyleNames{
     "ssAutomatic", "ssAlphabetic", "ssNumeric", "ssDate", "ssAlphaNoCase", "ssAlphaCase", "ssShortDateEU",
     "ssShortDateUS", "ssCustom", "ssFinancial", "ssAnsiAlphaCase", "ssAnsiAlphaNoCase", "ssRaw", "ssHTML",
     "ssImages", "ssCheckBox", "ssDateTime", "ssTime", "ssAlphaNumeric", "ssAlphaNumericNoCase"};
-const QStringList EditorTypeNames{
-    "edNormal", "edSpinEdit", "edComboEdit", "edComboList", "edEditBtn", "edCheckBox", "edDateEdit",
-    "edDateEditUpDown", "edTimeEdit", "edButton", "edDataCheckBox", "edNumeric", "edPositiveNumeric",
-    "edFloat", "edCapital", "edMixedCase", "edPassword", "edUnitEditBtn", "edLowerCase", "edUpperCase",
-    "edFloatSpinEdit", "edTimeSpinEdit", "edDateSpinEdit", "edNumericEditBtn", "edFloatEditBtn", "edCustom",
-    "edRichEdit", "edNone", "edDateTimeEdit", "edValidChars", "edTrackbarDropDown", "edMemoDropDown",
-    "edCalculatorDropDown", "edTimePickerDropDown", "edDetailDropDown", "edGridDropDown",
-    "edColorPickerDropDown", "edImagePickerDropDown", "edProGridDropDown", "edPositiveFloat",
-    "edNumericUnitEditBtn", "edFloatUnitEditBtn", "edMaskEditBtn"};
 // Character sets by the names the stream gives them.
 const std::vector<std::pair<int, const char*>> CharsetNames{
     {0, "ANSI_CHARSET"},      {1, "DEFAULT_CHARSET"},   {2, "SYMBOL_CHARSET"},     {77, "MAC_CHARSET"},
@@ -93,12 +85,6 @@ std::optional<int> IdentValue(const TStreamValue& V, const QStringList& Names)
 {
     const int i = V.Type == vaIdent ? int(Names.indexOf(V.Text)) : -1;
     return i < 0 ? std::nullopt : std::optional<int>(i);
-}
-
-TStreamValue ColorValue(TColor C)
-{
-    const QString s = ColorToString(C);
-    return s.startsWith(QLatin1String("cl")) ? TStreamValue::Ident(s) : TStreamValue::Integer(int32_t(C));
 }
 
 std::optional<TColor> ColorFrom(const TStreamValue& V)
@@ -432,7 +418,7 @@ const std::vector<ColumnItemStream::TProp>& ColumnItemStream::Props()
         AddInt(p, "DropDownCount", &I::FDropDownCount);
         AddInt(p, "EditLength", &I::FEditLength);
         AddText(p, "EditMask", &I::FEditMask);
-        AddEnum(p, "Editor", &I::FEditor, EditorTypeNames);
+        AddEnum(p, "Editor", &I::FEditor, EditorNames);
         AddStrings(p, "Filter", &I::FFilter);
         AddBool(p, "FilterCaseSensitive", &I::FFilterCaseSensitive);
         AddBool(p, "Fixed", &I::FFixed);
