@@ -1,6 +1,7 @@
 // The column grid: items kept one per real column, and the string grid's
 // per-cell questions answered from them.
 #include "grid/features/ProColumnGrid.h"
+#include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridSettings.h"
 #include "grid/foundation/Bands.h"
@@ -29,12 +30,14 @@ private:
 TProColumnGrid::TProColumnGrid(TComponent* AOwner)
     : TProStringGrid(AOwner)
     , FSaveCol(std::make_unique<TGridColumnItem>())
+    , FCellGraphic(std::make_unique<TCellGraphic>())
 {
 }
 
 TProColumnGrid::~TProColumnGrid()
 {
     FColumnCollection.reset();
+    FCellGraphic.reset();
     FSaveCol.reset();
 }
 
@@ -232,6 +235,23 @@ void TProColumnGrid::RemoveCols(int ColIndex, int CCount)
     for (int i = 0; i < removed && ColIndex < columns->Count(); ++i)
         columns->Delete(ColIndex);
     columns->EndUpdate();
+}
+
+void TProColumnGrid::Group(int Colindex)
+{
+    if (TGridColumnItem* item = ColumnItem(Colindex))
+        FSaveCol->CopyFrom(item, true);
+    TProStringGrid::Group(Colindex);
+}
+
+void TProColumnGrid::UnGroup()
+{
+    const int grouped = GroupColumn();
+    TProStringGrid::UnGroup();
+    if (grouped < 0 || GroupColumn() != -1)
+        return;
+    if (TGridColumnItem* item = ColumnItem(grouped))
+        item->CopyFrom(FSaveCol.get(), true);
 }
 
 void TProColumnGrid::UpdateColSize(int ACol, int& AWidth)
@@ -538,4 +558,26 @@ void TProColumnGrid::GetCheckFalse(int ACol, int ARow, QString& Value)
     if (IsNormalCell(ACol, ARow))
         if (TGridColumnItem* item = ColumnItem(ACol))
             Value = item->CheckFalse();
+}
+
+TCellType TProColumnGrid::GetCellType(int ACol, int ARow)
+{
+    const TCellType type = TProStringGrid::GetCellType(ACol, ARow);
+    if (type != ctEmpty || IsDestroying() || !IsNormalCell(ACol, ARow))
+        return type;
+    TGridColumnItem* item = ColumnItem(ACol);
+    return item && item->Editor() == edDataCheckBox ? ctDataCheckBox : type;
+}
+
+TCellGraphic* TProColumnGrid::GetCellGraphic(int ACol, int ARow)
+{
+    TCellGraphic* graphic = TProStringGrid::GetCellGraphic(ACol, ARow);
+    if (graphic || IsDestroying() || !FCellGraphic || !IsNormalCell(ACol, ARow))
+        return graphic;
+    TGridColumnItem* item = ColumnItem(ACol);
+    if (!item || item->Editor() != edDataCheckBox)
+        return nullptr;
+    FCellGraphic->SetCellType(ctVirtCheckBox);
+    FCellGraphic->SetCellTransparent(ControlLook()->ControlStyle() == csFlat);
+    return FCellGraphic.get();
 }

@@ -323,6 +323,9 @@ public:
     // Real columns; the items move with them.
     void InsertCols(int ColIndex, int CCount) override;
     void RemoveCols(int ColIndex, int CCount) override;
+    // The grouped column's item is kept aside while it is grouped.
+    void Group(int Colindex) override;
+    void UnGroup() override;
 
     // Also scales the columns' fonts and header fonts.
     void ChangeScale(int M, int D) override;
@@ -356,6 +359,10 @@ public:
     bool HasComboBox(int ACol, int ARow) override;
     void GetCheckTrue(int ACol, int ARow, QString& Value) override;
     void GetCheckFalse(int ACol, int ARow, QString& Value) override;
+    // An empty normal cell of an edDataCheckBox column is a data check box;
+    // its graphic is one shared by all such cells.
+    TCellType GetCellType(int ACol, int ARow) override;
+    TCellGraphic* GetCellGraphic(int ACol, int ARow) override;
 
     // OnAfterColumnMoved gets real indexes.
     TColumnPopupEvent OnColumnPopup;
@@ -387,6 +394,7 @@ private:
     std::unique_ptr<TGridColumnCollection> FColumnCollection;
     // The settings of the grouped column while it is grouped.
     std::unique_ptr<TGridColumnItem> FSaveCol;
+    std::unique_ptr<TCellGraphic> FCellGraphic;
     bool FColMoving = false;
     bool FAutoFilterDisplay = false;
 };

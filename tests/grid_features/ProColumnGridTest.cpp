@@ -1,6 +1,7 @@
 // The column grid: one item per real column, headers, the per-cell
 // questions answered from the items, moves, sizes and the column menu.
 #include "../support/QStringPrinter.h"
+#include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridSettings.h"
 #include "grid/features/ProColumnGrid.h"
@@ -551,4 +552,81 @@ TEST(ProColumnGrid, ColumnMenuOpensOnItsClick)
     g->Columns()->Items(3)->SetColumnPopupType(cpAllCellsLClick);
     press(mbLeft, 2, 3);
     EXPECT_EQ(menu->Shown.size(), 2u);
+}
+
+TEST(ProColumnGrid, DataCheckBoxColumns)
+{
+    TProColumnGrid g;
+    g.SetColCount(4);
+    g.SetRowCount(4);
+    g.SetFixedFooters(1);
+    TGridColumnItem* item = g.Columns()->Items(2);
+    item->SetEditor(edDataCheckBox);
+    item->SetCheckTrue("on");
+    item->SetCheckFalse("off");
+    EXPECT_EQ(g.GetCellType(2, 1), ctDataCheckBox);
+    EXPECT_EQ(g.GetCellType(2, 0), ctEmpty);
+    EXPECT_EQ(g.GetCellType(2, 3), ctEmpty);
+    EXPECT_EQ(g.GetCellType(1, 1), ctEmpty);
+    EXPECT_EQ(g.GetCellGraphic(2, 0), nullptr);
+    ASSERT_NE(g.GetCellGraphic(2, 1), nullptr);
+    EXPECT_EQ(g.GetCellGraphic(2, 1)->CellType(), ctVirtCheckBox);
+    EXPECT_TRUE(g.HasCheckBox(2, 2));
+    // The state is the text compared with the column's CheckTrue.
+    struct Case {
+        const char* Text;
+        bool Checked;
+    };
+    for (const Case& c : {Case{"on", true}, Case{"Y", false}, Case{"On", false}, Case{"", false}}) {
+        g.SetCells(2, 1, c.Text);
+        EXPECT_EQ(g.IsChecked(2, 1), c.Checked) << c.Text;
+    }
+    std::vector<bool> changes;
+    g.OnCheckBoxChange = [&](TObject*, int ACol, int ARow, bool State) {
+        EXPECT_EQ(ACol, 2);
+        changes.push_back(State);
+    };
+    g.SetCells(2, 1, "off");
+    EXPECT_TRUE(g.ToggleCheck(2, 1, false));
+    EXPECT_EQ(g.Cells(2, 1), "on");
+    EXPECT_TRUE(g.ToggleCheck(2, 1, false));
+    EXPECT_EQ(g.Cells(2, 1), "off");
+    EXPECT_EQ(changes, (std::vector<bool>{true, false}));
+    // A read-only column does not toggle from a click.
+    item->SetReadOnly(true);
+    EXPECT_FALSE(g.ToggleCheck(2, 1, true));
+    EXPECT_EQ(g.Cells(2, 1), "off");
+    // A graphic of the cell's own wins.
+    g.AddCheckBox(2, 2, true, false);
+    EXPECT_EQ(g.GetCellType(2, 2), ctCheckBox);
+    item->SetEditor(edNormal);
+    EXPECT_EQ(g.GetCellType(2, 1), ctEmpty);
+}
+
+TEST(ProColumnGrid, GroupingKeepsTheGroupedColumnsSettings)
+{
+    TProColumnGrid g;
+    g.SetColCount(4);
+    g.SetRowCount(5);
+    const char* keys[] = {"A", "A", "B", "C"};
+    for (int r = 1; r < 5; ++r) {
+        g.SetCells(2, r, keys[r - 1]);
+        g.SetCells(3, r, QString::number(r));
+    }
+    g.Columns()->Items(2)->SetHeader("Key");
+    g.Columns()->Items(2)->SetEditor(edComboList);
+    g.Columns()->Items(2)->ComboItems()->Add("A");
+    g.Columns()->Items(3)->SetTag(3);
+    g.Group(2);
+    EXPECT_EQ(g.GroupColumn(), 2);
+    ASSERT_EQ(g.Columns()->Count(), 3);
+    EXPECT_EQ(g.Columns()->Items(2)->Tag(), 3);
+    g.UnGroup();
+    ASSERT_EQ(g.Columns()->Count(), 4);
+    TGridColumnItem* item = g.Columns()->Items(2);
+    EXPECT_EQ(item->Header(), "Key");
+    EXPECT_EQ(item->Editor(), edComboList);
+    EXPECT_EQ(item->ComboItems()->Count(), 1);
+    EXPECT_EQ(g.Columns()->Items(3)->Tag(), 3);
+    EXPECT_EQ(g.Cells(2, 3), "B");
 }
