@@ -4,6 +4,7 @@
 #include "controls/button/LbButton.h"
 #include "core/Globals.h"
 #include "core/Lang.h"
+#include "grid/features/ProColumnGrid.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/CheckBox.h"
 #include "platform/controls/ComboBox.h"
@@ -154,10 +155,17 @@ TFBoot::TFBoot(TComponent* AOwner) : TForm(AOwner)
     Btn_COM_List->OnClick = [this](TObject* Sender) { Btn_COM_ListClick(Sender); };
     P_Serial->SetVisible(false);
 
-    P_Eth_Search = Place_Panel(this, this, "P_Eth_Search", 240, 64);
+    P_Eth_Search = Place_Panel(this, this, "P_Eth_Search", 240, 164);
     L_List_Device = Place<TLabel>(this, P_Eth_Search, "L_List_Device", 16, 8, 300, 16);
     Btn_Search = Place_Button(this, P_Eth_Search, "Btn_Search", 340, 4, 90, 26);
-    CB_Find_All_VLM = Place<TCheckBox>(this, P_Eth_Search, "CB_Find_All_VLM", 16, 36, 300, 20);
+    CG_List_Devices = Place<TProColumnGrid>(this, P_Eth_Search, "CG_List_Devices", 16, 36, 416, 100);
+    CG_List_Devices->SetFixedCols(0);
+    CG_List_Devices->SetColCount(2);
+    CG_List_Devices->SetRowCount(2);
+    CG_List_Devices->SetColWidths(0, 200);
+    CG_List_Devices->SetColWidths(1, 200);
+    CG_List_Devices->SetShowHint(true);
+    CB_Find_All_VLM = Place<TCheckBox>(this, P_Eth_Search, "CB_Find_All_VLM", 16, 140, 300, 20);
     CB_Find_All_VLM->SetVisible(false);
     P_Eth_Search->SetVisible(false);
 
@@ -191,6 +199,8 @@ void TFBoot::Set_Lang()
     L_IP_Address->SetCaption(Lang(906));
     L_List_Device->SetCaption(Lang(909));
     Btn_Search->SetCaption(Lang(910));
+    CG_List_Devices->Columns()->Items(0)->SetHeader(Lang(911));
+    CG_List_Devices->Columns()->Items(1)->SetHeader(Lang(912));
     CB_Find_All_VLM->SetCaption(Lang(913));
     L_Update_Option->SetCaption(Lang(914));
     CB_Update_Options->Items()->Clear();
@@ -205,6 +215,7 @@ void TFBoot::Set_Lang()
     E_IP3->SetHint(Lang(923));
     E_IP4->SetHint(Lang(924));
     Btn_Search->SetHint(Lang(929));
+    CG_List_Devices->SetHint(Lang(930));
     CB_Find_All_VLM->SetHint(Lang(931));
     CB_Update_Options->SetHint(Lang(932));
     CB_Update_Option_Read_Back->SetHint(Lang(933));

@@ -14,6 +14,7 @@ class TComboBox;
 class TCheckBox;
 class TLbButton;
 class TXMLDocument;
+class TProColumnGrid;
 struct TEchoReply;
 
 // The external update program in the program folder.
@@ -86,10 +87,11 @@ public:
     TLabel* L_COM_Port;
     TComboBox* CB_COM_Port;
     TLbButton* Btn_COM_List;
-    // The device list grid of this panel is not placed yet.
     TPanel* P_Eth_Search;
     TLabel* L_List_Device;
     TLbButton* Btn_Search;
+    // The devices found: IP address and MAC address.
+    TProColumnGrid* CG_List_Devices;
     TCheckBox* CB_Find_All_VLM;
     TPanel* P_Button;
     TLbButton* Btn_Cancel;

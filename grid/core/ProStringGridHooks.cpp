@@ -28,14 +28,7 @@ void TProStringGrid::GetCellColor(int ACol, int ARow, TGridDrawState AState, TBr
         static const Set<TCellType> plain{ctIcon, ctNone, ctImageList, ctEmpty, ctImages, ctComment};
         if (plain.Contains(GetCellType(ACol, ARow)) && props->BrushColor() != clNone)
             ABrush->SetColor(props->BrushColor());
-        if (props->FontColor() != clNone)
-            AFont->SetColor(props->FontColor());
-        if (!props->FontStyle().Empty())
-            AFont->SetStyle(props->FontStyle());
-        if (props->FontSize() != 0)
-            AFont->SetSize(props->FontSize());
-        if (!props->FontName().isEmpty())
-            AFont->SetName(props->FontName());
+        props->ApplyFontTo(AFont);
     }
     if (OnGetCellColor)
         OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);

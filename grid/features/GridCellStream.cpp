@@ -4,6 +4,7 @@
 #include "grid/core/ProStringGrid.h"
 #include "grid/features/GridFileText.h"
 #include "grid/features/GridStreamCodec.h"
+#include "grid/features/GridStreamValues.h"
 #include "platform/controls/Control.h"
 #include "platform/graphics/Color.h"
 #include "platform/rtl/Exceptions.h"
@@ -17,21 +18,10 @@ namespace {
 
 constexpr int MaxCoord = 65535;
 
-const QStringList AlignmentNames{"taLeftJustify", "taRightJustify", "taCenter"};
 const QStringList VAlignmentNames{"vtaTop", "vtaCenter", "vtaBottom"};
 const QStringList BrushStyleNames{"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
                                   "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"};
 const QStringList GradientNames{"GradientVertical", "GradientHorizontal"};
-const QStringList FontStyleNames{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-const QStringList EditorNames{
-    "edNormal", "edSpinEdit", "edComboEdit", "edComboList", "edEditBtn", "edCheckBox", "edDateEdit",
-    "edDateEditUpDown", "edTimeEdit", "edButton", "edDataCheckBox", "edNumeric", "edPositiveNumeric",
-    "edFloat", "edCapital", "edMixedCase", "edPassword", "edUnitEditBtn", "edLowerCase", "edUpperCase",
-    "edFloatSpinEdit", "edTimeSpinEdit", "edDateSpinEdit", "edNumericEditBtn", "edFloatEditBtn", "edCustom",
-    "edRichEdit", "edNone", "edDateTimeEdit", "edValidChars", "edTrackbarDropDown", "edMemoDropDown",
-    "edCalculatorDropDown", "edTimePickerDropDown", "edDetailDropDown", "edGridDropDown",
-    "edColorPickerDropDown", "edImagePickerDropDown", "edProGridDropDown", "edPositiveFloat",
-    "edNumericUnitEditBtn", "edFloatUnitEditBtn", "edMaskEditBtn"};
 // Graphic cell types whose record is followed by a payload record.
 const QStringList PayloadTypes{"ctBitmap", "ctBitButton", "ctIcon", "ctRadio", "ctImages", "ctPicture",
                                "ctFilePicture"};
@@ -39,12 +29,6 @@ const QStringList PayloadTypes{"ctBitmap", "ctBitButton", "ctIcon", "ctRadio", "
 [[noreturn]] void Bad(const QString& What)
 {
     throw EReadError(QStringLiteral("Invalid cell stream: ") + What);
-}
-
-TStreamValue ColorValue(TColor C)
-{
-    const QString s = ColorToString(C);
-    return s.startsWith(QLatin1String("cl")) ? TStreamValue::Ident(s) : TStreamValue::Integer(int32_t(C));
 }
 
 TStreamObject Record(const char* ClassName) { return TStreamObject{QString::fromLatin1(ClassName), {}, {}, {}}; }

@@ -74,3 +74,15 @@ void TCellProperties::SetBrushColorTo(TColor Value)
     FBrushColorTo = Value;
     Repaint();
 }
+
+void TCellProperties::ApplyFontTo(TFont* AFont) const
+{
+    if (FFontColor != clNone)
+        AFont->SetColor(FFontColor);
+    if (!FFontStyle.Empty())
+        AFont->SetStyle(FFontStyle);
+    if (FFontSize != 0)
+        AFont->SetSize(FFontSize);
+    if (!FFontName.isEmpty())
+        AFont->SetName(FFontName);
+}

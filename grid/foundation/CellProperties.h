@@ -74,6 +74,9 @@ public:
     void SetFontSize(int Value) { FFontSize = Value; }
     TFontStyles FontStyle() const { return FFontStyle; }
     void SetFontStyle(TFontStyles Value) { FFontStyle = Value; }
+    // Puts the font settings that are set (a colour other than clNone, a
+    // style, a size, a name) onto AFont.
+    void ApplyFontTo(TFont* AFont) const;
 
     // Data of the derived grid
     // The user's object of the cell; not owned.

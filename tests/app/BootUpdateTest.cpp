@@ -2,6 +2,7 @@
 // file and the start of the external update program.
 #include "AppWindows.h"
 #include "app/FBoot.h"
+#include "grid/features/ProColumnGrid.h"
 #include "app/FRodedoruzoFirmWare.h"
 #include "app/Settings.h"
 #include "controls/button/LbButton.h"
@@ -181,6 +182,12 @@ TEST_F(BootUpdate, PanelsAndTextsOfEachMode)
             EXPECT_EQ(FBoot->Btn_Update->Caption(), u"Execute Update Firmware");
             EXPECT_EQ(FBoot->Btn_Update->Hint(), u"Start the update of Device");
             EXPECT_EQ(FBoot->E_IP4->Hint(), u"Insert fourth byte of IP Address");
+            // The device list of the search panel, which no mode shows.
+            EXPECT_EQ(FBoot->CG_List_Devices->Parent(), FBoot->P_Eth_Search);
+            EXPECT_EQ(FBoot->CG_List_Devices->ColCount(), 2);
+            EXPECT_EQ(FBoot->CG_List_Devices->Cells(0, 0), u"IP Address");
+            EXPECT_EQ(FBoot->CG_List_Devices->Columns()->Items(1)->Header(), u"MAC Address");
+            EXPECT_EQ(FBoot->CG_List_Devices->Hint(), u"Select a device in the list");
         });
     }
 }
