@@ -1469,9 +1469,9 @@ public:
     // Replaces OrigStr by NewStr in every cell Find reaches, in any case
     // unless fnMatchCase; the number of cells changed.
     int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
-    // The first row from FixedRows whose cell in the sort column (the
-    // first fixed column without a shown sort) starts with s, in any case;
-    // -1 when none. s comes upper-cased.
+    // The first row from FixedRows whose cell in the sort column (column
+    // FixedCols without a shown sort) starts with s, in any case; -1 when
+    // none. s comes upper-cased.
     int Search(const QString& s);
     // Copies SearchFooter into the search bar and lays it out.
     void UpdateSearchFooter();
