@@ -15,6 +15,7 @@
 #include "platform/rtl/SysUtils.h"
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // Rows change places through the cell store's row exchange, which moves a
@@ -89,8 +90,10 @@ namespace {
 class TSortCell {
 public:
     TSortCell(TProStringGrid* AGrid, int ACol, int ARow, TCellKey* AKey)
-        : FGrid(AGrid), FCol(ACol), FRow(ARow), FKey(AKey ? AKey : &FOwn)
+        : FGrid(AGrid), FCol(ACol), FRow(ARow), FKey(AKey)
     {
+        if (!FKey)
+            FKey = &FOwn.emplace();
     }
 
     int Row() const { return FRow; }
@@ -205,7 +208,8 @@ private:
     TProStringGrid* FGrid;
     int FCol;
     int FRow;
-    TCellKey FOwn;
+    // Made only when no kept key serves.
+    std::optional<TCellKey> FOwn;
     TCellKey* FKey;
 };
 
