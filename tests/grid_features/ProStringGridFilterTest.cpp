@@ -245,3 +245,17 @@ TEST(ProStringGridFilter, ChoicesInTheFilterLists)
     EXPECT_EQ(Shown(g), (QStringList{"2", "3"}));
     EXPECT_EQ(g.FilterColumn(), 1);
 }
+
+TEST(ProStringGridFilter, NodeRowsStayUnlessAllRowsAreFiltered)
+{
+    TProStringGrid g;
+    Fill(g, {{"G", ""}, {"a", ""}, {"b", ""}});
+    g.AddNode(1, 3);
+    AddCondition(g, 1, "a", foNONE);
+    g.SetFilterActive(true);
+    EXPECT_EQ(Shown(g), (QStringList{"1", "2"}));
+    g.SetFilterActive(false);
+    g.SetFilterNormalCellsOnly(false);
+    g.SetFilterActive(true);
+    EXPECT_EQ(Shown(g), (QStringList{"2"}));
+}

@@ -264,3 +264,16 @@ TEST(ProStringGridSearch, AlwaysHighlightMarksTheHitsWhileTyping)
     bar->HiliteButton()->Click();
     EXPECT_EQ(g.Cells(2, 1), "beta");
 }
+
+TEST(ProStringGridSearch, AHitInAContractedNodeOpensIt)
+{
+    TProStringGrid g;
+    Fill(g, {{"G"}, {"a"}, {"b"}, {"H"}});
+    g.AddNode(1, 3);
+    g.ContractNode(1);
+    EXPECT_EQ(g.RowCount(), 3);
+    EXPECT_EQ(g.Find(TPoint{-1, -1}, "b", {fnIncludeHiddenRows, fnAutoGoto}), (TPoint{1, 3}));
+    EXPECT_FALSE(g.GetNodeState(1));
+    EXPECT_EQ(g.RowCount(), 5);
+    EXPECT_EQ(g.Row(), 3);
+}

@@ -341,3 +341,23 @@ TEST(ProStringGridSort, KeptKeysSortAsTheEventsDo)
                                            : sorted[i - 1].toDouble() >= sorted[i].toDouble());
     }
 }
+
+TEST(ProStringGridSort, GroupSortOrdersTheChildrenOfExpandedNodes)
+{
+    TProStringGrid g;
+    Fill(g, {"G1", "c", "a", "b", "G2", "z", "y", "G3", "q", "p"});
+    g.AddNode(1, 4);
+    g.AddNode(5, 3);
+    g.AddNode(8, 3);
+    g.ContractNode(8);
+    g.SortSettings()->SetColumn(1);
+    g.QSortGroup();
+    EXPECT_EQ(Column(g, 1), (QStringList{"G1", "a", "b", "c", "G2", "y", "z", "G3"}));
+    EXPECT_TRUE(g.IsNode(1) && g.IsNode(5) && g.IsNode(8));
+    g.ExpandNode(8);
+    EXPECT_EQ(Column(g, 1).mid(8), (QStringList{"q", "p"}));
+
+    g.SortIndexes()->AddIndex(1, false);
+    g.QSortGroupIndexed();
+    EXPECT_EQ(Column(g, 1), (QStringList{"G1", "c", "b", "a", "G2", "z", "y", "G3", "q", "p"}));
+}
