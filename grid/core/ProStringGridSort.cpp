@@ -692,7 +692,7 @@ void TProStringGrid::QSort()
     {
         TSortRun run(this, true);
         FSortRow = Row();
-        if (moveRow)
+        if (moveRow && RowCount() > FixedRows())
             SetRow(RowCount() - 1);
         SortRange(FSortSettings->Column(), false, FixedRows(), RowCount() - 1 - run.FixedFooters);
         if (!FMouseActions->DisjunctRowSelect()) {
@@ -722,7 +722,7 @@ void TProStringGrid::QSortIndexed()
     {
         TSortRun run(this, true);
         FSortRow = Row();
-        if (FNavigation->MoveRowOnSort())
+        if (FNavigation->MoveRowOnSort() && RowCount() > FixedRows())
             SetRow(RowCount() - 1);
         SortRange(0, true, FixedRows(), RowCount() - 1 - run.FixedFooters);
         if (FNavigation->MoveRowOnSort()) {
@@ -748,7 +748,7 @@ void TProStringGrid::SortGroups(bool Indexed)
     TSortRun run(this, false);
     FSortRow = Row();
     const bool moveRow = FNavigation->MoveRowOnSort();
-    if (moveRow)
+    if (moveRow && RowCount() > FixedRows())
         SetRow(RowCount() - 1);
     const int last = RowCount() - 1 - FixedFooters();
     int level = -1;
