@@ -36,6 +36,13 @@ enum TFilterCells { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
 enum TFilterMethod { fmExpression, fmLiteral };
 enum TFilterDropDownColumns { fdNormal, fdAll };
 enum TSearchAction { saFindFirst, saFindPrevious, saFindNext };
+// What Find looks for and where; the ordinal is the bit in the set.
+enum TFindParameters {
+    fnMatchCase, fnMatchFull, fnMatchRegular, fnDirectionLeftRight, fnMatchStart, fnFindInCurrentRow,
+    fnFindInCurrentCol, fnIncludeFixed, fnAutoGoto, fnIgnoreHTMLTags, fnBackward, fnIncludeHiddenColumns,
+    fnFindInPresetCol, fnFindInPresetRow, fnSelectedCells, fnIncludeHiddenRows
+};
+using TFindParams = Set<TFindParameters>;
 
 // Dragging
 enum TDragScrollDirection { dsdUp, dsdDown, dsdLeft, dsdRight };

@@ -10,6 +10,7 @@
 #include "grid/core/HeaderDragButton.h"
 #include "grid/core/LookSettings.h"
 #include "grid/core/ProStringGridPaint.h"
+#include "grid/core/SearchPanel.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/Bands.h"
@@ -156,18 +157,28 @@ void TProStringGrid::CreateOwnedObjects()
     FDropList->SetParent(this);
     FDropList->SetBounds(0, 0, 0, 0);
     FDropList->SetVisible(false);
-    FDropList->OnSelect = [this](TObject*, int) { FilterSelect(); };
+    FDropList->OnSelect = [this](TObject* Sender, int ItemIndex) { FilterSelect(Sender, ItemIndex); };
     FDropCheckList = new TDropCheckList(this);
     FDropCheckList->SetParent(this);
     FDropCheckList->SetBounds(0, 0, 0, 0);
     FDropCheckList->SetVisible(false);
-    FDropCheckList->OnSelect = [this](TObject*, int) { FilterCheck(); };
+    FDropCheckList->OnSelect = [this](TObject* Sender, int ItemIndex) { FilterCheck(Sender, ItemIndex); };
     FFilterList = std::make_unique<TStringList>();
     FFilterList->SetSorted(true);
     FFilterList->SetDuplicates(TDuplicates::dupIgnore);
     FImageCache = std::make_unique<THTMLPictureCache>();
     FColorTones.Background.BrushColor = clNone;
     FColorTones.Background.BorderColor = clNone;
+    FSearchPanel = new TSearchPanel(this);
+    FSearchPanel->SetAlign(alBottom);
+    FSearchPanel->SetHeight(0);
+    FSearchPanel->SetVisible(false);
+    FSearchPanel->OnEditChange = [this](TObject* Sender) { SearchEditChange(Sender); };
+    FSearchPanel->OnForwardClick = [this](TObject* Sender) { SearchFindNextClick(Sender); };
+    FSearchPanel->OnBackwardClick = [this](TObject* Sender) { SearchFindPrevClick(Sender); };
+    FSearchPanel->OnExitClick = [this](TObject* Sender) { SearchCloseClick(Sender); };
+    FSearchPanel->OnHighlightClick = [this](TObject* Sender) { SearchHighlightClick(Sender); };
+    FSearchFooter->OnChange = [this](TObject*) { UpdateSearchFooter(); };
 }
 
 void TProStringGrid::CreateRunTimeObjects()
@@ -214,6 +225,8 @@ TProStringGrid::~TProStringGrid()
     FreeAndNil(FMoveButton);
     FreeAndNil(FScrollBar);
     FreeAndNil(FPaintScrollBar);
+    FSearchFooter->OnChange = nullptr;
+    FreeAndNil(FSearchPanel);
     FreeAndNil(FDropCheckList);
     FreeAndNil(FDropList);
     FreeAndNil(FFooterPanel);
@@ -242,6 +255,9 @@ void TProStringGrid::CreateWnd()
     }
     if (FBalloon->Enable())
         BalloonInit();
+    FSearchPanel->SetParent(this);
+    FSearchPanel->SetVisible(FSearchFooter->Visible());
+    FSearchPanel->SetHeight(FSearchFooter->Visible() ? 32 : 0);
     SetTimer(this, GridTimerID, 500);
     FTimerActive = true;
     if (FIsWinXP)
@@ -279,6 +295,7 @@ void TProStringGrid::Loaded()
     if (!FIsWinXP && FControlLook->ControlStyle() == csTheme)
         FControlLook->SetControlStyle(csClassic);
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+    UpdateSearchFooter();
 }
 
 // Copying

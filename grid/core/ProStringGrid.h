@@ -32,6 +32,7 @@ class TDropCheckList;
 class TDropList;
 class TFilePicture;
 class TFilter;
+class TFilterCondition;
 class TFilterDropDown;
 class TFloatingFooter;
 class TFocusHelper;
@@ -49,6 +50,7 @@ class TNavigation;
 class TPicture;
 class TPrintSettings;
 class TProStringGridCheck;
+class TSearchPanel;
 class TScrollBar;
 class TSearchFooter;
 class TShowModified;
@@ -126,8 +128,6 @@ public:
     int FixedRows() const override;
     bool HasParentWindow() const override;
     TSortIndexList* SortIndexes() const override { return FSortIndexes.get(); }
-    void QSort() override {}
-    void QSortIndexed() override {}
     void SetFilterColumn(int ACol) override { FFilterCol = ACol; }
     // Widens column Index (-1: the last) to fill the client width while
     // ColumnSize.Stretch is on. Note: raises "Stretch column index out of
@@ -257,8 +257,10 @@ public:
     // The keypad's decimal key types the locale separator.
     bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
     void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+    // Switching on applies the Filter as a new level; switching off shows
+    // the rows of the last level again.
     bool FilterActive() const { return FFilterActive; }
-    void SetFilterActive(bool Value) { FFilterActive = Value; }
+    void SetFilterActive(bool Value);
     // A filter list is built from the column's texts.
     bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
     void SetFilterDropDownAuto(bool Value) { SetRepainting(FFilterDropDownAuto, Value); }
@@ -1750,6 +1752,241 @@ public:
     // Field names go into the last fixed row.
     void LoadFromMDBSQL(const QString& FileName, const QString& SQL);
 
+    // Sorting (ProStringGridSort.cpp; the entries that are not virtual in
+    // grid/features/GridSort.cpp). Rows are display rows, columns real ones;
+    // hidden rows stay where they are. Rows change places in the cell store
+    // in constant time, so a sort moves no texts.
+    // SortSettings.Column := Column and Direction := Direction, then QSort.
+    void Sort(int Column, TSortDirection Direction);
+    // With more than one row: SortSettings.Column := Col, then QSort.
+    void SortByColumn(int Col);
+    // The normal rows by SortSettings.Column in SortSettings.Direction;
+    // nothing while the column is -1. Clears SortIndexes.
+    void QSort() override;
+    // The normal rows by the SortIndexes keys in their order. Note: raises
+    // "No indexes specified for indexed sort" without keys.
+    void QSortIndexed() override;
+    // The children of each expanded node of the deepest level, by
+    // SortSettings.Column (by the SortIndexes keys).
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    // Back to the order the rows had before the first sort.
+    virtual void QUnSort();
+    // Rows Left..Right (both included) without QSort's row, scroll and
+    // footer handling.
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // One step of a bubble sort: exchanges the rows when they compare in the
+    // direction of the last sort (equal rows before any sort); ties go to
+    // the next column. True when they were exchanged.
+    bool SortLine(int Col, int ARow1, int ARow2);
+    // Exchanges two rows with their heights, modified and (with
+    // MoveRowOnSort) selection flags and cross-reference entries; with
+    // SortSettings.SingleColumn only the two cells of the sort column.
+    virtual void SortSwapRows(int ARow1, int ARow2);
+    // -1, 0 or 1: how cell ACol of ARow1 compares with that of ARow2 in the
+    // column's sort style; empty cells follow IgnoreBlanks and BlankPos.
+    // Counts in Compares.
+    int CompareCells(int ACol, int ARow1, int ARow2, TSortDirection Direction);
+    // The cross-reference: entry i is the row index row i had before the
+    // rows were first sorted. InitSortXRef makes it 0..RowCount - 1.
+    void InitSortXRef();
+    TIntList* SortRowXRef() const { return FSortRowXRef.get(); }
+    // The real row of the row that was at ARow before sorting.
+    int SortedRowIndex(int ARow);
+    // Where the row first at ARow is now; the cross-reference's length when
+    // it is nowhere, ARow while nothing was sorted.
+    int UnSortedRowIndex(int ARow);
+    // Cell (i, row now holding the row first at j); j itself when none.
+    QString GetUnSortedCell(int i, int j);
+    void SetUnSortedCell(int i, int j, const QString& Value);
+    // +1 or -1 by the direction of the last quicksort; 0 before any.
+    int SortDir() const { return FSortDir; }
+    // The current row at the start of a sort, followed through exchanges.
+    int SortRow() const { return FSortRow; }
+    // Cell comparisons and row exchanges so far.
+    int Compares() const { return FCompares; }
+    void SetCompares(int Value) { FCompares = Value; }
+    int Swaps() const { return FSwaps; }
+    void SetSwaps(int Value) { FSwaps = Value; }
+    // The tick count of the last header-click sort.
+    unsigned SortTime() const { return FSortTime; }
+    void SetSortTime(unsigned Value) { FSortTime = Value; }
+
+    // Filtering (ProStringGridFilter.cpp; the entries that are not virtual
+    // in grid/features/GridFilter.cpp). A filter hides the failing rows as
+    // one more level; removing a level shows them again in their places.
+    // The row passes the Filter conditions, combined in collection order,
+    // then OnCustomFilter.
+    virtual bool MatchFilterRow(int ARow);
+    // Hides the row when it fails the conditions.
+    void FilterRow(int ARow);
+    // Tests every normal row (node and summary rows only without
+    // FilterNormalCellsOnly) and hides the failing ones as a new level.
+    void ApplyFilter();
+    // Shows the rows of the last level again. True while more than one
+    // level remains.
+    bool RemoveLastFilter();
+    // Every level; without one the conditions are cleared instead.
+    void RemoveAllFilters();
+    // Narrows to the rows whose cell in AColumn (-1: any cell of the row)
+    // contains ACondition, in any case: one character more adds a level,
+    // one less removes the last one, anything else starts anew; an empty
+    // text shows every row.
+    void NarrowDown(const QString& ACondition, int AColumn);
+    // Fills FilterList with the filter values of a column; True when it
+    // holds any.
+    virtual bool GetColumnFilter(int ACol);
+    // Apply the choice in the single-choice (multi-choice) filter list of
+    // the column whose list is open.
+    virtual void FilterSelect(TObject* Sender, int ItemIndex);
+    virtual void FilterCheck(TObject* Sender, int ItemIndex);
+    // The text fcCalculated conditions test; here the displayed text.
+    virtual QString GetFormulaCellText(int ACol, int ARow);
+    int FilterColumn() const { return FFilterCol; }
+    // The condition of the last NarrowDown.
+    const QString& LastFilter() const { return FLastFilter; }
+
+    // Search and the search bar (ProStringGridSearch.cpp; FindFirst,
+    // FindNext, FindWide and Replace in grid/features/GridSearch.cpp).
+    // The next cell after StartCell whose text holds s as FindParams ask;
+    // (-1, -1) starts at the first (backwards the last) cell and comes back
+    // when nothing more is found. The walk never wraps around.
+    TPoint Find(TPoint StartCell, const QString& s, TFindParams FindParams);
+    // The same on the wide texts.
+    TPoint FindWide(TPoint StartCell, const QString& s, TFindParams FindParams);
+    TPoint FindFirst(const QString& s, TFindParams FindParams);
+    // Goes on from the last cell found with the last text and parameters.
+    TPoint FindNext();
+    // Replaces OrigStr by NewStr in every cell Find reaches, in any case
+    // unless fnMatchCase; the number of cells changed.
+    int Replace(const QString& OrigStr, const QString& NewStr, TFindParams FindParams);
+    // The first row from FixedRows whose cell in the sort column (column
+    // FixedCols without a shown sort) starts with s, in any case; -1 when
+    // none. s comes upper-cased.
+    int Search(const QString& s);
+    // Copies SearchFooter into the search bar and lays it out.
+    void UpdateSearchFooter();
+    TSearchPanel* SearchPanel() const { return FSearchPanel; }
+    bool FindBusy() const { return FFindBusy; }
+    int FindCol() const { return FFindCol; }
+    void SetFindCol(int Value) { FFindCol = Value; }
+    int FindRow() const { return FFindRow; }
+    void SetFindRow(int Value) { FFindRow = Value; }
+    // The last cell found; (-1, -1) for none.
+    TPoint SearchCell() const { return FSearchCell; }
+    void SetSearchCell(TPoint Value) { FSearchCell = Value; }
+    TFindParams FindParams() const { return FFindParams; }
+    // Scrolls until the cell shows.
+    void ScrollInView(int ACol, int ARow);
+    // The fixed cell whose editor's changes FixedEditChange reports.
+    void SetFixedEditCell(int ACol, int ARow) { FFixedEditCell = TPoint{ACol, ARow}; }
+    // OnEditChange for the fixed cell being edited, with the editor's text.
+    void FixedEditChange(TObject* Sender);
+
+    // Highlighting and cell checking (ProStringGridSearch.cpp for what the
+    // search bar uses, grid/features/GridHighlight.cpp for the rest).
+    // Occurrences of a text get the tag "hi" (Hilight) or "e" (Mark) around
+    // them; cells that do not hold the text are left as they are. Without
+    // DoFixed only the normal cells. Columns are store columns, in which
+    // hidden columns follow the shown ones.
+    static QString HilightText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnHilightText(const QString& S);
+    static QString MarkText(bool DoCase, const QString& S, const QString& Text);
+    static QString UnMarkText(const QString& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    // Hidden columns included without DoFixed.
+    void HilightInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const QString& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const QString& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const QString& HiText);
+    // Hidden columns left out without DoFixed.
+    void MarkInGrid(bool DoFixed, bool DoCase, const QString& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+    // Runs CellChecker over cells: earlier marks go, then Correct and
+    // MarkError as its flags say. True when the checker changed nothing
+    // (and without a checker); a range checks every cell.
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+
+protected:
+    // The search bar's handlers, bound when the grid is made.
+    void SearchEditChange(TObject* Sender);
+    void SearchFindNextClick(TObject* Sender);
+    void SearchFindPrevClick(TObject* Sender);
+    void SearchCloseClick(TObject* Sender);
+    void SearchHighlightClick(TObject* Sender);
+    // The search bar's accelerators.
+    void CMDialogChar(TWMKey& Message) override;
+
+private:
+    // Steps of sorting (ProStringGridSort.cpp)
+    struct TSortRun;
+    struct TSortKeys;
+    int CompareRows(int ACol, int ARow1, int ARow2);
+    int CompareRowsIndexed(int Index, int ARow1, int ARow2);
+    void QuickSortRows(int ACol, int Lo, int Hi);
+    void QuickSortRowsIndexed(int Index, int Lo, int Hi);
+    void QuickUnSortRows(int Lo, int Hi);
+    void SortGroups(bool Indexed);
+    void SortRange(int ACol, bool Indexed, int Lo, int Hi);
+    // Exchanges the selection flags of two rows without events.
+    void ExchangeRowSelect(int ARow1, int ARow2);
+    // Steps of filtering (ProStringGridFilter.cpp)
+    struct TFilterPass;
+    bool MatchFilterData(int Index, int ARow);
+    // Steps of search (ProStringGridSearch.cpp)
+    TPoint FindInternal(TPoint StartCell, const QString& s, TFindParams FindParams, bool Wide);
+    bool CellMatchesSearch(int ACol, int ARow, bool Wide);
+    TFindParams SearchBarParams(bool Backward);
+    void SearchBarStep(bool Backward);
+    void SearchBarHilight();
+    void SearchBarUnHilight();
+    // The store columns of display columns From..To; WithHidden adds every
+    // hidden column.
+    std::vector<int> StoreColumns(int From, int To, bool WithHidden) const;
+    void HilightRange(const QString& HiText, const QString& Tag, bool DoCase, const std::vector<int>& Cols,
+                      int FromRow, int ToRow);
+    void UnHilightRange(const QString& Tag, const std::vector<int>& Cols, int FromRow, int ToRow);
+
+    // State of sorting, filtering and search
+    int FSortDir = 0;
+    int FSortRow = 0;
+    int FCompares = 0;
+    int FSwaps = 0;
+    unsigned FSortTime = 0;
+    // Parsed sort keys while a sort without compare or format events runs.
+    TSortKeys* FSortKeys = nullptr;
+    // FixedRows when the last filter level was made; -1 before any.
+    int FFilterFixedRows = -1;
+    QString FLastFilter;
+    // The conditions compiled while ApplyFilter runs.
+    TFilterPass* FFilterPass = nullptr;
+    TSearchPanel* FSearchPanel = nullptr;
+    TFindParams FFindParams;
+    QString FSearchCache;
+    QString FSearchCacheWide;
+    TPoint FSearchCell{-1, -1};
+    int FFindCol = 0;
+    int FFindRow = 0;
+    bool FFindBusy = false;
+    TPoint FFixedEditCell{-1, -1};
+    // The condition of a fnMatchRegular find, read once per find.
+    const TFilterCondition* FFindCondition = nullptr;
+
+public:
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;

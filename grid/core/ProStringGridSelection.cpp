@@ -1,5 +1,6 @@
 #include "grid/core/ProGridError.h"
 #include "grid/core/ProStringGrid.h"
+#include "grid/core/SearchPanel.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/SearchFooter.h"
@@ -368,7 +369,7 @@ void TProStringGrid::InvalidateGridRect(const TGridRect& R)
 }
 
 // The search panel's height; it comes with the search bar.
-int TProStringGrid::SearchPanelHeight() const { return 0; }
+int TProStringGrid::SearchPanelHeight() const { return FSearchPanel && FSearchPanel->Visible() ? FSearchPanel->Height() : 0; }
 
 bool TProStringGrid::LastRowAboveSearchFooter()
 {

@@ -283,3 +283,127 @@ bool MatchFilterCondition(const QString& Condition, const QString& Value, bool C
     Combine(result, op, r);
     return result;
 }
+
+// A condition read once
+
+struct TFilterCondition::TPart {
+    enum TKind { Exact, Contains, General, Group };
+    // The operator before the part; #0 for the first.
+    QChar Op;
+    TKind Kind = General;
+    // The term as MatchConditionTerm takes it; for Exact and Contains the
+    // text to find, quotes and stars taken off.
+    QString Term;
+    std::unique_ptr<TFilterCondition> Sub;
+};
+
+namespace {
+
+// How a term can be matched without the general matcher: one that has no
+// comparison, negation, "?" or operator is a literal with quotes ignored,
+// and "*text*" (more stars allowed at the ends) asks whether the value
+// contains text.
+void ClassifyTerm(const QString& Term, int& Kind, QString& Text)
+{
+    Kind = 2;
+    Text = Term;
+    for (QChar c : Term)
+        if (c == u'>' || c == u'<' || c == u'!' || c == u'^' || c == u'&' || c == u'?')
+            return;
+    QString s = Term;
+    s.remove(u'"');
+    if (!s.contains(u'*')) {
+        Kind = 0;
+        Text = s;
+        return;
+    }
+    qsizetype from = 0, to = s.size();
+    while (from < to && s[from] == u'*')
+        ++from;
+    while (to > from && s[to - 1] == u'*')
+        --to;
+    if (from == 0 || to == s.size())
+        return;
+    const QString inner = s.mid(from, to - from);
+    if (inner.contains(u'*'))
+        return;
+    Kind = 1;
+    Text = inner;
+}
+
+} // namespace
+
+TFilterCondition::TFilterCondition(const QString& Condition, bool CaseSensitive) : FCaseSensitive(CaseSensitive)
+{
+    // The same reading as MatchFilterCondition, kept as parts.
+    QString cond = RemoveUnquotedBlanks(Trim(Condition));
+    if (cond.startsWith(u'='))
+        cond.remove(0, 1);
+    const auto term = [this](const QString& Text, QChar Op) {
+        TPart part;
+        part.Op = Op;
+        const QString t = FCaseSensitive ? Text : AnsiUpperCase(Text);
+        int kind = 2;
+        ClassifyTerm(t, kind, part.Term);
+        part.Kind = TPart::TKind(kind);
+        return part;
+    };
+    QChar op;
+    int p = 0;
+    while (true) {
+        const QChar c = FindUnquotedChar(SplitChars, cond, p);
+        if (p < 0)
+            break;
+        if (cond.startsWith(u'(')) {
+            int q = FindClosingParen(cond);
+            if (q == 0)
+                q = int(cond.size()) + 1;
+            TPart part;
+            part.Op = op;
+            part.Kind = TPart::Group;
+            part.Sub = std::make_unique<TFilterCondition>(cond.mid(1, q - 2), CaseSensitive);
+            FParts.push_back(std::move(part));
+            cond.remove(0, q);
+        } else {
+            FParts.push_back(term(cond.left(p - 1), op));
+            cond.remove(0, p);
+        }
+        op = c;
+    }
+    FParts.push_back(term(cond, op));
+}
+
+TFilterCondition::~TFilterCondition() = default;
+
+bool TFilterCondition::Match(const QString& Value) const
+{
+    return MatchPrepared(FCaseSensitive ? Value : AnsiUpperCase(Value));
+}
+
+bool TFilterCondition::MatchPrepared(const QString& Value) const
+{
+    bool result = true;
+    for (std::size_t i = 0; i < FParts.size(); ++i) {
+        const TPart& part = FParts[i];
+        bool r = false;
+        switch (part.Kind) {
+        case TPart::Exact:
+            r = part.Term == Value;
+            break;
+        case TPart::Contains:
+            r = Value.contains(part.Term);
+            break;
+        case TPart::General:
+            r = MatchConditionTerm(part.Term, Value);
+            break;
+        case TPart::Group:
+            r = part.Sub->MatchPrepared(Value);
+            break;
+        }
+        // The last part alone (no operator anywhere) is the answer.
+        if (i + 1 == FParts.size() && part.Op.isNull() && i == 0)
+            return r;
+        Combine(result, part.Op, r);
+    }
+    return result;
+}

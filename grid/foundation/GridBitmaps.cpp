@@ -18,6 +18,9 @@ TColor PaletteColor(char ch)
     case 'l': return 0xF0E0D0;
     case 'x': return 0x85511C;
     case 'g': return 0x21A121;
+    case 'r': return clRed;
+    case 'm': return 0x0000C0;
+    case 'y': return clYellow;
     }
     return Background;
 }
@@ -57,6 +60,16 @@ const TBitmapMap Maps[] = {
     {"metroradioon", 10, {"   dddd", "  ddwwdd", " dwwwwwwd", "ddwwddwwdd", "dwwddddwwd", "dwwddddwwd", "ddwwddwwdd", " dwwwwwwd", "  ddwwdd", "   dddd"}},
     {"metroradiooff", 10, {"   dddd", "  ddwwdd", " dwwwwwwd", "ddwwwwwwdd", "dwwwwwwwwd", "dwwwwwwwwd", "ddwwwwwwdd", " dwwwwwwd", "  ddwwdd", "   dddd"}},
     {"SGFILT", 12, {"", " kkkkkkkkkk", " kwwwwwwwwk", "  kwwwwwwk", "   kwwwwk", "    kwwk", "    kwwk", "    kwwk", "    kwwk", "    kkkk", "", ""}},
+    // The search bar: find next and previous, close (hot, down), highlight.
+    {"SGARDOWN", 12, {"", "    kkkk", "    kkkk", "    kkkk", "    kkkk", " kkkkkkkkkk", "  kkkkkkkk", "   kkkkkk", "    kkkk", "     kk", "", ""}},
+    {"SGARDOWND", 12, {"", "    dddd", "    dddd", "    dddd", "    dddd", " dddddddddd", "  dddddddd", "   dddddd", "    dddd", "     dd", "", ""}},
+    {"SGARUP", 12, {"", "", "     kk", "    kkkk", "   kkkkkk", "  kkkkkkkk", " kkkkkkkkkk", "    kkkk", "    kkkk", "    kkkk", "    kkkk", ""}},
+    {"SGARUPD", 12, {"", "", "     dd", "    dddd", "   dddddd", "  dddddddd", " dddddddddd", "    dddd", "    dddd", "    dddd", "    dddd", ""}},
+    {"RIZEZERO", 12, {"", " dd      dd", "  dd    dd", "   dd  dd", "    dddd", "     dd", "    dddd", "   dd  dd", "  dd    dd", " dd      dd", "", ""}},
+    {"RIZEZEROH", 12, {"", " rr      rr", "  rr    rr", "   rr  rr", "    rrrr", "     rr", "    rrrr", "   rr  rr", "  rr    rr", " rr      rr", "", ""}},
+    {"RIZEZEROD", 12, {"", " mm      mm", "  mm    mm", "   mm  mm", "    mmmm", "     mm", "    mmmm", "   mm  mm", "  mm    mm", " mm      mm", "", ""}},
+    {"SGHI", 12, {"", "        kk", "       kyyk", "      kyyk", "     kyyk", "    kyyk", "   kyyk", "  kkyk", "  kkk", " yyyyyyyyy", "", ""}},
+    {"SGHID", 12, {"", "        dd", "       dssd", "      dssd", "     dssd", "    dssd", "   dssd", "  ddsd", "  ddd", " sssssssss", "", ""}},
 };
 
 } // namespace

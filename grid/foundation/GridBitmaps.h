@@ -9,6 +9,9 @@
 //   "SGRAD01".."SGRAD08": 10 x 10 radio buttons in the same order;
 //   "metrocheckon", "metrocheckoff", "metroradioon", "metroradiooff": the
 //   flat look of colour tones; "SGFILT": the filter button.
+//   "SGARDOWN", "SGARUP" (and grey "...D"): the search bar's find arrows;
+//   "RIZEZERO" (hot "...H", down "...D"): its close cross; "SGHI",
+//   "SGHID": its highlight marker.
 #include <QString>
 
 class TBitmap;

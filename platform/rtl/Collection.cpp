@@ -191,9 +191,11 @@ void TCollection::InsertItem(TCollectionItem* Item)
 void TCollection::RemoveItem(TCollectionItem* Item)
 {
     Notify(Item, TCollectionNotification::cnExtracting);
-    auto it = std::find(FItems.begin(), FItems.end(), Item);
-    if (it != FItems.end())
-        FItems.erase(it);
+    // From the back: Clear and most removals take the last items first,
+    // so emptying a collection stays linear.
+    auto it = std::find(FItems.rbegin(), FItems.rend(), Item);
+    if (it != FItems.rend())
+        FItems.erase(std::next(it).base());
     Item->FCollection = nullptr;
     Changed();
 }

@@ -59,12 +59,17 @@ struct FilterCase {
     bool match;
 };
 
+// Every case also through a condition read once, which must answer the same.
 void CheckFilterCases(std::initializer_list<FilterCase> cases)
 {
-    for (const FilterCase& c : cases)
-        EXPECT_EQ(MatchFilterCondition(QString::fromUtf8(c.condition), QString::fromUtf8(c.value), c.caseSensitive),
-                  c.match)
+    for (const FilterCase& c : cases) {
+        const QString condition = QString::fromUtf8(c.condition);
+        const QString value = QString::fromUtf8(c.value);
+        EXPECT_EQ(MatchFilterCondition(condition, value, c.caseSensitive), c.match)
             << "condition " << c.condition << " value " << c.value;
+        EXPECT_EQ(TFilterCondition(condition, c.caseSensitive).Match(value), c.match)
+            << "compiled condition " << c.condition << " value " << c.value;
+    }
 }
 
 class FilterMatch : public testing::Test {
@@ -99,6 +104,9 @@ TEST_F(FilterMatch, Wildcards)
         {"a?c", "abc", false, true},    {"a?c", "ac", false, false},    {"a*abc", "abc", false, false},
         {"a*b*c", "axxbyyc", false, true}, {"*", "", false, true},      {"?", "", false, false},
         {"abc", "abc", false, true},    {"abc", "abcd", false, false},
+        {"*b*", "abc", false, true},    {"*B*", "abc", true, false},    {"**b**", "b", false, true},
+        {"\"*a b*\"", "xA Bx", false, true}, {"\"*a b*\"", "ab", false, false}, {"*a\"\"b*", "xaby", true, true},
+        {"*a*b*", "ab", false, true},   {"a\"b\"", "ab", false, true},  {"*", "x", false, true},
     });
 }
 
