@@ -181,6 +181,13 @@ void TProStringGrid::CreateRunTimeObjects()
 
 TProStringGrid::~TProStringGrid()
 {
+    // A store that cannot be written must not stop the grid from going.
+    if (FColumnSize->Save()) {
+        try {
+            SaveColSizes();
+        } catch (const Exception&) {
+        }
+    }
     Destroying();
     if (FResizeForm) {
         FResizeForm->OnResize = FFormResize;
@@ -230,6 +237,8 @@ void TProStringGrid::CreateWnd()
     FWheelScrollLines = GetWheelScrollLines();
     if (FWheelScrollLines == -1)
         FWheelScrollLines = VisibleRowCount();
+    if (FColumnSize->Save())
+        LoadColSizes();
 }
 
 void TProStringGrid::WMTimer(TWMTimer& Message)
@@ -257,6 +266,8 @@ void TProStringGrid::Loaded()
     if (!FIsWinXP && FControlLook->ControlStyle() == csTheme)
         FControlLook->SetControlStyle(csClassic);
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+    if (FColumnSize->Save())
+        LoadColSizes();
 }
 
 // Copying

@@ -57,6 +57,7 @@ class TStream;
 class TStringList;
 class TStrings;
 class TSyncGrid;
+class TXMLNode;
 class TGridItems;
 class TGridItem;
 class TControl;
@@ -1358,6 +1359,51 @@ public:
     // This grid's number in the cell streams it writes, unique in the process.
     int StreamID();
 
+    // Settings persistence. The settings store (ProStringGridColumnStore.cpp)
+    // is the INI file or registry key ColumnSize.Key, section
+    // ColumnSize.Section; nothing happens while either is empty. Widths are
+    // "Col<i>" entries, the column order "Pos<i>" entries.
+    void SaveColSizes();
+    void LoadColSizes();
+    // Note: a saved order is laid over the first order of the columns, not
+    // over the current one; the columns hidden now stay hidden.
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // The column count, widths, order and visibility as one line
+    // ("3#64,80,64#0,1,2#1,1,1") (GridSettingsFiles.cpp). Reading raises
+    // EConvertError or EListError on a malformed line, keeping what it
+    // changed so far; a line without "#" changes nothing.
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString& Value);
+    // Colours, fonts and looks as "key=value" lines in ANSI. Loading raises
+    // EConvertError on a missing or malformed integer, keeping the values
+    // applied before it.
+    void SaveVisualProps(const QString& FileName);
+    void LoadVisualProps(const QString& FileName);
+    // PrintSettings in section Section of the INI file Key; missing keys
+    // take their defaults.
+    void SavePrintSettings(const QString& Key, const QString& Section);
+    void LoadPrintSettings(const QString& Key, const QString& Section);
+
+    // HTML (GridHtml.cpp): the cells as a table with one CSS class per cell
+    // look; Dir is the folder for exported images ("/" separators and a
+    // trailing "/", or empty). The file is UTF-16 with a mark with Unicode,
+    // else 7-bit with other characters as numeric references; Show (or
+    // HTMLSettings.AutoPreview) opens it.
+    QString SaveToHTMLString(const QString& Dir);
+    void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    // Note: an old file that cannot be read is replaced.
+    void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    // XML (GridXml.cpp): one RecordDescr element per row, a FieldDescr name
+    // (else "FIELD<i>") per field, in the encoding XMLEncoding names (ANSI
+    // unless UTF-8 or UTF-16). Raises EProGridError "Cannot Create file".
+    void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                   TStrings* FieldDescr = nullptr, bool ExportEmptyCells = true);
+    // LevelToRow puts each nesting level on a row of its own; LoadFieldDescr
+    // takes the element names of the first record as titles into row 0.
+    // Raises "XML file not found" or "XMLDOM Parsing error" before any change.
+    void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;
@@ -1672,6 +1718,21 @@ private:
     void StoreCsvField(QString Value, int& ACol, int ARow, int Hidden);
     void WriteAscii(const QString& FileName, bool Unicode, bool Append);
     TAlignment EffectiveAlignment(int ACol, int ARow);
+
+    // Steps of settings persistence (ProStringGridColumnStore.cpp,
+    // grid/features/GridSettingsFiles.cpp)
+    bool HasColumnStore() const;
+    // Order[p]: the first index of the column to stand at position p.
+    void ApplyColumnOrder(const std::vector<int>& Order);
+    // Steps of HTML and XML (grid/features)
+    struct THtmlExport;
+    QString HtmlCell(THtmlExport& Export, int ACol, int ARow, bool Header);
+    QString HtmlCellStyle(int ACol, int ARow, int ARealCol, bool Fixed);
+    QString HtmlCellContent(THtmlExport& Export, int ARealCol, int ARow, const QString& Text);
+    void WriteHtml(const QString& FileName, bool Show, bool Unicode, bool Append);
+    struct TXmlImport;
+    void XmlVisit(TXmlImport& In, TXMLNode* Node);
+    void XmlStore(TXmlImport& In, const QString& Name, const QString& Value, bool HeaderName);
 
     void CreateOwnedObjects();
     void CreateRunTimeObjects();
