@@ -58,6 +58,7 @@ class TStringList;
 class TStrings;
 class TSyncGrid;
 class TXMLNode;
+struct TCellStreamData;
 class TGridItems;
 class TGridItem;
 class TControl;
@@ -1404,6 +1405,61 @@ public:
     // Raises "XML file not found" or "XMLDOM Parsing error" before any change.
     void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
 
+    // Clipboard (GridClipboard.cpp). Text has a tab between cells and CR LF
+    // after each row of a multi-row copy; a multi-line cell goes as its
+    // lines joined by LF inside double quotes. With Navigation's
+    // AllowRTFClipboard the top-left cell's rich text and with
+    // AllowFmtClipboard the binary cell stream ("TProStringGrid Cells") go
+    // along. Pasting prefers the cell stream, then rich text, then text.
+    // Note: a cell stream is checked whole first; a damaged one raises
+    // EReadError and changes nothing.
+    void CopyToClipBoard();
+    void CopySelectionToClipboard();
+    // The HTML of the whole grid as text/html and as plain text.
+    void CopyToClipBoardAsHTML();
+    // Copies, then empties the cells that can be edited (all of them with
+    // AllowClipboardAlways).
+    void CutToClipboard();
+    void CutSelectionToClipboard();
+    void PasteFromClipboard();
+    // With AllowSmartClipboard one value fills the selection, two start a
+    // date, number or integer series, and a block repeats.
+    void PasteSelectionFromClipboard();
+    QString GetSelectionAsText();
+    // Stores raw, without edit checks, events or undo; the grid grows to
+    // take the text.
+    void SetSelectionAsText(const QString& Value);
+    QString SelectionAsText() { return GetSelectionAsText(); }
+    // The clipboard text of a rectangle; Disjunct leaves out rows and
+    // columns not selected under disjoint row or column selection.
+    QString RectToText(const TGridRect& Rect, bool Disjunct);
+    // Pastes Text with its top-left field at (ACol, ARow): the grid grows
+    // first (AllowClipboardColGrow, AllowClipboardRowGrow), then fields go
+    // only into cells it has. Returns the fields counted; Lines and Fields
+    // get the lines and the fields of the last line.
+    int PasteText(int ACol, int ARow, const QString& Text, int& Lines, int& Fields);
+    int PasteText(int ACol, int ARow, const QString& Text);
+    // The most fields of a line (at least 1) and the line breaks that end
+    // a non-empty line.
+    static void TextDimensions(const QString& Text, int& Fields, int& Breaks);
+    // Returns the cells of a cell stream or the fields of a text pasted.
+    int PasteAtCell(int ACol, int ARow, int& RowCount, int& ColCount);
+    void ExpandSelectionToMergedCells();
+    // The top-left cell and the kind of the last copy or cut.
+    TPoint ClipTopLeft() const { return FClipTopLeft; }
+    TClipOperation ClipLastOp() const { return FClipLastOp; }
+    // True while PasteFromClipboard runs.
+    bool PasteAll() const { return FPasteAll; }
+    // Paste hooks (their bodies in ProStringGridPasteHooks.cpp). A pasted
+    // value goes through PasteCellText (display column; undo, check boxes);
+    // CellsPasted marks the rows modified under ShowModified; TopLeft is
+    // ClipTopLeft when the cells came from this grid, else (-1, -1).
+    virtual void PasteBegin() {}
+    virtual void PasteEnd() {}
+    virtual void PasteCellText(int ACol, int ARow, const QString& Value);
+    virtual bool CanPasteGridCells();
+    virtual void CellsPasted(TPoint TopLeft, const TGridRect& ARect, TClipOperation ClipOp);
+
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;
@@ -1733,6 +1789,24 @@ private:
     struct TXmlImport;
     void XmlVisit(TXmlImport& In, TXMLNode* Node);
     void XmlStore(TXmlImport& In, const QString& Name, const QString& Value, bool HeaderName);
+    // Places a parsed cell stream with its first cell at Point.
+    void ApplyCellStream(const TCellStreamData& Data, const TPoint& Point);
+    // Steps and state of the clipboard (GridClipboard.cpp)
+    void CopyRectToClipboard(const TGridRect& Rect, bool Disjunct);
+    void CopyCellAsRTF(int ACol, int ARow);
+    void CopyRectAsGridCells(const TGridRect& Rect);
+    // Pastes the clipboard's cell stream at (ACol, ARow); the cells pasted.
+    int PasteGridCells(int ACol, int ARow, int& RowCount, int& ColCount);
+    // Editing is on (or AllowClipboardAlways) and the cell can be edited.
+    bool ClipCellEditable(int ARealCol, int ARow);
+    // Offers a field to the before-paste events, stores it, and reports it.
+    bool PasteField(int ACol, int ARow, QString Field, bool Events);
+    // The smart steps of a selection paste.
+    void SmartFill(const TGridRect& Sel);
+    bool SmartSeries(const TGridRect& Sel);
+    TPoint FClipTopLeft{-1, -1};
+    TClipOperation FClipLastOp = coCopy;
+    bool FPasteAll = false;
 
     void CreateOwnedObjects();
     void CreateRunTimeObjects();
