@@ -1,14 +1,13 @@
 #pragma once
 // The offscreen application the grid's readers need, made once per run.
-#include <QApplication>
+#include "platform/controls/Application.h"
 
 inline void StartGridFuzzApp()
 {
-    static int argc = 1;
-    static char name[] = "grid_fuzz";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) {
+    static const bool started = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv);
-    }
+        Application->Initialize();
+        return true;
+    }();
+    (void)started;
 }

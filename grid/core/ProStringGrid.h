@@ -58,6 +58,9 @@ class TStringList;
 class TStrings;
 class TSyncGrid;
 class TXMLNode;
+class TCustomListBox;
+class TForm;
+class TSGDropTarget;
 struct TCellStreamData;
 class TGridItems;
 class TGridItem;
@@ -1460,6 +1463,24 @@ public:
     virtual bool CanPasteGridCells();
     virtual void CellsPasted(TPoint TopLeft, const TGridRect& ARect, TClipOperation ClipOp);
 
+    // Drag and drop (GridOleDragDrop.cpp, classes in GridOleDragDrop.h).
+    // Registers the grid's drop target when DragDropSettings.OleDropTarget
+    // is set and revokes it when not; the accepted kinds follow the settings.
+    void UpdateOleDropTarget();
+    // The registered target; nil when none.
+    TSGDropTarget* GridDropTarget() const { return FGridDropTarget.get(); }
+    // Arms the next column drop: item AIndex of AList stands for hidden
+    // column ACol.
+    void OleColumnDragStart(int ACol, int AIndex, TCustomListBox* AList);
+    // A window (owned by the grid, not shown) with a snapshot of the cells
+    // of ARect, to follow the cursor in a drag.
+    TForm* SelectionToForm(const TGridRect& ARect);
+    TForm* MoveForm() const { return FMoveForm; }
+    void SetMoveForm(TForm* Value) { FMoveForm = Value; }
+    // The selection a drag from this grid started with; Top -1 when none.
+    const TGridRect& DropSelection() const { return FDropSelection; }
+    void SetDropSelection(const TGridRect& Value) { FDropSelection = Value; }
+
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;
@@ -1807,6 +1828,15 @@ private:
     TPoint FClipTopLeft{-1, -1};
     TClipOperation FClipLastOp = coCopy;
     bool FPasteAll = false;
+    // State of drag and drop (GridOleDragDrop.cpp)
+    friend class TGridDropTarget;
+    friend class TGridDropSource;
+    std::shared_ptr<TSGDropTarget> FGridDropTarget;
+    TForm* FMoveForm = nullptr;
+    TGridRect FDropSelection{-1, -1, -1, -1};
+    int FOleDragCol = -1;
+    int FOleDragIndex = -1;
+    TCustomListBox* FOleDragList = nullptr;
 
     void CreateOwnedObjects();
     void CreateRunTimeObjects();
