@@ -54,6 +54,8 @@ enum TFooterStyle { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPa
 // Steps that exporters and importers report.
 enum TGridExportState { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow };
 enum TGridImportState { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+// The last clipboard operation.
+enum TClipOperation { coCut, coCopy };
 
 // Grid properties
 enum TGridLook { glStandard, glSoft, glClassic, glQLX, glXP, glListView, glVista, glWin7, glOffice2007, glCustom };

@@ -205,6 +205,13 @@ void TProStringGrid::CreateRunTimeObjects()
 
 TProStringGrid::~TProStringGrid()
 {
+    // A store that cannot be written must not stop the grid from going.
+    if (FColumnSize->Save()) {
+        try {
+            SaveColSizes();
+        } catch (const Exception&) {
+        }
+    }
     Destroying();
     FreeScrollControls();
     BalloonDone();
@@ -268,6 +275,8 @@ void TProStringGrid::CreateWnd()
     FWheelScrollLines = GetWheelScrollLines();
     if (FWheelScrollLines == -1)
         FWheelScrollLines = VisibleRowCount();
+    if (FColumnSize->Save())
+        LoadColSizes();
 }
 
 void TProStringGrid::WMTimer(TWMTimer& Message)
@@ -296,6 +305,8 @@ void TProStringGrid::Loaded()
         FControlLook->SetControlStyle(csClassic);
     FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
     UpdateSearchFooter();
+    if (FColumnSize->Save())
+        LoadColSizes();
 }
 
 // Copying

@@ -61,6 +61,11 @@ class TStream;
 class TStringList;
 class TStrings;
 class TSyncGrid;
+class TXMLNode;
+class TCustomListBox;
+class TForm;
+class TSGDropTarget;
+struct TCellStreamData;
 class TGridItems;
 class TGridItem;
 class TControl;
@@ -1987,6 +1992,124 @@ private:
     const TFilterCondition* FFindCondition = nullptr;
 
 public:
+    // Settings persistence. The settings store (ProStringGridColumnStore.cpp)
+    // is the INI file or registry key ColumnSize.Key, section
+    // ColumnSize.Section; nothing happens while either is empty. Widths are
+    // "Col<i>" entries, the column order "Pos<i>" entries.
+    void SaveColSizes();
+    void LoadColSizes();
+    // Note: a saved order is laid over the first order of the columns, not
+    // over the current one; the columns hidden now stay hidden.
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // The column count, widths, order and visibility as one line
+    // ("3#64,80,64#0,1,2#1,1,1") (GridSettingsFiles.cpp). Reading raises
+    // EConvertError or EListError on a malformed line, keeping what it
+    // changed so far; a line without "#" changes nothing.
+    QString ColumnStatesToString();
+    void StringToColumnStates(const QString& Value);
+    // Colours, fonts and looks as "key=value" lines in ANSI. Loading raises
+    // EConvertError on a missing or malformed integer, keeping the values
+    // applied before it.
+    void SaveVisualProps(const QString& FileName);
+    void LoadVisualProps(const QString& FileName);
+    // PrintSettings in section Section of the INI file Key; missing keys
+    // take their defaults.
+    void SavePrintSettings(const QString& Key, const QString& Section);
+    void LoadPrintSettings(const QString& Key, const QString& Section);
+
+    // HTML (GridHtml.cpp): the cells as a table with one CSS class per cell
+    // look; Dir is the folder for exported images ("/" separators and a
+    // trailing "/", or empty). The file is UTF-16 with a mark with Unicode,
+    // else 7-bit with other characters as numeric references; Show (or
+    // HTMLSettings.AutoPreview) opens it.
+    QString SaveToHTMLString(const QString& Dir);
+    void SaveToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    // Note: an old file that cannot be read is replaced.
+    void AppendToHTML(const QString& FileName, bool Show = false, bool Unicode = false);
+    // XML (GridXml.cpp): one RecordDescr element per row, a FieldDescr name
+    // (else "FIELD<i>") per field, in the encoding XMLEncoding names (ANSI
+    // unless UTF-8 or UTF-16). Raises EProGridError "Cannot Create file".
+    void SaveToXML(const QString& FileName, const QString& ListDescr, const QString& RecordDescr,
+                   TStrings* FieldDescr = nullptr, bool ExportEmptyCells = true);
+    // LevelToRow puts each nesting level on a row of its own; LoadFieldDescr
+    // takes the element names of the first record as titles into row 0.
+    // Raises "XML file not found" or "XMLDOM Parsing error" before any change.
+    void LoadFromXML(const QString& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+
+    // Clipboard (GridClipboard.cpp). Text has a tab between cells and CR LF
+    // after each row of a multi-row copy; a multi-line cell goes as its
+    // lines joined by LF inside double quotes. With Navigation's
+    // AllowRTFClipboard the top-left cell's rich text and with
+    // AllowFmtClipboard the binary cell stream ("TProStringGrid Cells") go
+    // along. Pasting prefers the cell stream, then rich text, then text.
+    // Note: a cell stream is checked whole first; a damaged one raises
+    // EReadError and changes nothing.
+    void CopyToClipBoard();
+    void CopySelectionToClipboard();
+    // The HTML of the whole grid as text/html and as plain text.
+    void CopyToClipBoardAsHTML();
+    // Copies, then empties the cells that can be edited (all of them with
+    // AllowClipboardAlways).
+    void CutToClipboard();
+    void CutSelectionToClipboard();
+    void PasteFromClipboard();
+    // With AllowSmartClipboard one value fills the selection, two start a
+    // date, number or integer series, and a block repeats.
+    void PasteSelectionFromClipboard();
+    QString GetSelectionAsText();
+    // Stores raw, without edit checks, events or undo; the grid grows to
+    // take the text.
+    void SetSelectionAsText(const QString& Value);
+    QString SelectionAsText() { return GetSelectionAsText(); }
+    // The clipboard text of a rectangle; Disjunct leaves out rows and
+    // columns not selected under disjoint row or column selection.
+    QString RectToText(const TGridRect& Rect, bool Disjunct);
+    // Pastes Text with its top-left field at (ACol, ARow): the grid grows
+    // first (AllowClipboardColGrow, AllowClipboardRowGrow), then fields go
+    // only into cells it has. Returns the fields counted; Lines and Fields
+    // get the lines and the fields of the last line.
+    int PasteText(int ACol, int ARow, const QString& Text, int& Lines, int& Fields);
+    int PasteText(int ACol, int ARow, const QString& Text);
+    // The most fields of a line (at least 1) and the line breaks that end
+    // a non-empty line.
+    static void TextDimensions(const QString& Text, int& Fields, int& Breaks);
+    // Returns the cells of a cell stream or the fields of a text pasted.
+    int PasteAtCell(int ACol, int ARow, int& RowCount, int& ColCount);
+    void ExpandSelectionToMergedCells();
+    // The top-left cell and the kind of the last copy or cut.
+    TPoint ClipTopLeft() const { return FClipTopLeft; }
+    TClipOperation ClipLastOp() const { return FClipLastOp; }
+    // True while PasteFromClipboard runs.
+    bool PasteAll() const { return FPasteAll; }
+    // Paste hooks (their bodies in ProStringGridPasteHooks.cpp). A pasted
+    // value goes through PasteCellText (display column; undo, check boxes);
+    // CellsPasted marks the rows modified under ShowModified; TopLeft is
+    // ClipTopLeft when the cells came from this grid, else (-1, -1).
+    virtual void PasteBegin() {}
+    virtual void PasteEnd() {}
+    virtual void PasteCellText(int ACol, int ARow, const QString& Value);
+    virtual bool CanPasteGridCells();
+    virtual void CellsPasted(TPoint TopLeft, const TGridRect& ARect, TClipOperation ClipOp);
+
+    // Drag and drop (GridOleDragDrop.cpp, classes in GridOleDragDrop.h).
+    // Registers the grid's drop target when DragDropSettings.OleDropTarget
+    // is set and revokes it when not; the accepted kinds follow the settings.
+    void UpdateOleDropTarget();
+    // The registered target; nil when none.
+    TSGDropTarget* GridDropTarget() const { return FGridDropTarget.get(); }
+    // Arms the next column drop: item AIndex of AList stands for hidden
+    // column ACol.
+    void OleColumnDragStart(int ACol, int AIndex, TCustomListBox* AList);
+    // A window (owned by the grid, not shown) with a snapshot of the cells
+    // of ARect, to follow the cursor in a drag.
+    TForm* SelectionToForm(const TGridRect& ARect);
+    TForm* MoveForm() const { return FMoveForm; }
+    void SetMoveForm(TForm* Value) { FMoveForm = Value; }
+    // The selection a drag from this grid started with; Top -1 when none.
+    const TGridRect& DropSelection() const { return FDropSelection; }
+    void SetDropSelection(const TGridRect& Value) { FDropSelection = Value; }
+
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;
@@ -2342,6 +2465,48 @@ private:
     void ReadXLSSheet(const QString& FileName, const QString& SheetName, bool Named);
     void WriteXLSSheet(const QString& FileName, const QString& SheetName, bool Named, bool CreateNewSheet);
     void WriteDoc(const QString& FileName, const QString& Bookmark, bool Append, bool CreateNew);
+
+    // Steps of settings persistence (ProStringGridColumnStore.cpp,
+    // grid/features/GridSettingsFiles.cpp)
+    bool HasColumnStore() const;
+    // Order[p]: the first index of the column to stand at position p.
+    void ApplyColumnOrder(const std::vector<int>& Order);
+    // Steps of HTML and XML (grid/features)
+    struct THtmlExport;
+    QString HtmlCell(THtmlExport& Export, int ACol, int ARow, bool Header);
+    QString HtmlCellStyle(int ACol, int ARow, int ARealCol, bool Fixed);
+    QString HtmlCellContent(THtmlExport& Export, int ARealCol, int ARow, const QString& Text);
+    void WriteHtml(const QString& FileName, bool Show, bool Unicode, bool Append);
+    struct TXmlImport;
+    void XmlVisit(TXmlImport& In, TXMLNode* Node);
+    void XmlStore(TXmlImport& In, const QString& Name, const QString& Value, bool HeaderName);
+    // Places a parsed cell stream with its first cell at Point.
+    void ApplyCellStream(const TCellStreamData& Data, const TPoint& Point);
+    // Steps and state of the clipboard (GridClipboard.cpp)
+    void CopyRectToClipboard(const TGridRect& Rect, bool Disjunct);
+    void CopyCellAsRTF(int ACol, int ARow);
+    void CopyRectAsGridCells(const TGridRect& Rect);
+    // Pastes the clipboard's cell stream at (ACol, ARow); the cells pasted.
+    int PasteGridCells(int ACol, int ARow, int& RowCount, int& ColCount);
+    // Editing is on (or AllowClipboardAlways) and the cell can be edited.
+    bool ClipCellEditable(int ARealCol, int ARow);
+    // Offers a field to the before-paste events, stores it, and reports it.
+    bool PasteField(int ACol, int ARow, QString Field, bool Events);
+    // The smart steps of a selection paste.
+    void SmartFill(const TGridRect& Sel);
+    bool SmartSeries(const TGridRect& Sel);
+    TPoint FClipTopLeft{-1, -1};
+    TClipOperation FClipLastOp = coCopy;
+    bool FPasteAll = false;
+    // State of drag and drop (GridOleDragDrop.cpp)
+    friend class TGridDropTarget;
+    friend class TGridDropSource;
+    std::shared_ptr<TSGDropTarget> FGridDropTarget;
+    TForm* FMoveForm = nullptr;
+    TGridRect FDropSelection{-1, -1, -1, -1};
+    int FOleDragCol = -1;
+    int FOleDragIndex = -1;
+    TCustomListBox* FOleDragList = nullptr;
 
     void CreateOwnedObjects();
     void CreateRunTimeObjects();

@@ -652,6 +652,9 @@ void TProStringGrid::SetColumnOrder()
 void TProStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    // The first move starts the record from the order before it.
+    if (FColumnOrder->Count() == 0 && FromIndex != ToIndex)
+        SetColumnOrder();
     const int n = FColumnOrder->Count();
     if (FromIndex < 0 || ToIndex < 0 || FromIndex >= n || ToIndex >= n || FromIndex == ToIndex)
         return;

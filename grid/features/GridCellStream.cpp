@@ -3,6 +3,7 @@
 #include "grid/core/ProGridError.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/features/GridFileText.h"
+#include "grid/features/GridCellStreamData.h"
 #include "grid/features/GridStreamCodec.h"
 #include "grid/features/GridStreamValues.h"
 #include "platform/controls/Control.h"
@@ -104,38 +105,16 @@ std::vector<int> SizeList(const QString& S, int Count, const QString& Name)
     return sizes;
 }
 
-// The cell properties of a record, each present value applied over what
-// the target cell had.
-struct TPropValues {
-    TStreamProps Props;
-};
-
-struct TCellEntry {
-    int Col = 0;
-    int Row = 0;
-    QString Text;
-    std::optional<TStreamProps> Props;
-};
-
-struct THeader {
-    int ColCount = 0;
-    int RowCount = 0;
-    std::vector<int> ColWidths;
-    std::vector<int> RowHeights;
-    bool FullGrid = false;
-    int ID = 0;
-};
-
 void CheckClass(const TStreamObject& O, const char* ClassName)
 {
     if (O.ClassName != QLatin1String(ClassName))
         Bad(QStringLiteral("%1 expected, %2 found").arg(QLatin1String(ClassName), O.ClassName));
 }
 
-THeader ParseHeader(const TStreamObject& O)
+TCellStreamHeader ParseHeader(const TStreamObject& O)
 {
     CheckClass(O, "TGridPropIO");
-    THeader h;
+    TCellStreamHeader h;
     QString widths, heights;
     for (const auto& [name, v] : O.Props) {
         if (name == QLatin1String("ColCount"))
@@ -367,15 +346,15 @@ void TProStringGrid::SaveToBinFile(const QString& FileName)
 
 // Reading: the whole stream is parsed and checked before the grid changes.
 
-void TProStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream)
+TCellStreamData ParseCellStream(TStream* Stream)
 {
     TObjectReader reader(Stream);
-    const THeader head = ParseHeader(reader.ReadRootObject());
-    std::vector<TCellEntry> cells;
+    TCellStreamData data;
+    data.Header = ParseHeader(reader.ReadRootObject());
     while (Stream->Size() - Stream->Position() >= 2) {
         const TStreamObject rec = reader.ReadRootObject();
         CheckClass(rec, "TGridCellIO");
-        TCellEntry e;
+        TCellStreamEntry e;
         bool hasProp = false, col = false, row = false;
         for (const auto& [name, v] : rec.Props) {
             if (name == QLatin1String("Col")) {
@@ -408,9 +387,14 @@ void TProStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stre
                     reader.ReadRootObject();
             }
         }
-        cells.push_back(std::move(e));
+        data.Cells.push_back(std::move(e));
     }
+    return data;
+}
 
+void TProStringGrid::ApplyCellStream(const TCellStreamData& Data, const TPoint& Point)
+{
+    const TCellStreamHeader& head = Data.Header;
     if (head.FullGrid) {
         Clear();
         SetRowCount(head.RowCount);
@@ -420,11 +404,12 @@ void TProStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stre
         for (int i = 0; i < head.RowCount && i < RowCount(); ++i)
             SetRowHeights(i, head.RowHeights[i]);
     }
+    const auto& cells = Data.Cells;
     const int oc = head.FullGrid || cells.empty() ? 0 : cells.front().Col;
     const int orow = head.FullGrid || cells.empty() ? 0 : cells.front().Row;
     TProgress progress(this);
     int lastRow = -1;
-    for (const TCellEntry& e : cells) {
+    for (const TCellStreamEntry& e : cells) {
         const int tc = Point.X + e.Col - oc, tr = Point.Y + e.Row - orow;
         // Only cells the grid has are written.
         if (tc < 0 || tr < 0 || tc >= ColCount() || tr >= RowCount())
@@ -450,6 +435,11 @@ void TProStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stre
         target->SetGradientDirection(holder.GradientDirection());
     }
     Invalidate();
+}
+
+void TProStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream)
+{
+    ApplyCellStream(ParseCellStream(Stream), Point);
 }
 
 void TProStringGrid::LoadFromBinStream(TStream* Stream)

@@ -46,7 +46,7 @@ protected:
         c->Font()->SetColor(clWindowText);
         c->Brush()->SetStyle(bsSolid);
         c->Brush()->SetColor(clWindow);
-        const TRect r(0, 0, Width(), Height());
+        const TRect r{0, 0, Width(), Height()};
         c->FillRect(r);
         TRect t = r;
         DrawText(c, FEdit->UnitID(), -1, &t, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
@@ -107,7 +107,7 @@ void TProSpeedButton::Paint()
     if (!c)
         return;
     c->Font()->Assign(Font());
-    TRect r(0, 0, Width(), Height());
+    TRect r{0, 0, Width(), Height()};
     const bool down = FPressed;
     TSgEditButton* holder = Holder();
     if (holder && holder->ButtonColor() != clNone) {
@@ -135,7 +135,7 @@ void TProSpeedButton::Paint()
         const int x = glyph->Width() < Width() ? (Width() - glyph->Width()) / 2 : 0;
         const int y = glyph->Height() < Height() ? (Height() - glyph->Height()) / 2 : 0;
         const int shift = down ? 1 : 0;
-        const TRect src(0, 0, glyph->Width(), glyph->Height());
+        const TRect src{0, 0, glyph->Width(), glyph->Height()};
         c->BrushCopy(Bounds(x + shift, y + shift, src.Width(), src.Height()), glyph, src, glyph->TransparentColor());
     }
     if (!Caption().isEmpty()) {
@@ -349,7 +349,7 @@ void TSgEditBtn::SetEditRect()
     int right = Width() - inset - (FButton->Width() + FUnitSize + 5);
     if (FUnitSize > 0)
         right -= 3;
-    TRect r(edge, edge, right, Height() + 1);
+    TRect r{edge, edge, right, Height() + 1};
     Perform(EM_SETRECTNP, 0, LPARAM(&r));
 }
 
@@ -409,7 +409,7 @@ TRect TSgUnitEditBtn::UnitRect() const
     const bool border = BorderStyle() == bsSingle;
     const int inset = border ? FrameInset : 0;
     const int right = Width() - inset - (FButton->Width() + 3);
-    return TRect(right - FUnitSize, inset + 2, right, Height() - inset);
+    return TRect{right - FUnitSize, inset + 2, right, Height() - inset};
 }
 
 void TSgUnitEditBtn::PlaceButton()

@@ -43,7 +43,7 @@ bool FlatMouseButtonDown()
 
 void PaintFlatFrame(HDC DC, const TFlatLook& Look, const TFlatPaintState& S)
 {
-    TRect r(0, 0, S.Width, S.Height);
+    TRect r{0, 0, S.Width, S.Height};
     if (!S.Enabled && Look.IsThemed && !Look.DisabledBorder) {
         Frame(DC, r, DisabledFrameColor);
         return;
@@ -88,7 +88,7 @@ void PaintButtonFace(HDC DC, const TFlatLook& Look, const TFlatPaintState& S)
     const int cw = S.Width;
     const int ch = S.Height;
     ExcludeClipRect(DC, cw - Look.ButtonWidth + 4, 4, cw - 4, ch - 4);
-    TRect r(cw - Look.ButtonWidth - 2, 0, S.Width, S.Height);
+    TRect r{cw - Look.ButtonWidth - 2, 0, S.Width, S.Height};
     InflateRect(r, -2, -2);
     const bool hot = FlatHot(Look, S);
     if (hot) {
@@ -108,7 +108,7 @@ void PaintButtonFace(HDC DC, const TFlatLook& Look, const TFlatPaintState& S)
 void PaintDropButton(HDC DC, const TFlatLook& Look, const TFlatPaintState& S)
 {
     const int cw = S.Width;
-    TRect r(cw - Look.ButtonWidth + 2, 0, S.Width, S.Height);
+    TRect r{cw - Look.ButtonWidth + 2, 0, S.Width, S.Height};
     InflateRect(r, -1, -1);
     const bool down = FlatMouseButtonDown();
     const bool combo = S.Kind == fekCombo;
@@ -128,7 +128,7 @@ void PaintDropButton(HDC DC, const TFlatLook& Look, const TFlatPaintState& S)
             r.Bottom -= 1;
             DC->FillRect(r);
         } else {
-            DC->FillRect(TRect(r.Left + 2, r.Top, r.Right, r.Bottom));
+            DC->FillRect(TRect{r.Left + 2, r.Top, r.Right, r.Bottom});
         }
         if (Look.ButtonBorderColor != clNone) {
             DC->Pen()->SetColor(Look.ButtonBorderColor);
@@ -228,7 +228,7 @@ int LabelCaptionWidth(const QString& Caption, TFont* Font, bool PlainWidth)
         c->Font()->Assign(Font);
     if (PlainWidth)
         return c->TextWidth(Caption);
-    TRect r(0, 0, 1000, 255);
+    TRect r{0, 0, 1000, 255};
     DrawText(c, Caption, -1, &r, DT_CALCRECT | DT_HIDEPREFIX | DT_LEFT | DT_SINGLELINE);
     return r.Width();
 }

@@ -77,7 +77,7 @@ void DrawGlowMask(TBitmap* Bitmap, int Width, int Height, int PenWidth, int Corn
     oldBrush.Assign(c->Brush());
     c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(clBlack);
-    c->FillRect(TRect(0, 0, Width, Height));
+    c->FillRect(TRect{0, 0, Width, Height});
     c->Pen()->SetStyle(psSolid);
     c->Pen()->SetColor(clWhite);
     if (PenWidth < 1) {

@@ -45,9 +45,9 @@ void TProCheckBox::InvalidateBox()
         return;
     const TRect c = ClientRect();
     if (FAlignment == taRightJustify)
-        InvalidateRect(TRect(c.Right - 20, c.Top, c.Right, c.Bottom));
+        InvalidateRect(TRect{c.Right - 20, c.Top, c.Right, c.Bottom});
     else
-        InvalidateRect(TRect(c.Left, c.Top, c.Left + 20, c.Bottom));
+        InvalidateRect(TRect{c.Left, c.Top, c.Left + 20, c.Bottom});
 }
 
 void TProCheckBox::SetState(TCheckBoxState value)
@@ -136,7 +136,7 @@ void TProCheckBox::PaintBackground(TCanvas* C)
     TWinControl* parent = Parent();
     if (!parent || !parent->HandleAllocated())
         return;
-    const TRect own(0, 0, Width(), Height());
+    const TRect own{0, 0, Width(), Height()};
     const TRect src = Bounds(Left(), Top(), Width(), Height());
     if (FTransparentCaching) {
         if (!FBkgCache) {
@@ -196,7 +196,7 @@ void TProCheckBox::Paint()
     c->Brush()->SetStyle(bsSolid);
     if (FFocused) {
         const TSize t = c->TextExtent(caption);
-        c->DrawFocusRect(TRect(r.Left - 2, r.Top, r.Left - 2 + t.cx + 3, r.Top + t.cy + 1));
+        c->DrawFocusRect(TRect{r.Left - 2, r.Top, r.Left - 2 + t.cx + 3, r.Top + t.cy + 1});
     }
 }
 
@@ -211,7 +211,7 @@ void TProCheckBox::MouseDown(TMouseButton Button, TShiftState Shift, int X, int 
     SetMouseCapture(true);
     FDown = true;
     if (FIsWinXP)
-        InvalidateRect(FAlignment == taRightJustify ? TRect(Width() - 16, 0, Width(), 16) : TRect(0, 0, 16, 16));
+        InvalidateRect(FAlignment == taRightJustify ? TRect{Width() - 16, 0, Width(), 16} : TRect{0, 0, 16, 16});
 }
 
 void TProCheckBox::MouseMove(TShiftState Shift, int X, int Y)
@@ -286,14 +286,14 @@ void TProCheckBox::CMMouseEnter(TMessage& Message)
 {
     TCustomControl::CMMouseEnter(Message);
     FHot = true;
-    InvalidateRect(FAlignment == taRightJustify ? TRect(Width() - 16, 0, Width(), 16) : TRect(0, 0, 16, 16));
+    InvalidateRect(FAlignment == taRightJustify ? TRect{Width() - 16, 0, Width(), 16} : TRect{0, 0, 16, 16});
 }
 
 void TProCheckBox::CMMouseLeave(TMessage& Message)
 {
     TCustomControl::CMMouseLeave(Message);
     FHot = false;
-    InvalidateRect(FAlignment == taRightJustify ? TRect(Width() - 16, 0, Width(), 16) : TRect(0, 0, 16, 16));
+    InvalidateRect(FAlignment == taRightJustify ? TRect{Width() - 16, 0, Width(), 16} : TRect{0, 0, 16, 16});
 }
 
 void TProCheckBox::CMEnter(TMessage& Message)

@@ -255,7 +255,7 @@ void TProDateTimePicker::UpdateTimePicker()
     }
     TBitmap measure(1, 1);
     measure.Canvas()->Font()->Assign(Font());
-    TRect t(0, 0, 1000, 200);
+    TRect t{0, 0, 1000, 200};
     DrawText(measure.Canvas(), FTimePicker->DisplayText(), -1, &t, DT_CALCRECT | DT_SINGLELINE);
     const int a = t.Width() + 31;
     const int w = Width();

@@ -625,7 +625,7 @@ void TProGridButton::Paint()
     if (FStyle == tasCheck && FDown)
         FState = bsDown;
     c->Font()->Assign(Font());
-    TRect r(0, 0, Width(), Height());
+    TRect r{0, 0, Width(), Height()};
     const bool hot = Hot();
     const bool pressed = FState == bsDown || FState == bsExclusive;
 
@@ -721,7 +721,7 @@ void TProGridButton::PaintContent(TCanvas* C, TRect R, TPoint Offset, TButtonSta
     const TSize glyphSize = FGlyph->Empty() ? TSize{0, 0} : TSize{FGlyph->Width(), FGlyph->Height()};
     TSize textSize{0, 0};
     if (!caption.isEmpty()) {
-        TRect t(0, 0, R.Width(), 0);
+        TRect t{0, 0, R.Width(), 0};
         DrawText(C, caption, -1, &t, DT_CALCRECT | DT_SINGLELINE);
         textSize = {t.Width(), t.Height()};
     }
@@ -785,7 +785,7 @@ void TProGridButton::PaintContent(TCanvas* C, TRect R, TPoint Offset, TButtonSta
     if (!Enabled() && !IsEmpty(FGlyphDisabled.get()))
         glyph = FGlyphDisabled.get();
     if (!glyph->Empty()) {
-        const TRect src(0, 0, glyph->Width(), glyph->Height());
+        const TRect src{0, 0, glyph->Width(), glyph->Height()};
         if (hot && FShaded && State != bsDown && !FGlyphShade->Empty()) {
             const TPoint s = caption.isEmpty() ? glyphPos : TPoint{glyphPos.X + 2, glyphPos.Y + 2};
             C->BrushCopy(Bounds(s.X, s.Y, src.Width(), src.Height()), FGlyphShade.get(), src,

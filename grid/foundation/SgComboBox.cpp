@@ -255,7 +255,7 @@ void TSgCustomCombo::UpdateMargins()
     const int m = framed ? 2 : 0;
     const bool ownButton = !platformOnly && OwnButton();
     const int right = ownButton ? FLook.ButtonWidth + 2 : m;
-    SetNativeMargins(this, TRect(m, m, right, m));
+    SetNativeMargins(this, TRect{m, m, right, m});
     SetNativeDropButton(this, !ownButton);
 }
 
@@ -266,7 +266,7 @@ void TSgCustomCombo::CNCommand(TWMCommand& Message)
     TCustomComboBox::CNCommand(Message);
     if (Message.NotifyCode == CBN_DROPDOWN || Message.NotifyCode == CBN_CLOSEUP) {
         const TRect r = ClientRect();
-        InvalidateRect(TRect(r.Right - FLook.ButtonWidth, r.Top, r.Right, r.Bottom));
+        InvalidateRect(TRect{r.Right - FLook.ButtonWidth, r.Top, r.Right, r.Bottom});
     }
     if (Message.NotifyCode == CBN_CLOSEUP && OnDropUp)
         OnDropUp(this);

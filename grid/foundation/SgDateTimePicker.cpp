@@ -57,7 +57,7 @@ void TFlatDateTimePicker::UpdateMargins()
         return;
     const int m = MetroActive() || !FCtl3D ? 1 : 0;
     const int right = MetroActive() && Kind() != dtkTime ? FLook.ButtonWidth + 2 : m;
-    SetNativeMargins(this, TRect(m, m, right, m));
+    SetNativeMargins(this, TRect{m, m, right, m});
 }
 
 TFlatPaintState TFlatDateTimePicker::PaintState() const
@@ -113,9 +113,9 @@ void TFlatDateTimePicker::WMPaint(TMessage& Message)
             canvas.Brush()->SetStyle(bsSolid);
             canvas.Brush()->SetColor(Color());
             if (ThemeActiveNow())
-                canvas.FillRect(TRect(cw - FLook.ButtonWidth - cover, 1, cw, Height()));
+                canvas.FillRect(TRect{cw - FLook.ButtonWidth - cover, 1, cw, Height()});
             else
-                canvas.FillRect(TRect(cw - FLook.ButtonWidth - 2, 4, cw - 2, Height() - 4));
+                canvas.FillRect(TRect{cw - FLook.ButtonWidth - 2, 4, cw - 2, Height() - 4});
             PaintDropButton(&canvas, FLook, PaintState());
         }
         if (FControlLook && !FCtl3D) {

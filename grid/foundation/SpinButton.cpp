@@ -12,7 +12,7 @@ void LoadSpinGlyph(TBitmap* Bitmap, bool Up)
     TCanvas* c = Bitmap->Canvas();
     c->Brush()->SetStyle(bsSolid);
     c->Brush()->SetColor(clOlive);
-    c->FillRect(TRect(0, 0, 9, 6));
+    c->FillRect(TRect{0, 0, 9, 6});
     for (int row = 1; row <= 4; ++row) {
         const int width = Up ? 2 * row - 1 : 9 - 2 * row;
         for (int x = 4 - width / 2; x <= 4 + width / 2; ++x)
@@ -95,7 +95,7 @@ void TProTimerSpeedButton::Paint()
     TCanvas* c = Canvas();
     if (!c)
         return;
-    const TRect r(0, 0, Width(), Height());
+    const TRect r{0, 0, Width(), Height()};
     const int l = r.Left;
     const int t = r.Top;
     const bool down = FPressed || Down();

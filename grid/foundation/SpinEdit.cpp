@@ -511,6 +511,6 @@ void TSgSpinEdit::SetEditRect()
     const bool border = BorderStyle() == bsSingle;
     const int left = border ? 0 : 3;
     const int inset = border ? FrameInset : 0;
-    TRect r(left, left, Width() - inset - FButton->Width() - 2 - left, Height() + 1);
+    TRect r{left, left, Width() - inset - FButton->Width() - 2 - left, Height() + 1};
     Perform(EM_SETRECTNP, 0, LPARAM(&r));
 }

@@ -151,6 +151,21 @@ TEST_F(DragDropTest, RegistrationOncePerControl)
     EXPECT_FALSE(RegisterDragDrop(nullptr, &other));
 }
 
+TEST_F(DragDropTest, AControlWithChildrenCanBeRegistered)
+{
+    auto* parent = new TWinControl(&FForm);
+    parent->SetParent(&FForm);
+    parent->SetBounds(0, 60, 100, 30);
+    auto* child = new TWinControl(parent);
+    child->SetParent(parent);
+    parent->HandleNeeded();
+    child->HandleNeeded();
+    RecordingTarget other;
+    EXPECT_TRUE(RegisterDragDrop(parent, &other));
+    EXPECT_FALSE(RegisterDragDrop(parent, &other));
+    EXPECT_TRUE(RevokeDragDrop(parent));
+}
+
 TEST(StandardDropEffect, PicksByKeysAndAllowed)
 {
     struct Case {

@@ -263,9 +263,16 @@ private:
     bool FInside = false;
 };
 
+// DropFilter has no meta-object of its own, so findChild would take any
+// child object for one.
 DropFilter* FilterOf(QWidget* w)
 {
-    return w ? w->findChild<DropFilter*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    if (!w)
+        return nullptr;
+    for (QObject* child : w->children())
+        if (auto* f = dynamic_cast<DropFilter*>(child))
+            return f;
+    return nullptr;
 }
 
 TDragDriver& Driver()
