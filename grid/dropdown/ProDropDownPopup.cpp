@@ -174,7 +174,7 @@ void TDropDownForm::DrawBackground(TCanvas* ACanvas)
         ACanvas->Brush()->SetColor(dd->DropDownColor());
         ACanvas->FillRect(r);
     }
-    if (bw > 0) {
+    if (bw > 0 && dd->DropDownBorderColor() != clNone) {
         r = ClientRect();
         r.Left += bw / 2;
         r.Top += bw / 2;
