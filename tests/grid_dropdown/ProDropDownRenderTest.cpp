@@ -2,7 +2,10 @@
 // popup with header, control and footer) and saved as a PNG in the build
 // folder for a look by eye.
 #include "grid/dropdown/DropDownUtils.h"
+#include "grid/dropdown/ProCalculatorDropdown.h"
 #include "grid/dropdown/ProDropDown.h"
+#include "grid/dropdown/ProTimePickerDropDown.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Panel.h"
 #include "platform/controls/qt/WidgetHost.h"
@@ -29,6 +32,22 @@ public:
     }
     TPanel* Panel = nullptr;
 };
+
+// The form with its edits and the open popup, as they stand on the screen.
+QImage Shot(TForm& Form, TDropDownForm* Popup)
+{
+    const QImage formShot = Form.Handle()->grab().toImage();
+    const QImage popupShot = Popup->Handle()->grab().toImage();
+    const QPoint origin(Form.Left(), Form.Top());
+    const QRect popupRect(Popup->Left(), Popup->Top(), Popup->Width(), Popup->Height());
+    const QRect all = QRect(origin, formShot.size()).united(popupRect);
+    QImage shot(all.size(), QImage::Format_RGB32);
+    shot.fill(Qt::darkGray);
+    QPainter painter(&shot);
+    painter.drawImage(origin - all.topLeft(), formShot);
+    painter.drawImage(popupRect.topLeft() - all.topLeft(), popupShot);
+    return shot;
+}
 
 QRgb Rgb(TColor C)
 {
@@ -88,6 +107,33 @@ TEST(DropDownRender, OpenDropDownWithHeaderAndFooter)
     // Each white square lies under its darker twin one pixel up and left.
     EXPECT_EQ(popupShot.pixel(gx + 1, gy + 1), Rgb(clWhite));
     EXPECT_EQ(popupShot.pixel(gx - 1, gy - 1), Rgb(f->Appearance()->BorderColor()));
+}
+
+TEST(DropDownRender, OpenCalculatorAndTimePicker)
+{
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 480, 60);
+    auto* calc = new TProCalculatorDropdown(&form);
+    calc->SetParent(&form);
+    calc->SetBounds(10, 10, 200, 22);
+    calc->SetText(QStringLiteral("1234.5"));
+    auto* time = new TProTimePickerDropDown(&form);
+    time->SetParent(&form);
+    time->SetBounds(260, 10, 120, 22);
+    time->SetShowTimePicker(true);
+    time->SetAnimation(false);
+    time->SetTime(EncodeTime(10, 8, 30, 0));
+    form.Show();
+    calc->ShowDropDown();
+    ASSERT_TRUE(calc->DroppedDown());
+    const QImage calcShot = Shot(form, calc->DropDownForm());
+    ASSERT_TRUE(calcShot.save(QStringLiteral(DROPDOWN_DEMO_DIR "/calculator_open.png")));
+    calc->HideDropDown(false);
+    time->ShowDropDown();
+    ASSERT_TRUE(time->DroppedDown());
+    const QImage timeShot = Shot(form, time->DropDownForm());
+    ASSERT_TRUE(timeShot.save(QStringLiteral(DROPDOWN_DEMO_DIR "/timepicker_open.png")));
+    EXPECT_EQ(time->EditText(), QStringLiteral("10:08:30"));
 }
 
 } // namespace
