@@ -1,8 +1,11 @@
-// The drop-down edit to try by hand under Xvfb: one with a header and a
-// footer around a panel (the label reports openings and closings), one
-// money edit with a prefix, and a plain edit to click outside. Runs until
+// The drop-down edits to try by hand under Xvfb: one with a header and a
+// footer around a panel (the label reports openings and closings), a
+// money edit with a prefix, the calculator, the time picker and a plain
+// edit to click outside. Runs until
 // the window is closed.
+#include "grid/dropdown/ProCalculatorDropdown.h"
 #include "grid/dropdown/ProDropDown.h"
+#include "grid/dropdown/ProTimePickerDropDown.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"
@@ -63,6 +66,15 @@ int main(int argc, char** argv)
     money->SetPrecision(2);
     money->SetPrefix(QStringLiteral("$ "));
     money->SetText(QStringLiteral("1234.5"));
+
+    auto* calc = new TProCalculatorDropdown(form);
+    calc->SetParent(form);
+    calc->SetBounds(200, 60, 180, 22);
+
+    auto* time = new TProTimePickerDropDown(form);
+    time->SetParent(form);
+    time->SetBounds(200, 110, 120, 22);
+    time->OnTimeChange = [log, time](TObject*) { log->SetCaption(QStringLiteral("time ") + time->EditText()); };
 
     auto* other = new TEdit(form);
     other->SetParent(form);
