@@ -76,17 +76,8 @@ TEST(DropDownRender, OpenDropDownWithHeaderAndFooter)
     ASSERT_TRUE(edit->DroppedDown());
     TDropDownForm* popup = edit->DropDownForm();
 
-    const QImage formShot = form.Handle()->grab().toImage();
     const QImage popupShot = popup->Handle()->grab().toImage();
-    const QPoint origin(form.Left(), form.Top());
-    const QRect popupRect(popup->Left(), popup->Top(), popup->Width(), popup->Height());
-    const QRect all = QRect(origin, formShot.size()).united(popupRect);
-    QImage shot(all.size(), QImage::Format_RGB32);
-    shot.fill(Qt::darkGray);
-    QPainter painter(&shot);
-    painter.drawImage(origin - all.topLeft(), formShot);
-    painter.drawImage(popupRect.topLeft() - all.topLeft(), popupShot);
-    painter.end();
+    const QImage shot = Shot(form, popup);
     const QString file = QStringLiteral(DROPDOWN_DEMO_DIR "/dropdown_open.png");
     ASSERT_TRUE(shot.save(file));
 
