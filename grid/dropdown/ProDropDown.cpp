@@ -557,8 +557,9 @@ void TProCustomDropDown::DrawFocusText()
 {
     if (FEditorEnabled || !Focused() || !FFocusDraw || ComponentState().Contains(TComponentStateFlag::csDesigning))
         return;
-    // The native edit shows the value highlighted: the whole text selected.
-    TCustomEdit::SelectAll();
+    // The native edit shows the focused value itself; the selection is left
+    // alone, so keys that act at the caret act where the user clicked.
+    Invalidate();
 }
 
 void TProCustomDropDown::DrawGradient(TCanvas* ACanvas, TColor FromColor, TColor ToColor, int Steps, const TRect& R,

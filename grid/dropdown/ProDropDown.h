@@ -307,6 +307,9 @@ public:
     TCustomImageList* Images() const { return FImages; }
     void SetImages(TCustomImageList* Value);
     TProCustomDropDown* ProDropDown() const { return FProDropDown; }
+    // Binds the drop-down: its Images and a copy of its header or footer
+    // appearance; nullptr unbinds.
+    void SetProDropDown(TProCustomDropDown* DropDown);
     // Builds the buttons when a drop-down is bound.
     void InitButtons();
     virtual void CreateButtons();
@@ -335,6 +338,7 @@ protected:
     void WMSize(TWMSize& Message) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     virtual bool IsFooter() const = 0;
+    virtual void AssignAppearance(TProCustomDropDown* DropDown) = 0;
     virtual int AppearanceButtonCount() const = 0;
     virtual TAppearanceButton* AppearanceButton(int Index) const = 0;
     void ButtonClick(TObject* Sender);
@@ -352,8 +356,6 @@ public:
 
     THeaderAppearance* Appearance() const { return FAppearance.get(); }
     void SetAppearance(THeaderAppearance* Value);
-    // Binds the drop-down: its Images and a copy of its DropDownHeader.
-    void SetProDropDown(TProCustomDropDown* DropDown);
     // The drop-down's header buttons; nullptr without a drop-down.
     THeaderButtons* Buttons() const;
     TRect GetButtonArea() const override;
@@ -361,6 +363,7 @@ public:
 
 protected:
     bool IsFooter() const override { return false; }
+    void AssignAppearance(TProCustomDropDown* DropDown) override;
     int AppearanceButtonCount() const override;
     TAppearanceButton* AppearanceButton(int Index) const override;
 
@@ -375,7 +378,6 @@ public:
 
     TFooterAppearance* Appearance() const { return FAppearance.get(); }
     void SetAppearance(TFooterAppearance* Value);
-    void SetProDropDown(TProCustomDropDown* DropDown);
     TFooterButtons* Buttons() const;
     TRect GetButtonArea() const override;
     TCustomAppearance* BaseAppearance() const override { return FAppearance.get(); }
@@ -385,6 +387,7 @@ public:
 
 protected:
     bool IsFooter() const override { return true; }
+    void AssignAppearance(TProCustomDropDown* DropDown) override;
     int AppearanceButtonCount() const override;
     TAppearanceButton* AppearanceButton(int Index) const override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;

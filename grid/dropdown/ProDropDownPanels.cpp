@@ -421,6 +421,17 @@ void TProPanelBase::Notification(TComponent* AComponent, TOperation Operation)
         FImages = nullptr;
 }
 
+void TProPanelBase::SetProDropDown(TProCustomDropDown* DropDown)
+{
+    FProDropDown = DropDown;
+    if (!DropDown) {
+        SetImages(nullptr);
+        return;
+    }
+    SetImages(DropDown->Images());
+    AssignAppearance(DropDown);
+}
+
 void TProPanelBase::InitButtons()
 {
     if (FProDropDown)
@@ -641,14 +652,8 @@ void TProHeader::SetAppearance(THeaderAppearance* Value)
     FAppearance->Assign(Value);
 }
 
-void TProHeader::SetProDropDown(TProCustomDropDown* DropDown)
+void TProHeader::AssignAppearance(TProCustomDropDown* DropDown)
 {
-    FProDropDown = DropDown;
-    if (!DropDown) {
-        SetImages(nullptr);
-        return;
-    }
-    SetImages(DropDown->Images());
     FAppearance->Assign(DropDown->DropDownHeader());
 }
 
@@ -694,14 +699,8 @@ void TProFooter::SetAppearance(TFooterAppearance* Value)
     FAppearance->Assign(Value);
 }
 
-void TProFooter::SetProDropDown(TProCustomDropDown* DropDown)
+void TProFooter::AssignAppearance(TProCustomDropDown* DropDown)
 {
-    FProDropDown = DropDown;
-    if (!DropDown) {
-        SetImages(nullptr);
-        return;
-    }
-    SetImages(DropDown->Images());
     FAppearance->Assign(DropDown->DropDownFooter());
 }
 

@@ -117,45 +117,41 @@ void TDropDownForm::Deactivated()
         Hide();
 }
 
+namespace {
+
+// Refreshes a header or footer panel, or makes it when its appearance is
+// visible; a panel once made is only hidden.
+template <typename TPanel>
+void UpdatePanel(TDropDownForm* Form, TPanel*& Panel, TProCustomDropDown* DropDown, TCustomAppearance* Appearance,
+                 TAlign Align, const TDrawBackGroundEvent& Draw, const TGetTextEvent& GetText)
+{
+    if (Panel) {
+        Panel->SetProDropDown(DropDown);
+        Panel->InitButtons();
+        Panel->SetVisible(Appearance->Visible());
+    } else if (Appearance->Visible()) {
+        Panel = new TPanel(Form);
+        Panel->SetParent(Form);
+        Panel->SetHeight(Appearance->Height());
+        Panel->SetProDropDown(DropDown);
+        Panel->InitButtons();
+        Panel->SetAlign(Align);
+    }
+    if (Panel) {
+        Panel->OnDrawBackGround = Draw;
+        Panel->OnGetText = GetText;
+    }
+}
+
+} // namespace
+
 void TDropDownForm::InitializeAndUpdate()
 {
     TProCustomDropDown* dd = FProDropDown;
     if (!dd)
         return;
-    THeaderAppearance* ha = dd->DropDownHeader();
-    if (FHeader) {
-        FHeader->SetProDropDown(dd);
-        FHeader->InitButtons();
-        FHeader->SetVisible(ha->Visible());
-    } else if (ha->Visible()) {
-        FHeader = new TProHeader(this);
-        FHeader->SetParent(this);
-        FHeader->SetHeight(ha->Height());
-        FHeader->SetProDropDown(dd);
-        FHeader->InitButtons();
-        FHeader->SetAlign(alTop);
-    }
-    if (FHeader) {
-        FHeader->OnDrawBackGround = dd->OnDrawHeader;
-        FHeader->OnGetText = dd->OnGetHeaderText;
-    }
-    TFooterAppearance* fa = dd->DropDownFooter();
-    if (FFooter) {
-        FFooter->SetProDropDown(dd);
-        FFooter->InitButtons();
-        FFooter->SetVisible(fa->Visible());
-    } else if (fa->Visible()) {
-        FFooter = new TProFooter(this);
-        FFooter->SetParent(this);
-        FFooter->SetHeight(fa->Height());
-        FFooter->SetProDropDown(dd);
-        FFooter->InitButtons();
-        FFooter->SetAlign(alBottom);
-    }
-    if (FFooter) {
-        FFooter->OnDrawBackGround = dd->OnDrawFooter;
-        FFooter->OnGetText = dd->OnGetFooterText;
-    }
+    UpdatePanel(this, FHeader, dd, dd->DropDownHeader(), alTop, dd->OnDrawHeader, dd->OnGetHeaderText);
+    UpdatePanel(this, FFooter, dd, dd->DropDownFooter(), alBottom, dd->OnDrawFooter, dd->OnGetFooterText);
 }
 
 void TDropDownForm::DrawBackground(TCanvas* ACanvas)
@@ -174,7 +170,7 @@ void TDropDownForm::DrawBackground(TCanvas* ACanvas)
         ACanvas->Brush()->SetColor(dd->DropDownColor());
         ACanvas->FillRect(r);
     }
-    if (bw > 0) {
+    if (bw > 0 && dd->DropDownBorderColor() != clNone) {
         r = ClientRect();
         r.Left += bw / 2;
         r.Top += bw / 2;

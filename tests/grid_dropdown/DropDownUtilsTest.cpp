@@ -60,3 +60,64 @@ TEST_F(DrawGradientTest, VerticalBandsAndDegenerateSteps)
     DrawGradient(C, clBlack, clBlack, -3, Rect(90, 0, 100, 10), true);
     EXPECT_EQ(Px(95, 5), clWhite);
 }
+
+namespace {
+
+struct TClassifyCase {
+    const char* Name;
+    const char* Text;
+    int Kind;
+};
+
+const TClassifyCase ClassifyCases[] = {
+    {"Integer", "123", 0},          {"NegativeInteger", "-12", 0}, {"Float", "1.5", 1},
+    {"GroupedFloat", "1,234.5", 1}, {"GroupsTooNear", "1,2,3", 2}, {"GroupsThreeApart", "1,23,4", 1},
+    {"Hex", "1A", 5},               {"TwoMinus", "--1", 2},        {"Empty", "", 2},
+    {"TwoSeparators", "1.2.3", 2},  {"Text", "xyz", 2},
+};
+
+class ClassifyTextTest : public testing::TestWithParam<TClassifyCase> {};
+
+TEST_P(ClassifyTextTest, KindOfText)
+{
+    EXPECT_EQ(ClassifyText(QString::fromUtf8(GetParam().Text)), GetParam().Kind);
+}
+
+INSTANTIATE_TEST_SUITE_P(DropDownUtils, ClassifyTextTest, testing::ValuesIn(ClassifyCases),
+                         [](const auto& info) { return std::string(info.param.Name); });
+
+} // namespace
+
+TEST(DropDownUtils, ColourBlendAndShade)
+{
+    EXPECT_EQ(ProDropDownUnit::BlendColor(clWhite, clBlack, 50), TColor(0x808080));
+    // Out of range returns a colour unconverted, even a system colour.
+    EXPECT_EQ(ProDropDownUnit::BlendColor(clBtnFace, clBlack, 150), clBtnFace);
+    EXPECT_EQ(ProDropDownUnit::BlendColor(clWhite, clBtnFace, 0), clBtnFace);
+    EXPECT_EQ(ShadeColor(0x808080, -10, -10, -10), TColor(0x737373));
+    EXPECT_EQ(ShadeColor(0x808080, 20, 20, 20), TColor(0x808080));
+    EXPECT_EQ(ShadeColor(0x000080, 0, 20, 0), TColor(0x001480));
+}
+
+TEST(DropDownUtils, HexAndSeparators)
+{
+    EXPECT_EQ(HexToInt(QStringLiteral("FF")), 255);
+    EXPECT_EQ(HexToInt(QStringLiteral("1G")), 16);
+    EXPECT_EQ(RemoveThousandSeparators(QStringLiteral("1,234,567")), QStringLiteral("1234567"));
+    EXPECT_TRUE(IsRangeSeparator(u';'));
+    EXPECT_FALSE(IsRangeSeparator(u'.'));
+    EXPECT_EQ(CaseText(QStringLiteral("ab"), false), QStringLiteral("AB"));
+}
+
+TEST(DropDownUtils, TruncateText)
+{
+    TBitmap image(10, 10);
+    TCanvas* c = image.Canvas();
+    const QString text = QStringLiteral("A rather long caption");
+    EXPECT_EQ(TruncateText(c, text, 1000, true), text);
+    const QString cut = TruncateText(c, text, c->TextWidth(QStringLiteral("A rather...")) + 1, true);
+    EXPECT_EQ(cut, QStringLiteral("A rather..."));
+    // Nothing narrow enough: with the ellipsis the whole text, without it empty.
+    EXPECT_EQ(TruncateText(c, text, c->TextWidth(QStringLiteral("...")), true), text);
+    EXPECT_EQ(TruncateText(c, text, 1, false), QString());
+}
