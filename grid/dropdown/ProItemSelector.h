@@ -270,7 +270,6 @@ public:
     void SetImages(TCustomImageList* Value);
     TItemAppearance* ItemAppearance() const { return FItemAppearance.get(); }
     void SetItemAppearance(TItemAppearance* Value);
-    void SetColor(TColor Value) override;
     // -1 without a panel.
     int ItemIndex() const;
     // Selects through the panel, then scrolls the item into view.
@@ -302,7 +301,8 @@ protected:
     // The panel's OnItemSelect: fires OnItemSelect with the host as Sender.
     void DoItemSelect(TObject* Sender);
     void Notification(TComponent* AComponent, TOperation Operation) override;
-    void Dispatch(TMessage& Message) override;
+    void WMGetDlgCode(TMessage& Message) override;
+    // The thumb moves the panel while it is dragged.
     void WMVScroll(TMessage& Message) override;
 
 private:
