@@ -1388,9 +1388,6 @@ public:
     void DrawCellBackgroundGradient(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect);
     void PaintBackgroundFixed(TCanvas* ACanvas, const TRect& ARect);
     void PaintBackgroundTiled(TCanvas* ACanvas, const TRect& ARect);
-    // Fills FilterList with what the filter list of real column ACol
-    // offers; True when it offers anything.
-    virtual bool GetColumnFilter(int ACol);
     // Pictures of mini-markup image tags; cleared when it is freed.
     TPictureContainer* PictureContainer() const { return FPictureContainer; }
     void SetPictureContainer(TPictureContainer* Value);
@@ -2357,8 +2354,6 @@ protected:
     void BarScrolled(bool Vertical, TScrollCode Code, int Pos) override;
     void WMGetDlgCode(TMessage& Message) override;
     void SizeChanged(int OldColCount, int OldRowCount) override;
-    // Repaints the painted scroll strips.
-    void TopLeftChanged() override;
     void ColWidthsChanged() override;
     void RowHeightsChanged() override;
 public:

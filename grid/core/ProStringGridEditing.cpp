@@ -6,6 +6,7 @@
 #include "grid/core/LookSettings.h"
 #include "grid/core/ProInplaceEdit.h"
 #include "grid/core/ProStringGrid.h"
+#include "grid/core/ScrollControl.h"
 #include "grid/foundation/MarkupText.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
@@ -278,6 +279,11 @@ void TProStringGrid::TopLeftChanged()
     if (FEditMode && !IsTextEditorKind(FEditControl))
         HideInplaceEdit();
     CellControlsUpdate(false);
+    // The painted scroll strips follow the cells.
+    if (FVScrollControl)
+        FVScrollControl->Invalidate();
+    if (FHScrollControl)
+        FHScrollControl->Invalidate();
 }
 
 // Moving the current cell

@@ -305,38 +305,6 @@ void TProStringGrid::DrawCellBorders(TCanvas* ACanvas, int ACol, int ARow, const
     ACanvas->Pen()->Assign(&saved);
 }
 
-// Filter value list
-
-bool TProStringGrid::GetColumnFilter(int ACol)
-{
-    FFilterList->Clear();
-    if (FFilterDropDownAuto && (ACol >= FixedCols() || FFilterDropDownColumns == fdAll)) {
-        FFilterList->SetSorted(true);
-        FFilterList->SetDuplicates(TDuplicates::dupIgnore);
-        FFilterList->SetCaseSensitive(false);
-        auto add = [this](const QString& Text) {
-            if (Text.contains(QLatin1Char(' ')))
-                FFilterList->Add(Text + QStringLiteral("=\"") + Text + QLatin1Char('"'));
-            else
-                FFilterList->Add(Text);
-        };
-        for (int r = FixedRows(); r < RowCount() - FFixedFooters; ++r)
-            add(Trim(Cells(ACol, r)));
-        if (!FFilterIncremental)
-            for (int i = 0; i < FGridItems->Count(); ++i) {
-                TStrings* items = FGridItems->Item(i)->Items();
-                if (items && ACol < items->Count())
-                    add(items->Strings(ACol));
-            }
-        FFilterList->SetSorted(false);
-        if (!FFilterDropDownClear.isEmpty())
-            FFilterList->Insert(0, FFilterDropDownClear);
-    }
-    if (OnGetColumnFilter)
-        OnGetColumnFilter(this, ACol, FFilterList.get());
-    return FFilterList->Count() > 0;
-}
-
 void TProStringGrid::SetPictureContainer(TPictureContainer* Value)
 {
     FPictureContainer = Value;

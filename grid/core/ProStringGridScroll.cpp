@@ -89,15 +89,6 @@ void TProStringGrid::FreeScrollControls()
     FreeAndNil(FHScrollControl);
 }
 
-void TProStringGrid::TopLeftChanged()
-{
-    TBaseGrid::TopLeftChanged();
-    if (FVScrollControl)
-        FVScrollControl->Invalidate();
-    if (FHScrollControl)
-        FHScrollControl->Invalidate();
-}
-
 // Proportional thumbs: the window's bars are proportional already; these
 // bring their ranges up to date.
 

@@ -367,13 +367,8 @@ void TGridDropTarget::DropFiles(TPoint pt, TStrings* Files)
         bool xls = true;
         if (g->OnOleDrop)
             g->OnOleDrop(g, -1, -1, name, xls);
-        // Workbooks are read through the office application, which this
-        // system does not drive yet.
-        try {
-            if (xls)
-                throw EProGridError(QStringLiteral("Excel OLE server not found"));
-        } catch (const EProGridError&) {
-        }
+        if (xls)
+            g->LoadFromXLS(name);
     }
 }
 

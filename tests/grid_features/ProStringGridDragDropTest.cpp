@@ -5,6 +5,7 @@
 #include "grid/features/GridOleDragDrop.h"
 #include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/Navigation.h"
+#include "platform/controls/DialogServices.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/WinApi.h"
 #include "platform/rtl/Exceptions.h"
@@ -181,11 +182,29 @@ TEST_F(GridDrop, OneCsvFileLoadsAndTwoDoNothing)
     Drop(one, 1, 1);
     EXPECT_EQ(Grid->Cells(1, 1), "2");
     EXPECT_EQ(Grid->RowCount(), 2);
-    // A workbook needs the office application; the drop is refused quietly.
-    TDataObject xls;
-    xls.SetFiles({dir.filePath("book.xls")});
-    Drop(xls, 1, 1);
-    EXPECT_EQ(Grid->Cells(1, 1), "2");
+}
+
+TEST_F(GridDrop, WorkbookFileLoadsItsSheetAndADamagedOneIsReported)
+{
+    TRecordingMessageBoxService boxes;
+    TScopedMessageBoxService scoped(&boxes);
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath("book.xls");
+    QFile f(damaged);
+    f.open(QIODevice::WriteOnly);
+    f.write("not a workbook");
+    f.close();
+    Grid->SetCells(1, 1, "kept");
+    TDataObject bad;
+    bad.SetFiles({damaged});
+    Drop(bad, 1, 1);
+    EXPECT_EQ(Grid->Cells(1, 1), "kept");
+    ASSERT_EQ(boxes.Calls.size(), 1u);
+    TDataObject book;
+    book.SetFiles({QStringLiteral(STRATAGON_TEST_DATA "/office/small.xls")});
+    Drop(book, 1, 1);
+    EXPECT_EQ(Grid->Cells(0, 0), "Name");
+    EXPECT_EQ(Grid->Cells(1, 2), "2.5");
 }
 
 TEST_F(GridDrop, SnapshotWindowOfTheSelection)
