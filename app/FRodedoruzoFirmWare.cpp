@@ -5,6 +5,7 @@
 #include "app/FSoftOptions.h"
 #include "app/FAbout.h"
 #include "app/FBoot.h"
+#include "app/FEnOcean_SetAccess2.h"
 #include "app/Settings.h"
 #include "app/VersionCheck.h"
 #include "app/WindowParts.h"
@@ -287,6 +288,9 @@ void TFRodedoruzoFirmWare::Btn_Click(TObject* Sender)
     } else if (Sender == Btn_Prm_Gen) {
         if (FParGen)
             FParGen->ShowModal();
+    } else if (Sender == Btn_EnOcean_Access) {
+        if (FEnOcean_SetAccess2)
+            FEnOcean_SetAccess2->ShowModal();
     } else if (Sender == Btn_PROFINET_XML) {
         PROFINET_XML();
     } else if (Sender == Btn_BACnet_EDE_File) {

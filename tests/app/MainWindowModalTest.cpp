@@ -3,6 +3,7 @@
 #include "AppWindows.h"
 #include "app/FAbout.h"
 #include "app/FBoot.h"
+#include "app/FEnOcean_SetAccess2.h"
 #include "app/FNew_Project.h"
 #include "app/FOpenConf.h"
 #include "app/FParGen.h"
@@ -45,6 +46,7 @@ TEST_F(AppWindows, MainWindowTakesNoClicksWhileADialogIsOpen)
     } const cases[] = {
         {w->Btn_New, FNew_Project}, {w->Btn_Open, FOpenConf},       {w->Btn_Info, FAbout},
         {w->Btn_Opz, FSoftOptions}, {w->Btn_Prm_Gen, FParGen},      {w->Btn_CreateBin, FBoot},
+        {w->Btn_EnOcean_Access, FEnOcean_SetAccess2},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Dialog->Name().toStdString());
@@ -59,6 +61,7 @@ TEST_F(AppWindows, MainWindowTakesNoClicksWhileADialogIsOpen)
             // The banks of the update step are made before its window opens.
             QDir(Path("PROJECTS/P1/bin")).removeRecursively();
             for (TLbButton* b : {w->Btn_Close, w->Btn_Info, w->Btn_Opz, w->Btn_New, w->Btn_Open, w->Btn_Prm_Gen,
+                                 w->Btn_EnOcean_Access,
                                  w->Btn_BACnet_EDE_File, w->Btn_CreateBin})
                 Click(b, {5, 5});
             EXPECT_TRUE(Event.Form->Visible());

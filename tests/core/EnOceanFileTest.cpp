@@ -115,6 +115,12 @@ TEST_F(EnOceanFile, RoundTripKeepsEveryField)
     delete FRead.front();
     FRead.erase(FRead.begin());
     EXPECT_EQ(Dump(FRead), Dump(FList));
+    // Written again, the file is the same to the byte.
+    const QString again = FDir.path() + QStringLiteral("/again.xml");
+    Save_EnOcean_File(&other, again, FRead);
+    QFile a(Path()), b(again);
+    ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    EXPECT_EQ(a.readAll(), b.readAll());
 }
 
 TEST_F(EnOceanFile, WritesTheTreeInOrder)
