@@ -1,12 +1,12 @@
 #include "app/FEnOcean_SetAccess2.h"
 #include "app/ButtonGlyphs.h"
+#include "app/EnOceanParts.h"
 #include "app/FEnOcean_Device.h"
 #include "app/FEnOcean_Variable.h"
 #include "app/WindowParts.h"
 #include "controls/button/LbButton.h"
 #include "controls/tabs/DeckTab.h"
 #include "controls/tabs/DeckTabs.h"
-#include "controls/tabs/DeckTabsOptions.h"
 #include "core/EnOcean_Edit.h"
 #include "core/EnOcean_File.h"
 #include "core/Globals.h"
@@ -38,16 +38,6 @@ bool Confirmed(int Text)
     return MessageDlg(Lang(Text), mtConfirmation, TMsgDlgButtons{mbYes, mbNo, mbCancel}) == mrYes;
 }
 
-TPanel* Plain_Panel(TComponent* Owner, TWinControl* Parent, const char* Name, TAlign Align, int Left, int Top,
-                    int Width, int Height)
-{
-    TPanel* panel = Place<TPanel>(Owner, Parent, Name, Left, Top, Width, Height);
-    panel->SetAlign(Align);
-    panel->SetBevelOuter(bvNone);
-    panel->SetShowCaption(false);
-    return panel;
-}
-
 } // namespace
 
 TFEnOcean_SetAccess2::TFEnOcean_SetAccess2(TComponent* AOwner) : TForm(AOwner)
@@ -69,7 +59,7 @@ TFEnOcean_SetAccess2::TFEnOcean_SetAccess2(TComponent* AOwner) : TForm(AOwner)
     L_SW_Code = band.L_SW_Code;
     L_SW_Desc = band.L_SW_Desc;
 
-    P_Button = Plain_Panel(this, this, "P_Button", alBottom, 0, Client_Height - 40, Client_Width, 40);
+    P_Button = Place_Plain_Panel(this, this, "P_Button", alBottom, 0, Client_Height - 40, Client_Width, 40);
     Btn_OK = Place_Button(this, P_Button, "Btn_OK", 420, 6, 110, 28);
     Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
     Btn_Cancel = Place_Button(this, P_Button, "Btn_Cancel", 560, 6, 110, 28);
@@ -117,9 +107,9 @@ void TFEnOcean_SetAccess2::Create_Device_Panel()
 {
     const int top = P_Title->Height();
     const int height = Client_Height - top - P_Button->Height();
-    P_Devices = Plain_Panel(this, this, "P_Devices", alLeft, 0, top, 273, height);
+    P_Devices = Place_Plain_Panel(this, this, "P_Devices", alLeft, 0, top, 273, height);
     L_ID_Devices_List = Place<TLabel>(this, P_Devices, "L_ID_Devices_List", 8, 6, 250, 16);
-    P_Device_Buttons = Plain_Panel(this, P_Devices, "P_Device_Buttons", alBottom, 0, height - 50, 273, 50);
+    P_Device_Buttons = Place_Plain_Panel(this, P_Devices, "P_Device_Buttons", alBottom, 0, height - 50, 273, 50);
     LB_ID_Devices_List = Place<TListBox>(this, P_Devices, "LB_ID_Devices_List", 8, 26, 257, height - 80);
     LB_ID_Devices_List->SetAnchors(TAnchors{akLeft, akTop, akRight, akBottom});
     LB_ID_Devices_List->OnClick = [this](TObject* Sender) { LB_ID_Devices_ListClick(Sender); };
@@ -158,27 +148,16 @@ void TFEnOcean_SetAccess2::Create_EEP_Panel()
     const int top = P_Title->Height();
     const int height = Client_Height - top - P_Button->Height();
     const int width = Client_Width - 277;
-    P_EEP = Plain_Panel(this, this, "P_EEP", alClient, 277, top, width, height);
+    P_EEP = Place_Plain_Panel(this, this, "P_EEP", alClient, 277, top, width, height);
 
-    CT_Uni_Smart_Remote = new TDeckTabs(this);
-    CT_Uni_Smart_Remote->SetName(QStringLiteral("CT_Uni_Smart_Remote"));
-    CT_Uni_Smart_Remote->SetBounds(0, 0, width, 30);
-    CT_Uni_Smart_Remote->SetParent(P_EEP);
-    CT_Uni_Smart_Remote->SetAlign(alTop);
-    TDeckTabsDisplayOptions* display = CT_Uni_Smart_Remote->Options()->Display();
-    display->CloseButton()->SetVisibility(bvNever);
-    display->AddButton()->SetVisibility(avNone);
-    CT_Uni_Smart_Remote->Options()->DragDrop()->SetDragType(dtNone);
-    for (const char* caption : {"Unidirectional", "Smart ACK", "Remote"})
-        CT_Uni_Smart_Remote->Tabs()->Add()->SetCaption(QString::fromLatin1(caption));
+    CT_Uni_Smart_Remote = Place_Tab_Strip(this, P_EEP, "CT_Uni_Smart_Remote", {"Unidirectional", "Smart ACK", "Remote"});
     CT_Uni_Smart_Remote->Tabs()->Items(2)->SetVisible(false);
-    CT_Uni_Smart_Remote->SetActiveTabIndex(0);
     CT_Uni_Smart_Remote->OnActiveTabChanged = [this](TObject* Sender, TDeckTab* ATab) {
         CT_Uni_Smart_RemoteActiveTabChanged(Sender, ATab);
     };
 
-    P_Tree = Plain_Panel(this, P_EEP, "P_Tree", alLeft, 0, 30, 420, height - 30);
-    P_Variable_Buttons = Plain_Panel(this, P_Tree, "P_Variable_Buttons", alBottom, 0, height - 80, 420, 50);
+    P_Tree = Place_Plain_Panel(this, P_EEP, "P_Tree", alLeft, 0, 30, 420, height - 30);
+    P_Variable_Buttons = Place_Plain_Panel(this, P_Tree, "P_Variable_Buttons", alBottom, 0, height - 80, 420, 50);
     TW_UniSmart_EEP = Place<TTreeView>(this, P_Tree, "TW_UniSmart_EEP", 0, 0, 420, height - 80);
     TW_UniSmart_EEP->SetAlign(alClient);
     TW_UniSmart_EEP->SetReadOnly(true);
@@ -266,11 +245,7 @@ void TFEnOcean_SetAccess2::FormShow(TObject*)
     const QString damage = Load_Configuration();
     Show_EnOcean_Device_List();
     if (!damage.isEmpty())
-        MessageDlg(QStringLiteral("The EnOcean device file could not be read whole:\n%1\n\n"
-                                  "The devices read before the damage are shown. OK replaces the file with "
-                                  "what is shown; Cancel leaves it as it is.")
-                       .arg(damage),
-                   mtWarning, TMsgDlgButtons{mbOK});
+        Damaged_File_Warning(damage);
 }
 
 void TFEnOcean_SetAccess2::Btn_OKClick(TObject*)

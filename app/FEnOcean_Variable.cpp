@@ -1,5 +1,5 @@
 #include "app/FEnOcean_Variable.h"
-#include "app/ComboItems.h"
+#include "app/EnOceanParts.h"
 #include "app/FEnOcean_SetAccess2.h"
 #include "app/WindowParts.h"
 #include "controls/button/LbButton.h"
@@ -203,6 +203,9 @@ void TFEnOcean_Variable::ShowData_SAck_Add_Var(int Ind_Dev, int Ind_EEP, int Ind
 
 void TFEnOcean_Variable::FormShow(TObject*)
 {
+    // An EEP modified last time left the variable lists empty.
+    Pull_Choice();
+    Show_Choice();
     if (Uni_SAck != 0) {
         if (FChoice->Rorg_Index() != SAck_Rorg_Index || FChoice->Func_Index() != SAck_Func_Index) {
             FChoice->Choose_Rorg(SAck_Rorg_Index);

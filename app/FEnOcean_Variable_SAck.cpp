@@ -1,5 +1,5 @@
 #include "app/FEnOcean_Variable_SAck.h"
-#include "app/ComboItems.h"
+#include "app/EnOceanParts.h"
 #include "app/FEnOcean_SetAccess2.h"
 #include "app/WindowParts.h"
 #include "controls/button/LbButton.h"

@@ -5,6 +5,7 @@
 #include "app/FSoftOptions.h"
 #include "app/FAbout.h"
 #include "app/FBoot.h"
+#include "app/FEnOcean_SetAccess.h"
 #include "app/FEnOcean_SetAccess2.h"
 #include "app/Settings.h"
 #include "app/VersionCheck.h"
@@ -441,6 +442,8 @@ void TFRodedoruzoFirmWare::Change_Language()
         FBoot->Set_Lang();
     if (FParGen)
         FParGen->Set_Lang();
-    // The older EnOcean, topic, PROFINET name, BACnet and
-    // engineering-unit windows join here as they land.
+    if (FEnOcean_SetAccess)
+        FEnOcean_SetAccess->Set_Lang();
+    // The topic, PROFINET name, BACnet and engineering-unit windows join
+    // here as they land.
 }

@@ -1,5 +1,5 @@
 #include "app/Form1.h"
-#include "app/ComboItems.h"
+#include "app/EnOceanParts.h"
 #include "app/WindowParts.h"
 #include "core/Catalog_EnOcean.h"
 #include "core/Globals.h"

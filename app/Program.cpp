@@ -2,6 +2,7 @@
 #include "app/FAbout.h"
 #include "app/FBoot.h"
 #include "app/FEnOcean_Device.h"
+#include "app/FEnOcean_SetAccess.h"
 #include "app/FEnOcean_SetAccess2.h"
 #include "app/FEnOcean_Variable.h"
 #include "app/FEnOcean_Variable_SAck.h"
@@ -21,12 +22,13 @@ void Create_Program_Windows()
     Application->CreateForm(FAbout);
     Application->CreateForm(FSoftOptions);
     Application->CreateForm(Form1);
+    Application->CreateForm(FEnOcean_SetAccess);
     Application->CreateForm(FParGen);
     Application->CreateForm(FBoot);
     Application->CreateForm(FEnOcean_SetAccess2);
     Application->CreateForm(FEnOcean_Device);
     Application->CreateForm(FEnOcean_Variable);
     Application->CreateForm(FEnOcean_Variable_SAck);
-    // The catalogue test window, the editors and their dialogs follow here
-    // in their order as they land.
+    // The topic, PROFINET name, engineering-unit and BACnet windows join
+    // here in their order as they land.
 }

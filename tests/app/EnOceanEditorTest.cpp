@@ -494,6 +494,8 @@ TEST_F(EnOceanEditor, VariableAndEEPModified)
                                                 "Do You really want to remove the variables for this EEP?"}));
             EXPECT_EQ(Tree_Texts(E->TW_UniSmart_EEP),
                       QStringList({"Unidirectional - EEP List", "  EEP - RORG : 0xF6 FUNC : 0x02 TYPE : 0x01"}));
+            // Nothing selected: the add starts from the last choice.
+            E->Btn_VariableClick(E->Btn_Add_Variable);
         },
         [&] {
             EXPECT_EQ(V->Caption(), QStringLiteral("Modify EnOcean Variable"));
@@ -517,6 +519,13 @@ TEST_F(EnOceanEditor, VariableAndEEPModified)
             Pick(V->CB_EEP_Type, 0);
             Click(V->Btn_OK, {5, 5});
             EXPECT_EQ(V->ModalResult(), mrOk);
+        },
+        [&] {
+            // The case list the EEP modification emptied is back.
+            EXPECT_EQ(V->Caption(), QStringLiteral("Add EnOcean Variable"));
+            EXPECT_EQ(V->CB_EEP_Type->ItemIndex(), 0);
+            EXPECT_EQ(Items(V->CB_Var_Case->Items()).size(), 3);
+            EXPECT_TRUE(V->CB_Var_Case->Enabled());
         },
     });
 }
