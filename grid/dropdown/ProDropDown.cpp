@@ -508,7 +508,7 @@ void TProCustomDropDown::RedrawBorder()
     if (!HandleAllocated())
         return;
     // The border is drawn in a one-pixel strip the native edit leaves free.
-    SetNativeMargins(this, TRect(1, 1, 1, 1));
+    SetNativeMargins(this, EditMargins());
     TControlCanvas canvas(this);
     DrawBorder(&canvas);
     if (FButton)

@@ -642,6 +642,9 @@ protected:
     virtual void DrawFocusText();
     virtual void SetEditRect();
     virtual void ResizeControl();
+    // The strips of the window the native edit leaves to the control's own
+    // drawing (the border's pixel on each side).
+    virtual TRect EditMargins() const { return TRect(1, 1, 1, 1); }
     virtual void DrawGradient(TCanvas* ACanvas, TColor FromColor, TColor ToColor, int Steps, const TRect& R,
                               TGradientDirection Direction);
 
