@@ -29,6 +29,7 @@ void TDetailItem::Assign(TPersistent* Source)
     SetCaption(s->FCaption);
     SetImageIndex(s->FImageIndex);
     FImage->Assign(s->FImage.get());
+    FNotes = s->FNotes;
     FEnabled = s->FEnabled;
     FTag = s->FTag;
     FItemObject = s->FItemObject;

@@ -16,8 +16,8 @@ public:
     explicit TDetailItem(TCollection* Collection = nullptr);
     ~TDetailItem() override;
 
-    // Copies caption, image index, picture, enabled state, Tag and
-    // ItemObject; not the notes.
+    // Copies caption, notes, image index, picture, enabled state, Tag and
+    // ItemObject.
     void Assign(TPersistent* Source) override;
 
     // Written into the edit when the item is chosen.

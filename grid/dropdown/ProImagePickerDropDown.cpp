@@ -450,6 +450,19 @@ TRect TProImagePickerDropDown::EditMargins() const
     return TRect(0, 0, Width(), 0);
 }
 
+void TProImagePickerDropDown::CreateWnd()
+{
+    TProCustomDropDown::CreateWnd();
+    SetNativeMargins(this, EditMargins());
+}
+
+void TProImagePickerDropDown::ResizeControl()
+{
+    TProCustomDropDown::ResizeControl();
+    if (HandleAllocated())
+        SetNativeMargins(this, EditMargins());
+}
+
 void TProImagePickerDropDown::WMPaint(TMessage& Message)
 {
     TProCustomDropDown::WMPaint(Message);
@@ -467,6 +480,13 @@ void TProImagePickerDropDown::DrawSelectedImage()
     if (!HandleAllocated())
         return;
     TControlCanvas canvas(this);
+    // The native edit, which drew the frame, gives up its area: a plain
+    // single border frames the picture unless a border colour draws one.
+    if (BorderStyle() == bsSingle && !FFlat && FBorderColor == clNone && FFocusBorderColor == clNone) {
+        canvas.Brush()->SetStyle(bsSolid);
+        canvas.Brush()->SetColor(clBtnShadow);
+        canvas.FrameRect(TRect(0, 0, Width(), Height()));
+    }
     const TRect r = GetEditRect();
     if (OnDrawSelectedImage) {
         OnDrawSelectedImage(this, &canvas, r);

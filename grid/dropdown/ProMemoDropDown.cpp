@@ -65,6 +65,9 @@ void TProMemoDropDown::BeforeDropDown()
     if (!FMemo)
         return;
     FDropDownForm->SetCancelOnDeActivate(false);
+    // The popup takes its size from the memo: as wide as the edit.
+    FMemo->SetAlign(alNone);
+    FMemo->SetBounds(0, 0, Width(), 100);
     FMemo->Lines()->Assign(FMemoText.get());
     FMemo->SetPopupMenu(FMemoPopup);
     FMemo->SetMaxLength(MaxLength());

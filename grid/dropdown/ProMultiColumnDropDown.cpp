@@ -81,6 +81,7 @@ void TDropDownItem::Assign(TPersistent* Source)
         return;
     }
     FImageIndex = s->FImageIndex;
+    FText->Assign(s->FText.get());
 }
 
 QString TDropDownItem::ColumnText(int Column) const
@@ -213,9 +214,6 @@ void TProMultiColumnDropDown::Assign(TPersistent* Source)
     FLookupColumn = s->FLookupColumn;
     FSelectionTextColor = s->FSelectionTextColor;
     FItems->Assign(s->FItems.get());
-    // The item texts are the items' own: Assign of an item takes its image only.
-    for (int i = 0; i < FItems->Count(); ++i)
-        FItems->Items(i)->Text()->Assign(s->FItems->Items(i)->Text());
     FItemIndex = s->FItemIndex;
 }
 

@@ -93,7 +93,7 @@ public:
     explicit TDropDownItem(TCollection* Collection = nullptr);
     ~TDropDownItem() override;
 
-    // Copies the image index only.
+    // Copies the image index and the texts.
     void Assign(TPersistent* Source) override;
 
     int ImageIndex() const { return FImageIndex; }

@@ -45,6 +45,9 @@ void TProTrackBarDropDown::BeforeDropDown()
     if (!FTrackBar)
         return;
     FDropDownForm->SetCancelOnDeActivate(false);
+    // The track bar writes the text directly: a cancelled close goes back
+    // to the position of the opening, not to the last text set.
+    FOldText = GetText();
     FTrackBar->SetMin(FMin);
     FTrackBar->SetMax(FMax);
     FTrackBar->SetPosition(FPosition);

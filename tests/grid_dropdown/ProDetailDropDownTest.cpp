@@ -258,4 +258,13 @@ TEST_F(DetailDropDownTest, ItemsAndCellsReachTheListWhenItOpens)
     EXPECT_EQ(Edit->Items()->IndexOf(QStringLiteral("delta")), -1);
 }
 
+TEST_F(DetailDropDownTest, AssignedItemsKeepTheirNotes)
+{
+    auto* copy = new TProDetailDropDown(Form.get());
+    copy->SetItems(Edit->Items());
+    ASSERT_EQ(copy->Items()->Count(), 5);
+    EXPECT_EQ(copy->Items()->Items(1)->Caption(), QStringLiteral("Beta"));
+    EXPECT_EQ(copy->Items()->Items(1)->Notes(), QStringLiteral("<i>notes</i>"));
+}
+
 } // namespace

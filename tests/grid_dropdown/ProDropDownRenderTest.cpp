@@ -3,11 +3,19 @@
 // folder for a look by eye.
 #include "grid/dropdown/DropDownUtils.h"
 #include "grid/dropdown/ProCalculatorDropdown.h"
+#include "grid/dropdown/ProDetailDropDown.h"
 #include "grid/dropdown/ProDropDown.h"
+#include "grid/dropdown/ProImagePickerDropDown.h"
+#include "grid/dropdown/ProMemoDropDown.h"
+#include "grid/dropdown/ProMultiColumnDropDown.h"
 #include "grid/dropdown/ProTimePickerDropDown.h"
+#include "grid/dropdown/ProTrackBarDropDown.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Panel.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/controls/qt/WidgetHost.h"
 #include <QImage>
 #include <QPainter>
@@ -125,6 +133,85 @@ TEST(DropDownRender, OpenCalculatorAndTimePicker)
     const QImage timeShot = Shot(form, time->DropDownForm());
     ASSERT_TRUE(timeShot.save(QStringLiteral(DROPDOWN_DEMO_DIR "/timepicker_open.png")));
     EXPECT_EQ(time->EditText(), QStringLiteral("10:08:30"));
+}
+
+// The list drop-downs open, each with a few items, and the track bar and
+// the memo.
+TEST(DropDownRender, OpenListsTrackBarAndMemo)
+{
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 520, 60);
+    auto* images = new TImageList(&form);
+    for (TColor c : {clRed, clGreen, clBlue, clYellow, clFuchsia, clAqua}) {
+        TBitmap b(16, 16);
+        b.Canvas()->Brush()->SetColor(c);
+        b.Canvas()->FillRect(TRect(0, 0, 16, 16));
+        images->Add(&b, nullptr);
+    }
+    auto* detail = new TProDetailDropDown(&form);
+    detail->SetParent(&form);
+    detail->SetBounds(10, 10, 180, 22);
+    detail->SetImages(images);
+    detail->SetItemHeight(36);
+    for (int i = 0; i < 3; ++i) {
+        TDetailItem* item = detail->Items()->Add();
+        item->SetCaption(QStringLiteral("Device %1").arg(i + 1));
+        item->SetNotes(QStringLiteral("profile <b>A5-02-0%1</b>").arg(i + 1));
+        item->SetImageIndex(i);
+    }
+    detail->SetItemIndex(1);
+    auto* table = new TProMultiColumnDropDown(&form);
+    table->SetParent(&form);
+    table->SetBounds(200, 10, 180, 22);
+    table->SetImages(images);
+    for (const char* h : {"Profile", "Name"})
+        table->Columns()->Add()->SetHeader(QString::fromUtf8(h));
+    table->Columns()->Items(0)->SetColumnType(ProMultiColumnDropDownUnit::ctImage);
+    table->SetLookupColumn(1);
+    for (int i = 0; i < 4; ++i) {
+        auto* item = table->Items()->Add();
+        item->SetImageIndex(i);
+        item->Text()->Add(QStringLiteral("A5-0%1").arg(i + 1));
+        item->Text()->Add(QStringLiteral("Sensor %1").arg(i + 1));
+    }
+    table->EndUpdate();
+    table->SetItemIndex(2);
+    auto* picker = new TProImagePickerDropDown(&form);
+    picker->SetParent(&form);
+    picker->SetBounds(390, 10, 60, 26);
+    picker->SetImages(images);
+    picker->AddImagesFromImageList();
+    picker->SetColumns(3);
+    picker->SetItemIndex(4);
+    auto* track = new TProTrackBarDropDown(&form);
+    track->SetParent(&form);
+    track->SetBounds(10, 34, 120, 22);
+    track->SetPosition(4);
+    auto* memo = new TProMemoDropDown(&form);
+    memo->SetParent(&form);
+    memo->SetBounds(200, 34, 180, 22);
+    memo->SetEditorEnabled(false);
+    memo->MemoText()->SetText(QStringLiteral("First line\r\nSecond line"));
+    form.Show();
+
+    struct TShot {
+        TProCustomDropDown* Edit;
+        const char* File;
+    };
+    for (const TShot& s : {TShot{detail, "/detail_open.png"}, TShot{table, "/table_open.png"},
+                           TShot{picker, "/imagepicker_open.png"}, TShot{track, "/trackbar_open.png"},
+                           TShot{memo, "/memo_open.png"}}) {
+        s.Edit->ShowDropDown();
+        ASSERT_TRUE(s.Edit->DroppedDown()) << s.File;
+        const QImage shot = Shot(form, s.Edit->DropDownForm());
+        ASSERT_TRUE(shot.save(QStringLiteral(DROPDOWN_DEMO_DIR) + QString::fromUtf8(s.File)));
+        s.Edit->HideDropDown(false);
+    }
+    // The chosen picture shows in the picker's edit.
+    const QImage formShot = form.Handle()->grab().toImage();
+    const TPoint centre = picker->ClientToScreen({(picker->Width() - 17) / 2, picker->Height() / 2});
+    const TPoint origin = form.ClientToScreen({0, 0});
+    EXPECT_EQ(formShot.pixel(centre.X - origin.X, centre.Y - origin.Y), Rgb(clFuchsia));
 }
 
 } // namespace

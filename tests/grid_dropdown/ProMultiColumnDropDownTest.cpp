@@ -7,6 +7,11 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/WinApi.h"
+#include "grid/dropdown/DropDownUtils.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/GraphicsObjects.h"
+#include "platform/graphics/ImageList.h"
 #include "platform/rtl/Clock.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -297,6 +302,55 @@ TEST_F(MultiColumnTest, StylesSetTheTableColours)
     EXPECT_EQ(Edit->SelectionColor(), TColor(0xFCEBDC));
     Edit->SetSelectionColorStyle(scWindowsVista);
     EXPECT_EQ(Edit->LineColor(), TColor(0xECECF0));
+}
+
+TEST_F(MultiColumnTest, AutoSizedColumnsAndWrappedRowsFitTheirTexts)
+{
+    Fruits();
+    auto* images = new TImageList(Form.get());
+    TBitmap b(16, 16);
+    images->Add(&b, nullptr);
+    Edit->SetImages(images);
+    Edit->Items()->Items(0)->SetImageIndex(0);
+    Edit->Items()->Items(1)->Text()->Put(2, QStringLiteral("one two three four five six seven"));
+    TDropDownColumn* code = Edit->Columns()->Items(0);
+    code->SetAutoSize(true);
+    code->SetColumnType(ctImage);
+    TDropDownColumn* note = Edit->Columns()->Items(2);
+    note->SetWordwrap(true);
+    note->SetWidth(50);
+    Edit->SetColumnSizeWithDropDown(false);
+    Edit->ShowDropDown();
+    ASSERT_TRUE(Edit->DroppedDown());
+
+    TCanvas* canvas = Edit->DropDownForm()->Canvas();
+    canvas->Font()->Assign(code->Font());
+    // Text + 6; the row with an image adds the image and 4.
+    const int apple = 16 + 4 + GetTextSize(canvas, QStringLiteral("A1")).X + 6;
+    int widest = apple;
+    for (const char* t : {"B2", "A3", "C4"})
+        widest = std::max(widest, GetTextSize(canvas, QString::fromUtf8(t)).X + 6);
+    EXPECT_EQ(Grid()->ColWidths(0), widest);
+    EXPECT_EQ(Grid()->Columns()->Items(0)->Width(), widest);
+    EXPECT_EQ(code->Width(), 80) << "the drop-down's own column keeps its width";
+
+    TRect box(0, 0, 50, 0);
+    canvas->Font()->Assign(note->Font());
+    DrawText(canvas, QStringLiteral("one two three four five six seven"), -1, &box, DT_CALCRECT | DT_WORDBREAK);
+    ASSERT_GT(box.Height() + 6, 24);
+    EXPECT_EQ(Grid()->RowHeights(2), box.Height() + 6);
+    EXPECT_EQ(Grid()->RowHeights(1), 24) << "one line keeps 24";
+}
+
+TEST_F(MultiColumnTest, AssignedItemsKeepTheirTexts)
+{
+    Fruits();
+    auto* copy = new TProMultiColumnDropDown(Form.get());
+    copy->SetItems(Edit->Items());
+    ASSERT_EQ(copy->Items()->Count(), 4);
+    EXPECT_EQ(copy->Items()->Items(1)->ColumnText(1), QStringLiteral("Banana"));
+    copy->Assign(Edit);
+    EXPECT_EQ(copy->Items()->Items(3)->ColumnText(2), QStringLiteral("w"));
 }
 
 } // namespace

@@ -96,6 +96,17 @@ TEST_F(TrackBarDropDownTest, ThePopupTakesTheSettingsAndMovesTheValue)
     EXPECT_FALSE(edit->DroppedDown());
     EXPECT_EQ(edit->Position(), 12);
     EXPECT_EQ(edit->GetText(), QStringLiteral("12"));
+    // Escape goes back to the position of the opening.
+    Clock.Advance(1000);
+    edit->SetFocus();
+    Key(edit, VK_DOWN, {ssAlt});
+    ASSERT_TRUE(edit->DroppedDown());
+    bar->SetPosition(3);
+    EXPECT_EQ(edit->GetText(), QStringLiteral("3"));
+    Key(Focused(), VK_ESCAPE);
+    EXPECT_FALSE(edit->DroppedDown());
+    EXPECT_EQ(edit->Position(), 12);
+    EXPECT_EQ(edit->GetText(), QStringLiteral("12"));
 }
 
 TEST_F(TrackBarDropDownTest, UpLowersDownRaisesWithinTheRange)
