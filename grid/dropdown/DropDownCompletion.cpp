@@ -21,6 +21,19 @@ int FindCompletion(const QString& Typed, int Count, const std::function<QString(
     return -1;
 }
 
+bool ListStep(int Index, int Count, TListStep Step, int& Target)
+{
+    if (Count <= 0)
+        return false;
+    switch (Step) {
+    case lsFirst: Target = 0; return true;
+    case lsLast: Target = Count - 1; return true;
+    case lsNext: Target = Index < 0 ? 0 : Index + 1; break;
+    case lsPrevious: Target = Index < 0 ? 0 : Index - 1; break;
+    }
+    return Target >= 0 && Target < Count;
+}
+
 TCompletion CompleteEditText(TCustomEdit* Edit, const QString& Shown, int Caret, int Count,
                              const std::function<QString(int)>& Entry, bool MatchCase,
                              const std::function<void(const QString&)>& Write)

@@ -13,6 +13,14 @@ class TTimer;
 // unless MatchCase; -1 when none does. Note: an empty Typed matches nothing.
 int FindCompletion(const QString& Typed, int Count, const std::function<QString(int)>& Entry, bool MatchCase);
 
+// Steps of a list's choice.
+enum TListStep { lsFirst, lsLast, lsNext, lsPrevious };
+
+// The index Step gives from Index among Count items: first and last when
+// there are items, next and previous 0 when nothing is chosen, else the
+// neighbour when there is one. False when the step goes nowhere.
+bool ListStep(int Index, int Count, TListStep Step, int& Target);
+
 // A completion that happened: for which entry, after how many typed
 // characters.
 struct TCompletion {

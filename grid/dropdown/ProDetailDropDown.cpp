@@ -180,34 +180,30 @@ void TProDetailDropDown::SetItemIndex(int Value)
 
 void TProDetailDropDown::SelectFirst()
 {
-    if (FItems->Count() > 0)
-        SetItemIndex(0);
+    int target = 0;
+    if (ListStep(FItemIndex, FItems->Count(), lsFirst, target))
+        SetItemIndex(target);
 }
 
 void TProDetailDropDown::SelectLast()
 {
-    if (FItems->Count() > 0)
-        SetItemIndex(FItems->Count() - 1);
+    int target = 0;
+    if (ListStep(FItemIndex, FItems->Count(), lsLast, target))
+        SetItemIndex(target);
 }
 
 void TProDetailDropDown::SelectNext()
 {
-    if (FItems->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex + 1 < FItems->Count())
-        SetItemIndex(FItemIndex + 1);
+    int target = 0;
+    if (ListStep(FItemIndex, FItems->Count(), lsNext, target))
+        SetItemIndex(target);
 }
 
 void TProDetailDropDown::SelectPrevious()
 {
-    if (FItems->Count() == 0)
-        return;
-    if (FItemIndex < 0)
-        SetItemIndex(0);
-    else if (FItemIndex - 1 >= 0)
-        SetItemIndex(FItemIndex - 1);
+    int target = 0;
+    if (ListStep(FItemIndex, FItems->Count(), lsPrevious, target))
+        SetItemIndex(target);
 }
 
 void TProDetailDropDown::SetComponentStyle(TQLXStyle AStyle)
