@@ -1674,6 +1674,7 @@ protected:
     void KeyPress(QChar& Key) override;
     void WMChar(TWMKey& Message) override;
     void TopLeftChanged() override;
+    void CellChanged(int ACol, int ARow) override;
     void WMGridEditDone(TMessage& Message);
 
 public:
@@ -2948,6 +2949,8 @@ private:
     int LastNormalCol() const;
     int LastNormalRow() const;
 
+    int FOldLeftCol = 1;
+    int FOldTopRow = 1;
     bool FEditMode = false;
     bool FEditing = false;
     bool FEditActive = false;
