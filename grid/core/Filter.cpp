@@ -105,13 +105,16 @@ void TFilterDropDown::SetGlyphActive(TBitmap* Value) { FGlyphActive->Assign(Valu
 namespace {
 
 // On a cancelled mode: true when the pointer is outside the list, after
-// telling the grid that no filter list is open.
-bool CancelledOutside(TWinControl* List)
+// telling the grid that no filter list is open. A press on the grid
+// itself leaves that to the grid's release, so that a second click on a
+// filter button closes its list instead of opening it again.
+bool CancelledOutside(TWinControl* List, const TMessage& Message)
 {
     const TPoint p = List->ScreenToClient(GetCursorPos());
     if (p.X >= 0 && p.Y >= 0 && p.X < List->Width() && p.Y < List->Height())
         return false;
-    if (auto* grid = dynamic_cast<IGridSettingsOwner*>(List->Owner()))
+    auto* pressed = reinterpret_cast<TControl*>(Message.LParam);
+    if (auto* grid = dynamic_cast<IGridSettingsOwner*>(List->Owner()); grid && pressed != List->Owner())
         grid->SetFilterColumn(-1);
     return true;
 }
@@ -120,7 +123,7 @@ bool CancelledOutside(TWinControl* List)
 
 void TDropList::WndProc(TMessage& Message)
 {
-    if (Message.Msg == CM_CANCELMODE && CancelledOutside(this))
+    if (Message.Msg == CM_CANCELMODE && CancelledOutside(this, Message))
         Hide();
     TListBox::WndProc(Message);
 }
@@ -147,7 +150,7 @@ void TDropList::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 
 void TDropCheckList::WndProc(TMessage& Message)
 {
-    if (Message.Msg == CM_CANCELMODE && CancelledOutside(this))
+    if (Message.Msg == CM_CANCELMODE && CancelledOutside(this, Message))
         Hide();
     TCheckListBox::WndProc(Message);
 }

@@ -283,6 +283,11 @@ void TProStringGrid::WMTimer(TWMTimer& Message)
 {
     if (Message.TimerID == GridTimerID) {
         ++FTimerTicks;
+        // The key-press search text is dropped on the fourth tick after the last key.
+        if (FNavigation->AutoGotoIncremental() && ++FSearchTics >= 4) {
+            FSearchInc.clear();
+            FSearchTics = 0;
+        }
         return;
     }
     TBaseGrid::WMTimer(Message);

@@ -1664,6 +1664,9 @@ public:
     // the one with ID; the grid takes the focus when there is none.
     void EditNextCellControl(int ACol, int ARow, const QString& ID);
     const QString& SearchIncText() const { return FSearchInc; }
+    // A typed character goes to the key-press search of the sort column;
+    // a hit becomes the current row.
+    void IncrementalSearch(QChar Key);
 
     // Form controls in cell markup (ProStringGridFormControls.cpp)
     // Opens the edit (EDIT, PASSWORD, MASK) or combo (COMBO) control over R;
@@ -2458,6 +2461,19 @@ protected:
     bool HasCustomCellBorders() override { return bool(OnGetCellBorder); }
     bool IsStyled() override { return FStyled; }
 
+    // Header clicks: sorting and the filter lists (ProStringGridHeaderClick.cpp)
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // Opens or closes a filter list, then the platform's release; a left
+    // release on a header cell of the sort row then sorts.
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    // The sort of a left release at X on display cell (ACol, ARow), which
+    // was pressed in row DownRow: one column, or with IndexShow the index
+    // list (the index key adds or flips a column).
+    void ClickSort(int ACol, int ARow, int X, int DownRow, TShiftState Shift);
+    // Opens the filter list of real column ARealCol below its button in
+    // the header cell rectangle R; FilterList holds the entries.
+    void ShowFilterList(int ARealCol, const TRect& R);
+
     // Painting, sizing and scrolling (ProStringGridSurface.cpp,
     // ProStringGridSizing.cpp, ProStringGridScroll.cpp)
     void Paint() override;
@@ -3165,4 +3181,9 @@ private:
     QString FCtrlType;
     TGridTransEdit* FTransEdit = nullptr;
     TGridTransCombo* FTransCombo = nullptr;
+    // Header clicks
+    TPoint FClickPos{-1, -1};
+    bool FClickDouble = false;
+    TGridState FClickState = gsNormal;
+    int FClickCol = -1;
 };

@@ -8,6 +8,7 @@
 #include "grid/foundation/TextUtils.h"
 #include "platform/controls/WinApi.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/rtl/SysUtils.h"
 
 // Moving the edit cell on: Enter (AdvanceEdit), Tab (TabNavigate), the
 // grid's key press, and the next form control of a markup cell. A walk
@@ -341,7 +342,40 @@ void TProStringGrid::KeyPress(QChar& Key)
             return;
         }
     }
+    if (!Options().Contains(goEditing) && FNavigation->AutoGotoWhenSorted())
+        IncrementalSearch(Key);
     TBaseGrid::KeyPress(Key);
+}
+
+void TProStringGrid::IncrementalSearch(QChar Key)
+{
+    // Control characters other than Backspace take no part in the text.
+    const bool backspace = Key == QChar(VK_BACK);
+    if (!backspace && Key.unicode() < 32)
+        return;
+    if (FNavigation->AutoGotoIncremental()) {
+        if (backspace)
+            FSearchInc.chop(1);
+        else
+            FSearchInc += Key;
+        FSearchTics = 0;
+    } else {
+        FSearchInc = backspace ? QString() : QString(Key);
+    }
+    const int row = FSearchInc.isEmpty() ? -1 : Search(AnsiUpperCase(FSearchInc));
+    if (row == -1) {
+        FSearchInc.clear();
+        return;
+    }
+    SetRow(row);
+    // The search bar covers the bottom rows: the row found comes up above it.
+    while (SearchPanelHeight() > 0 && TopRow() < row &&
+           CellRect(0, row).Bottom > ClientHeight() - SearchPanelHeight()) {
+        const int top = TopRow();
+        SetTopRow(top + 1);
+        if (TopRow() == top)
+            break;
+    }
 }
 
 // The next form control of a markup cell

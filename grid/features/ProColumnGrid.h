@@ -364,6 +364,14 @@ public:
     TCellType GetCellType(int ACol, int ARow) override;
     TCellGraphic* GetCellGraphic(int ACol, int ARow) override;
 
+    // Filter lists from the items (ProColumnGridFilter.cpp): a column whose
+    // item has Filter entries lists their shown parts; only such columns
+    // have a filter list.
+    bool GetColumnFilter(int ACol) override;
+    // The item's entry ItemIndex becomes the column's condition, with the
+    // item's FilterCaseSensitive.
+    void FilterSelect(TObject* Sender, int ItemIndex) override;
+
     // OnAfterColumnMoved gets real indexes.
     TColumnPopupEvent OnColumnPopup;
     TAfterColumnMoved OnAfterColumnMoved;

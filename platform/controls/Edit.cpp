@@ -36,6 +36,12 @@ void TCustomEdit::SetMaxLength(int value)
     PushStyle();
 }
 
+void TCustomEdit::CMColorChanged(TMessage& Message)
+{
+    TWinControl::CMColorChanged(Message);
+    PushStyle();
+}
+
 void TCustomEdit::SetAlignment(TAlignment value)
 {
     if (FAlignment == value)

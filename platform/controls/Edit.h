@@ -70,6 +70,8 @@ protected:
     virtual void CNCommand(TWMCommand& Message);
     void WMGetDlgCode(TMessage& Message) override;
     void CMEnter(TMessage& Message) override;
+    // The widget's background takes the new colour.
+    void CMColorChanged(TMessage& Message) override;
 
     // The text the widget shows for a Text value, and back (masks differ).
     virtual QString DisplayFromText(const QString& Text) const { return Text; }

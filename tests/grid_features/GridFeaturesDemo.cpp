@@ -1,9 +1,14 @@
 // A string grid with its search bar to try by hand under Xvfb: type into
 // the bar to find (the match case box and highlight button take part),
-// Return finds the next hit; the buttons sort by column 1 up and down,
-// restore the first order, and narrow the rows to those whose column 2
-// holds the text of the edit below. Runs until the window is closed.
+// Return finds the next hit; a click on a header sorts by its column, the
+// button at a header's right opens the column's filter list, and keys
+// typed into the grid go to the row whose sort column starts with them;
+// the buttons sort by column 1 up and down, restore the first order, and
+// narrow the rows to those whose column 2 holds the text of the edit
+// below. Runs until the window is closed.
 #include "grid/core/ProStringGrid.h"
+#include "grid/core/SortSettings.h"
+#include "grid/foundation/Navigation.h"
 #include "grid/foundation/SearchFooter.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Button.h"
@@ -33,6 +38,10 @@ int main(int argc, char** argv)
         grid->SetCells(2, r, QString::fromLatin1(names[r % 7]) + QStringLiteral(" %1").arg(r));
         grid->SetCells(3, r, QStringLiteral("%1/%2/2024").arg(1 + (r * 7) % 28, 2, 10, QChar(u'0')).arg(1 + r % 12, 2, 10, QChar(u'0')));
     }
+    grid->SortSettings()->SetShow(true);
+    grid->SetFilterDropDownAuto(true);
+    grid->Navigation()->SetAutoGotoWhenSorted(true);
+    grid->Navigation()->SetAutoGotoIncremental(true);
     TSearchFooter* f = grid->SearchFooter();
     f->SetFindNextCaption(QStringLiteral("Find &next"));
     f->SetFindPrevCaption(QStringLiteral("Find &previous"));

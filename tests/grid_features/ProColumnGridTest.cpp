@@ -3,6 +3,7 @@
 #include "../support/QStringPrinter.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
+#include "grid/core/Filter.h"
 #include "grid/core/GridSettings.h"
 #include "grid/features/ProColumnGrid.h"
 #include "grid/foundation/Bands.h"
@@ -629,4 +630,54 @@ TEST(ProColumnGrid, GroupingKeepsTheGroupedColumnsSettings)
     EXPECT_EQ(item->ComboItems()->Count(), 1);
     EXPECT_EQ(g.Columns()->Items(3)->Tag(), 3);
     EXPECT_EQ(g.Cells(2, 3), "B");
+}
+
+TEST(ProColumnGrid, FilterChosenThroughTheColumnsFilterEntries)
+{
+    TProColumnGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(5);
+    const QStringList values{"apple", "Berry", "cherry", "Apricot"};
+    for (int r = 1; r <= 4; ++r)
+        g.SetCells(1, r, values[r - 1]);
+    TGridColumnItem* item = g.ColumnItem(1);
+    item->SetHeader("Fruit");
+    item->Filter()->Add("Starts with a=a*");
+    item->Filter()->Add("berry");
+    g.SetFilterDropDownAuto(true);
+    // Only a column whose item has entries has a list, and it shows their names.
+    EXPECT_FALSE(g.GetColumnFilter(2));
+    ASSERT_TRUE(g.GetColumnFilter(1));
+    ASSERT_EQ(g.FilterList()->Count(), 2);
+    EXPECT_EQ(g.FilterList()->Strings(0), "Starts with a");
+    EXPECT_EQ(g.FilterList()->Strings(1), "berry");
+
+    QString friendly;
+    g.OnFilterSelect = [&friendly](TObject*, int, int, const QString& Name, QString&) { friendly = Name; };
+    const auto choose = [&g](int Index) {
+        g.SetFilterColumn(1);
+        g.FilterSelect(g.DropList(), Index);
+    };
+    choose(0);
+    EXPECT_EQ(friendly, "Starts with a");
+    EXPECT_TRUE(g.FilterActive());
+    EXPECT_EQ(g.FilterColumn(), -1);
+    EXPECT_EQ(g.Cells(1, 1), "apple");
+    EXPECT_EQ(g.Cells(1, 2), "Apricot");
+    EXPECT_EQ(g.RowCount(), 3);
+
+    // A value without "=" is both name and condition; the item's case
+    // sensitivity goes with it, and AutoFilterDisplay names the column.
+    item->SetFilterCaseSensitive(true);
+    g.SetAutoFilterDisplay(true);
+    choose(1);
+    EXPECT_EQ(friendly, "Fruit");
+    EXPECT_EQ(g.Filter()->GetColFilter(1)->Condition(), "berry");
+    EXPECT_TRUE(g.Filter()->GetColFilter(1)->CaseSensitive());
+    EXPECT_EQ(g.RowCount(), 1);
+
+    // An index past the entries changes nothing but the open column.
+    choose(5);
+    EXPECT_EQ(g.FilterColumn(), -1);
+    EXPECT_EQ(g.Filter()->GetColFilter(1)->Condition(), "berry");
 }

@@ -4,9 +4,11 @@
 #include "grid/core/SearchPanel.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/IntList.h"
+#include "grid/foundation/Navigation.h"
 #include "grid/foundation/ProCheckBox.h"
 #include "grid/foundation/ProGridButton.h"
 #include "grid/foundation/SearchFooter.h"
+#include "platform/controls/Form.h"
 #include "platform/controls/Messages.h"
 #include "platform/controls/WinApi.h"
 #include <gtest/gtest.h>
@@ -156,6 +158,72 @@ TEST(ProStringGridSearch, KeyPressSearchLooksInTheSortColumn)
     g.SortSettings()->SetShow(false);
     EXPECT_EQ(g.Search("Y"), 2);
     EXPECT_EQ(g.Search("AB"), -1);
+}
+
+TEST(ProStringGridSearch, TypedKeysGoToTheRowOfTheSortColumn)
+{
+    TProStringGrid g;
+    Fill(g, {{"x", "Apple"}, {"y", "Banana"}, {"z", "Bread"}});
+    g.SortSettings()->SetColumn(2);
+    g.SortSettings()->SetShow(true);
+    const auto type = [&g](char C) { g.Perform(WM_CHAR, WPARAM(C), 0); };
+    // Off unless AutoGotoWhenSorted.
+    type('b');
+    EXPECT_EQ(g.Row(), 1);
+    g.Navigation()->SetAutoGotoWhenSorted(true);
+    type('b');
+    EXPECT_EQ(g.Row(), 2);
+    // Each key searches alone; a miss leaves the row and empties the text.
+    type('r');
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.SearchIncText(), "");
+
+    g.Navigation()->SetAutoGotoIncremental(true);
+    type('b');
+    type('r');
+    EXPECT_EQ(g.Row(), 3);
+    EXPECT_EQ(g.SearchIncText(), "br");
+    type(char(VK_BACK));
+    EXPECT_EQ(g.Row(), 2);
+    EXPECT_EQ(g.SearchIncText(), "b");
+    // The text is dropped on the fourth timer tick after the last key.
+    for (int i = 0; i < 3; ++i)
+        g.Perform(WM_TIMER, 111, 0);
+    EXPECT_EQ(g.SearchIncText(), "b");
+    g.Perform(WM_TIMER, 111, 0);
+    EXPECT_EQ(g.SearchIncText(), "");
+    type('a');
+    EXPECT_EQ(g.Row(), 1);
+
+    // An editable grid takes the keys as text.
+    g.SetOptions(g.Options() + goEditing);
+    type('b');
+    EXPECT_EQ(g.SearchIncText(), "a");
+}
+
+TEST(ProStringGridSearch, ARowFoundByTypingIsNotLeftUnderTheSearchBar)
+{
+    // Rows of 20 pixels in 200: the bar covers the two last ones.
+    auto* form = new TForm(nullptr);
+    form->SetBounds(0, 0, 400, 300);
+    auto* g = new TProStringGrid(form);
+    g->SetParent(form);
+    g->SetBorderStyle(bsNone);
+    g->SetBounds(0, 0, 300, 200);
+    g->SetDefaultRowHeight(20);
+    g->SetRowCount(30);
+    for (int r = 1; r < 30; ++r)
+        g->SetCells(1, r, QString(QChar(u'a' + r - 1)));
+    g->SortSettings()->SetColumn(1);
+    g->SortSettings()->SetShow(true);
+    g->Navigation()->SetAutoGotoWhenSorted(true);
+    g->SearchFooter()->SetVisible(true);
+    form->Show();
+    g->Perform(WM_CHAR, 'i', 0);
+    EXPECT_EQ(g->Row(), 9);
+    EXPECT_LE(g->CellRect(1, 9).Bottom, g->ClientHeight() - 32);
+    EXPECT_GT(g->CellRect(1, 9).Bottom, 0);
+    delete form;
 }
 
 TEST(ProStringGridSearch, TheSearchBarFindsAsTheUserTypes)

@@ -101,6 +101,15 @@ TEST_F(EditNotify, PasswordCharHidesTheTextOnly)
     EXPECT_EQ(line->displayText(), QStringLiteral("******"));
 }
 
+TEST_F(EditNotify, ColorIsTheWidgetsBackground)
+{
+    auto* line = qobject_cast<QLineEdit*>(NativeWidget(Edit));
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->palette().color(QPalette::Base), QColor(255, 255, 255));
+    Edit->SetColor(TColor(0x000000FF));
+    EXPECT_EQ(line->palette().color(QPalette::Base), QColor(255, 0, 0));
+}
+
 TEST_F(EditNotify, ReadOnlyAndCharCase)
 {
     Edit->SetCharCase(ecUpperCase);

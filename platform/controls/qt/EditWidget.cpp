@@ -2,6 +2,7 @@
 #include "platform/controls/Edit.h"
 #include "platform/controls/qt/NativeWidget.h"
 #include "platform/controls/qt/WidgetHost.h"
+#include "platform/graphics/qt/CanvasState.h"
 #include <QHash>
 #include <algorithm>
 #include <QLineEdit>
@@ -116,6 +117,10 @@ void TCustomEdit::PushStyle()
                             : FAlignment == taCenter     ? Qt::AlignHCenter
                                                          : Qt::AlignLeft;
     line->setAlignment(h | Qt::AlignVCenter);
+    // The background follows Color (a search edit turns red on a miss).
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Base, ToQColor(Color()));
+    line->setPalette(palette);
 }
 
 QString TCustomEdit::Display() const
