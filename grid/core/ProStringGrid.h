@@ -2120,6 +2120,11 @@ public:
     // With AllowSmartClipboard one value fills the selection, two start a
     // date, number or integer series, and a block repeats.
     void PasteSelectionFromClipboard();
+    // The clipboard keys under AllowClipboardShortCuts, each after its
+    // OnClipboard event: Ctrl+C and Ctrl+Insert copy, Ctrl+X and
+    // Shift+Delete cut, Ctrl+V and Shift+Insert paste the selection. True
+    // when Key was one of them.
+    bool ClipboardShortCut(int Key, TShiftState Shift);
     QString GetSelectionAsText();
     // Stores raw, without edit checks, events or undo; the grid grows to
     // take the text.
@@ -2599,6 +2604,7 @@ private:
     void ApplyColumnOrder(const std::vector<int>& Order);
     // Steps of HTML and XML (grid/features)
     struct THtmlExport;
+    struct THtmlExportImages;
     QString HtmlCell(THtmlExport& Export, int ACol, int ARow, bool Header);
     QString HtmlCellStyle(int ACol, int ARow, int ARealCol, bool Fixed);
     QString HtmlCellContent(THtmlExport& Export, int ARealCol, int ARow, const QString& Text);
@@ -2607,7 +2613,6 @@ private:
     void XmlVisit(TXmlImport& In, TXMLNode* Node);
     void XmlStore(TXmlImport& In, const QString& Name, const QString& Value, bool HeaderName);
     // Places a parsed cell stream with its first cell at Point.
-    void ApplyCellStream(const TCellStreamData& Data, const TPoint& Point);
     // Steps and state of printing (GridPrint.cpp, GridPrintCells.cpp)
     struct TPrintJob;
     enum class TPrintMode { DrawPreview, DrawPrint, CountPrint, CountPreview };
@@ -2651,6 +2656,7 @@ private:
     bool FIsPrintPreview = false;
     bool FFastPrint = false;
     bool FPrinterDriverFix = false;
+    void ApplyCellStream(TCellStreamData& Data, const TPoint& Point);
     // Steps and state of the clipboard (GridClipboard.cpp)
     void CopyRectToClipboard(const TGridRect& Rect, bool Disjunct);
     void CopyCellAsRTF(int ACol, int ARow);
@@ -2676,6 +2682,20 @@ private:
     int FOleDragCol = -1;
     int FOleDragIndex = -1;
     TCustomListBox* FOleDragList = nullptr;
+    // A press on a selected cell (or a header with OleColumnDragDrop) under
+    // OleDropSource: a move of more than 3 pixels with the button down
+    // starts the drag, a release without one selects the cell.
+    bool FSelectionClick = false;
+    TPoint FClickPos{0, 0};
+
+protected:
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    // Drags the selection's cells, or the column ACol from a header.
+    void StartOleDrag(int ACol, int ARow, int X, int Y);
 
     void CreateOwnedObjects();
     void CreateRunTimeObjects();

@@ -8,7 +8,10 @@ void TProStringGrid::PasteCellText(int ACol, int ARow, const QString& Value)
     const int rc = DisplToRealCol(ACol);
     if (UndoRedo())
         UndoRedo()->RegisterChange(rc, ARow, Cells(rc, ARow), Value);
-    SetCells(rc, ARow, Value);
+    if (HasCheckBox(rc, ARow))
+        ChangeCheckBoxState(rc, ARow, Value == CheckTrue());
+    else
+        SetCells(rc, ARow, Value);
     if (rc != ACol)
         RepaintCell(ACol, ARow);
 }

@@ -23,9 +23,6 @@ const QStringList VAlignmentNames{"vtaTop", "vtaCenter", "vtaBottom"};
 const QStringList BrushStyleNames{"bsSolid", "bsClear", "bsHorizontal", "bsVertical",
                                   "bsFDiagonal", "bsBDiagonal", "bsCross", "bsDiagCross"};
 const QStringList GradientNames{"GradientVertical", "GradientHorizontal"};
-// Graphic cell types whose record is followed by a payload record.
-const QStringList PayloadTypes{"ctBitmap", "ctBitButton", "ctIcon", "ctRadio", "ctImages", "ctPicture",
-                               "ctFilePicture"};
 
 [[noreturn]] void Bad(const QString& What)
 {
@@ -323,9 +320,13 @@ void TProStringGrid::SaveRectToBinStream(const TRect& Rect, TStream* Stream)
             Add(prop, "CellProperties.NodeLevel", TStreamValue::Integer(p->NodeLevel()));
             if (p->Control() && !p->Control()->Name().isEmpty())
                 Add(prop, "CellProperties.Control", TStreamValue::Ident(p->Control()->Name()));
-            // Cell graphics join the stream with the graphic cells.
-            Add(prop, "HasGraphic", TStreamValue::Boolean(false));
+            const TCellType type = GetCellType(rc, r);
+            const TCellGraphic* graphic = type == ctEmpty ? nullptr : GetCellGraphic(rc, r);
+            const bool hasGraphic = GraphicStreamed(type, graphic);
+            Add(prop, "HasGraphic", TStreamValue::Boolean(hasGraphic));
             w.WriteRootObject(prop);
+            if (hasGraphic)
+                WriteGraphicRecords(w, type, graphic);
         }
         progress.Report(Percent(r, Rect.Bottom - Rect.Top));
     }
@@ -378,21 +379,15 @@ TCellStreamData ParseCellStream(TStream* Stream)
             bool hasGraphic = false;
             CheckProps(prop.Props, hasGraphic);
             e.Props = prop.Props;
-            if (hasGraphic) {
-                // Graphics are read past until graphic cells are kept.
-                const TStreamObject graphic = reader.ReadRootObject();
-                CheckClass(graphic, "TGridGraphicIO");
-                const TStreamValue* type = graphic.Find(QStringLiteral("CellGraphic.CellType"));
-                if (type && type->Type == vaIdent && PayloadTypes.contains(type->Text))
-                    reader.ReadRootObject();
-            }
+            if (hasGraphic)
+                ReadGraphicRecords(reader, e);
         }
         data.Cells.push_back(std::move(e));
     }
     return data;
 }
 
-void TProStringGrid::ApplyCellStream(const TCellStreamData& Data, const TPoint& Point)
+void TProStringGrid::ApplyCellStream(TCellStreamData& Data, const TPoint& Point)
 {
     const TCellStreamHeader& head = Data.Header;
     if (head.FullGrid) {
@@ -404,12 +399,12 @@ void TProStringGrid::ApplyCellStream(const TCellStreamData& Data, const TPoint& 
         for (int i = 0; i < head.RowCount && i < RowCount(); ++i)
             SetRowHeights(i, head.RowHeights[i]);
     }
-    const auto& cells = Data.Cells;
+    auto& cells = Data.Cells;
     const int oc = head.FullGrid || cells.empty() ? 0 : cells.front().Col;
     const int orow = head.FullGrid || cells.empty() ? 0 : cells.front().Row;
     TProgress progress(this);
     int lastRow = -1;
-    for (const TCellStreamEntry& e : cells) {
+    for (TCellStreamEntry& e : cells) {
         const int tc = Point.X + e.Col - oc, tr = Point.Y + e.Row - orow;
         // Only cells the grid has are written.
         if (tc < 0 || tr < 0 || tc >= ColCount() || tr >= RowCount())
@@ -433,18 +428,27 @@ void TProStringGrid::ApplyCellStream(const TCellStreamData& Data, const TPoint& 
         target->Assign(&holder);
         target->SetBrushColorTo(holder.BrushColorTo());
         target->SetGradientDirection(holder.GradientDirection());
+        if (e.Graphic)
+            ApplyGraphicRecords(e, CreateCellGraphic(rc, tr), rc, tr);
     }
     Invalidate();
 }
 
 void TProStringGrid::LoadAtPointFromBinStream(const TPoint& Point, TStream* Stream)
 {
-    ApplyCellStream(ParseCellStream(Stream), Point);
+    TCellStreamData data = ParseCellStream(Stream);
+    ApplyCellStream(data, Point);
 }
 
 void TProStringGrid::LoadFromBinStream(TStream* Stream)
 {
     LoadAtPointFromBinStream(TPoint{0, 0}, Stream);
+    FNumNodes = 0;
+    for (int r = FixedRows(); r < RowCount(); ++r)
+        if (GetCellType(0, r) == ctNode)
+            ++FNumNodes;
+    if (FNumNodes > 0)
+        RepaintCol(0);
 }
 
 void TProStringGrid::LoadFromBinFile(const QString& FileName)

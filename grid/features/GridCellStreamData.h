@@ -3,8 +3,11 @@
 // (not part of the public surface).
 #include "grid/features/GridStreamCodec.h"
 #include <QString>
+#include <memory>
 #include <optional>
 #include <vector>
+
+class TObject;
 
 class TStream;
 
@@ -23,6 +26,10 @@ struct TCellStreamEntry {
     QString Text;
     // The properties record, checked; applied over the target's properties.
     std::optional<TStreamProps> Props;
+    // The graphic record, checked, and its payload decoded (nil for a kind
+    // without one).
+    std::optional<TStreamProps> Graphic;
+    std::unique_ptr<TObject> Payload;
 };
 
 struct TCellStreamData {
@@ -33,3 +40,13 @@ struct TCellStreamData {
 // Reads a stream from its position to its end; raises EReadError on any
 // damage, and the stream position is then undefined.
 TCellStreamData ParseCellStream(TStream* Stream);
+
+// Cell graphics (GridCellStreamGraphics.cpp). A graphic goes into the
+// stream unless it is ctEmpty or its payload belongs to the application.
+bool GraphicStreamed(TCellType Type, const TCellGraphic* Graphic);
+// The graphic record and, for the kinds with an object, the payload record.
+void WriteGraphicRecords(TObjectWriter& Writer, TCellType Type, const TCellGraphic* Graphic);
+// Reads and checks both records into Entry, decoding the payload.
+void ReadGraphicRecords(TObjectReader& Reader, TCellStreamEntry& Entry);
+// Fills a new graphic of cell (ACol, ARow) and hands it the payload.
+void ApplyGraphicRecords(TCellStreamEntry& Entry, TCellGraphic* Graphic, int ACol, int ARow);

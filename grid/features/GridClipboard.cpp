@@ -12,6 +12,7 @@
 #include "grid/foundation/ProGridUndoRedo.h"
 #include "grid/foundation/StringUtils.h"
 #include "grid/foundation/TextUtils.h"
+#include "platform/controls/Messages.h"
 #include "platform/controls/RichText.h"
 #include "platform/rtl/CodePages.h"
 #include "platform/rtl/DateTime.h"
@@ -534,7 +535,10 @@ void TProStringGrid::PasteFromClipboard()
 
 void TProStringGrid::SmartFill(const TGridRect& Sel)
 {
-    const QString value = Cells(DisplToRealCol(Sel.Left), Sel.Top);
+    QString value = Cells(DisplToRealCol(Sel.Left), Sel.Top);
+    bool state = false;
+    if (GetCheckBoxState(DisplToRealCol(Sel.Left), Sel.Top, state))
+        value = state ? FCheckTrue : FCheckFalse;
     for (int c = Sel.Left; c <= Sel.Right; ++c)
         for (int r = Sel.Top; r <= Sel.Bottom; ++r) {
             if (!ClipCellEditable(DisplToRealCol(c), r))
@@ -658,4 +662,33 @@ void TProStringGrid::PasteSelectionFromClipboard()
     ImportNotification(isImportDone, -1);
     CellsChanged(TRect{sel.Left, sel.Top, sel.Right, sel.Bottom});
     CellsLoaded();
+}
+
+bool TProStringGrid::ClipboardShortCut(int Key, TShiftState Shift)
+{
+    if (!FNavigation->AllowClipboardShortCuts())
+        return false;
+    const bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift);
+    enum { None, Copy, Cut, Paste } op = None;
+    if (ctrl && (Key == 'C' || Key == VK_INSERT))
+        op = Copy;
+    else if ((ctrl && Key == 'X') || (shift && !ctrl && Key == VK_DELETE))
+        op = Cut;
+    else if ((ctrl && Key == 'V') || (shift && !ctrl && Key == VK_INSERT))
+        op = Paste;
+    if (op == None)
+        return false;
+    bool allow = true;
+    const TClipboardEvent& event = op == Copy ? OnClipboardCopy : op == Cut ? OnClipboardCut : OnClipboardPaste;
+    if (event)
+        event(this, allow);
+    if (!allow)
+        return true;
+    if (op == Copy)
+        CopySelectionToClipboard();
+    else if (op == Cut)
+        CutSelectionToClipboard();
+    else
+        PasteSelectionFromClipboard();
+    return true;
 }

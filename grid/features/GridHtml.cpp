@@ -10,6 +10,13 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/services/Shell.h"
+#include "grid/core/CellGraphic.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/graphics/Jpeg.h"
+#include "platform/graphics/Picture.h"
+#include "platform/rtl/AtomicFile.h"
+#include "platform/rtl/SysUtils.h"
 #include <QFileInfo>
 
 using namespace GridFiles;
@@ -53,18 +60,89 @@ QString AsciiWithReferences(const QString& S)
 
 } // namespace
 
-struct TProStringGrid::THtmlExport {
+struct TProStringGrid::THtmlExportImages {
     // Folder of exported images, with a trailing "/", or empty.
     QString Dir;
+    int Counter = 0;
+};
+
+struct TProStringGrid::THtmlExport {
+    THtmlExportImages Images;
     int FirstCol = 0;
     bool HeaderRow = false;
-    int ImageCounter = 0;
     // Distinct style texts in order of first use; a class is "c" + index.
     QStringList Styles;
 };
 
+namespace {
+
+// Writes G as the next exported image and answers its tag.
+QString ImageTag(const QString& Dir, int& Counter, TGraphic* G)
+{
+    const QString folder = Dir + QStringLiteral("images");
+    if (!DirectoryExists(folder) && !ForceDirectories(folder))
+        throw Exception(QStringLiteral("Cannot create ") + folder);
+    const QString name = folder + QStringLiteral("/img%1.jpg").arg(Counter++);
+    if (auto* jpeg = dynamic_cast<TJPEGImage*>(G)) {
+        WriteFileAtomic(name, jpeg->SaveToBytes());
+    } else {
+        TBitmap bmp;
+        bmp.SetSize(std::max(1, G->Width()), std::max(1, G->Height()));
+        G->Draw(bmp.Canvas(), TRect{0, 0, bmp.Width(), bmp.Height()});
+        TJPEGImage out;
+        out.Assign(&bmp);
+        WriteFileAtomic(name, out.SaveToBytes());
+    }
+    return QStringLiteral("<img src= \"file://") + name + QStringLiteral("\">");
+}
+
+} // namespace
+
 QString TProStringGrid::HtmlCellContent(THtmlExport& Export, int ARealCol, int ARow, const QString& Text)
 {
+    TCellGraphic* g = FHTMLSettings->ExportImages() ? GetCellGraphic(ARealCol, ARow) : nullptr;
+    if (!g)
+        return Text;
+    const auto tag = [&](TGraphic* G) { return ImageTag(Export.Images.Dir, Export.Images.Counter, G); };
+    switch (g->CellType()) {
+    case ctBitmap:
+        if (auto* bmp = dynamic_cast<TBitmap*>(g->CellBitmap()))
+            return Text + tag(bmp);
+        break;
+    case ctImageList:
+    case ctDataImage: {
+        TCustomImageList* list = GetCellImageList(ARealCol, ARow);
+        int idx = g->CellIndex();
+        if (g->CellType() == ctDataImage && !TryStrToInt(GetGridCell(ARealCol, ARow), idx))
+            break;
+        if (!list || idx < 0 || idx >= list->Count())
+            break;
+        TBitmap bmp;
+        list->GetBitmap(idx, &bmp);
+        return g->CellType() == ctDataImage ? tag(&bmp) : tag(&bmp) + Text;
+    }
+    case ctNode:
+        return u'+' + Text;
+    case ctImages: {
+        TCustomImageList* list = GetCellImageList(ARealCol, ARow);
+        QString tags;
+        if (TIntList* il = g->IntList(); il && list)
+            for (int i = 0; i < il->Count(); ++i)
+                if (il->Items(i) >= 0 && il->Items(i) < list->Count()) {
+                    TBitmap bmp;
+                    list->GetBitmap(il->Items(i), &bmp);
+                    tags += tag(&bmp);
+                }
+        return tags + Text;
+    }
+    case ctPicture:
+    case ctInterface:
+        if (auto* pic = dynamic_cast<TPicture*>(g->CellBitmap()); pic && pic->Graphic())
+            return Text + tag(pic->Graphic());
+        break;
+    default:
+        break;
+    }
     return Text;
 }
 
@@ -148,7 +226,7 @@ QString TProStringGrid::HtmlCell(THtmlExport& Export, int ACol, int ARow, bool H
 QString TProStringGrid::SaveToHTMLString(const QString& dir)
 {
     THtmlExport ex;
-    ex.Dir = dir;
+    ex.Images.Dir = dir;
     ex.FirstCol = FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols();
     int r0 = FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows();
     const THTMLSettings* hs = FHTMLSettings.get();
@@ -173,7 +251,7 @@ QString TProStringGrid::SaveToHTMLString(const QString& dir)
     table += QStringLiteral(" WIDTH=") + Quoted(QString::number(hs->Width()) + u'%') + u'>';
     lines << table;
 
-    ex.ImageCounter = 0;
+    ex.Images.Counter = 0;
     if (FixedRows() > 0 && (FSaveFixedCells || FSaveFixedRows)) {
         ex.HeaderRow = true;
         QString row = QStringLiteral("<TR>");
@@ -184,7 +262,7 @@ QString TProStringGrid::SaveToHTMLString(const QString& dir)
         r0 = 1;
     }
     ExportNotification(esExportStart, r0);
-    ex.ImageCounter = 1;
+    ex.Images.Counter = 1;
     for (int r = r0; r < RowCount(); ++r) {
         ExportNotification(esExportNextRow, r);
         QString row = QStringLiteral("<TR>");

@@ -7,6 +7,8 @@
 #include "grid/features/GridCellStreamData.h"
 #include "grid/foundation/ArrowWindow.h"
 #include "grid/foundation/IntList.h"
+#include "grid/foundation/MouseActions.h"
+#include "grid/foundation/Navigation.h"
 #include "grid/foundation/DrawUtils.h"
 #include "platform/controls/Image.h"
 #include "platform/controls/ListBox.h"
@@ -438,5 +440,144 @@ void TProStringGrid::UpdateOleDropTarget()
         FGridDropTarget->SetAcceptFiles(dd->OleAcceptFiles());
         FGridDropTarget->SetAcceptURLs(dd->OleAcceptURLs());
         FGridDropTarget->SetAcceptCols(dd->OleColumnDragDrop() || dd->OleColumnReorder());
+    }
+}
+
+// Starting a drag on the grid
+
+void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    FSelectionClick = false;
+    int c = -1, r = -1;
+    MouseToCell(X, Y, c, r);
+    const TDragDropSettings* dd = FDragDropSettings.get();
+    const bool header = r >= 0 && r < FixedRows() && dd->OleColumnDragDrop() && !EnhRowColMove();
+    if (Button == mbLeft && !Shift.Contains(ssDouble) && !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) &&
+        dd->OleDropSource() && !Options().Contains(goEditing) && c >= FixedCols() && r >= 0 &&
+        (header || (r >= FixedRows() && IsSelected(c, r) && !HasCheckBox(DisplToRealCol(c), r)))) {
+        if (CanFocus() && !Focused())
+            SetFocus();
+        FSelectionClick = true;
+        FClickPos = TPoint{X, Y};
+        // The selection stays as it is for the drag.
+        TCustomControl::MouseDown(Button, Shift, X, Y);
+        return;
+    }
+    TBaseGrid::MouseDown(Button, Shift, X, Y);
+}
+
+void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
+{
+    if (FSelectionClick && (GetKeyState(VK_LBUTTON) & 0x8000) &&
+        (std::abs(X - FClickPos.X) > 3 || std::abs(Y - FClickPos.Y) > 3)) {
+        int c = -1, r = -1;
+        MouseToCell(FClickPos.X, FClickPos.Y, c, r);
+        if (c >= 0 && r >= 0) {
+            StartOleDrag(c, r, X, Y);
+            return;
+        }
+    }
+    TBaseGrid::MouseMove(Shift, X, Y);
+}
+
+void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    if (FSelectionClick && Button == mbLeft) {
+        FSelectionClick = false;
+        int c = -1, r = -1;
+        MouseToCell(FClickPos.X, FClickPos.Y, c, r);
+        if (c >= FixedCols() && r >= FixedRows()) {
+            if (Options().Contains(goRowSelect))
+                SetSelection(TGridRect{FixedCols(), r, ColCount() - 1, r});
+            else
+                FocusCell(c, r);
+        }
+        TCustomControl::MouseUp(Button, Shift, X, Y);
+        return;
+    }
+    TBaseGrid::MouseUp(Button, Shift, X, Y);
+}
+
+void TProStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y)
+{
+    FSelectionClick = false;
+    const TDragDropSettings* dd = FDragDropSettings.get();
+    const int rc = DisplToRealCol(ACol);
+    const bool colDrag = ARow < FixedRows() && dd->OleColumnDragDrop();
+    bool allow = true;
+    if (dd->OleColumnsOnly() && !colDrag)
+        allow = false;
+    else if (OnOleDrag)
+        OnOleDrag(this, ARow, rc, Cells(rc, ARow), allow);
+    if (!allow) {
+        // The drag selects instead.
+        TBaseGrid::MouseDown(mbLeft, TShiftState(), FClickPos.X, FClickPos.Y);
+        TBaseGrid::MouseMove(TShiftState{ssLeft}, X, Y);
+        return;
+    }
+    TGridDropSource source(this);
+    if (OnOleDragStart)
+        OnOleDragStart(this, ARow, rc);
+    const TPoint screen = ClientToScreen(TPoint{X, Y});
+    if (dd->ShowCells() && !FMoveForm) {
+        TGridRect shot = Selection();
+        if (colDrag)
+            shot = TGridRect{ACol, 0, ACol, std::min(RowCount() - 1, TopRow() + VisibleRowCount())};
+        else {
+            shot.Right = std::min(shot.Right, LeftCol() + VisibleColCount());
+            shot.Bottom = std::min(shot.Bottom, TopRow() + VisibleRowCount());
+        }
+        FMoveForm = SelectionToForm(shot);
+        FMoveForm->SetBounds(screen.X, screen.Y, FMoveForm->Width(), FMoveForm->Height());
+        FMoveForm->SetVisible(true);
+    }
+    unsigned effect = DROPEFFECT_NONE;
+    const unsigned effects = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    if (colDrag) {
+        if (!dd->ShowCells() && FMoveButton) {
+            const TPoint p = ScreenToClient(screen);
+            FMoveButton->SetBounds(p.X, p.Y, ColWidths(ACol), RowHeights(0));
+            FMoveButton->SetCaption(Cells(rc, 0));
+            FMoveButton->SetVisible(true);
+        }
+        const long result = StartColDrag(&source, rc, effects, effect);
+        if (result != DRAGDROP_S_CANCEL && OnOleDragStop)
+            OnOleDragStop(this, int(effect));
+        ::Hide(FMoveButton);
+        ::Hide(ArwU());
+        ::Hide(ArwD());
+    } else {
+        FDropSelection = Selection();
+        TMemoryStream ms;
+        bool cells = false;
+        if (FNavigation->AllowFmtClipboard()) {
+            try {
+                SaveRectToBinStream(TRect{FDropSelection.Left, FDropSelection.Top, FDropSelection.Right,
+                                          FDropSelection.Bottom}, &ms);
+                cells = true;
+            } catch (const EProGridError&) {
+                // A rectangle the stream cannot hold goes as text only.
+            }
+        }
+        const long result = StartTextDrag(&source, SelectedText(), Cells(rc, ARow), cells ? &ms : nullptr, effects, effect);
+        if (result != DRAGDROP_S_CANCEL) {
+            if (effect == DROPEFFECT_MOVE && !dd->OleCopyAlways()) {
+                if (dd->OleRemoveRows() && Options().Contains(goRowSelect)) {
+                    if (MouseActions()->DisjunctRowSelect())
+                        RemoveSelectedRows();
+                    else
+                        RemoveRows(FDropSelection.Top, FDropSelection.Bottom - FDropSelection.Top + 1);
+                } else if (MouseActions()->DisjunctRowSelect())
+                    ClearSelection();
+                else
+                    ClearRect(FDropSelection.Left, FDropSelection.Top, FDropSelection.Right, FDropSelection.Bottom);
+            }
+            if (OnOleDragStop)
+                OnOleDragStop(this, int(effect));
+        }
+    }
+    if (FMoveForm) {
+        delete FMoveForm;
+        FMoveForm = nullptr;
     }
 }

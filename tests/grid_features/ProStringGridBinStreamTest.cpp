@@ -1,9 +1,19 @@
 #include "../support/ExceptionMessage.h"
 #include "../support/QStringPrinter.h"
+#include "grid/core/CellGraphic.h"
 #include "grid/core/ProGridError.h"
 #include "grid/core/ProStringGrid.h"
+#include "grid/foundation/FilePicture.h"
+#include "grid/foundation/IntList.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/Canvas.h"
+#include "platform/graphics/ImageList.h"
+#include "platform/graphics/Picture.h"
+#include "platform/graphics/RasterImage.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
+#include "platform/rtl/StringList.h"
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -184,5 +194,138 @@ TEST(ProStringGridBinStream, DamagedStreamsLeaveTheGridUntouched)
         EXPECT_THROW(g.LoadFromBinStream(&bs), EReadError);
         EXPECT_EQ(g.ColCount(), 2);
         EXPECT_EQ(g.GridCells(1, 1), "keep");
+    }
+}
+
+TEST(ProStringGridBinStream, CellGraphicsRoundTrip)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath("p.png");
+    {
+        TPngImage img;
+        TBitmap bmp(3, 2);
+        bmp.Canvas()->SetPixels(1, 1, TColor(0x0000FF));
+        img.Assign(&bmp);
+        TPicture pic;
+        pic.SetGraphic(&img);
+        pic.SaveToFile(png);
+    }
+    TImageList images;
+    TProStringGrid g;
+    g.SetGridImages(&images);
+    g.SetColCount(4);
+    g.SetRowCount(4);
+    TBitmap* bmp = g.CreateBitmap(1, 1, true, haRight, vaCenter);
+    bmp->SetSize(4, 3);
+    bmp->Canvas()->SetPixels(2, 1, TColor(0x00FF00));
+    TStrings* radio = g.CreateRadio(2, 1, 1, 2);
+    radio->Add("one");
+    radio->Add(QStringLiteral("zwö"));
+    radio->Add("three");
+    g.AddMultiImage(3, 1, 0, haLeft, vaTop);
+    for (int i : {2, 5, 7})
+        g.GetCellImages(3, 1)->Add(i);
+    g.AddCheckBox(1, 2, cbGrayed);
+    g.AddComment(2, 2, "note");
+    g.CreateFilePicture(3, 2, false, Stretch, 2, haCenter, vaCenter)->SetFilename(png);
+    TBitmap appOwned(2, 2);
+    g.AddBitmap(1, 3, &appOwned, false, haLeft, vaTop);
+    g.SetCells(1, 3, "text");
+
+    TMemoryStream s;
+    g.SaveToBinStream(&s);
+    TProStringGrid back;
+    s.SetPosition(0);
+    back.LoadFromBinStream(&s);
+
+    TBitmap* b = back.GetBitmap(1, 1);
+    ASSERT_TRUE(b);
+    EXPECT_NE(b, bmp);
+    EXPECT_EQ(b->Width(), 4);
+    EXPECT_EQ(b->Canvas()->Pixels(2, 1), TColor(0x00FF00));
+    EXPECT_EQ(back.GetCellGraphic(1, 1)->CellHAlign(), haRight);
+    EXPECT_TRUE(back.GetCellGraphic(1, 1)->CellTransparent());
+    ASSERT_TRUE(back.GetRadioStrings(2, 1));
+    EXPECT_EQ(back.GetRadioStrings(2, 1)->CommaText(), QStringLiteral("one,zwö,three"));
+    int idx = -1;
+    EXPECT_TRUE(back.GetRadioIdx(2, 1, idx));
+    EXPECT_EQ(idx, 2);
+    ASSERT_TRUE(back.GetCellImages(3, 1));
+    EXPECT_EQ(back.GetCellImages(3, 1)->StrValue(), "2,5,7");
+    TCheckBoxState state = cbUnchecked;
+    EXPECT_TRUE(back.GetCheckBoxState(1, 2, state));
+    EXPECT_EQ(state, cbGrayed);
+    EXPECT_EQ(back.GetComment(2, 2), "note");
+    ASSERT_TRUE(back.GetFilePicture(3, 2));
+    EXPECT_EQ(back.GetFilePicture(3, 2)->Filename(), png);
+    EXPECT_EQ(back.GetFilePicture(3, 2)->Width(), 3);
+    // The application's bitmap stays out; the cell keeps its properties.
+    EXPECT_FALSE(back.GetCellGraphic(1, 3));
+    EXPECT_EQ(back.GridCells(1, 3), "text");
+}
+
+TEST(ProStringGridBinStream, PictureAndIconPayloadsRoundTrip)
+{
+    TProStringGrid g;
+    g.SetColCount(3);
+    g.SetRowCount(2);
+    TPngImage png;
+    TBitmap px(5, 4);
+    px.Canvas()->SetPixels(4, 3, TColor(0xFF0000));
+    png.Assign(&px);
+    g.CreatePicture(1, 1, false, noStretch, 0, haLeft, vaTop)->SetGraphic(&png);
+    g.CreateIcon(2, 1, haLeft, vaTop)->SetSize(16, 16);
+    TMemoryStream s;
+    g.SaveToBinStream(&s);
+    EXPECT_TRUE(s.Data().contains("\x09TPngImage"));
+    TProStringGrid back;
+    s.SetPosition(0);
+    back.LoadFromBinStream(&s);
+    TPicture* pic = back.GetPicture(1, 1);
+    ASSERT_TRUE(pic && pic->Graphic());
+    EXPECT_EQ(pic->Graphic()->Width(), 5);
+    EXPECT_TRUE(dynamic_cast<TPngImage*>(pic->Graphic()));
+    ASSERT_TRUE(back.GetCellGraphic(2, 1));
+    EXPECT_EQ(back.GetCellGraphic(2, 1)->CellType(), ctIcon);
+    ASSERT_TRUE(back.GetCellGraphic(2, 1)->CellIcon());
+    EXPECT_EQ(back.GetCellGraphic(2, 1)->CellIcon()->Width(), 16);
+}
+
+TEST(ProStringGridBinStream, DamagedGraphicRecordsLeaveTheGridUntouched)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath("gone.png");
+    TProStringGrid src;
+    src.SetColCount(3);
+    src.SetRowCount(2);
+    {
+        TBitmap bmp(2, 2);
+        TPngImage img;
+        img.Assign(&bmp);
+        TPicture pic;
+        pic.SetGraphic(&img);
+        pic.SaveToFile(png);
+    }
+    src.CreateFilePicture(1, 1, false, noStretch, 0, haLeft, vaTop)->SetFilename(png);
+    TStrings* radio = src.CreateRadio(2, 1, 0, 0);
+    radio->Add("a");
+    TMemoryStream s;
+    src.SaveToBinStream(&s);
+    const QByteArray good = s.Data();
+    QFile::remove(png);
+    QByteArray badType = good;
+    badType.replace(QByteArray("ctRadio"), QByteArray("ctRadiX"));
+    QByteArray badPayload = good;
+    badPayload.replace(QByteArray("TGridSLIO"), QByteArray("TGridBMPIO").left(9));
+    for (const QByteArray& in : {good, badType, badPayload}) {
+        TProStringGrid g;
+        g.SetColCount(2);
+        g.SetRowCount(2);
+        g.SetCells(1, 1, "keep");
+        TBytesStream bs(in);
+        EXPECT_THROW(g.LoadFromBinStream(&bs), EReadError);
+        EXPECT_EQ(g.ColCount(), 2);
+        EXPECT_EQ(g.GridCells(1, 1), "keep");
+        EXPECT_FALSE(g.GetCellGraphic(1, 1));
     }
 }

@@ -5,6 +5,9 @@
 #include "grid/foundation/GridDragDrop.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/foundation/ProGridUndoRedo.h"
+#include "platform/controls/Form.h"
+#include "platform/controls/Messages.h"
+#include "platform/controls/TestHooks.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Stream.h"
@@ -343,4 +346,48 @@ TEST(ProStringGridClipboard, SelectionAsTextStoresRawAndGrows)
     EXPECT_EQ(b, 1);
     TProStringGrid::TextDimensions("a\r\nb\r\n", f, b);
     EXPECT_EQ(b, 1);
+}
+
+// The clipboard keys with their events; their characters reach no cell.
+TEST(ProStringGridClipboard, ShortCutKeys)
+{
+    TForm form;
+    form.SetBounds(0, 0, 400, 200);
+    auto* src = new TProStringGrid(&form);
+    auto* dst = new TProStringGrid(&form);
+    for (TProStringGrid* g : {src, dst}) {
+        g->SetParent(&form);
+        Plain(*g, 3, 3);
+    }
+    src->SetBounds(0, 0, 190, 190);
+    dst->SetBounds(200, 0, 190, 190);
+    form.Show();
+    src->SetCells(0, 0, "a");
+    src->SetCells(1, 0, "b");
+    Select(*src, 0, 0, 1, 0);
+    Clipboard()->SetAsText("before");
+    SyntheticInput::Key(src, 'C', {ssCtrl}, "\x03");
+    EXPECT_EQ(Clipboard()->AsText(), "before");
+
+    QStringList events;
+    for (TProStringGrid* g : {src, dst}) {
+        g->Navigation()->SetAllowClipboardShortCuts(true);
+        g->OnClipboardCopy = [&](TObject*, bool&) { events << "copy"; };
+        g->OnClipboardCut = [&](TObject*, bool& Allow) { events << "cut"; Allow = false; };
+        g->OnClipboardPaste = [&](TObject*, bool&) { events << "paste"; };
+    }
+    SyntheticInput::Key(src, 'C', {ssCtrl}, "\x03");
+    EXPECT_EQ(Clipboard()->AsText(), "a\tb");
+    EXPECT_FALSE(src->EditorMode());
+    Select(*dst, 1, 1, 1, 1);
+    SyntheticInput::Key(dst, VK_INSERT, {ssShift});
+    EXPECT_EQ(dst->Cells(1, 1), "a");
+    EXPECT_EQ(dst->Cells(2, 1), "b");
+    Select(*dst, 1, 1, 2, 1);
+    SyntheticInput::Key(dst, VK_DELETE, {ssShift});
+    EXPECT_EQ(dst->Cells(1, 1), "a");
+    SyntheticInput::Key(dst, 'V', {ssCtrl}, "\x16");
+    EXPECT_EQ(events, (QStringList{"copy", "paste", "cut", "paste"}));
+    EXPECT_EQ(dst->Cells(0, 0), "");
+    EXPECT_FALSE(dst->EditorMode());
 }

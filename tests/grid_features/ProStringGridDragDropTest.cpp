@@ -7,6 +7,7 @@
 #include "grid/foundation/Navigation.h"
 #include "platform/controls/DialogServices.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/TestHooks.h"
 #include "platform/controls/WinApi.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
@@ -222,4 +223,60 @@ TEST_F(GridDrop, SnapshotWindowOfTheSelection)
     EXPECT_EQ(form->Left(), cursor.X + 4);
     source.DragFinished();
     EXPECT_EQ(Grid->MoveForm(), nullptr);
+}
+
+// A press on the selection and a move of a few pixels drag the cells; the
+// drop elsewhere moves them. A press beside the selection selects instead.
+TEST_F(GridDrop, UsersDragFromTheSelectionMovesTheCells)
+{
+    TForm other;
+    other.SetBounds(0, 320, 300, 200);
+    auto* src = new TProStringGrid(&other);
+    src->SetParent(&other);
+    src->SetBounds(0, 0, 290, 190);
+    src->SetColCount(4);
+    src->SetRowCount(4);
+    src->SetCells(1, 1, "a");
+    src->SetCells(2, 1, "b");
+    src->SetColors(2, 1, TColor(0x00FF00));
+    src->DragDropSettings()->SetOleDropSource(true);
+    src->Navigation()->SetAllowFmtClipboard(true);
+    other.Show();
+    src->SetSelection(TGridRect{1, 1, 2, 1});
+    QStringList events;
+    src->OnOleDragStart = [&](TObject*, int ARow, int ACol) { events << QStringLiteral("start %1,%2").arg(ACol).arg(ARow); };
+    src->OnOleDragStop = [&](TObject*, int Effect) { events << QStringLiteral("stop %1").arg(Effect); };
+    bool snapshot = false;
+    SetDragDriver([&](const TDataObject& Data, unsigned Ok, unsigned& Effect) {
+        snapshot = src->MoveForm() && src->MoveForm()->Visible();
+        const TRect r = Grid->CellRect(2, 3);
+        return SimulateDrop(Data, Ok, Grid, TPoint{r.Left + 2, r.Top + 2}, 0, Effect);
+    });
+    const TRect r = src->CellRect(2, 1);
+    SyntheticInput::MouseDown(src, mbLeft, TPoint{r.Left + 5, r.Top + 5});
+    SyntheticInput::MouseMove(src, TPoint{r.Left + 7, r.Top + 6}, {ssLeft});
+    EXPECT_TRUE(events.isEmpty());
+    SyntheticInput::MouseMove(src, TPoint{r.Left + 12, r.Top + 6}, {ssLeft});
+    SyntheticInput::MouseUp(src, mbLeft, TPoint{r.Left + 12, r.Top + 6});
+    EXPECT_EQ(events, (QStringList{"start 2,1", QStringLiteral("stop %1").arg(DROPEFFECT_MOVE)}));
+    EXPECT_TRUE(snapshot);
+    EXPECT_EQ(src->MoveForm(), nullptr);
+    EXPECT_EQ(Grid->Cells(2, 3), "a");
+    EXPECT_EQ(Grid->Cells(3, 3), "b");
+    EXPECT_EQ(Grid->Colors(3, 3), TColor(0x00FF00));
+    EXPECT_EQ(src->Cells(1, 1), "");
+    EXPECT_EQ(src->Cells(2, 1), "");
+
+    // A click on the selection without a move selects the cell.
+    src->SetSelection(TGridRect{1, 1, 2, 2});
+    const TRect c = src->CellRect(1, 2);
+    SyntheticInput::Click(src, TPoint{c.Left + 5, c.Top + 5});
+    EXPECT_EQ(src->Selection(), (TGridRect{1, 2, 1, 2}));
+    // Beside the selection the press selects a range.
+    const TRect d = src->CellRect(3, 3);
+    SyntheticInput::MouseDown(src, mbLeft, TPoint{d.Left + 5, d.Top + 5});
+    SyntheticInput::MouseMove(src, TPoint{d.Left + 5, d.Top - 10}, {ssLeft});
+    SyntheticInput::MouseUp(src, mbLeft, TPoint{d.Left + 5, d.Top - 10});
+    EXPECT_EQ(src->Selection(), (TGridRect{3, 2, 3, 3}));
+    EXPECT_EQ(events.size(), 2);
 }
