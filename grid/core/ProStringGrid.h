@@ -509,6 +509,15 @@ private:
     }
 
 public:
+    // Sizing columns to their content (ProStringGridAutoSize.cpp)
+    // ACol is a display column: its width becomes that of its widest cell
+    // in the rows ColumnSize.Rows names, with the cell padding, kept
+    // inside MinColWidth and MaxColWidth, then Padding added (0: none).
+    void AutoSizeCol(int ACol, int Padding);
+    // The worker of AutoSizeCol; with GrowOnly the column never narrows.
+    void SizeColumnToContent(int ACol, bool GrowOnly);
+
+public:
     // Hidden columns and rows (ProStringGridHidden.cpp)
     // Display indexes count the shown columns and rows, real indexes all
     // of them. Real columns 0..511 can be hidden; a display column at or
@@ -1675,6 +1684,9 @@ protected:
     void WMChar(TWMKey& Message) override;
     void TopLeftChanged() override;
     void WMGridEditDone(TMessage& Message);
+    // Double click on a cell (ProStringGridDblClick.cpp): the platform's
+    // handling, then OnDblClickCell for the cell under the mouse.
+    void WMLButtonDblClk(TWMMouse& Message) override;
 
 public:
     // Files and streams (grid/features: one file per format). Writers take
