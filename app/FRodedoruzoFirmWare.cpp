@@ -1,4 +1,6 @@
 #include "app/FRodedoruzoFirmWare.h"
+#include "app/FBACnetSlaveSetAccess.h"
+#include "app/FBACnet_Eng_Unit.h"
 #include "app/FNew_Project.h"
 #include "app/FOpenConf.h"
 #include "app/FParGen.h"
@@ -7,15 +9,19 @@
 #include "app/FBoot.h"
 #include "app/FEnOcean_SetAccess.h"
 #include "app/FEnOcean_SetAccess2.h"
+#include "app/FMQTT_Set_Topic.h"
+#include "app/FProfinetFileName.h"
 #include "app/Settings.h"
 #include "app/VersionCheck.h"
 #include "app/WindowParts.h"
 #include "controls/button/LbButton.h"
 #include "core/BACnet_EDE.h"
 #include "core/Catalog_EnOcean.h"
+#include "core/ExportDialogs.h"
 #include "core/ConfigImage.h"
 #include "core/Globals.h"
 #include "core/Lang.h"
+#include "core/PROFINET_GSDML.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Dialogs.h"
 #include "platform/controls/Label.h"
@@ -292,16 +298,20 @@ void TFRodedoruzoFirmWare::Btn_Click(TObject* Sender)
     } else if (Sender == Btn_EnOcean_Access) {
         if (FEnOcean_SetAccess2)
             FEnOcean_SetAccess2->ShowModal();
+    } else if (Sender == Btn_MQTT_Set_Topic) {
+        if (FMQTT_Set_Topic)
+            FMQTT_Set_Topic->ShowModal();
     } else if (Sender == Btn_PROFINET_XML) {
         PROFINET_XML();
+    } else if (Sender == Btn_BACnet_SetAccess) {
+        if (FBACnetSlaveSetAccess)
+            FBACnetSlaveSetAccess->ShowModal();
     } else if (Sender == Btn_BACnet_EDE_File) {
         BACnet_EDE_File();
     } else if (Sender == Btn_CreateBin) {
         Update_Device();
     }
-    // The editors of steps 2 to 4 and the hidden topic step join the
-    // dispatch above as their windows land; their modal results are not
-    // looked at.
+    // The editors' modal results are not looked at.
 }
 
 bool TFRodedoruzoFirmWare::Configuration_Present()
@@ -354,7 +364,29 @@ void TFRodedoruzoFirmWare::BACnet_EDE_File()
     }
 }
 
-void TFRodedoruzoFirmWare::PROFINET_XML() {}
+void TFRodedoruzoFirmWare::PROFINET_XML()
+{
+    if (!FProfinetFileName || FProfinetFileName->ShowModal() != mrOk)
+        return;
+    On_Export_Save_Dialog = [](TSave_Dialog_Request& Request) {
+        TSaveDialog dialog;
+        dialog.SetInitialDir(Request.InitialDir);
+        dialog.SetFilter(Request.Filter);
+        dialog.SetFileName(Request.FileName);
+        if (!dialog.Execute())
+            return false;
+        Request.FileName = dialog.FileName();
+        return true;
+    };
+    On_Export_Confirm = [](const QString& Text) {
+        return MessageDlg(Text, mtConfirmation, TMsgDlgButtons{mbYes, mbNo}) == mrYes;
+    };
+    try {
+        Save_GSDML_File(FProfinetFileName->Name_File_XML);
+    } catch (const std::exception& E) {
+        Error_Box(QString::fromUtf8(E.what()));
+    }
+}
 
 void TFRodedoruzoFirmWare::Update_Device()
 {
@@ -444,6 +476,12 @@ void TFRodedoruzoFirmWare::Change_Language()
         FParGen->Set_Lang();
     if (FEnOcean_SetAccess)
         FEnOcean_SetAccess->Set_Lang();
-    // The topic, PROFINET name, BACnet and engineering-unit windows join
-    // here as they land.
+    if (FMQTT_Set_Topic)
+        FMQTT_Set_Topic->Set_Lang();
+    if (FProfinetFileName)
+        FProfinetFileName->Set_Lang();
+    if (FBACnetSlaveSetAccess)
+        FBACnetSlaveSetAccess->Set_Lang();
+    if (FBACnet_Eng_Unit)
+        FBACnet_Eng_Unit->Set_Lang();
 }

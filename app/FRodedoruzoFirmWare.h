@@ -40,7 +40,8 @@ public:
     // case), text 31 before replacing a file, then the EDE export; a failed
     // export is shown in an error box.
     void BACnet_EDE_File();
-    // The hidden GSDML step.
+    // The hidden GSDML step: the file-name dialog, then the export with
+    // the composed name; a failed export is shown in an error box.
     void PROFINET_XML();
     // Step 6: builds the images and writes the bank files (making "bin"
     // when missing), then opens FBoot in Ethernet mode with the BACnet type.

@@ -1,17 +1,22 @@
 #include "app/Program.h"
 #include "app/FAbout.h"
+#include "app/FBACnetSlaveSetAccess.h"
+#include "app/FBACnet_Eng_Unit.h"
 #include "app/FBoot.h"
 #include "app/FEnOcean_Device.h"
 #include "app/FEnOcean_SetAccess.h"
 #include "app/FEnOcean_SetAccess2.h"
 #include "app/FEnOcean_Variable.h"
 #include "app/FEnOcean_Variable_SAck.h"
+#include "app/FMQTT_Set_Topic.h"
 #include "app/Form1.h"
 #include "app/FNew_Project.h"
 #include "app/FOpenConf.h"
 #include "app/FParGen.h"
+#include "app/FProfinetFileName.h"
 #include "app/FRodedoruzoFirmWare.h"
 #include "app/FSoftOptions.h"
+#include "app/FTopicTemplate.h"
 #include "platform/controls/Application.h"
 
 void Create_Program_Windows()
@@ -28,7 +33,10 @@ void Create_Program_Windows()
     Application->CreateForm(FEnOcean_SetAccess2);
     Application->CreateForm(FEnOcean_Device);
     Application->CreateForm(FEnOcean_Variable);
+    Application->CreateForm(FMQTT_Set_Topic);
+    Application->CreateForm(FTopicTemplate);
     Application->CreateForm(FEnOcean_Variable_SAck);
-    // The topic, PROFINET name, engineering-unit and BACnet windows join
-    // here in their order as they land.
+    Application->CreateForm(FProfinetFileName);
+    Application->CreateForm(FBACnet_Eng_Unit);
+    Application->CreateForm(FBACnetSlaveSetAccess);
 }

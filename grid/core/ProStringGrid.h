@@ -1731,6 +1731,9 @@ protected:
     void ColumnMoved(int FromIndex, int ToIndex) override;
     void RowMoved(int FromIndex, int ToIndex) override;
     void WMGridEditDone(TMessage& Message);
+    // Double click on a cell (ProStringGridDblClick.cpp): the platform's
+    // handling, then OnDblClickCell for the cell under the mouse.
+    void WMLButtonDblClk(TWMMouse& Message) override;
 
 public:
     // Files and streams (grid/features: one file per format). Writers take

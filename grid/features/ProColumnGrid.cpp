@@ -3,6 +3,7 @@
 #include "grid/features/ProColumnGrid.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
+#include "grid/core/GridEditors.h"
 #include "grid/core/GridSettings.h"
 #include "grid/foundation/Bands.h"
 #include "grid/foundation/TextUtils.h"
@@ -497,6 +498,15 @@ void TProColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor)
     if (TGridColumnItem* item = NormalItem(ACol, ARow)) {
         AEditor = item->Editor();
         ControlLook()->SetDropDownCount(item->DropDownCount());
+        // The shared editors take the column's list and range.
+        if ((AEditor == edComboEdit || AEditor == edComboList) && Combobox())
+            Combobox()->Items()->Assign(item->ComboItems());
+        if (AEditor == edSpinEdit) {
+            TGridSpin* spin = SpinEdit();
+            spin->SetMinValue(item->SpinMin());
+            spin->SetMaxValue(item->SpinMax());
+            spin->SetIncrement(item->SpinStep());
+        }
     }
     TProStringGrid::GetCellEditor(ACol, ARow, AEditor);
 }

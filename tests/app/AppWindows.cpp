@@ -3,6 +3,7 @@
 #include "app/FRodedoruzoFirmWare.h"
 #include "app/Program.h"
 #include "app/Settings.h"
+#include "controls/button/LbButton.h"
 #include "core/Globals.h"
 #include "platform/controls/Application.h"
 #include "platform/rtl/SysUtils.h"
@@ -80,6 +81,21 @@ void AppWindows::Run_Modal(const std::function<void()>& Action, const std::funct
             Event.Form->SetModalResult(mrCancel);
     });
     Action();
+}
+
+int AppWindows::Open_Step(TLbButton* Step, TCustomForm* Form, const std::function<void()>& Act)
+{
+    int result = mrNone;
+    TScopedModalHook hook([&](const TModalEvent& Event) {
+        if (Event.Form != Form)
+            return;
+        Act();
+        result = Form->ModalResult();
+        if (result == mrNone)
+            Form->SetModalResult(mrCancel);
+    });
+    FRodedoruzoFirmWare->Btn_Click(Step);
+    return result;
 }
 
 QStringList AppWindows::Box_Texts() const

@@ -11,6 +11,7 @@
 #include <memory>
 
 class TCustomForm;
+class TLbButton;
 
 class AppWindows : public ::testing::Test {
 protected:
@@ -30,6 +31,11 @@ protected:
     // Runs Action with a hook that hands each modal window to OnForm; the
     // window is cancelled afterwards unless OnForm closed it.
     void Run_Modal(const std::function<void()>& Action, const std::function<void(TCustomForm*)>& OnForm);
+
+    // Presses the main window's Step button; Act runs while Form is shown.
+    // Returns the modal result Form closed with (mrNone: Act left it open,
+    // and it is then cancelled).
+    int Open_Step(TLbButton* Step, TCustomForm* Form, const std::function<void()>& Act);
 
     // Message-box texts shown so far.
     QStringList Box_Texts() const;

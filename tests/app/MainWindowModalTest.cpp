@@ -61,8 +61,8 @@ TEST_F(AppWindows, MainWindowTakesNoClicksWhileADialogIsOpen)
             // The banks of the update step are made before its window opens.
             QDir(Path("PROJECTS/P1/bin")).removeRecursively();
             for (TLbButton* b : {w->Btn_Close, w->Btn_Info, w->Btn_Opz, w->Btn_New, w->Btn_Open, w->Btn_Prm_Gen,
-                                 w->Btn_EnOcean_Access,
-                                 w->Btn_BACnet_EDE_File, w->Btn_CreateBin})
+                                 w->Btn_EnOcean_Access, w->Btn_BACnet_SetAccess, w->Btn_BACnet_EDE_File,
+                                 w->Btn_CreateBin})
                 Click(b, {5, 5});
             EXPECT_TRUE(Event.Form->Visible());
             Event.Form->SetModalResult(mrCancel);

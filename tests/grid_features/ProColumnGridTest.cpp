@@ -4,6 +4,7 @@
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/Filter.h"
+#include "grid/core/GridEditors.h"
 #include "grid/core/GridSettings.h"
 #include "grid/features/ProColumnGrid.h"
 #include "grid/foundation/Bands.h"
@@ -276,8 +277,21 @@ TEST(ProColumnGrid, EditorComboAndCheckTextsByColumn)
         g.GetCheckTrue(c.Col, c.Row, t);
         EXPECT_EQ(t, c.True) << c.Col << "," << c.Row;
     }
+    // The shared drop-down and spin editors take the column's list and range.
+    g.Columns()->Items(2)->ComboItems()->AddStrings(QStringList{"Analog Input", "Binary Value"});
+    g.Columns()->Items(3)->ComboItems()->Add("$VALUE$");
+    g.Columns()->Items(5)->SetSpinMin(-3);
+    g.Columns()->Items(5)->SetSpinMax(9);
+    g.Columns()->Items(5)->SetSpinStep(2);
     TEditorType editor = edNormal;
+    g.GetCellEditor(3, 1, editor);
+    EXPECT_EQ(g.Combobox()->Items()->Text(), "$VALUE$\r\n");
+    g.GetCellEditor(5, 1, editor);
+    EXPECT_EQ(g.SpinEdit()->MinValue(), -3);
+    EXPECT_EQ(g.SpinEdit()->MaxValue(), 9);
+    EXPECT_EQ(g.SpinEdit()->Increment(), 2);
     g.GetCellEditor(2, 1, editor);
+    EXPECT_EQ(g.Combobox()->Items()->Text(), "Analog Input\r\nBinary Value\r\n");
     EXPECT_EQ(g.ControlLook()->DropDownCount(), 12);
     QString f;
     g.GetCheckFalse(4, 2, f);

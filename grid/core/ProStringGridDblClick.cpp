@@ -1,0 +1,10 @@
+#include "grid/core/ProStringGrid.h"
+#include "platform/controls/Messages.h"
+
+void TProStringGrid::WMLButtonDblClk(TWMMouse& Message)
+{
+    const TGridCoord cell = MouseCoord(Message.XPos, Message.YPos);
+    TBaseGrid::WMLButtonDblClk(Message);
+    if (cell.X >= 0 && cell.Y >= 0 && OnDblClickCell)
+        OnDblClickCell(this, cell.Y, cell.X);
+}
