@@ -2689,12 +2689,13 @@ private:
     // OleDropSource: a move of more than 3 pixels with the button down
     // starts the drag, a release without one selects the cell.
     bool FSelectionClick = false;
-    TPoint FClickPos{0, 0};
+    // The press and release of such a drag (FClickPos is the press);
+    // True when they took the mouse event.
+    bool OleDragPress(TMouseButton Button, TShiftState Shift, int X, int Y);
+    bool OleDragRelease(TMouseButton Button, TShiftState Shift, int X, int Y);
 
 protected:
-    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
-    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
     // Drags the selection's cells, or the column ACol from a header.

@@ -28,12 +28,16 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
     FClickDouble = Shift.Contains(ssDouble);
     int row = -1;
     MouseToCell(X, Y, FClickCol, row);
-    TBaseGrid::MouseDown(Button, Shift, X, Y);
+    // A press on the selection under OleDropSource may start a drag.
+    if (!OleDragPress(Button, Shift, X, Y))
+        TBaseGrid::MouseDown(Button, Shift, X, Y);
     FClickState = GridState();
 }
 
 void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    if (OleDragRelease(Button, Shift, X, Y))
+        return;
     int col = -1, row = -1;
     MouseToCell(X, Y, col, row);
     // A release on a filter button opens the column's list; any other

@@ -445,7 +445,7 @@ void TProStringGrid::UpdateOleDropTarget()
 
 // Starting a drag on the grid
 
-void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+bool TProStringGrid::OleDragPress(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     FSelectionClick = false;
     int c = -1, r = -1;
@@ -461,9 +461,9 @@ void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
         FClickPos = TPoint{X, Y};
         // The selection stays as it is for the drag.
         TCustomControl::MouseDown(Button, Shift, X, Y);
-        return;
+        return true;
     }
-    TBaseGrid::MouseDown(Button, Shift, X, Y);
+    return false;
 }
 
 void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
@@ -480,7 +480,7 @@ void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     TBaseGrid::MouseMove(Shift, X, Y);
 }
 
-void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+bool TProStringGrid::OleDragRelease(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     if (FSelectionClick && Button == mbLeft) {
         FSelectionClick = false;
@@ -493,9 +493,9 @@ void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
                 FocusCell(c, r);
         }
         TCustomControl::MouseUp(Button, Shift, X, Y);
-        return;
+        return true;
     }
-    TBaseGrid::MouseUp(Button, Shift, X, Y);
+    return false;
 }
 
 void TProStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y)
