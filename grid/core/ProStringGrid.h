@@ -1379,6 +1379,9 @@ public:
                         bool SideBySide, bool Enabled, bool Selected, double Scale = 1.0);
     // The sort direction (or the sort position of ACol) around (X, Y).
     void DrawSortIndicator(TCanvas* ACanvas, int ACol, int Y, int X);
+    // R (deflated by 2) moved to the start point of Text turned by Angle
+    // degrees in the canvas's font, placed by HAlign and VAlign.
+    void CalcRotatedTextRect(TRect& R, int Angle, const QString& Text, TAlignment HAlign, TVAlignment VAlign);
     // The borders GetCellBorder (or, printing, GetCellPrintBorder) asks for.
     void DrawCellBorders(TCanvas* ACanvas, int ACol, int ARow, const TRect& ARect, bool Print = false);
     // The BackGround picture or gradient in a cell, or in an area outside
@@ -2107,6 +2110,59 @@ public:
     const TGridRect& DropSelection() const { return FDropSelection; }
     void SetDropSelection(const TGridRect& Value) { FDropSelection = Value; }
 
+    // Printing (GridPrint.cpp: jobs, pages, strips, headers and footers;
+    // GridPrintCells.cpp: measuring and drawing cells). A page is laid out
+    // in tenths of a millimetre with y growing upwards (MM_LOMETRIC), so
+    // every y on a page is negative. Printer jobs go through Printer().
+    // Ranges are display indexes.
+    void Print();
+    void PrintRect(const TGridRect& Gridrect);
+    void PrintSelection();
+    // The rows and columns that pass the selection (the selection mode
+    // decides which); PrintSelectedCols is the same operation.
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    // Page PreviewPage (1 when it is 0) drawn into Displayrect (device
+    // pixels), laid out on a page of Displayrect's size.
+    void PrintPreview(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewRect(TCanvas* Canvas, const TRect& Displayrect, const TGridRect& Gridrect);
+    void PrintPreviewSelection(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedRows(TCanvas* Canvas, const TRect& Displayrect);
+    void PrintPreviewSelectedCols(TCanvas* Canvas, const TRect& Displayrect);
+    // Page 1 drawn onto Canvas. Note: the page is the canvas's clipping
+    // rectangle; DrawRect is only kept in PrevRect.
+    void PrintDraw(TCanvas* Canvas, const TRect& DrawRect);
+    void PrintDrawRect(TCanvas* Canvas, const TRect& DrawRect, const TGridRect& Gridrect);
+    // A point size as a (negative) font height in 0.1 mm, times Fontscalefactor.
+    int MapFontHeight(double PointSize) const;
+    int MapFontSize(int Height) const;
+    double Fontscalefactor() const { return FFontscalefactor; }
+    void SetFontscalefactor(double Value) { FFontscalefactor = Value; }
+    // The page rectangle a job was given (printer page or preview rectangle).
+    const TRect& PrevRect() const { return FPrevRect; }
+    // (0, 0, page width, page height) of the current job in 0.1 mm; the height is negative.
+    const TRect& PrintPageRect() const { return FPrintPageRect; }
+    // The width of the current strip's columns, repeated fixed columns included.
+    int PrintPageWidth() const { return FPrintPageWidth; }
+    int PrintColStart() const { return FPrintColStart; }
+    int PrintColEnd() const { return FPrintColEnd; }
+    int PrintNrOfPages() const { return FPrintNrOfPages; }
+    // Sets the first and last page drawn; 0 draws all.
+    int PreviewPage() const { return FPrintPageFrom; }
+    void SetPreviewPage(int Value);
+    bool IsPrintPreview() const { return FIsPrintPreview; }
+    // Skips the counting pass; page numbers then show no page count.
+    bool FastPrint() const { return FFastPrint; }
+    void SetFastPrint(bool Value) { FFastPrint = Value; }
+    // Turns rotated printer text the other way when the printer rotates
+    // landscape pages by 270 degrees.
+    bool PrinterDriverFix() const { return FPrinterDriverFix; }
+    void SetPrinterDriverFix(bool Value) { FPrinterDriverFix = Value; }
+    // The printer's landscape rotation in degrees.
+    int PrinterOrientationDegrees() const { return 90; }
+    // The printed size (width, height) in 0.1 mm of real column ACol.
+    TPoint MeasurePrintCell(int ACol, int ARow);
+
     // Events (OnResize is the control's, raised by Resize)
     TAnchorClickEvent OnAnchorClick;
     TAnchorEvent OnAnchorEnter;
@@ -2477,6 +2533,49 @@ private:
     void XmlStore(TXmlImport& In, const QString& Name, const QString& Value, bool HeaderName);
     // Places a parsed cell stream with its first cell at Point.
     void ApplyCellStream(const TCellStreamData& Data, const TPoint& Point);
+    // Steps and state of printing (GridPrint.cpp, GridPrintCells.cpp)
+    struct TPrintJob;
+    enum class TPrintMode { DrawPreview, DrawPrint, CountPrint, CountPreview };
+    void PrintJob(const TGridRect& Range, bool SelectedOnly);
+    void PreviewJob(TCanvas* Canvas, const TRect& Displayrect, const TGridRect& Range, bool SelectedOnly);
+    int PrintPages(TCanvas* Canvas, TPrintMode Mode, bool SelectedOnly, int Total);
+    void PrintStrip(TPrintJob& J, int First);
+    void PrintStripPage(TPrintJob& J);
+    bool PrintRowPrinted(const TPrintJob& J, int ARow);
+    bool PrintColPrinted(const TPrintJob& J, int ACol);
+    void CalcPrintColWidths(TPrintJob& J);
+    void FitPrintColWidths(TPrintJob& J);
+    int LayoutPrintStrip(TPrintJob& J, int First);
+    void CalcPrintMargins(TPrintJob& J, bool StripStart);
+    int CalcPrintRowHeight(TPrintJob& J, int ARow);
+    int PrintFullRow(TPrintJob& J, int Y, int ARow);
+    int PrintRow(TPrintJob& J, int Y, int FirstCol, int LastCol, int ARow);
+    void PrintCell(TPrintJob& J, int Y, int Pitch, int ACol, int LastCol, int ARow);
+    void PrintCellContent(TPrintJob& J, const TRect& R, int Pitch, int ACol, int LastCol, int ARow);
+    void PrintCellText(TPrintJob& J, const QString& Text, int Kind, const TRect& R, int Pitch, int ACol,
+                       int LastCol, int ARow);
+    void PrintCellGraphic(TPrintJob& J, TCellGraphic* G, const TRect& R, int ARow, int RCol);
+    void PrintHeaderFooter(TPrintJob& J);
+    QString PrintPageNumText(TPrintJob& J);
+    void PrintPageEnd(TPrintJob& J, int Y);
+    void PrintNewPage(TPrintJob& J);
+    bool PrintPageDrawn(const TPrintJob& J) const;
+    void InitPrintMetrics(TPrintJob& J);
+    // The job being laid out; nil between jobs.
+    TPrintJob* FPrintJob = nullptr;
+    TGridRect FPrintRect;
+    TRect FPrevRect;
+    TRect FPrintPageRect;
+    double FFontscalefactor = 1.0;
+    int FPrintPageWidth = 0;
+    int FPrintColStart = 0;
+    int FPrintColEnd = 0;
+    int FPrintNrOfPages = 0;
+    int FPrintPageFrom = 0;
+    int FPrintPageTo = 0;
+    bool FIsPrintPreview = false;
+    bool FFastPrint = false;
+    bool FPrinterDriverFix = false;
     // Steps and state of the clipboard (GridClipboard.cpp)
     void CopyRectToClipboard(const TGridRect& Rect, bool Disjunct);
     void CopyCellAsRTF(int ACol, int ARow);
@@ -2637,8 +2736,9 @@ private:
     bool FSelChange = false;
     ITProStringGridSelect* FISelect = nullptr;
     // Accessors and hooks
-    std::array<int, 512> FMaxWidths{};
-    std::array<int, 512> FIndents{};
+    // Grown by a print job to one entry past its last column.
+    std::vector<int> FMaxWidths = std::vector<int>(512);
+    std::vector<int> FIndents = std::vector<int>(512);
     int FOldSize = 0;
     struct TOldCell {
         int Col = -1;

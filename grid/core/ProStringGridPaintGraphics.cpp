@@ -518,28 +518,36 @@ void TProStringGrid::DrawPlacedGraphic(TCellPaint& P, TCellGraphic* G, ICellInte
     }
 }
 
+void TProStringGrid::CalcRotatedTextRect(TRect& R, int Angle, const QString& Text, TAlignment HAlign,
+                                         TVAlignment VAlign)
+{
+    const TSize size = Canvas()->TextExtent(Text);
+    InflateRect(R, -2, -2);
+    const double a = Angle * M_PI / 180;
+    const int A = std::abs(int(std::cos(a) * size.cy));
+    const int B = std::abs(int(std::sin(a) * size.cx));
+    const int C = std::abs(int(std::sin(a) * size.cy));
+    const int D = std::abs(int(std::cos(a) * size.cx));
+    PlaceRotatedText(R, HAlign, VAlign, A, B, C, D, Angle);
+}
+
 void TProStringGrid::DrawRotatedText(TCellPaint& P, int Angle)
 {
     TCanvas* c = P.Canvas;
     const QString text = GetFormattedCell(P.RCol, P.Row);
     TRect r = P.Rect;
-    InflateRect(r, -2, -2);
-    // The start point that keeps the turned text inside the cell.
-    const double a = Angle * M_PI / 180;
-    const TSize size = c->TextExtent(text);
-    const double cs = std::cos(a), sn = std::sin(a);
-    const double xs[] = {0, size.cx * cs, size.cy * sn, size.cx * cs + size.cy * sn};
-    const double ys[] = {0, -size.cx * sn, size.cy * cs, -size.cx * sn + size.cy * cs};
-    const int x = r.Left - int(std::floor(*std::min_element(std::begin(xs), std::end(xs))));
-    const int y = r.Top - int(std::floor(*std::min_element(std::begin(ys), std::end(ys))));
+    CalcRotatedTextRect(r, Angle, text, P.HA, P.VA);
     const int orientation = c->Font()->Orientation();
     c->Font()->SetOrientation(Angle * 10);
     c->Brush()->SetStyle(bsClear);
-    c->TextOut(x, y, text);
+    c->TextRect(P.Rect, r.Left, r.Top, text);
     c->Brush()->SetStyle(bsSolid);
     c->Font()->SetOrientation(orientation);
-    if (FSortSettings->Show() && IsSortedHeader(P.Col, P.RCol, P.Row))
-        DrawSortIndicator(c, P.Col, SortIndicatorY(r), r.Right - 8);
+    if (FSortSettings->Show() && IsSortedHeader(P.Col, P.RCol, P.Row)) {
+        TRect inner = P.Rect;
+        InflateRect(inner, -2, -2);
+        DrawSortIndicator(c, P.Col, SortIndicatorY(inner), inner.Right - 8);
+    }
 }
 
 void TProStringGrid::DrawNodeGlyph(TCellPaint& P, TCellGraphic* G)

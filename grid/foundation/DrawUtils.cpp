@@ -252,3 +252,31 @@ bool CallSetLayeredWindowAttributes(HWND Window, unsigned Key, unsigned char Alp
 {
     return SetLayeredWindowAttributes(Window, Key, Alpha, Flags);
 }
+
+void PlaceRotatedText(TRect& R, TAlignment HAlign, TVAlignment VAlign, int A, int B, int C, int D, int Angle)
+{
+    const int w = C + D, h = A + B;
+    int x = R.Left, y = R.Top;
+    if (HAlign == taRightJustify)
+        x = R.Right - w;
+    else if (HAlign == taCenter)
+        x = R.Left + (R.Right - R.Left - w) / 2;
+    if (VAlign == vtaBottom)
+        y = R.Bottom - h;
+    else if (VAlign == vtaCenter)
+        y = R.Top + (R.Bottom - R.Top - h) / 2;
+    // The start point inside the box depends on the quadrant of the angle.
+    if (Angle <= 90) {
+        y += B;
+    } else if (Angle <= 180) {
+        x += D;
+        y += A + B;
+    } else if (Angle > 270) {
+        x += C;
+    } else {
+        x += C + D;
+        y += A;
+    }
+    R.Left = x;
+    R.Top = y;
+}

@@ -5,6 +5,7 @@
 // stars) and the drop-down, push and spin buttons. They keep no state and
 // paint on the canvas they are given, leaving its pen, brush and font as
 // they set them. clNone means "no colour"; system colours are resolved.
+#include "grid/foundation/GridTypes.h"
 #include "grid/foundation/QLXStyle.h"
 #include "platform/controls/Messages.h"
 #include "platform/graphics/Canvas.h"
@@ -96,6 +97,14 @@ void DrawResourceBitmap(TCanvas* Canvas, TColor BackgroundColor, const TRect& Re
 // of Text drawn at Rect's top-left; nothing when ErrPos is outside the text.
 void DrawErrorUnderline(TWinControl* Parent, TCanvas* Canvas, const QString& Text, int ErrLen, int ErrPos,
                         int LineHeight, const TRect& Rect);
+
+// Rotated text
+// Moves R's Left and Top to the start point of a text turned by Angle
+// degrees counter-clockwise, its bounding box (C + D wide, A + B high)
+// placed in R by HAlign and VAlign. For a text w wide and h high:
+// A = |h cos|, B = |w sin|, C = |h sin|, D = |w cos|. Note: on a canvas
+// whose y grows upwards pass -A and -B.
+void PlaceRotatedText(TRect& R, TAlignment HAlign, TVAlignment VAlign, int A, int B, int C, int D, int Angle);
 
 // Cell graphics
 // Without FormatText the bar shows Value as a percentage; with it the
