@@ -3,6 +3,7 @@
 // numbers and page lines. Cells are measured and drawn in GridPrintCells.cpp.
 #include "grid/core/GridSettings.h"
 #include "grid/features/GridPrint.h"
+#include "grid/foundation/MarkupRender.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/TextUtils.h"
 #include "platform/graphics/Canvas.h"
@@ -27,6 +28,33 @@ bool AtBottom(TPrintPosition P)
 bool AtLeft(TPrintPosition P)
 {
     return P == ppTopLeft || P == ppBottomLeft;
+}
+
+// Lays out (and with Draw, draws) a mini-markup block across R of a
+// MM_LOMETRIC canvas in the point size of Font; returns its height.
+int MarkupBlock(TCanvas* C, const QString& Text, const TRect& R, TFont* Font, TCustomImageList* Images,
+                THTMLPictureCache* Cache, TPictureContainer* Pictures, TColor LinkColor, bool Draw)
+{
+    TPoint p[2] = {R.TopLeft(), R.BottomRight()};
+    LPtoDP(C, p, 2);
+    const int saved = SaveDC(C);
+    TFont savedFont;
+    savedFont.Assign(C->Font());
+    SetMapMode(C, MM_TEXT);
+    SetViewportOrgEx(C, 0, 0, nullptr);
+    const int dpi = GetDeviceCaps(C, LOGPIXELSY);
+    C->Font()->Assign(Font);
+    C->Font()->SetHeight(-int(std::lround(Font->Size() * dpi / 72.0)));
+    QString anchor, plain, focus, title, id, value, type;
+    int ex = 0, ey = 0, anchors = 0, at = 0;
+    TRect ar, cr;
+    RenderHTMLText(C, Text, TRect{p[0].X, p[0].Y, p[1].X, std::max(p[1].Y, p[0].Y + 65535)}, Images, 0, 0, -1, 0,
+                   1, false, !Draw, true, false, false, false, true, false, 1.0, LinkColor, clNone, clNone, clGray,
+                   anchor, plain, focus, title, ex, ey, anchors, at, ar, cr, id, value, type, Cache, Pictures,
+                   nullptr, 0);
+    C->Font()->Assign(&savedFont);
+    RestoreDC(C, saved);
+    return int(std::lround(ey * 254.0 / dpi));
 }
 
 // Restores what a job changed on its canvas.
@@ -492,13 +520,27 @@ void TProStringGrid::CalcPrintMargins(TPrintJob& J, bool StripStart)
     const TPrintPosition items[] = {ps->Time(), ps->Date(), ps->PageNr(), ps->Title()};
     const bool top = std::any_of(std::begin(items), std::end(items), AtTop);
     const bool bottom = std::any_of(std::begin(items), std::end(items), AtBottom);
-    const int extra = ps->TitleText().isEmpty() ? std::max(ps->TitleLines()->Count() - 1, 0) : 0;
+    J.MarkupTitle.clear();
+    J.MarkupTitleH = 0;
+    if (ps->TitleText().isEmpty() && ps->Title() != ppNone && ps->TitleLines()->Count() > 0) {
+        QString joined;
+        for (int i = 0; i < ps->TitleLines()->Count(); ++i)
+            joined += ps->TitleLines()->Strings(i);
+        if (ClassifyCellText(joined, true) == ctHTML) {
+            J.MarkupTitle = joined;
+            J.MarkupTitleH = MarkupBlock(J.Canvas, joined, TRect{0, 0, J.PW, J.PH}, ps->HeaderFont(),
+                                         GetCellImageList(), FImageCache.get(), FPictureContainer, FURLColor, false);
+        }
+    }
+    const int extra = ps->TitleText().isEmpty() && J.MarkupTitle.isEmpty()
+                          ? std::max(ps->TitleLines()->Count() - 1, 0)
+                          : 0;
     J.E = top ? J.U + J.HeaderH + ps->HeaderSize() : ps->HeaderSize();
     if (top && AtTop(ps->Title()))
         J.E += extra * J.HeaderH;
     J.GF = bottom ? 2 * J.U + 2 * J.FooterH + ps->FooterSize() : J.U + J.FooterH + ps->FooterSize();
     if (bottom && AtBottom(ps->Title()))
-        J.GF += extra * J.FooterH;
+        J.GF += J.MarkupTitle.isEmpty() ? extra * J.FooterH : J.MarkupTitleH;
 }
 
 // Rows and pages
@@ -539,7 +581,7 @@ void TProStringGrid::PrintStripPage(TPrintJob& J)
     int y = -J.E;
     if (drawn)
         PrintHeaderFooter(J);
-    y -= ps->TitleSpacing();
+    y -= ps->TitleSpacing() + (AtTop(ps->Title()) ? J.MarkupTitleH : 0);
     const int fixedRows = FixedRows();
     if (J.H > 0 && ps->RepeatFixedRows() && fixedRows > 0 && (J.C > 0 || FPrintRect.Top >= fixedRows))
         for (int r = 0; r < fixedRows; ++r)
@@ -686,7 +728,15 @@ void TProStringGrid::PrintHeaderFooter(TPrintJob& J)
     if (ps->PageNr() != ppNone)
         add(ps->PageNr(), ps->PagePrefix() + u' ' + PrintPageNumText(J) + u' ' + ps->PageSuffix(), true);
     QStringList titleLines;
-    if (ps->TitleText().isEmpty()) {
+    if (!J.MarkupTitle.isEmpty()) {
+        const bool top = AtTop(ps->Title());
+        // Under the header line, or above the footer line.
+        const int y = top ? -ps->HeaderSize() - J.HeaderH - J.U
+                          : J.PH + ps->FooterSize() + J.U + J.FooterH + J.MarkupTitleH;
+        const TRect area{0, y, J.PW, J.PH};
+        MarkupBlock(c, J.MarkupTitle, area, ps->HeaderFont(), GetCellImageList(), FImageCache.get(),
+                    FPictureContainer, FURLColor, true);
+    } else if (ps->TitleText().isEmpty()) {
         for (int i = 0; i < ps->TitleLines()->Count(); ++i)
             titleLines << ps->TitleLines()->Strings(i);
         if (!titleLines.isEmpty())

@@ -44,9 +44,15 @@ struct TProStringGrid::TPrintJob {
     // The next row and the y below the last one drawn.
     int H = 0;
     int Y = 0;
+    // The point size of the cell being drawn.
+    double CellPoints = 0;
     int HeightRow = -1;
     int Height = 0;
     TPen Pen;
+    // A title whose lines hold mini-markup, drawn as one block, and its
+    // height under the header when it stands at the top.
+    QString MarkupTitle;
+    int MarkupTitleH = 0;
 
     bool Drawing() const { return Mode == TPrintMode::DrawPreview || Mode == TPrintMode::DrawPrint; }
     bool Preview() const { return Mode == TPrintMode::DrawPreview || Mode == TPrintMode::CountPreview; }

@@ -98,6 +98,10 @@ TPoint TProStringGrid::MeasurePrintCell(int ACol, int ARow)
 
     QString text = HasDataGraphic(ACol, ARow) ? QString() : GetFormattedCell(ACol, ARow);
     int kind = ClassifyCellText(text, FEnableHTML);
+    if (kind == ctPackedWide) {
+        text = UnpackWideText(text);
+        kind = ctPlain;
+    }
     TPoint size;
     if (kind == ctHTML) {
         TDeviceUnits device(c);
@@ -323,13 +327,18 @@ void TProStringGrid::PrintCellContent(TPrintJob& J, const TRect& R, int Pitch, i
     TCellGradientDirection gd;
     GetVisualProperties(rc, ARow, state, true, false, false, c->Brush(), colorTo, mirror, mirrorTo, c->Font(), ha,
                         va, ww, gd);
-    c->Font()->SetHeight(MapFontHeight(c->Font()->Size()));
+    J.CellPoints = c->Font()->Size();
+    c->Font()->SetHeight(MapFontHeight(J.CellPoints));
     GetWordWrapEx(rc, ARow, ww);
 
     QString text = HasDataGraphic(rc, ARow) ? QString() : GetFormattedCell(rc, ARow);
     int kind = ClassifyCellText(text, FEnableHTML);
     if (kind == ctFormula) {
         GetCellText(rc, ARow, text);
+        kind = ctPlain;
+    }
+    if (kind == ctPackedWide) {
+        text = UnpackWideText(text);
         kind = ctPlain;
     }
 
@@ -453,11 +462,10 @@ void TProStringGrid::PrintCellText(TPrintJob& J, const QString& Text, int Kind, 
         const double k = GetDeviceCaps(c, LOGPIXELSX) / 254.0;
         d.Right -= int(std::lround((g + PrintRound(2 * J.F)) * k));
         d.Bottom += int(std::lround(J.U * J.F * k));
-        const double points = c->Font()->Size() ? ps->Font()->Size() : 10;
         TFont font;
         font.Assign(c->Font());
         TDeviceUnits device(c);
-        c->Font()->SetHeight(-int(std::lround(int(points * J.S) * GetDeviceCaps(c, LOGPIXELSY) / 72.0)));
+        c->Font()->SetHeight(-int(std::lround(int(J.CellPoints * J.S) * GetDeviceCaps(c, LOGPIXELSY) / 72.0)));
         QString anchor, plain, focus, title, id, value, type;
         int ex = 0, ey = 0, anchors = 0, at = 0;
         TRect ar, cr;

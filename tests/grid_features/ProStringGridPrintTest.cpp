@@ -190,6 +190,34 @@ TEST_F(GridPrintToPdf, OverTallRowPrintsAloneAndTheJobFinishes)
     EXPECT_TRUE(pages[2].contains("c1r5"));
 }
 
+// Title lines print one under the other; lines holding mini-markup print
+// as one block of formatted text, their tags gone.
+TEST_F(GridPrintToPdf, TitleLinesPrintPlainOrAsMarkup)
+{
+    NEED_PDFTOTEXT();
+    TProStringGrid g;
+    Layout(g, 3, 3);
+    TPrintSettings* ps = g.PrintSettings();
+    ps->SetTitle(ppTopCenter);
+    ps->TitleLines()->Add("Plant north");
+    ps->TitleLines()->Add("Second level");
+    g.Print();
+    QStringList pages = Pages();
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains("Plant north"));
+    EXPECT_TRUE(pages[0].contains("Second level")) << pages[0].toStdString();
+
+    ps->TitleLines()->Clear();
+    ps->TitleLines()->Add("<b>Plant</b> north");
+    ps->TitleLines()->Add("<i> level 2</i>");
+    ps->SetTitle(ppBottomLeft);
+    g.Print();
+    pages = Pages();
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains("Plant north level 2")) << pages[0].toStdString();
+    EXPECT_FALSE(pages[0].contains("<b>"));
+}
+
 struct TFitCase {
     const char* Name;
     TFitToPage Fit;
