@@ -2616,6 +2616,7 @@ private:
     void XmlVisit(TXmlImport& In, TXMLNode* Node);
     void XmlStore(TXmlImport& In, const QString& Name, const QString& Value, bool HeaderName);
     // Places a parsed cell stream with its first cell at Point.
+    void ApplyCellStream(TCellStreamData& Data, const TPoint& Point);
     // Steps and state of printing (GridPrint.cpp, GridPrintCells.cpp)
     struct TPrintJob;
     enum class TPrintMode { DrawPreview, DrawPrint, CountPrint, CountPreview };
@@ -2659,7 +2660,6 @@ private:
     bool FIsPrintPreview = false;
     bool FFastPrint = false;
     bool FPrinterDriverFix = false;
-    void ApplyCellStream(TCellStreamData& Data, const TPoint& Point);
     // Steps and state of the clipboard (GridClipboard.cpp)
     void CopyRectToClipboard(const TGridRect& Rect, bool Disjunct);
     void CopyCellAsRTF(int ACol, int ARow);

@@ -415,6 +415,14 @@ void TProStringGrid::PrintCellContent(TPrintJob& J, const TRect& R, int Pitch, i
         case vaFull:
             break;
         }
+        // A progress bar fills the cell and shows the value itself.
+        if (g->CellType() == ctProgress) {
+            gr.Left = R.Left + PrintRound(J.F);
+            gr.Right = R.Right;
+            gr.Top = R.Top;
+            gr.Bottom = R.Bottom;
+            text.clear();
+        }
         if (g->CellType() == ctRadio)
             text.clear();
         c->Brush()->SetStyle(bsClear);

@@ -218,6 +218,28 @@ TEST_F(GridPrintToPdf, TitleLinesPrintPlainOrAsMarkup)
     EXPECT_FALSE(pages[0].contains("<b>"));
 }
 
+// A progress cell prints as a bar showing its percentage with
+// PrintGraphics, and as its plain value without.
+TEST_F(GridPrintToPdf, ProgressCellsPrintAsBarsOnlyWithPrintGraphics)
+{
+    NEED_PDFTOTEXT();
+    TProStringGrid g;
+    Layout(g, 3, 3, 600);
+    g.SetCells(2, 1, "42");
+    g.AddProgress(2, 1, clGreen, clWhite);
+    g.PrintSettings()->SetPrintGraphics(true);
+    g.Print();
+    QStringList pages = Pages();
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains("42%")) << pages[0].toStdString();
+    g.PrintSettings()->SetPrintGraphics(false);
+    g.Print();
+    pages = Pages();
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_TRUE(pages[0].contains("42"));
+    EXPECT_FALSE(pages[0].contains("42%"));
+}
+
 struct TFitCase {
     const char* Name;
     TFitToPage Fit;
