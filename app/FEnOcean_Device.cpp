@@ -115,6 +115,9 @@ void TFEnOcean_Device::FormCreate(TObject*)
 
 void TFEnOcean_Device::FormShow(TObject*)
 {
+    // The field that had the focus last time may be hidden now; the first
+    // field takes the focus when the window opens.
+    SetActiveControl(nullptr);
     Change_Form_Size();
     if (E_DevEnOcean_ID->CanFocus())
         E_DevEnOcean_ID->SetFocus();

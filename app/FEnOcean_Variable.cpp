@@ -203,6 +203,9 @@ void TFEnOcean_Variable::ShowData_SAck_Add_Var(int Ind_Dev, int Ind_EEP, int Ind
 
 void TFEnOcean_Variable::FormShow(TObject*)
 {
+    // The field that had the focus last time may be disabled now; the
+    // first enabled one takes the focus when the window opens.
+    SetActiveControl(nullptr);
     // An EEP modified last time left the variable lists empty.
     Pull_Choice();
     Show_Choice();

@@ -331,9 +331,13 @@ TEST_F(EnOceanEditor, DevicesAddedModifiedRemovedAndSaved)
             Pick(D->CB_DevEnOcean_Secure_CMACAlg, 1);
             Pick(D->CB_DevEnOcean_Secure_DataEnc, 2);
             Pick(D->CB_DevEnOcean_Secure_PTM, 1);
+            D->E_DevEnOcean_Secure_Key->SetFocus();
             Click(D->Btn_OK, {5, 5});
         },
         [&] {
+            // The key field, focused last time, is hidden now: the
+            // identifier takes the typing.
+            EXPECT_EQ(D->ActiveControl(), D->E_DevEnOcean_ID);
             // The identifier and type start afresh; the other fields keep
             // what they held.
             EXPECT_EQ(D->E_DevEnOcean_ID->Text(), QString());
