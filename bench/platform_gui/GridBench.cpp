@@ -3,9 +3,16 @@
 // pixel cells, both widgets 800 x 600 and shown. Measured: filling the
 // cells, heap per cell (the allocator's counters), moving and exchanging
 // rows, sorting by one column and a full repaint. After the runs a table
-// puts each figure beside its peer with the ratio and the target.
+// puts each figure beside its peer with the ratio and the target. Built
+// with GRID_BENCH_PRO_STRING_GRID it measures the string grid of grid/core.
 #include "platform/controls/Form.h"
+#ifdef GRID_BENCH_PRO_STRING_GRID
+#include "grid/core/ProStringGrid.h"
+using TBenchGrid = TProStringGrid;
+#else
 #include "platform/controls/StringGrid.h"
+using TBenchGrid = TStringGrid;
+#endif
 
 #include <QApplication>
 #include <QHeaderView>
@@ -88,7 +95,7 @@ struct GridOnForm {
     {
         Form = new TForm(nullptr);
         Form->SetBounds(0, 0, ViewWidth + 20, ViewHeight + 20);
-        Grid = new TStringGrid(Form);
+        Grid = new TBenchGrid(Form);
         Grid->SetParent(Form);
         Grid->SetBounds(0, 0, ViewWidth, ViewHeight);
         Grid->SetDefaultColWidth(CellWidth);
@@ -110,7 +117,7 @@ struct GridOnForm {
                 Grid->SetCells(c, r, *t++);
     }
     TForm* Form;
-    TStringGrid* Grid;
+    TBenchGrid* Grid;
 };
 
 // The peer: the same cells as QTableWidgetItems.
@@ -270,7 +277,7 @@ BENCHMARK(StringGridExchangeRows)->Arg(1)->Arg(Rows - 1)->Unit(benchmark::kMicro
 // Sort by one column through the public API: the keys read through Cells,
 // ordered as sortItems orders them (stable, by text), and the rows put in
 // that order with the grid's own row exchange.
-void SortGrid(TStringGrid* Grid)
+void SortGrid(TBenchGrid* Grid)
 {
     std::vector<QString> keys(Rows);
     for (int i = 0; i < Rows; ++i)
