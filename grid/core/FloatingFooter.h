@@ -72,13 +72,38 @@ public:
     explicit TFooterPanel(TComponent* AOwner);
 
     TProStringGrid* Grid() const { return FGrid; }
+    // The grid column under client X: the fixed columns, then those from
+    // LeftCol; -1 past the last.
+    int ColumnAt(int X) const;
+    // The custom template with each "<#n>" replaced by the text of column
+    // n in the current row. A token whose n is no number is dropped, a
+    // column outside the grid reads empty, and an "<#" without its ">"
+    // is kept as written.
+    QString ExpandedTemplate() const;
+    // The column whose hint shows; -1 for none.
+    int LastHintX() const { return FLastHintX; }
 
 protected:
     // Full footer height while visible, else 0; then the grid's
     // OnCreatedFloatingFooter.
     void CreateWnd() override;
+    void Paint() override;
+    void CMHintShow(TMessage& Message) override;
+    void CMMouseLeave(TMessage& Message) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    // The grid's OnClick, then its OnClickCell for the footer row.
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
+    // The painted width: the fixed columns and those from LeftCol.
+    int FooterWidth() const;
+    // The footer area [0, W), or its mirror at the right edge.
+    TRect FooterArea(int W) const;
+    TRect Mirrored(const TRect& R) const;
+    void FillRest(const TRect& Area);
+    int PaintFixedLastRow();
+    int PaintPreview(bool Template);
+
     TProStringGrid* FGrid;
     // The column whose hint shows; -1 for none.
     int FLastHintX = -1;

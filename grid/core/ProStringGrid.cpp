@@ -307,6 +307,8 @@ void TProStringGrid::Loaded()
     UpdateSearchFooter();
     if (FColumnSize->Save())
         LoadColSizes();
+    if (FAutoSize)
+        AutoSizeColumns(false, 4);
 }
 
 // Copying

@@ -145,6 +145,8 @@ public:
 
     // Settings and look objects (owned)
     TFooterPanel* FooterPanel() const { return FFooterPanel; }
+    // The footer panel's canvas.
+    TCanvas* FooterCanvas() const;
     TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
     void SetFocusHelper(TFocusHelper* Value);
     TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
@@ -230,8 +232,14 @@ public:
     // Numbers are right-aligned.
     bool AutoNumAlign() const { return FAutoNumAlign; }
     void SetAutoNumAlign(bool Value) { FAutoNumAlign = Value; }
+    // Switching on sizes the normal columns to their content.
     bool AutoSize() const { return FAutoSize; }
-    void SetAutoSize(bool Value) { FAutoSize = Value; }
+    void SetAutoSize(bool Value)
+    {
+        FAutoSize = Value;
+        if (Value && !IsLoading())
+            AutoSizeColumns(false, 4);
+    }
     // Follows the office colour scheme; passed to the search footer.
     bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
     void SetAutoThemeAdapt(bool Value);
@@ -1427,6 +1435,36 @@ public:
     void SetArrowColor(TColor Value);
     void SetBackGround(TBackGround* Value);
 
+    // Auto-sizing, fitting and swapping (ProStringGridAutoSize.cpp).
+    // Columns and rows are display indexes; sizes stay within
+    // MinColWidth..MaxColWidth (MinRowHeight..MaxRowHeight) unless the two
+    // limits are equal, and a padding of 0 adds nothing.
+    // Every column and row grows to its widest and tallest cell; columns
+    // start from 0 unless SizeGrowOnly.
+    void AutoSizeCells(bool DoFixedCells, int PaddingX, int PaddingY);
+    // The widest content of the column's rows (ColumnSize.Rows) with the
+    // text inset and the lines, then Padding.
+    void AutoSizeCol(int ACol, int Padding = 0);
+    // AutoSizeCol for every column (the normal ones without DoFixedCols).
+    void AutoSizeColumns(bool DoFixedCols, int Padding = 0);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    // By content with WordWrap, else by the number of lines.
+    void AutoSizeRows(bool DoFixedRows, int Padding = 0);
+    // Scales the columns to fill the control's width; a remainder goes to
+    // the widest. Columns all 0 wide share the width evenly.
+    void AutoFitColumns(bool DoFixedCells = true);
+    // The workers of AutoSizeCol and AutoSizeRow.
+    void SizeColumnToContent(int ACol, bool GrowOnly);
+    void SizeRowToContent(int ARow, bool GrowOnly);
+    // The client area takes the size of all columns (rows).
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    // Exchanges two columns (rows) with their cells, sizes and cell
+    // controls; the sort column follows its data.
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+
     // Scroll bars (ProStringGridScroll.cpp)
     // Proportional thumbs for the window's bars.
     void UpdateProportionalHorz();
@@ -1551,8 +1589,8 @@ public:
     // A validated value changed a cell.
     bool GridModified() const { return FGridModified; }
     void SetGridModified(bool Value) { FGridModified = Value; }
-    // Row height for Lines lines of the row's font plus Offset, within
-    // MinRowHeight..MaxRowHeight (when set).
+    // Row height for Lines lines of the row's font (the cell colour hook's
+    // for its first normal cell) plus Offset, within the row limits.
     void SizeRowToLines(int ARow, int Lines, int Offset);
     // The character whose typing opened the editor; posted to it.
     QChar StartEditChar() const { return FStartEditChar; }
@@ -1650,6 +1688,14 @@ public:
     TGridTransEdit* TransEdit() const { return FTransEdit; }
     TGridTransCombo* TransCombo() const { return FTransCombo; }
 
+private:
+    // Auto-sizing (ProStringGridAutoSize.cpp)
+    int HorzPadding() const;
+    int VertPadding() const;
+    void PadColumn(int ACol, int Padding);
+    void PadRow(int ARow, int Padding);
+    bool AllRowsVisible() const;
+
 protected:
     friend class TProInplaceEdit;
     friend class TGridCombo;
@@ -1666,6 +1712,7 @@ protected:
     friend class TControlCombo;
     friend class TGridTransEdit;
     friend class TGridTransCombo;
+    friend class TFooterPanel;
 
     TInplaceEdit* CreateEditor() override;
     bool CanEditShow() override;

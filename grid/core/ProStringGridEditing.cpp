@@ -604,12 +604,10 @@ void TProStringGrid::WMChar(TWMKey& Message)
 
 void TProStringGrid::SizeRowToLines(int ARow, int Lines, int Offset)
 {
-    Canvas()->Font()->Assign(Font());
-    const int h = Canvas()->TextHeight(QStringLiteral("gh"));
-    int height = Offset + Lines * (h + h / 8);
-    if (FMinRowHeight > 0)
-        height = std::max(height, FMinRowHeight);
-    if (FMaxRowHeight > 0)
-        height = std::min(height, FMaxRowHeight);
-    SetRowHeights(ARow, height);
+    // The font of the row's first normal cell as the cell colour hook sets it.
+    TCanvas* canvas = Canvas();
+    canvas->Font()->Assign(ARow < FixedRows() ? FixedFont() : Font());
+    GetCellColor(FixedCols(), ARow, TGridDrawState(), canvas->Brush(), canvas->Font());
+    const int h = canvas->TextHeight(QStringLiteral("gh"));
+    SetRowHeights(ARow, ClampToLimits(Offset + Lines * (h + h / 8), FMinRowHeight, FMaxRowHeight));
 }

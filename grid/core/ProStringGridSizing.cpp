@@ -22,6 +22,8 @@ int RoundEven(double X) { return int(std::nearbyint(X)); }
 
 // Footer row
 
+TCanvas* TProStringGrid::FooterCanvas() const { return FFooterPanel ? FFooterPanel->Canvas() : nullptr; }
+
 void TProStringGrid::UpdateFooter()
 {
     if (FFooterPanel)
