@@ -1,4 +1,5 @@
 #include "grid/core/CellEditors.h"
+#include "grid/core/GridSettings.h"
 #include "grid/core/ProInplaceEdit.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/foundation/Navigation.h"
@@ -201,6 +202,31 @@ void TProRichEdit::SelSuperscript() { SelAttributes()->SetOffset(voSuperscript);
 bool TProRichEdit::IsSelNormal() const { return SelAttributes()->Offset() == voNone; }
 bool TProRichEdit::IsSelSubscript() const { return SelAttributes()->Offset() == voSubscript; }
 bool TProRichEdit::IsSelSuperscript() const { return SelAttributes()->Offset() == voSuperscript; }
+
+void TProRichEdit::RequestSize(const TRect& Rect)
+{
+    if (TComponent::IsDesigning())
+        return;
+    if (this == FGrid->FRichEdit && HandleAllocated()) {
+        FReqWidth = Rect.Right - Rect.Left;
+        FReqHeight = Rect.Bottom - Rect.Top;
+    }
+    TProRichEdit* inplace = FGrid->FInplaceRichEdit;
+    if (!inplace || !inplace->HandleAllocated())
+        return;
+    if (this == inplace && FGrid->SizeWhileTyping()->Height() && !FLocked) {
+        const int h = Rect.Bottom - Rect.Top;
+        const int row = FGrid->Row();
+        const TRect cell = FGrid->CellRect(FGrid->Col(), row);
+        if (FGrid->RowHeights(row) < h + 5 && cell.Top + h + 5 < FGrid->Height()) {
+            SetHeight(h + 9);
+            FGrid->SetRowHeights(row, h + 10);
+            if (FGrid->OnEndRowSize)
+                FGrid->OnEndRowSize(FGrid, row);
+        }
+    }
+    TRichEdit::RequestSize(Rect);
+}
 
 void TProRichEdit::WMGetDlgCode(TMessage& Message)
 {

@@ -125,8 +125,14 @@ public:
     void Lock() { FLocked = true; }
     void Unlock() { FLocked = false; }
     bool Locked() const { return FLocked; }
+    // The size the content asked for last.
+    int ReqWidth() const { return FReqWidth; }
+    int ReqHeight() const { return FReqHeight; }
 
 protected:
+    // The grid's renderer remembers the size; the in-place editor grows its
+    // row while typing (SizeWhileTyping.Height).
+    void RequestSize(const TRect& Rect) override;
     void WMGetDlgCode(TMessage& Message) override;
     void WMKillFocus(TWMFocus& Message) override;
     void KeyDown(int& Key, TShiftState Shift) override;
@@ -134,6 +140,8 @@ protected:
 private:
     TProStringGrid* FGrid;
     bool FLocked = false;
+    int FReqWidth = 0;
+    int FReqHeight = 0;
 };
 
 // Fixed-cell editors. StopEdit validates (OnCellValidate) and stores the

@@ -1677,6 +1677,7 @@ protected:
     void KeyPress(QChar& Key) override;
     void WMChar(TWMKey& Message) override;
     void TopLeftChanged() override;
+    void CellChanged(int ACol, int ARow) override;
     void WMGridEditDone(TMessage& Message);
 
 public:
@@ -3048,6 +3049,8 @@ private:
     int LastNormalCol() const;
     int LastNormalRow() const;
 
+    int FOldLeftCol = 1;
+    int FOldTopRow = 1;
     bool FEditMode = false;
     bool FEditing = false;
     bool FEditActive = false;

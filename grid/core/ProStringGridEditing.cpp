@@ -13,11 +13,14 @@
 #include "grid/foundation/ProGridUndoRedo.h"
 #include "grid/foundation/ProStringGridCheck.h"
 #include "grid/foundation/StringUtils.h"
+#include "grid/foundation/SyncGrid.h"
 #include "grid/foundation/TextUtils.h"
 #include "platform/controls/HintWindow.h"
 #include "platform/controls/WinApi.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
+#include "platform/controls/StringGrid.h"
+#include <algorithm>
 
 // The in-place editing life cycle: which cell may be edited, which editor
 // opens, how an edited value is validated and written, and how an edit
@@ -274,16 +277,58 @@ void TProStringGrid::SimulateCellClick(int ACol, int ARow)
 
 void TProStringGrid::TopLeftChanged()
 {
+    // A fixed background picture stays where it is on the window: the cells
+    // it covered before the scroll are those it covers now, shifted back.
+    TRect before = BackgroundRange();
+    const int dc = FOldLeftCol - LeftCol();
+    const int dr = FOldTopRow - TopRow();
+    before = TRect{before.Left + dc, before.Top + dr, before.Right + dc, before.Bottom + dr};
     TBaseGrid::TopLeftChanged();
+    if (FSelectionRectangle && Selection().Bottom > Selection().Top)
+        Invalidate();
+    switch (FBackGround->Display()) {
+    case bdFixed:
+        if (FBackGround->Bitmap() && !FBackGround->Bitmap()->Empty()) {
+            RepaintRect(before);
+            RepaintRect(BackgroundRange());
+        }
+        break;
+    case bdTile:
+        if (FBackGround->Bitmap() && !FBackGround->Bitmap()->Empty())
+            Invalidate();
+        break;
+    default:
+        if (FBackGround->ColorTo() != clNone)
+            Invalidate();
+        break;
+    }
     // Special editors never scroll with the cells: the value is committed.
     if (FEditMode && !IsTextEditorKind(FEditControl))
         HideInplaceEdit();
+    UpdateFooter();
     CellControlsUpdate(false);
+    FOldLeftCol = LeftCol();
+    FOldTopRow = TopRow();
+    if (TStringGrid* other = FSyncGrid->Grid()) {
+        if (FSyncGrid->ScrollVertical() && other->TopRow() != TopRow())
+            other->SetTopRow(std::clamp(TopRow(), other->FixedRows(), std::max(other->FixedRows(), other->RowCount() - 1)));
+        if (FSyncGrid->ScrollHorizontal() && other->LeftCol() != LeftCol())
+            other->SetLeftCol(std::clamp(LeftCol(), other->FixedCols(), std::max(other->FixedCols(), other->ColCount() - 1)));
+    }
     // The painted scroll strips follow the cells.
     if (FVScrollControl)
         FVScrollControl->Invalidate();
     if (FHScrollControl)
         FHScrollControl->Invalidate();
+}
+
+// A cell with an auto-range scroll bar scrolls over its whole text.
+void TProStringGrid::CellChanged(int ACol, int ARow)
+{
+    if (!HasAutoRangeScrollBar(ACol, ARow))
+        return;
+    const TSize size = GetCellTextSize(ACol, ARow);
+    SetScrollProp(ACol, ARow, TScrollProp{RowHeights(ARow), size.cy});
 }
 
 // Moving the current cell

@@ -117,3 +117,9 @@ void TCustomRichEdit::SaveToStream(TStream* Stream) const
     }
     Stream->WriteBytes(Rtf());
 }
+
+void TCustomRichEdit::RequestSize(const TRect& Rect)
+{
+    if (OnResizeRequest)
+        OnResizeRequest(this, Rect);
+}

@@ -10,6 +10,9 @@
 class TCustomRichEdit;
 class TStream;
 
+// Rect: the size the content asks for, at (0, 0).
+using TRichEditResizeEvent = std::function<void(TObject* Sender, const TRect& Rect)>;
+
 class TTextAttributes {
 public:
     TTextAttributes(TCustomRichEdit* Owner, bool Selection) : FOwner(Owner), FSelection(Selection) {}
@@ -53,7 +56,13 @@ public:
     void LoadFromStream(TStream* Stream);
     void SaveToStream(TStream* Stream) const;
 
+    // Fires whenever the laid-out content changes its size (typing, a new
+    // text, a new width).
+    TRichEditResizeEvent OnResizeRequest;
+
 protected:
+    // The content asks for a new size; fires OnResizeRequest.
+    virtual void RequestSize(const TRect& Rect);
     void CreateWnd() override;
     void DestroyWnd() override;
     void PushText() override;

@@ -3,6 +3,7 @@
 // editors and the form controls of cell markup.
 #include "GridEditingFixture.h"
 #include "grid/core/CellEditors.h"
+#include "grid/core/GridSettings.h"
 #include "grid/foundation/MarkupText.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
@@ -235,4 +236,26 @@ TEST_F(GridEditing, PasswordAndComboFormControls)
     EXPECT_EQ(Grid->ControlCombo()->ItemIndex(), -1);
     Grid->ControlExit();
     EXPECT_FALSE(Grid->ControlEditing());
+}
+
+TEST_F(GridEditing, TheRichTextEditorGrowsItsRowWhileTyping)
+{
+    QStringList sized;
+    Grid->OnEndRowSize = [&](TObject*, int ARow) { sized << QString::number(ARow); };
+    Grid->SizeWhileTyping()->SetHeight(true);
+    EditorKinds({{1, edRichEdit}});
+    Key(Grid, VK_F2);
+    TProRichEdit* rich = Grid->InplaceRichEdit();
+    ASSERT_TRUE(rich->Visible());
+    const int before = Grid->RowHeights(1);
+    rich->SetText(QStringLiteral("one\ntwo\nthree\nfour"));
+    EXPECT_GT(Grid->RowHeights(1), before);
+    EXPECT_EQ(rich->Height(), Grid->RowHeights(1) - 1);
+    ASSERT_FALSE(sized.isEmpty());
+    EXPECT_EQ(sized.last(), QStringLiteral("1"));
+    // Without SizeWhileTyping the row keeps its height.
+    Grid->SizeWhileTyping()->SetHeight(false);
+    const int grown = Grid->RowHeights(1);
+    rich->SetText(QStringLiteral("1\n2\n3\n4\n5\n6"));
+    EXPECT_EQ(Grid->RowHeights(1), grown);
 }

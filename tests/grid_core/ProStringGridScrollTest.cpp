@@ -3,6 +3,7 @@
 #include "grid/core/HTMLHintWindow.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/core/ScrollControl.h"
+#include "grid/foundation/SyncGrid.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/ScrollBar.h"
 #include "platform/controls/Timer.h"
@@ -202,3 +203,43 @@ TEST_F(StripTest, DraggingNearAnEdgeScrollsOneRowPerTick)
 }
 
 } // namespace
+
+TEST_F(StripTest, ASynchronisedGridFollowsTheScroll)
+{
+    auto* other = new TProStringGrid(Form);
+    other->SetParent(Form);
+    other->SetBounds(0, 210, 300, 80);
+    other->SetRowCount(30);
+    other->SetColCount(20);
+    Grid->SetColCount(20);
+    Grid->SyncGrid()->SetGrid(other);
+    Grid->SyncGrid()->SetScrollVertical(true);
+    Grid->SetTopRow(12);
+    EXPECT_EQ(other->TopRow(), 12);
+    Grid->SetLeftCol(3);
+    EXPECT_EQ(other->LeftCol(), 1) << "only the vertical scroll is synchronised";
+    Grid->SyncGrid()->SetScrollHorizontal(true);
+    Grid->SetLeftCol(4);
+    EXPECT_EQ(other->LeftCol(), 4);
+    // The other grid goes no further than its own rows.
+    Grid->SetTopRow(60);
+    EXPECT_LE(other->TopRow(), 29);
+}
+
+TEST_F(StripTest, AnAutoRangeCellScrollBarSpansTheCellText)
+{
+    Grid->SetMultilinecells(true);
+    Grid->SetRowHeights(2, 30);
+    Grid->AddScrollBar(1, 2, true);
+    Grid->SetCells(1, 2, QStringLiteral("one\r\ntwo\r\nthree\r\nfour"));
+    const TScrollProp four = Grid->GetScrollProp(1, 2);
+    EXPECT_EQ(four.PageSize, 30);
+    Grid->SetCells(1, 2, QStringLiteral("one"));
+    const TScrollProp one = Grid->GetScrollProp(1, 2);
+    EXPECT_GT(four.Range, one.Range);
+    EXPECT_GT(one.Range, 0);
+    // A bar without auto range keeps what was set.
+    Grid->AddScrollBar(2, 2, false);
+    Grid->SetCells(2, 2, QStringLiteral("one\r\ntwo"));
+    EXPECT_EQ(Grid->GetScrollProp(2, 2), (TScrollProp{0, 100}));
+}

@@ -101,3 +101,22 @@ TEST_F(RichEditFormat, TextWithoutWindowKeepsItsFormatting)
 }
 
 } // namespace
+
+TEST_F(RichEditFormat, TheContentAsksForItsSizeAsItGrows)
+{
+    std::vector<int> heights;
+    Edit->OnResizeRequest = [&](TObject* Sender, const TRect& Rect) {
+        EXPECT_EQ(Sender, Edit);
+        EXPECT_EQ(Rect.Left, 0);
+        EXPECT_EQ(Rect.Top, 0);
+        heights.push_back(Rect.Bottom);
+    };
+    Edit->SetText(QStringLiteral("one"));
+    heights.clear();
+    Edit->SetText(QStringLiteral("one\ntwo\nthree"));
+    ASSERT_FALSE(heights.empty());
+    const int three = heights.back();
+    Edit->SetText(QStringLiteral("one"));
+    ASSERT_FALSE(heights.empty());
+    EXPECT_LT(heights.back(), three);
+}

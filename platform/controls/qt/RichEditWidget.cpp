@@ -3,9 +3,11 @@
 #include "platform/controls/NativeControl.h"
 #include "platform/controls/RichEdit.h"
 #include "platform/controls/qt/NativeWidget.h"
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <cmath>
 
 class RichEditBridge {
 public:
@@ -15,6 +17,7 @@ public:
         if (s != e->FDisplay)
             e->NativeChanged(s);
     }
+    static void RequestSize(TCustomRichEdit* e, const TRect& r) { e->RequestSize(r); }
 };
 
 namespace {
@@ -126,6 +129,11 @@ void TCustomRichEdit::CreateWnd()
         if (!RichEditBridge::Updating(this))
             RichEditBridge::Changed(this, edit->toPlainText());
     });
+    QObject::connect(edit->document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, edit,
+                     [this](const QSizeF& size) {
+                         RichEditBridge::RequestSize(
+                             this, TRect{0, 0, int(std::ceil(size.width())), int(std::ceil(size.height()))});
+                     });
 }
 
 void TCustomRichEdit::DestroyWnd()
