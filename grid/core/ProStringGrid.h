@@ -1678,6 +1678,8 @@ protected:
     void WMChar(TWMKey& Message) override;
     void TopLeftChanged() override;
     void CellChanged(int ACol, int ARow) override;
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    void RowMoved(int FromIndex, int ToIndex) override;
     void WMGridEditDone(TMessage& Message);
 
 public:
@@ -1885,6 +1887,16 @@ public:
     TFindParams FindParams() const { return FFindParams; }
     // Scrolls until the cell shows.
     void ScrollInView(int ACol, int ARow);
+    // Moving rows and columns, zoom (ProStringGridMove.cpp). Cell
+    // controls, sort settings and the cursor follow a moved column.
+    void MoveColumn(int FromIndex, int ToIndex);
+    void MoveRow(int FromIndex, int ToIndex);
+    // Count rows from FromIndex go before row ToIndex.
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    // Selects the current cell again, so that editing follows it.
+    void UpdateEditMode();
+    // Changes the zoom by x steps; the zoom stays within -10 .. 10.
+    void Zoom(int x);
     // The fixed cell whose editor's changes FixedEditChange reports.
     void SetFixedEditCell(int ACol, int ARow) { FFixedEditCell = TPoint{ACol, ARow}; }
     // OnEditChange for the fixed cell being edited, with the editor's text.
@@ -2390,7 +2402,6 @@ protected:
     // Records the current cell as the old cell.
     void Click() override;
     // Keeps the recorded column order in step.
-    void ColumnMoved(int FromIndex, int ToIndex) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void WndProc(TMessage& Message) override;
     bool HasNodes() override { return FNumNodes > 0; }
@@ -3049,6 +3060,7 @@ private:
     int LastNormalCol() const;
     int LastNormalRow() const;
 
+    bool FSyncedMove = false;
     int FOldLeftCol = 1;
     int FOldTopRow = 1;
     bool FEditMode = false;

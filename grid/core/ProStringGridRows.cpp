@@ -649,20 +649,6 @@ void TProStringGrid::SetColumnOrder()
         FColumnOrder->Add(c);
 }
 
-void TProStringGrid::ColumnMoved(int FromIndex, int ToIndex)
-{
-    TBaseGrid::ColumnMoved(FromIndex, ToIndex);
-    // The first move starts the record from the order before it.
-    if (FColumnOrder->Count() == 0 && FromIndex != ToIndex)
-        SetColumnOrder();
-    const int n = FColumnOrder->Count();
-    if (FromIndex < 0 || ToIndex < 0 || FromIndex >= n || ToIndex >= n || FromIndex == ToIndex)
-        return;
-    const int v = FColumnOrder->Items(FromIndex);
-    FColumnOrder->Delete(FromIndex);
-    FColumnOrder->Insert(ToIndex, v);
-}
-
 int TProStringGrid::ColumnPosition(int ACol) const
 {
     if (FColumnOrder->Count() == 0)
