@@ -1,4 +1,5 @@
 #include "app/FEnOcean_SetAccess.h"
+#include "app/DeviceFields.h"
 #include "app/EnOceanParts.h"
 #include "app/WindowParts.h"
 #include "controls/button/LbButton.h"
@@ -406,23 +407,12 @@ void TFEnOcean_SetAccess::LB_ID_Devices_ListClick(TObject*)
 void TFEnOcean_SetAccess::Show_Device_Data()
 {
     const int index = Selected_Device();
-    TComboBox* lists[] = {CB_DevEnOcean_SecType, CB_DevEnOcean_Secure_RollCodeAlg, CB_DevEnOcean_Secure_RollCodeTx,
-                          CB_DevEnOcean_Secure_CMACAlg, CB_DevEnOcean_Secure_DataEnc, CB_DevEnOcean_Secure_PTM};
-    if (index < 0) {
-        E_DevEnOcean_ID->SetText(QString());
-        E_DevEnOcean_Secure_Key->SetText(QString());
-        E_DevEnOcean_Secure_RollCode->SetText(QString());
-        for (TComboBox* list : lists)
-            list->SetItemIndex(0);
+    if (index >= 0) {
+        Device_To_Fields(*this, *DevList[size_t(index)]);
     } else {
-        const TDevice_EnOcean* dev = DevList[size_t(index)];
-        E_DevEnOcean_ID->SetText(dev->FId);
-        E_DevEnOcean_Secure_Key->SetText(dev->FKey);
-        E_DevEnOcean_Secure_RollCode->SetText(dev->FRollCode);
-        const int values[] = {dev->FSecure_Type, dev->FRollCodeAlg, dev->FRollCodeTx,
-                              dev->FCMACAlg,     dev->FDataCript,   dev->FPTM};
-        for (int i = 0; i < 6; ++i)
-            lists[i]->SetItemIndex(values[i]);
+        TDevice_EnOcean blank;
+        blank.FId.clear();
+        Device_To_Fields(*this, blank);
     }
     Show_Security_Type();
     Show_EEP_Tree();
@@ -446,31 +436,18 @@ void TFEnOcean_SetAccess::Show_Security_Type()
     Btn_Delete_Device->SetTop(top + 34);
 }
 
-void TFEnOcean_SetAccess::Read_Device_Fields(TDevice_EnOcean& Dev) const
-{
-    Dev.FId = E_DevEnOcean_ID->Text();
-    Dev.FSecure_Type = CB_DevEnOcean_SecType->ItemIndex();
-    Dev.FKey = E_DevEnOcean_Secure_Key->Text();
-    Dev.FRollCode = E_DevEnOcean_Secure_RollCode->Text();
-    Dev.FRollCodeAlg = CB_DevEnOcean_Secure_RollCodeAlg->ItemIndex();
-    Dev.FRollCodeTx = CB_DevEnOcean_Secure_RollCodeTx->ItemIndex();
-    Dev.FCMACAlg = CB_DevEnOcean_Secure_CMACAlg->ItemIndex();
-    Dev.FDataCript = CB_DevEnOcean_Secure_DataEnc->ItemIndex();
-    Dev.FPTM = CB_DevEnOcean_Secure_PTM->ItemIndex();
-}
-
 void TFEnOcean_SetAccess::Btn_DeviceClick(TObject* Sender)
 {
     if (Sender == Btn_Add_Device) {
         if (Check_Device_ID(E_DevEnOcean_ID->Text())) {
             auto* dev = new TDevice_EnOcean;
-            Read_Device_Fields(*dev);
+            Device_From_Fields(*this, *dev);
             DevList.push_back(dev);
         }
     } else if (Sender == Btn_Modify_Device) {
         const int index = Selected_Device();
         if (Check_Device_ID(E_DevEnOcean_ID->Text()) && index >= 0)
-            Read_Device_Fields(*DevList[size_t(index)]);
+            Device_From_Fields(*this, *DevList[size_t(index)]);
     }
     Show_Device_List();
 }

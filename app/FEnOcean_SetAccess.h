@@ -148,7 +148,6 @@ private:
     int Active_Kind() const;
     // The selected EEP of the active kind, or nullptr.
     TRorFunTyp* Selected_EEP() const;
-    void Read_Device_Fields(TDevice_EnOcean& Dev) const;
     void Show_Choice();
     void Select_Node(int EEP, int Var);
     bool Check_EEP();

@@ -1,5 +1,6 @@
 #include "app/FEnOcean_SetAccess2.h"
 #include "app/ButtonGlyphs.h"
+#include "app/DeviceFields.h"
 #include "app/EnOceanParts.h"
 #include "app/FEnOcean_Device.h"
 #include "app/FEnOcean_Variable.h"
@@ -362,38 +363,6 @@ void TFEnOcean_SetAccess2::PopUpEnOceanDevice1Click(TObject* Sender)
 
 void TFEnOcean_SetAccess2::PopUpEEPVariableEnOcean1Click(TObject*) {}
 
-namespace {
-
-void Read_Device_Dialog(TDevice_EnOcean& Dev)
-{
-    TFEnOcean_Device* d = FEnOcean_Device;
-    Dev.FId = d->E_DevEnOcean_ID->Text();
-    Dev.FSecure_Type = d->CB_DevEnOcean_SecType->ItemIndex();
-    Dev.FKey = d->E_DevEnOcean_Secure_Key->Text();
-    Dev.FRollCode = d->E_DevEnOcean_Secure_RollCode->Text();
-    Dev.FRollCodeAlg = d->CB_DevEnOcean_Secure_RollCodeAlg->ItemIndex();
-    Dev.FRollCodeTx = d->CB_DevEnOcean_Secure_RollCodeTx->ItemIndex();
-    Dev.FCMACAlg = d->CB_DevEnOcean_Secure_CMACAlg->ItemIndex();
-    Dev.FDataCript = d->CB_DevEnOcean_Secure_DataEnc->ItemIndex();
-    Dev.FPTM = d->CB_DevEnOcean_Secure_PTM->ItemIndex();
-}
-
-void Fill_Device_Dialog(const TDevice_EnOcean& Dev)
-{
-    TFEnOcean_Device* d = FEnOcean_Device;
-    d->E_DevEnOcean_ID->SetText(Dev.FId);
-    d->CB_DevEnOcean_SecType->SetItemIndex(Dev.FSecure_Type);
-    d->E_DevEnOcean_Secure_Key->SetText(Dev.FKey);
-    d->E_DevEnOcean_Secure_RollCode->SetText(Dev.FRollCode);
-    d->CB_DevEnOcean_Secure_RollCodeAlg->SetItemIndex(Dev.FRollCodeAlg);
-    d->CB_DevEnOcean_Secure_RollCodeTx->SetItemIndex(Dev.FRollCodeTx);
-    d->CB_DevEnOcean_Secure_CMACAlg->SetItemIndex(Dev.FCMACAlg);
-    d->CB_DevEnOcean_Secure_DataEnc->SetItemIndex(Dev.FDataCript);
-    d->CB_DevEnOcean_Secure_PTM->SetItemIndex(Dev.FPTM);
-}
-
-} // namespace
-
 void TFEnOcean_SetAccess2::Add_EnOcean_Device()
 {
     if (!FEnOcean_Device)
@@ -404,7 +373,7 @@ void TFEnOcean_SetAccess2::Add_EnOcean_Device()
     if (FEnOcean_Device->ShowModal() != mrOk)
         return;
     auto* dev = new TDevice_EnOcean;
-    Read_Device_Dialog(*dev);
+    Device_From_Fields(*FEnOcean_Device, *dev);
     DevList.push_back(dev);
     Show_EnOcean_Device_List();
 }
@@ -425,10 +394,10 @@ void TFEnOcean_SetAccess2::Modify_EnOcean_Device()
     if (!dev || !FEnOcean_Device)
         return;
     FEnOcean_Device->Mode = 1;
-    Fill_Device_Dialog(*dev);
+    Device_To_Fields(*FEnOcean_Device, *dev);
     if (FEnOcean_Device->ShowModal() != mrOk)
         return;
-    Read_Device_Dialog(*dev);
+    Device_From_Fields(*FEnOcean_Device, *dev);
     Show_EnOcean_Device_List();
 }
 
