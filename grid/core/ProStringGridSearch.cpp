@@ -24,6 +24,27 @@ bool SameStart(TPoint A, TPoint B) { return A.X == B.X && A.Y == B.Y; }
 
 const QString TwoQuotes = QStringLiteral("\"\"");
 
+// Moves a walk's start one cell on from the cell it starts at: along the
+// inner direction, then the outer; past the range's end it wraps around.
+void StepFindStart(int& Inner, int& Outer, int InLo, int InHi, int OutLo, int OutHi, bool Backward)
+{
+    if (Backward) {
+        if (Inner >= InLo)
+            --Inner;
+        else if (Outer >= OutLo)
+            --Outer;
+        else
+            Inner = InHi, Outer = OutHi;
+    } else {
+        if (Inner <= InHi)
+            ++Inner;
+        else if (Outer <= OutHi)
+            ++Outer;
+        else
+            Inner = InLo, Outer = OutLo;
+    }
+}
+
 } // namespace
 
 // The test of one cell
@@ -132,39 +153,10 @@ TPoint TProStringGrid::FindInternal(TPoint StartCell, const QString& s, TFindPar
     } else {
         x = StartCell.X;
         y = StartCell.Y;
-        if (leftRight) {
-            if (backward) {
-                if (x >= c0)
-                    --x;
-                else if (y >= r0)
-                    --y;
-                else
-                    x = c1, y = r1;
-            } else {
-                if (x <= c1)
-                    ++x;
-                else if (y <= r1)
-                    ++y;
-                else
-                    x = c0, y = r0;
-            }
-        } else {
-            if (backward) {
-                if (y >= r0)
-                    --y;
-                else if (x >= c0)
-                    --x;
-                else
-                    x = c1, y = r1;
-            } else {
-                if (y <= r1)
-                    ++y;
-                else if (x <= c1)
-                    ++x;
-                else
-                    x = c0, y = r0;
-            }
-        }
+        if (leftRight)
+            StepFindStart(x, y, c0, c1, r0, r1, backward);
+        else
+            StepFindStart(y, x, r0, r1, c0, c1, backward);
         if (rowFixed && StartCell.Y != r0)
             y = r0;
         if (colFixed && StartCell.X != c0)
