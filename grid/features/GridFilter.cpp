@@ -25,6 +25,9 @@ bool TProStringGrid::RemoveLastFilter()
 
 void TProStringGrid::RemoveAllFilters()
 {
+    // The next NarrowDown starts anew rather than stepping back a level
+    // that is gone.
+    FLastFilter.clear();
     if (FFilterLevel == 0) {
         FFilter->Clear();
         return;

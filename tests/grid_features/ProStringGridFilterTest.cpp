@@ -161,6 +161,13 @@ TEST(ProStringGridFilter, NarrowDownFollowsTheTypedText)
     EXPECT_EQ(g.FilterLevel(), 0);
     EXPECT_EQ(g.NumHiddenRows(), 0);
     EXPECT_EQ(Shown(g), (QStringList{"1", "2", "3", "4", "5"}));
+    // After every level went, a shorter text narrows anew instead of
+    // stepping back a level that is gone.
+    g.NarrowDown("a", 2);
+    g.NarrowDown("ab", 2);
+    g.RemoveAllFilters();
+    g.NarrowDown("a", 2);
+    EXPECT_EQ(Shown(g), (QStringList{"1", "2", "3", "5"}));
 }
 
 TEST(ProStringGridFilter, RowsHiddenBeforeNarrowingShowAgainWithAnEmptyText)
