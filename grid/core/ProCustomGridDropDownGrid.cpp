@@ -215,6 +215,13 @@ int TProColGrid::GetPreferredWidth() const
     return w;
 }
 
+void TProColGrid::GetWordWrapEx(int ACol, int ARow, bool& WordWrap)
+{
+    if (ARow >= FixedRows() && ACol >= 0 && ACol < FColumns->Count())
+        WordWrap = FColumns->Items(ACol)->Wordwrap();
+    TProStringGrid::GetWordWrapEx(ACol, ARow, WordWrap);
+}
+
 // Choosing
 
 bool TProColGrid::SelectCell(int ACol, int ARow)

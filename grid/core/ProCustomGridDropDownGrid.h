@@ -64,6 +64,9 @@ public:
     // True while the wheel moves the current row.
     bool MouseWheelSelection() const { return FMouseWheelSelection; }
 
+    // A column's data cells wrap only when its Wordwrap is on.
+    void GetWordWrapEx(int ACol, int ARow, bool& WordWrap) override;
+
     // Enter or a left click on a data row.
     TNotifyEvent OnSelect;
     TGetCellTextEvent OnGetCellText;
