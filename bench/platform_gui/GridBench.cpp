@@ -3,16 +3,11 @@
 // pixel cells, both widgets 800 x 600 and shown. Measured: filling the
 // cells, heap per cell (the allocator's counters), moving and exchanging
 // rows, sorting by one column and a full repaint. After the runs a table
-// puts each figure beside its peer with the ratio and the target. Built
-// with GRID_BENCH_PRO_STRING_GRID it measures the string grid of grid/core.
+// puts each figure beside its peer with the ratio and the target. The
+// string grid of grid/core is measured by bench/tables.
 #include "platform/controls/Form.h"
-#ifdef GRID_BENCH_PRO_STRING_GRID
-#include "grid/core/ProStringGrid.h"
-using TBenchGrid = TProStringGrid;
-#else
 #include "platform/controls/StringGrid.h"
 using TBenchGrid = TStringGrid;
-#endif
 
 #include <QApplication>
 #include <QHeaderView>
