@@ -193,9 +193,9 @@ void WarmHeap()
 {
     mallopt(M_TRIM_THRESHOLD, 1 << 30);
     mallopt(M_MMAP_THRESHOLD, 32 << 20);
-    constexpr std::size_t Block = 4096, Total = std::size_t(640) << 20;
+    // Blocks under the mmap threshold come from the heap and stay with it.
+    constexpr std::size_t Block = std::size_t(16) << 20, Total = std::size_t(640) << 20;
     std::vector<void*> blocks;
-    blocks.reserve(Total / Block);
     for (std::size_t n = 0; n < Total; n += Block) {
         void* p = std::malloc(Block);
         if (!p)

@@ -1,6 +1,6 @@
 // The string grid against Qt's tables, in one run on the same data: each
 // measure runs three times (--runs=N), every run timing our side and its
-// peers back to back, so a load on the machine falls on both. The table
+// peers back to back in CPU time, so a load on the machine falls on both. The table
 // gives the median of each side and the median ratio with its spread
 // (lowest to highest of the runs). --only=cells,sort,filter,csv,startup,
 // editor picks groups of measures.
@@ -89,7 +89,7 @@ std::string PeerValue(const TRow& Row, double TSample::*Peer)
 
 void PrintTable(const std::vector<TRow>& Rows, int Runs)
 {
-    std::printf("\nMedians of %d runs; ratios as median (lowest-highest). Faster: the peer's time over ours. "
+    std::printf("\nCPU time; medians of %d runs; ratios as median (lowest-highest). Faster: the peer's time over ours. "
                 "Other ratios: ours over the peer's.\n",
                 Runs);
     std::printf("Peer A: QTableWidget, else the peer named in the measure. Peer B: QStandardItemModel + "

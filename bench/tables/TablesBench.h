@@ -3,7 +3,7 @@
 // runs both sides once on the same data and returns what it saw; main()
 // repeats them and prints the table of ratios.
 #include <QString>
-#include <chrono>
+#include <ctime>
 
 // One run of one measure: milliseconds (bytes per cell for the heap) for
 // our side and up to two peers; negative where a side was not measured.
@@ -13,16 +13,22 @@ struct TSample {
     double PeerB = -1;
 };
 
+// CPU time of this process: the machine is shared, and a busy neighbour
+// stretches wall time by what the scheduler gives away, not by what a side
+// costs.
 class TStopwatch {
 public:
-    TStopwatch() : FStart(std::chrono::steady_clock::now()) {}
-    double Ms() const
+    TStopwatch() : FStart(Now()) {}
+    double Ms() const { return Now() - FStart; }
+    static double Now()
     {
-        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - FStart).count();
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
     }
 
 private:
-    std::chrono::steady_clock::time_point FStart;
+    double FStart;
 };
 
 // Cells, heap and repaint (GridMeasures.cpp). One pass builds each side,
