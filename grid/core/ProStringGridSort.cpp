@@ -53,18 +53,21 @@ bool IsNumberKind(int Kind) { return Kind == ntInteger || Kind == ntFloat || Kin
 // What a comparison learns about one cell; each part is worked out when a
 // comparison first needs it.
 struct TCellKey {
-    enum : std::uint16_t {
+    enum : std::uint32_t {
         HasText = 1, HasUpper = 2, HasKind = 4, IsNumber = 8, HasNum = 16, NumOk = 32, NumEmpty = 64,
         HasFin = 128, FinOk = 256, FinEmpty = 512, HasDispl = 1024, DisplEmpty = 2048, HasDate = 4096,
-        HasTime = 8192
+        HasTime = 8192, HasCheck = 1u << 14, IsCheck = 1u << 15, HasAuto = 1u << 16, HasDateSep = 1u << 17,
+        DateSep = 1u << 18, HasTimeSep = 1u << 19, TimeSep = 1u << 20
     };
+    // The kind DetectStyle reads from the cell alone, in bits AutoShift on.
+    static constexpr int AutoShift = 24;
     QString Text;
     QString Upper;
     double Num = 0;
     double Fin = 0;
     double Date = 0;
     double Time = 0;
-    std::uint16_t Flags = 0;
+    std::uint32_t Flags = 0;
 };
 
 } // namespace
@@ -127,6 +130,31 @@ public:
         return Has(TCellKey::IsNumber);
     }
 
+    // A two-state check box cell (sorted by its state).
+    bool IsCheckBox()
+    {
+        if (!Has(TCellKey::HasCheck)) {
+            Set(TCellKey::HasCheck);
+            if (IsTwoStateCheckBox(FGrid->GetCellType(FCol, FRow)))
+                Set(TCellKey::IsCheck);
+        }
+        return Has(TCellKey::IsCheck);
+    }
+
+    // What the automatic style learns from this cell alone.
+    enum TAuto { AutoPlain, AutoNumber, AutoDate, AutoDateTime, AutoTime };
+    TAuto AutoKind()
+    {
+        if (!Has(TCellKey::HasAuto)) {
+            Set(TCellKey::HasAuto);
+            FKey->Flags |= std::uint32_t(FindAutoKind()) << TCellKey::AutoShift;
+        }
+        return TAuto((FKey->Flags >> TCellKey::AutoShift) & 7);
+    }
+
+    bool HasDateSeparator() { return Contains(LocaleDateSeparator(), TCellKey::HasDateSep, TCellKey::DateSep); }
+    bool HasTimeSeparator() { return Contains(LocaleTimeSeparator(), TCellKey::HasTimeSep, TCellKey::TimeSep); }
+
     bool DisplayEmpty()
     {
         if (!Has(TCellKey::HasDispl)) {
@@ -144,9 +172,9 @@ public:
     // was left to convert.
     double Number(bool Financial, const QString& Prefix, const QString& Suffix, bool& Ok, bool& Empty)
     {
-        const std::uint16_t has = Financial ? TCellKey::HasFin : TCellKey::HasNum;
-        const std::uint16_t ok = Financial ? TCellKey::FinOk : TCellKey::NumOk;
-        const std::uint16_t empty = Financial ? TCellKey::FinEmpty : TCellKey::NumEmpty;
+        const std::uint32_t has = Financial ? TCellKey::HasFin : TCellKey::HasNum;
+        const std::uint32_t ok = Financial ? TCellKey::FinOk : TCellKey::NumOk;
+        const std::uint32_t empty = Financial ? TCellKey::FinEmpty : TCellKey::NumEmpty;
         double& value = Financial ? FKey->Fin : FKey->Num;
         if (!Has(has)) {
             Set(has);
@@ -202,8 +230,45 @@ public:
     }
 
 private:
-    bool Has(std::uint16_t Flag) const { return (FKey->Flags & Flag) != 0; }
-    void Set(std::uint16_t Flag) { FKey->Flags |= Flag; }
+    // A date (time) separator at position 2 or 3 (1-based) with a number
+    // character on both sides makes a date (time) candidate.
+    TAuto FindAutoKind()
+    {
+        if (IsNumber())
+            return AutoNumber;
+        const QString& t = Text();
+        const QChar dateSep = LocaleDateSeparator();
+        const QChar timeSep = LocaleTimeSeparator();
+        const auto separated = [&t](QChar Sep) {
+            const qsizetype p = t.indexOf(Sep) + 1;
+            return (p == 2 || p == 3) && p < t.size();
+        };
+        const auto digitsAround = [&t](QChar Sep) {
+            const qsizetype p = t.indexOf(Sep);
+            return IsNumberChar(t[p - 1]) && IsNumberChar(t[p + 1]);
+        };
+        if (separated(dateSep)) {
+            if (!digitsAround(dateSep))
+                return AutoPlain;
+            return t.contains(timeSep) ? AutoDateTime : AutoDate;
+        }
+        if (separated(timeSep) && digitsAround(timeSep))
+            return AutoTime;
+        return AutoPlain;
+    }
+
+    bool Contains(QChar Sep, std::uint32_t Known, std::uint32_t Yes)
+    {
+        if (!Has(Known)) {
+            Set(Known);
+            if (Text().contains(Sep))
+                Set(Yes);
+        }
+        return Has(Yes);
+    }
+
+    bool Has(std::uint32_t Flag) const { return (FKey->Flags & Flag) != 0; }
+    void Set(std::uint32_t Flag) { FKey->Flags |= Flag; }
 
     TProStringGrid* FGrid;
     int FCol;
@@ -225,30 +290,19 @@ TDateTime ShortDate(const QString& S, bool US)
 // The style ssAutomatic stands for with these two texts (not check boxes).
 TSortStyle DetectStyle(TSortCell& A, TSortCell& B, bool IgnoreCase)
 {
-    if (A.IsNumber())
-        return ssNumeric;
     const TSortStyle style = IgnoreCase ? ssAlphaNoCase : ssAlphabetic;
-    const QString& t = A.Text();
-    const QChar dateSep = LocaleDateSeparator();
-    const QChar timeSep = LocaleTimeSeparator();
-    // Positions are 1-based: the separator at 2 or 3 with a number
-    // character on both sides.
-    const auto separated = [&t](QChar Sep) {
-        const qsizetype p = t.indexOf(Sep) + 1;
-        return (p == 2 || p == 3) && p < t.size();
-    };
-    const auto digitsAround = [&t](QChar Sep) {
-        const qsizetype p = t.indexOf(Sep);
-        return IsNumberChar(t[p - 1]) && IsNumberChar(t[p + 1]);
-    };
-    if (separated(dateSep)) {
-        if (digitsAround(dateSep) && B.Text().contains(dateSep))
-            return t.contains(timeSep) ? ssDateTime : ssDate;
+    switch (A.AutoKind()) {
+    case TSortCell::AutoNumber:
+        return ssNumeric;
+    case TSortCell::AutoDate:
+        return B.HasDateSeparator() ? ssDate : style;
+    case TSortCell::AutoDateTime:
+        return B.HasDateSeparator() ? ssDateTime : style;
+    case TSortCell::AutoTime:
+        return B.HasTimeSeparator() ? ssTime : style;
+    default:
         return style;
     }
-    if (separated(timeSep) && digitsAround(timeSep) && B.Text().contains(timeSep))
-        return ssTime;
-    return style;
 }
 
 } // namespace
@@ -341,7 +395,7 @@ int TProStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
     TSortCell c2(this, ACol, ARow2, key2);
 
     if (style == ssAutomatic)
-        style = IsTwoStateCheckBox(GetCellType(ACol, ARow1)) ? ssCheckBox : DetectStyle(c1, c2, settings->IgnoreCase());
+        style = c1.IsCheckBox() ? ssCheckBox : DetectStyle(c1, c2, settings->IgnoreCase());
     if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
         if (c1.IsNumber() && c2.IsNumber())
             style = ssNumeric;
