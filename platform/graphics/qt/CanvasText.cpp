@@ -67,10 +67,12 @@ QString StripPrefix(const QString& Text, int* Marked)
 
 QString ExpandTabs(const QString& Text, const QFontMetrics& Fm, int TabChars, int Prefix, int* NewPrefix)
 {
+    *NewPrefix = Prefix;
+    if (!Text.contains(QLatin1Char('\t')))
+        return Text;
     const int stop = qMax(1, TabChars) * Fm.averageCharWidth();
     const int space = qMax(1, Fm.horizontalAdvance(QLatin1Char(' ')));
     QString out;
-    *NewPrefix = Prefix;
     for (int i = 0; i < Text.size(); ++i) {
         if (Text.at(i) == QLatin1Char('\t')) {
             const int x = Fm.horizontalAdvance(out.mid(out.lastIndexOf(QLatin1Char('\n')) + 1));
@@ -158,23 +160,32 @@ void WrapLine(const QFontMetrics& Fm, const QString& Line, int Start, int Width,
         return;
     }
     while (pos < n) {
+        // Each measure shapes the text: a rest that fits is measured once.
+        if (Fm.horizontalAdvance(Line.mid(pos)) <= Width) {
+            Out.push_back({Start + pos, n - pos});
+            return;
+        }
         int end = pos;
         int lastFit = -1;
+        // The line up to lastFit is wider than Width (a first word alone).
+        bool lineTooWide = false;
         while (end < n) {
             int wordEnd = end;
             while (wordEnd < n && Line.at(wordEnd) == QLatin1Char(' '))
                 ++wordEnd;
             while (wordEnd < n && Line.at(wordEnd) != QLatin1Char(' '))
                 ++wordEnd;
-            if (Fm.horizontalAdvance(Line.mid(pos, wordEnd - pos)) > Width && lastFit >= 0)
+            const bool tooWide = Fm.horizontalAdvance(Line.mid(pos, wordEnd - pos)) > Width;
+            if (tooWide && lastFit >= 0)
                 break;
             lastFit = wordEnd;
             end = wordEnd;
-            if (Fm.horizontalAdvance(Line.mid(pos, wordEnd - pos)) > Width)
+            lineTooWide = tooWide;
+            if (tooWide)
                 break;
         }
         int lineEnd = lastFit < 0 ? n : lastFit;
-        if (BreakWords && Width > 0 && Fm.horizontalAdvance(Line.mid(pos, lineEnd - pos)) > Width) {
+        if (BreakWords && Width > 0 && lineTooWide) {
             int k = pos + 1;
             while (k < lineEnd && Fm.horizontalAdvance(Line.mid(pos, k + 1 - pos)) <= Width)
                 ++k;
@@ -276,7 +287,9 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
 
     // Lines as (start, length) in text.
     std::vector<std::pair<int, int>> spans;
-    if (Format & DT_SINGLELINE) {
+    if ((Format & DT_SINGLELINE) && !text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n'))) {
+        spans.push_back({0, int(text.size())});
+    } else if (Format & DT_SINGLELINE) {
         QString single;
         int p = prefix;
         for (int i = 0; i < text.size(); ++i) {
@@ -318,7 +331,9 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
             if (line.Text != before && line.Prefix >= line.Text.size() - 3)
                 line.Prefix = -1;
         }
-        maxWidth = qMax(maxWidth, fm.horizontalAdvance(line.Text));
+        // Measuring shapes the text again: only the calculation needs it.
+        if (Format & DT_CALCRECT)
+            maxWidth = qMax(maxWidth, fm.horizontalAdvance(line.Text));
         lines.push_back(line);
     }
     const int lineHeight = fm.height() + ((Format & DT_EXTERNALLEADING) ? qMax(0, fm.leading()) : 0);
@@ -356,12 +371,11 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
             const bool opaque = DC->State().DC.BkMode == OPAQUE;
             int lineTop = y;
             for (const TextLine& line : lines) {
-                const int w = fm.horizontalAdvance(line.Text);
                 int x = box.left();
                 if (Format & DT_CENTER)
-                    x = box.left() + (box.width() - w) / 2;
+                    x = box.left() + (box.width() - fm.horizontalAdvance(line.Text)) / 2;
                 else if (Format & DT_RIGHT)
-                    x = box.left() + box.width() - w;
+                    x = box.left() + box.width() - fm.horizontalAdvance(line.Text);
                 PaintTextLine(DC, p.get(), QPoint(x, lineTop), line, font, opaque, held);
                 lineTop += lineHeight;
             }
