@@ -200,7 +200,13 @@ void TProStringGrid::WriteCsv(const QString& FileName, bool Unicode, bool Append
     const int r0 = SaveStartRow(), r1 = SaveEndRow();
     TProgress progress(this);
     ExportNotification(esExportStart, r0);
+    // A large grid's text grows by copies: room for all rows is made once
+    // the first rows show how long a row is.
+    const qsizetype before = out.size();
+    constexpr int SampleRows = 256;
     for (int r = r0; r <= r1; ++r) {
+        if (r - r0 == SampleRows && r1 - r0 > 4 * SampleRows)
+            out.reserve(before + (out.size() - before) / SampleRows * (qsizetype(r1 - r0) + 1) * 9 / 8);
         ExportNotification(esExportNextRow, r);
         for (int c = c0; c <= c1; ++c) {
             if (c > c0)

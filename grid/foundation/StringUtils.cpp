@@ -15,6 +15,8 @@ constexpr QChar BS = u'\b';
 
 QString DoubleQuoteChars(const QString& S)
 {
+    if (!S.contains(u'"'))
+        return S;
     QString r = S;
     return r.replace(QLatin1String("\""), QLatin1String("\"\""));
 }

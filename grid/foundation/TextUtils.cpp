@@ -153,23 +153,23 @@ QString NormalizeNumberText(const QString& S)
 
 int ClassifyCellText(const QString& S, bool DetectHTML)
 {
-    const QString t = S + u' ';
-    if (t.size() < 2)
+    // Called for every cell a file takes: no copies, one scan for "<".
+    if (S.isEmpty())
         return ctPlain;
-    if (t[0] == u'=')
+    if (S[0] == u'=')
         return ctFormula;
-    if (t.startsWith(QLatin1String("|\\"))) {
+    if (S.startsWith(QLatin1String("|\\"))) {
         // A packed text whose first character is "=".
-        if (t.size() >= 5 && t[3] == u'=' && t[4] == QChar(0))
+        if (S.size() >= 5 && S[3] == u'=' && S[4] == QChar(0))
             return ctFormula;
         return ctPackedWide;
     }
-    if (t.startsWith(QLatin1String("{\\")))
+    if (S.startsWith(QLatin1String("{\\")))
         return ctRTF;
-    if (!DetectHTML)
+    if (!DetectHTML || !S.contains(u'<'))
         return ctPlain;
     for (const char* tag : {"</", "<B", "<I", "<C"})
-        if (t.contains(QLatin1String(tag)))
+        if (S.contains(QLatin1String(tag)))
             return ctHTML;
     return ctPlain;
 }
