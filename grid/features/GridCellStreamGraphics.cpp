@@ -6,6 +6,7 @@
 #include "grid/foundation/IntList.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Jpeg.h"
+#include "platform/graphics/Metafile.h"
 #include "platform/graphics/Picture.h"
 #include "platform/graphics/RasterImage.h"
 #include "platform/rtl/Exceptions.h"
@@ -83,13 +84,15 @@ QByteArray PictureData(TPicture* P)
         return named("TPngImage", png->SaveToBytes());
     if (auto* icon = dynamic_cast<TIcon*>(g))
         return named("TIcon", icon->SaveToBytes());
+    if (auto* meta = dynamic_cast<TMetafile*>(g))
+        return named("TMetafile", meta->SaveToBytes());
     if (auto* raster = dynamic_cast<TRasterImage*>(g))
         return named("TBitmap", Counted(raster->Bitmap()->SaveToBytes()));
     return named("TBitmap", Counted(g->SaveToBytes()));
 }
 
-// Decodes a graphic's data; a kind this system does not draw leaves the
-// picture empty.
+// Decodes a graphic's data; a metafile is kept as its bytes, another kind
+// this system does not know leaves the picture empty.
 void LoadPicture(TPicture* P, const QByteArray& Data)
 {
     if (Data.isEmpty())
@@ -111,6 +114,8 @@ void LoadPicture(TPicture* P, const QByteArray& Data)
         load(TPngImage(), rest);
     else if (kind == QLatin1String("TIcon"))
         load(TIcon(), rest);
+    else if (kind == QLatin1String("TMetafile"))
+        load(TMetafile(), rest);
 }
 
 const TStreamValue* Only(const TStreamObject& O, const char* Name)

@@ -29,6 +29,15 @@ void Hide(TControl* C)
         C->SetVisible(false);
 }
 
+// The snapshot bitmap of a window made by SelectionToForm.
+const TBitmap* SnapshotOf(TForm* Form)
+{
+    for (int i = 0; i < Form->ComponentCount(); ++i)
+        if (auto* image = dynamic_cast<TImage*>(Form->Components(i)))
+            return image->Picture()->Bitmap();
+    return nullptr;
+}
+
 void ShowAt(TControl* C, int X, int Y)
 {
     if (!C)
@@ -529,7 +538,8 @@ void TProStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y)
         }
         FMoveForm = SelectionToForm(shot);
         FMoveForm->SetBounds(screen.X, screen.Y, FMoveForm->Width(), FMoveForm->Height());
-        FMoveForm->SetVisible(true);
+        // The drag itself carries the snapshot along under the cursor.
+        SetDragImage(SnapshotOf(FMoveForm), TPoint{-4, -4}, 192);
     }
     unsigned effect = DROPEFFECT_NONE;
     const unsigned effects = DROPEFFECT_COPY | DROPEFFECT_MOVE;

@@ -1,6 +1,7 @@
 #include "platform/graphics/Picture.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Jpeg.h"
+#include "platform/graphics/Metafile.h"
 #include "platform/graphics/RasterImage.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Stream.h"
@@ -52,6 +53,8 @@ TGraphic* NewLike(const TGraphic* G)
         return new TGIFImage;
     if (dynamic_cast<const TIcon*>(G))
         return new TIcon;
+    if (dynamic_cast<const TMetafile*>(G))
+        return new TMetafile;
     return new TBitmap;
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 class QMimeData;
+class TBitmap;
 class TWinControl;
 
 constexpr unsigned DROPEFFECT_NONE = 0;
@@ -81,6 +82,13 @@ bool RevokeDragDrop(TWinControl* Control);
 // effect the target chose, or DRAGDROP_S_CANCEL with DROPEFFECT_NONE when
 // the user cancelled or dropped where nothing accepts.
 long DoDragDrop(const TDataObject& Data, unsigned OkEffects, unsigned* Effect);
+
+// The picture shown under the cursor during the next DoDragDrop, with the
+// cursor on HotSpot of it and Alpha its opacity (0..255); nullptr shows
+// none. DoDragDrop lets go of it when the drag ends.
+void SetDragImage(const TBitmap* Image, TPoint HotSpot, int Alpha = 255);
+// The size of that picture (0 x 0 for none).
+TSize DragImageSize();
 
 // Test support. A driver replaces the user's drag inside DoDragDrop (empty:
 // the real drag).

@@ -8,6 +8,7 @@
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/ImageList.h"
+#include "platform/graphics/Metafile.h"
 #include "platform/graphics/Picture.h"
 #include "platform/graphics/RasterImage.h"
 #include "platform/rtl/Exceptions.h"
@@ -289,6 +290,49 @@ TEST(ProStringGridBinStream, PictureAndIconPayloadsRoundTrip)
     EXPECT_EQ(back.GetCellGraphic(2, 1)->CellType(), ctIcon);
     ASSERT_TRUE(back.GetCellGraphic(2, 1)->CellIcon());
     EXPECT_EQ(back.GetCellGraphic(2, 1)->CellIcon()->Width(), 16);
+}
+
+TEST(ProStringGridBinStream, MetafilePicturesKeepTheirBytes)
+{
+    // An enhanced metafile header with bounds (2,3)-(41,22), then a record
+    // this platform cannot play: it must come back unchanged.
+    QByteArray emf(88, '\0');
+    const auto put = [&](int At, qint32 V) {
+        for (int i = 0; i < 4; ++i)
+            emf[At + i] = char((quint32(V) >> (8 * i)) & 0xFF);
+    };
+    put(0, 1);
+    put(4, 88);
+    put(8, 2);
+    put(12, 3);
+    put(16, 41);
+    put(20, 22);
+    emf.replace(40, 4, " EMF");
+    emf.replace(80, 8, QByteArray("\x0E\0\0\0\xAB\xCD\xEF\x01", 8));
+    TMetafile meta;
+    meta.LoadFromBytes(emf);
+    EXPECT_EQ(meta.Width(), 40);
+    EXPECT_EQ(meta.Height(), 20);
+
+    TProStringGrid g;
+    g.SetColCount(2);
+    g.SetRowCount(2);
+    g.CreatePicture(1, 1, false, noStretch, 0, haLeft, vaTop)->SetGraphic(&meta);
+    TMemoryStream s;
+    g.SaveToBinStream(&s);
+    EXPECT_TRUE(s.Data().contains(QByteArray("\x09TMetafile") + emf));
+    TProStringGrid back;
+    s.SetPosition(0);
+    back.LoadFromBinStream(&s);
+    TPicture* pic = back.GetPicture(1, 1);
+    ASSERT_TRUE(pic);
+    auto* kept = dynamic_cast<TMetafile*>(pic->Graphic());
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->SaveToBytes(), emf);
+    TMemoryStream again;
+    back.SaveToBinStream(&again);
+    EXPECT_TRUE(again.Data().contains(QByteArray("\x09TMetafile") + emf));
+    EXPECT_EQ(again.Data().size(), s.Data().size());
 }
 
 TEST(ProStringGridBinStream, DamagedGraphicRecordsLeaveTheGridUntouched)

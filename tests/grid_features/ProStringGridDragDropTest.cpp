@@ -248,7 +248,7 @@ TEST_F(GridDrop, UsersDragFromTheSelectionMovesTheCells)
     src->OnOleDragStop = [&](TObject*, int Effect) { events << QStringLiteral("stop %1").arg(Effect); };
     bool snapshot = false;
     SetDragDriver([&](const TDataObject& Data, unsigned Ok, unsigned& Effect) {
-        snapshot = src->MoveForm() && src->MoveForm()->Visible();
+        snapshot = src->MoveForm() && DragImageSize() == TSize{src->MoveForm()->Width(), src->MoveForm()->Height()};
         const TRect r = Grid->CellRect(2, 3);
         return SimulateDrop(Data, Ok, Grid, TPoint{r.Left + 2, r.Top + 2}, 0, Effect);
     });
@@ -261,6 +261,7 @@ TEST_F(GridDrop, UsersDragFromTheSelectionMovesTheCells)
     EXPECT_EQ(events, (QStringList{"start 2,1", QStringLiteral("stop %1").arg(DROPEFFECT_MOVE)}));
     EXPECT_TRUE(snapshot);
     EXPECT_EQ(src->MoveForm(), nullptr);
+    EXPECT_EQ(DragImageSize(), TSize{});
     EXPECT_EQ(Grid->Cells(2, 3), "a");
     EXPECT_EQ(Grid->Cells(3, 3), "b");
     EXPECT_EQ(Grid->Colors(3, 3), TColor(0x00FF00));

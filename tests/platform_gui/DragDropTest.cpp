@@ -2,6 +2,7 @@
 #include "platform/services/DragDrop.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Messages.h"
+#include "platform/graphics/Bitmap.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,6 +119,26 @@ TEST_F(DragDropTest, CancelIsDistinctAndReachesLeave)
     EXPECT_EQ(DoDragDrop(FData, CopyMove, &effect), DRAGDROP_S_CANCEL);
     EXPECT_EQ(effect, DROPEFFECT_NONE);
     EXPECT_EQ(FRecorder.Log, QStringList({QStringLiteral("enter %1").arg(CopyMove), "leave"}));
+}
+
+TEST_F(DragDropTest, TheDragImageLastsOneDrag)
+{
+    TBitmap shot(10, 6);
+    SetDragImage(&shot, TPoint{-4, -4}, 192);
+    TSize during;
+    SetDragDriver([&](const TDataObject&, unsigned, unsigned& effect) {
+        during = DragImageSize();
+        effect = DROPEFFECT_NONE;
+        return DRAGDROP_S_CANCEL;
+    });
+    TDataObject data;
+    data.SetText(QStringLiteral("x"));
+    unsigned effect = 0;
+    DoDragDrop(data, DROPEFFECT_COPY, &effect);
+    EXPECT_EQ(during, (TSize{10, 6}));
+    EXPECT_EQ(DragImageSize(), TSize{});
+    SetDragImage(nullptr, TPoint{}, 255);
+    EXPECT_EQ(DragImageSize(), TSize{});
 }
 
 TEST_F(DragDropTest, FilesAndUrlsTravelApart)

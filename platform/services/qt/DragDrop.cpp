@@ -3,13 +3,18 @@
 #include "platform/controls/Application.h"
 #include "platform/controls/WinControl.h"
 #include "platform/controls/qt/WidgetHost.h"
+#include "platform/graphics/Bitmap.h"
+#include "platform/graphics/qt/ImageSurface.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/services/qt/MimeFormats.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QPixmap>
 #include <QPointer>
 #include <QUrl>
 
@@ -319,8 +324,48 @@ bool RevokeDragDrop(TWinControl* Control)
     return true;
 }
 
+namespace {
+
+struct TDragImage {
+    QImage Image;
+    QPoint HotSpot;
+};
+
+TDragImage& PendingImage()
+{
+    static TDragImage image;
+    return image;
+}
+
+} // namespace
+
+void SetDragImage(const TBitmap* Image, TPoint HotSpot, int Alpha)
+{
+    TDragImage& d = PendingImage();
+    d = TDragImage();
+    if (!Image || Image->Empty() || !Image->Surface())
+        return;
+    QImage img(Image->Surface()->image().size(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setOpacity(std::clamp(Alpha, 0, 255) / 255.0);
+    p.drawImage(0, 0, Image->Surface()->image());
+    p.end();
+    d.Image = img;
+    d.HotSpot = QPoint(HotSpot.X, HotSpot.Y);
+}
+
+TSize DragImageSize()
+{
+    const QImage& img = PendingImage().Image;
+    return TSize{img.width(), img.height()};
+}
+
 long DoDragDrop(const TDataObject& Data, unsigned OkEffects, unsigned* Effect)
 {
+    struct TLetGo {
+        ~TLetGo() { PendingImage() = TDragImage(); }
+    } letGo;
     unsigned effect = DROPEFFECT_NONE;
     long result;
     if (Driver()) {
@@ -331,6 +376,10 @@ long DoDragDrop(const TDataObject& Data, unsigned OkEffects, unsigned* Effect)
             source = QCoreApplication::instance();
         auto* drag = new QDrag(source);
         drag->setMimeData(CloneMime(Data.Mime()).release());
+        if (!PendingImage().Image.isNull()) {
+            drag->setPixmap(QPixmap::fromImage(PendingImage().Image));
+            drag->setHotSpot(PendingImage().HotSpot);
+        }
         const Qt::DropAction def = (OkEffects & DROPEFFECT_MOVE) ? Qt::MoveAction : Qt::CopyAction;
         const Qt::DropAction done = drag->exec(ActionsOf(OkEffects), def);
         drag->deleteLater();
