@@ -544,12 +544,7 @@ void TProStringGrid::WndProc(TMessage& Message)
                          HiSigned(WPARAM(Message.LParam)) - FrameSize());
     if (WM_GRIDEDITDONE != 0 && Message.Msg == WM_GRIDEDITDONE)
         WMGridEditDone(Message);
-    // The clipboard keys; their characters (Ctrl+C, Ctrl+V, Ctrl+X) go nowhere.
-    if (Message.Msg == WM_KEYDOWN &&
-        ClipboardShortCut(int(Message.WParam & 0xFFFF), KeyDataToShiftState(Message.LParam))) {
-        Message.Result = 0;
-        return;
-    }
+    // The characters of the clipboard keys (Ctrl+C, Ctrl+V, Ctrl+X) go nowhere.
     if (Message.Msg == WM_CHAR && FNavigation->AllowClipboardShortCuts() &&
         (Message.WParam == 3 || Message.WParam == 22 || Message.WParam == 24)) {
         Message.Result = 0;

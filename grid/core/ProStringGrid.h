@@ -2685,14 +2685,12 @@ private:
     int FOleDragCol = -1;
     int FOleDragIndex = -1;
     TCustomListBox* FOleDragList = nullptr;
-    // A press on a selected cell (or a header with OleColumnDragDrop) under
-    // OleDropSource: a move of more than 3 pixels with the button down
-    // starts the drag, a release without one selects the cell.
+    // A press on a selected cell under OleDropSource: a move of more than
+    // 3 pixels with the button down starts the drag, a release without one
+    // selects the cell.
     bool FSelectionClick = false;
-    // The press and release of such a drag (FClickPos is the press);
-    // True when they took the mouse event.
-    bool OleDragPress(TMouseButton Button, TShiftState Shift, int X, int Y);
-    bool OleDragRelease(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // Installs StartOleDrag as the drag hook of the input handling.
+    friend void InstallGridFeatureHooks();
 
 protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
@@ -3205,9 +3203,114 @@ private:
     QString FCtrlType;
     TGridTransEdit* FTransEdit = nullptr;
     TGridTransCombo* FTransCombo = nullptr;
-    // Header clicks
+
+    // Left button press and release, keys (ProStringGridMouseDown.cpp,
+    // ProStringGridMouseUp.cpp, ProStringGridKeys.cpp,
+    // ProStringGridKeyTable.cpp; the header sort in
+    // ProStringGridHeaderClick.cpp). The grid's own handling of a press
+    // and a release runs before the platform grid sees them.
+public:
+    // Selects the radio item of the radio group cell (real column ACol)
+    // under offset (X, Y) inside the cell.
+    void ClickRadioGroup(int ACol, int ARow, int X, int Y);
+    // The base cell passes CanEditCell and is not fixed. Real column.
+    bool IsButtonEnabled(int ACol, int ARow);
+    // Rows flagged from the selection (after a press that cleared them;
+    // always with Keep).
+    void SelectionToRowSelect(bool Keep);
+    void SelectionToColSelect(bool Keep);
+    // Split all merged columns; merge those of MergedColumns again.
+    void SplitMergedColumns();
+    void RemergeColumns();
+
+protected:
+    void WMLButtonDown(TWMMouse& Message) override;
+    void WMLButtonUp(TWMMouse& Message) override;
+    void WMKeyDown(TWMKey& Message) override;
+    // After the platform grid's move: moving rows with Ctrl+Up/Down,
+    // wrapping at the edges, skipping disabled rows, the synchronised grid.
+    void KeyDown(int& Key, TShiftState Shift) override;
+    // Search text, editor after cursor keys, the selection's announcement
+    // and the keyboard's disjunct cell selection.
+    void KeyUp(int& Key, TShiftState Shift) override;
+
+private:
+    // Steps of the press
+    static TShiftState PressShift(const TWMMouse& Message);
+    static TShiftState FullShift(const TWMMouse& Message);
+    void FireMouseDown(const TWMMouse& Message, TShiftState Shift);
+    void FireClickCell(int ARow, int ACol);
+    void RecordPress(int X, int Y, TGridCoord Cell);
+    bool PressSelectionResizer(TWMMouse& Message, bool Armed);
+    void PressCell(TWMMouse& Message, TGridCoord Cell);
+    bool PressOnNodeGlyph(int ARow, int X);
+    void DrawFixedCellEdge(const TRect& R, bool Sunken);
+    bool PressCellDecoration(TWMMouse& Message, int ACol, int ARow, const TRect& R, bool NodeGlyph);
+    void PressNode(const TWMMouse& Message, int ACol, int ARow);
+    bool PressSelectionClick(const TWMMouse& Message, int ACol, int ARow, const TRect& R);
+    bool PressCellButton(const TWMMouse& Message, int ACol, int ARow);
+    static TRect ExpandRect(const TRect& R);
+    bool PressDisjunct(TWMMouse& Message, int ACol, int ARow);
+    bool PressAnchor(const TWMMouse& Message, int ACol, int ARow, const TRect& R);
+    bool PressMarkup(const TWMMouse& Message, int ACol, int ARow, const TRect& R, QString Text);
+    void PressFormControl(int ACol, int ARow, const TRect& CtrlRect, const QString& CtrlID, const QString& CtrlType,
+                          const QString& CtrlValue);
+    // Opens a link: a cell address after "CELL://" becomes current, a URL
+    // with a scheme goes to the shell; any other text does nothing.
+    void FollowAnchor(const QString& Anchor);
+    bool PressHeaderSelect(const TWMMouse& Message, int ACol, int ARow);
+    bool PressCheckBox(const TWMMouse& Message, int ACol, int ARow, bool CanEdit);
+    void PressNormal(TWMMouse& Message, int ACol, int ARow, const TRect& R, bool CanEdit, bool OtherFixed);
+    void PressPlatform(TWMMouse& Message, int ACol, int ARow, const TRect& R);
+    void PressDirectEdit(const TWMMouse& Message, int ACol, int ARow, const TRect& R, bool CanEdit, bool Combo);
+    void FocusGrid();
+    // Steps of the release
+    bool ReleaseCellButton(const TWMMouse& Message, TGridCoord Cell);
+    void ReleaseClick(const TWMMouse& Message, TGridCoord Cell);
+    bool ReleaseSelectionClick(const TWMMouse& Message, TGridCoord Cell);
+    void ReleaseDisjunct(TGridCoord Cell);
+    void ReleaseCell(const TWMMouse& Message, int ACol, int ARow);
+    // Steps of the keys
+    bool KeyControlCell(int Key);
+    bool KeyHomeEnd(int Key, TShiftState Shift);
+    bool KeyTableAfter(int Key, TShiftState Shift);
+    void KeyInsertRow();
+    void KeyDeleteRow();
+    void KeySelectAll();
+    void KeyWrap(int Key);
+    void KeySkipDisabled(int Key, int R0);
+    void KeySpaceDisjunct(TShiftState Shift);
+
+    // A press happened; the release fires OnClick for a fixed cell.
+    bool FDoOnClick = false;
+    bool FMouseDownMove = false;
+    bool FMouseKeepDown = false;
+    // The release deselects the row or column pressed with Ctrl.
+    bool FDeselectState = false;
+    // The selection's resize handle is held; FDropSelection is the
+    // selection at the grab.
+    bool FMouseResize = false;
+    int FMouseSelectStart = -1;
+    TPoint FPushedCellButton{-1, -1};
+    TRect FPushedFixedCell;
+    bool FFixedCellPushed = false;
+    bool FCtrlDown = false;
+    // A column or row was moved during this press (FColSizeFlg: sized).
+    bool FColMoveFlg = false;
+    // The press asks the release to return to range selecting.
+    bool FCancelRange = false;
+    // The column (header press) or row (row header press) a move carries.
+    int FMoveCell = -1;
+    TPoint FMoveOfs;
+    // The press minus the right and bottom edge of FColClicked/FRowClicked.
+    TPoint FClickPosDelta;
     TPoint FClickPos{-1, -1};
+    // Set by a double click; the next release sorts nothing.
     bool FClickDouble = false;
     TGridState FClickState = gsNormal;
     int FClickCol = -1;
+    // The current cell when the key went down.
+    TPoint FLastKeyCell{-1, -1};
+    // The selection last announced to OnSelectionChanged.
+    TGridRect FMoveSelection{-1, -1, -1, -1};
 };

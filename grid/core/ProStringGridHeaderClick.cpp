@@ -1,5 +1,6 @@
 #include "grid/core/ControlLook.h"
 #include "grid/core/Filter.h"
+#include "grid/core/GridFeatureHooks.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/ControlList.h"
@@ -10,10 +11,9 @@
 #include "platform/graphics/Canvas.h"
 #include <algorithm>
 
-// A left release on a header cell of the sort row sorts by that column; a
-// release on the filter button of a header cell opens the column's filter
-// list. The press only records where it was and what the platform grid
-// made of it (sizing, moving).
+// A left release on a header cell of the sort row sorts by that column
+// (ClickSort, called by the release handler); a release on the filter
+// button of a header cell opens the column's filter list.
 
 namespace {
 
@@ -24,20 +24,11 @@ constexpr int ListEdge = 2;
 
 void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    FClickPos = {X, Y};
-    FClickDouble = Shift.Contains(ssDouble);
-    int row = -1;
-    MouseToCell(X, Y, FClickCol, row);
-    // A press on the selection under OleDropSource may start a drag.
-    if (!OleDragPress(Button, Shift, X, Y))
-        TBaseGrid::MouseDown(Button, Shift, X, Y);
-    FClickState = GridState();
+    TBaseGrid::MouseDown(Button, Shift, X, Y);
 }
 
 void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
-    if (OleDragRelease(Button, Shift, X, Y))
-        return;
     int col = -1, row = -1;
     MouseToCell(X, Y, col, row);
     // A release on a filter button opens the column's list; any other
@@ -59,25 +50,22 @@ void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
             FFilterCol = -1;
         }
     }
-    const TGridState pressState = FClickState;
-    const TPoint pressPos = FClickPos;
-    const int pressCol = FClickCol;
-    FClickState = gsNormal;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
-    if (Button != mbLeft || col < 0 || row < 0 || pressPos.X < 0)
-        return;
-    // A sized or moved column sorts nothing.
-    if (pressState == gsColSizing || pressState == gsRowSizing || pressState == gsRowMoving ||
-        (pressState == gsColMoving && col != pressCol))
-        return;
-    if (FClickDouble) {
-        FClickDouble = false;
-        return;
+}
+
+void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
+{
+    // A selection click dragged more than 3 pixels starts a drag.
+    if (FSelectionClick && (GetKeyState(VK_LBUTTON) & 0x8000) &&
+        (std::abs(X - FClickPos.X) > 3 || std::abs(Y - FClickPos.Y) > 3)) {
+        int c = -1, r = -1;
+        MouseToCell(FClickPos.X, FClickPos.Y, c, r);
+        if (c >= 0 && r >= 0 && GridFeatureHooks.StartDrag) {
+            GridFeatureHooks.StartDrag(this, c, r, X, Y);
+            return;
+        }
     }
-    int downCol = -1, downRow = -1;
-    MouseToCell(pressPos.X, pressPos.Y, downCol, downRow);
-    if (col >= FixedCols() || FSortSettings->FixedCols())
-        ClickSort(col, row, X, downRow, Shift);
+    TBaseGrid::MouseMove(Shift, X, Y);
 }
 
 void TProStringGrid::ClickSort(int ACol, int ARow, int X, int DownRow, TShiftState Shift)
@@ -109,6 +97,10 @@ void TProStringGrid::ClickSort(int ACol, int ARow, int X, int DownRow, TShiftSta
     HideInplaceEdit();
     if (RowCount() != FSortRowXRef->Count())
         InitSortXRef();
+    // Merged columns are split for the sort and merged again after it.
+    const bool remerge = FSortSettings->AutoColumnMerge();
+    if (remerge)
+        SplitMergedColumns();
     const unsigned start = GetTickCount();
     const bool keepLeft = FNavigation->KeepHorizScroll() && Options().Contains(goRowSelect);
     const int left = LeftCol();
@@ -159,9 +151,23 @@ void TProStringGrid::ClickSort(int ACol, int ARow, int X, int DownRow, TShiftSta
         });
         FSortTime = GetTickCount() - start;
     }
+    if (remerge)
+        RemergeColumns();
     if (FControlList->Count() > 0)
         CellControlsUpdate(true);
     DoClickSort(FSortSettings->Column());
+}
+
+void TProStringGrid::SplitMergedColumns()
+{
+    for (int c = 0; c < ColCount(); ++c)
+        SplitColumnCells(c);
+}
+
+void TProStringGrid::RemergeColumns()
+{
+    for (int i = 0; i < FMergedColumns->Count(); ++i)
+        MergeColumnCells(FMergedColumns->Items(i), i == 0);
 }
 
 void TProStringGrid::ShowFilterList(int ARealCol, const TRect& R)

@@ -664,31 +664,3 @@ void TProStringGrid::PasteSelectionFromClipboard()
     CellsLoaded();
 }
 
-bool TProStringGrid::ClipboardShortCut(int Key, TShiftState Shift)
-{
-    if (!FNavigation->AllowClipboardShortCuts())
-        return false;
-    const bool ctrl = Shift.Contains(ssCtrl), shift = Shift.Contains(ssShift);
-    enum { None, Copy, Cut, Paste } op = None;
-    if (ctrl && (Key == 'C' || Key == VK_INSERT))
-        op = Copy;
-    else if ((ctrl && Key == 'X') || (shift && !ctrl && Key == VK_DELETE))
-        op = Cut;
-    else if ((ctrl && Key == 'V') || (shift && !ctrl && Key == VK_INSERT))
-        op = Paste;
-    if (op == None)
-        return false;
-    bool allow = true;
-    const TClipboardEvent& event = op == Copy ? OnClipboardCopy : op == Cut ? OnClipboardCut : OnClipboardPaste;
-    if (event)
-        event(this, allow);
-    if (!allow)
-        return true;
-    if (op == Copy)
-        CopySelectionToClipboard();
-    else if (op == Cut)
-        CutSelectionToClipboard();
-    else
-        PasteSelectionFromClipboard();
-    return true;
-}

@@ -454,59 +454,6 @@ void TProStringGrid::UpdateOleDropTarget()
 
 // Starting a drag on the grid
 
-bool TProStringGrid::OleDragPress(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    FSelectionClick = false;
-    int c = -1, r = -1;
-    MouseToCell(X, Y, c, r);
-    const TDragDropSettings* dd = FDragDropSettings.get();
-    const bool header = r >= 0 && r < FixedRows() && dd->OleColumnDragDrop() && !EnhRowColMove();
-    if (Button == mbLeft && !Shift.Contains(ssDouble) && !Shift.Contains(ssShift) && !Shift.Contains(ssCtrl) &&
-        dd->OleDropSource() && !Options().Contains(goEditing) && c >= FixedCols() && r >= 0 &&
-        (header || (r >= FixedRows() && IsSelected(c, r) && !HasCheckBox(DisplToRealCol(c), r)))) {
-        if (CanFocus() && !Focused())
-            SetFocus();
-        FSelectionClick = true;
-        FClickPos = TPoint{X, Y};
-        // The selection stays as it is for the drag.
-        TCustomControl::MouseDown(Button, Shift, X, Y);
-        return true;
-    }
-    return false;
-}
-
-void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
-{
-    if (FSelectionClick && (GetKeyState(VK_LBUTTON) & 0x8000) &&
-        (std::abs(X - FClickPos.X) > 3 || std::abs(Y - FClickPos.Y) > 3)) {
-        int c = -1, r = -1;
-        MouseToCell(FClickPos.X, FClickPos.Y, c, r);
-        if (c >= 0 && r >= 0) {
-            StartOleDrag(c, r, X, Y);
-            return;
-        }
-    }
-    TBaseGrid::MouseMove(Shift, X, Y);
-}
-
-bool TProStringGrid::OleDragRelease(TMouseButton Button, TShiftState Shift, int X, int Y)
-{
-    if (FSelectionClick && Button == mbLeft) {
-        FSelectionClick = false;
-        int c = -1, r = -1;
-        MouseToCell(FClickPos.X, FClickPos.Y, c, r);
-        if (c >= FixedCols() && r >= FixedRows()) {
-            if (Options().Contains(goRowSelect))
-                SetSelection(TGridRect{FixedCols(), r, ColCount() - 1, r});
-            else
-                FocusCell(c, r);
-        }
-        TCustomControl::MouseUp(Button, Shift, X, Y);
-        return true;
-    }
-    return false;
-}
-
 void TProStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y)
 {
     FSelectionClick = false;
