@@ -466,7 +466,7 @@ bool TProStringGrid::OleDragPress(TMouseButton Button, TShiftState Shift, int X,
     return false;
 }
 
-void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
+bool TProStringGrid::OleDragMove(TShiftState, int X, int Y)
 {
     if (FSelectionClick && (GetKeyState(VK_LBUTTON) & 0x8000) &&
         (std::abs(X - FClickPos.X) > 3 || std::abs(Y - FClickPos.Y) > 3)) {
@@ -474,10 +474,10 @@ void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         MouseToCell(FClickPos.X, FClickPos.Y, c, r);
         if (c >= 0 && r >= 0) {
             StartOleDrag(c, r, X, Y);
-            return;
+            return true;
         }
     }
-    TBaseGrid::MouseMove(Shift, X, Y);
+    return false;
 }
 
 bool TProStringGrid::OleDragRelease(TMouseButton Button, TShiftState Shift, int X, int Y)
