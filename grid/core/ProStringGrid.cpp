@@ -288,6 +288,8 @@ void TProStringGrid::WMTimer(TWMTimer& Message)
             FSearchInc.clear();
             FSearchTics = 0;
         }
+        HoverTick();
+        BlinkTick();
         return;
     }
     TBaseGrid::WMTimer(Message);
@@ -534,6 +536,8 @@ void TProStringGrid::Notification(TComponent* AComponent, TOperation Operation)
 
 void TProStringGrid::WndProc(TMessage& Message)
 {
+    if (InputWndProc(Message))
+        return;
     if (Message.Msg == CM_CURSORCHANGED) {
         TBaseGrid::WndProc(Message);
         CMCursorChanged(Message);

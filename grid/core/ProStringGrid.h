@@ -66,6 +66,7 @@ class TCustomListBox;
 class TForm;
 class TSGDropTarget;
 struct TCellStreamData;
+struct THintInfo;
 class TGridItems;
 class TGridItem;
 class TControl;
@@ -1955,6 +1956,109 @@ public:
     // OnEditChange for the fixed cell being edited, with the editor's text.
     void FixedEditChange(TObject* Sender);
 
+    // Mouse move, hover, hints and sizing (ProStringGridMouseMove.cpp)
+    // The row under the mouse with HoverRow; -1 when none.
+    int HoverRowIndex() const { return FHoverRowIdx; }
+    // The fixed cell under the mouse with HoverFixedCells; (-1, -1) when none.
+    TPoint HoverFixedCell() const { return FHoverFixedCell; }
+    // The fixed cell under the mouse with the list-view look.
+    TPoint HotFixedCell() const { return FHotFixedCell; }
+    // The cell whose cell or expand button is under the mouse; (-1, -1) when none.
+    TPoint HoverButton() const { return FHoverButton; }
+    // What a press on a header selects, as the mouse found it.
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    // HoverFixedCells reaches the cell: fixed columns with hfAll or
+    // hfFixedColumns, fixed rows with hfAll or hfFixedRows.
+    bool IsHoverFixedCell(int ACol, int ARow) const;
+    // Within 4 pixels of a column border in the fixed rows (goColSizing)
+    // or 3 pixels of a row border in the fixed columns (goRowSizing).
+    bool IsOnSizingBorder(int X, int Y) const;
+    // The hint window of sizing and thumb drags shows.
+    bool SizingHintShown() const { return FScrollHintShow; }
+    // Window procedure, wheel and panning (ProStringGridWheel.cpp)
+    // Middle-button panning is on; it started at PanOrigin (client).
+    bool Panning() const { return FWheelPan; }
+    TPoint PanOrigin() const { return FWheelPanPos; }
+    // SelectCell on the current cell.
+    void Select() { SelectCell(Col(), Row()); }
+    // Row and column moving (ProStringGridMoveFeedback.cpp)
+    // The drop column and row of the move in progress; -1 after a press.
+    int MoveColInd() const { return FMoveColInd; }
+    int MoveRowInd() const { return FMoveRowInd; }
+
+protected:
+    // Hover, zones, sizing and the move feedback, then the platform's move.
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    // Clears the hover state and the select mode.
+    void CMMouseLeave(TMessage& Message) override;
+    // The hint of the cell under the mouse, through OnGridHint.
+    void CMHintShow(TMessage& Message) override;
+    // The platform's decision, then OnColumnSize and OnRowSize may veto.
+    void CalcSizingState(int X, int Y, TGridState& State, int& Index, int& SizingPos, int& SizingOfs) override;
+    bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+    bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+    // Swallowed while an enhanced move shows its cursor.
+    void WMRButtonUp(TWMMouse& Message) override;
+
+private:
+    // Steps of a mouse move
+    void HoverMove(int ACol, int ARow, int X, int Y);
+    void HeaderSelectDrag(int ACol, int ARow, int X, int Y, bool& RowZone);
+    void FixedSizingZones(int X, int Y, bool OnCell);
+    bool SelectModeZones(int ACol, int ARow, int X, int Y, bool RowZone);
+    bool LinkZone(int ACol, int ARow, int X, int Y);
+    void SizingFeedback(int X, int Y);
+    void ShowSizingHint(const QString& Text, TPoint Screen);
+    void SetZoneCursor(TCursor Value);
+    // The hint of the cell under client point P into Info.
+    void CellHintInfo(THintInfo& Info);
+    // The anchor of an HTML cell under client point (X, Y); empty when none.
+    QString AnchorAt(int ACol, int ARow, int X, int Y, QString* Hint = nullptr, int* Index = nullptr);
+    // The 500 ms timer's hover selection and blink.
+    void HoverTick();
+    void BlinkTick();
+    TPoint FHotFixedCell{-1, -1};
+    TPoint FHoverButton{-1, -1};
+    TPoint FHoverCell{-1, -1};
+    int FHoverLink = -1;
+    QString FAnchor;
+    QString FLastAnchorHint;
+    TPoint FLastHintPos{-1, -1};
+    TGridRect FSizeSelection{-1, -1, -1, -1};
+    TGridRect FLastMoveSelection{-1, -1, -1, -1};
+    // Armed by the hover on the border of a fixed column (row) that may be sized.
+    bool FSizeFixed = false;
+    bool FSizeFixedR = false;
+    // Set by a press: a fixed column (row) sizing and its line's position,
+    // and the row or column a header selection began at (-1 none).
+    bool FSizingFixed = false;
+    bool FSizingFixedR = false;
+    int FSizeFixedX = 0;
+    int FSizeFixedY = 0;
+    int FMouseSelectStart = -1;
+    // Steps of the window procedure (ProStringGridWheel.cpp); True when
+    // the message is done.
+    bool InputWndProc(TMessage& Message);
+    void WheelMessage(TMessage& Message);
+    void StartPanning(TPoint P);
+    void StopPanning();
+    void PanStep();
+    void DrawPanMark();
+    void ErasePanMark();
+    void AnnounceSelection(const TGridRect& Before);
+    TPoint FWheelPanPos;
+    TCursor FPrevCursor = crDefault;
+    // Steps of the move feedback (ProStringGridMoveFeedback.cpp)
+    void MoveFeedback(int X, int Y);
+    void EndMoveFeedback();
+    bool MoveFeedbackShown() const;
+    int FMoveRowInd = -1;
+    TPoint FMoveOfs;
+    TPoint FMovePress{-1, -1};
+    bool FMoveStarted = false;
+
+public:
+
     // Highlighting and cell checking (ProStringGridSearch.cpp for what the
     // search bar uses, grid/features/GridHighlight.cpp for the rest).
     // Occurrences of a text get the tag "hi" (Hilight) or "e" (Mark) around
@@ -2692,8 +2796,8 @@ private:
     // Installs StartOleDrag as the drag hook of the input handling.
     friend void InstallGridFeatureHooks();
 
-protected:
-    void MouseMove(TShiftState Shift, int X, int Y) override;
+    // The drag start of a move with the button down; True when a drag ran.
+    bool OleDragMove(TShiftState Shift, int X, int Y);
 
 private:
     // Drags the selection's cells, or the column ACol from a header.

@@ -53,7 +53,7 @@ void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int 
     TBaseGrid::MouseUp(Button, Shift, X, Y);
 }
 
-void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
+bool TProStringGrid::OleDragMove(TShiftState, int X, int Y)
 {
     // A selection click dragged more than 3 pixels starts a drag.
     if (FSelectionClick && (GetKeyState(VK_LBUTTON) & 0x8000) &&
@@ -62,10 +62,10 @@ void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         MouseToCell(FClickPos.X, FClickPos.Y, c, r);
         if (c >= 0 && r >= 0 && GridFeatureHooks.StartDrag) {
             GridFeatureHooks.StartDrag(this, c, r, X, Y);
-            return;
+            return true;
         }
     }
-    TBaseGrid::MouseMove(Shift, X, Y);
+    return false;
 }
 
 void TProStringGrid::ClickSort(int ACol, int ARow, int X, int DownRow, TShiftState Shift)

@@ -59,10 +59,12 @@ int TScrollControl::TrackLength() const
     if (!g)
         return 0;
     int len = (FDirection == sdVertical ? Height() : Width()) - FixedLength();
-    // The footer rows at the end; across, as many trailing columns.
-    const int count = FDirection == sdVertical ? g->RowCount() : g->ColCount();
-    for (int i = 0; i < g->FixedFooters() && count - 1 - i >= 0; ++i)
-        len -= FDirection == sdVertical ? g->RowHeights(count - 1 - i) : g->ColWidths(count - 1 - i);
+    // The footer rows at the end; across, the fixed right columns.
+    const bool vertical = FDirection == sdVertical;
+    const int count = vertical ? g->RowCount() : g->ColCount();
+    const int trailing = vertical ? g->FixedFooters() : g->FixedRightCols();
+    for (int i = 0; i < trailing && count - 1 - i >= 0; ++i)
+        len -= vertical ? g->RowHeights(count - 1 - i) : g->ColWidths(count - 1 - i);
     return len;
 }
 

@@ -27,7 +27,8 @@ public:
     TProStringGrid* ParentGrid() const;
     // The widths (heights) of the fixed columns (rows).
     int FixedLength() const;
-    // The strip's length less the fixed part and the footer rows (columns).
+    // The strip's length less the fixed part and the footer rows (the
+    // fixed right columns).
     int TrackLength() const;
     // The thumb's start and length along the strip. False (and no thumb)
     // when the grid has nothing to scroll.

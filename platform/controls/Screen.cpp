@@ -68,6 +68,13 @@ void TScreen::SetCursor(TCursor value)
     ApplicationSetOverrideCursor(value);
 }
 
+void TScreen::SetCursorImage(TCursor Id, TBitmap* Image, TPoint HotSpot)
+{
+    HostSetCursorImage(Id, Image, HotSpot);
+}
+
+bool TScreen::HasCursorImage(TCursor Id) const { return HostHasCursorImage(Id); }
+
 TCursor TScreen::CurrentCursor() const
 {
     return FCursor != crDefault ? FCursor : FControlCursor;

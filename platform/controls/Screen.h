@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+class TBitmap;
 class TCustomForm;
 
 class TMonitor : public TObject {
@@ -54,6 +55,11 @@ public:
     // cursor of the control under the mouse.
     TCursor CurrentCursor() const;
     void SetControlCursor(TCursor value) { FControlCursor = value; }
+    // An own cursor for Id (a positive number): Image, with the pixels of
+    // its transparent colour left out and the hot spot at HotSpot. Controls
+    // and Screen.Cursor show it wherever they name Id; nil takes it back.
+    void SetCursorImage(TCursor Id, TBitmap* Image, TPoint HotSpot);
+    bool HasCursorImage(TCursor Id) const;
 
 private:
     friend class TCustomForm;

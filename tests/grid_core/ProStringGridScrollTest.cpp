@@ -107,6 +107,20 @@ TEST_F(StripTest, NoRowsToScrollNoThumbAndNoDivision)
     Strip->Perform(WM_LBUTTONUP, 0, MakeLParam(2, 5));
 }
 
+TEST_F(StripTest, TheHorizontalTrackLeavesOutTheFixedRightColumns)
+{
+    // Ten columns of 30; one fixed left, two fixed right; two footer rows
+    // do not shorten the horizontal strip.
+    Grid->SetDefaultColWidth(30);
+    Grid->SetColCount(10);
+    Grid->SetFixedRightCols(2);
+    Grid->SetFixedFooters(2);
+    Grid->SetColWidths(9, 50);
+    Strip->SetDirection(sdHorizontal);
+    Strip->SetBounds(0, 194, 300, 6);
+    EXPECT_EQ(Strip->TrackLength(), 300 - 30 - 50 - 30);
+}
+
 TEST_F(StripTest, DragOnAStripNoTallerThanRowZeroIsIgnored)
 {
     Grid->SetTopRow(1);

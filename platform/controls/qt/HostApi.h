@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class TBitmap;
 class TMenu;
 class TWinControl;
 class CanvasSurface;
@@ -95,6 +96,9 @@ QStringList ScreenFontFamilies();
 int HostWheelScrollLines();
 // Changes the application-wide cursor; crDefault restores the normal one.
 void ApplicationSetOverrideCursor(int Cursor);
+// Own cursor images by id (CursorImages.cpp); nil removes one.
+void HostSetCursorImage(int Cursor, TBitmap* Image, TPoint HotSpot);
+bool HostHasCursorImage(int Cursor);
 // Runs the event loop once (WaitForMore: block until an event arrives).
 void HostProcessEvents(bool WaitForMore);
 bool HostApplicationExists();

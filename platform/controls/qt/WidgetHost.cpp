@@ -3,6 +3,7 @@
 #include "platform/controls/InputState.h"
 #include "platform/controls/WinApi.h"
 #include "platform/controls/WinControl.h"
+#include "platform/controls/qt/CursorImages.h"
 #include "platform/controls/qt/KeyTranslator.h"
 #include "platform/graphics/qt/CanvasState.h"
 #include "platform/rtl/Clock.h"
@@ -280,7 +281,7 @@ void WidgetHost::ApplyCursor(int Cursor)
     if (Cursor == crDefault)
         unsetCursor();
     else
-        setCursor(CursorShape(Cursor));
+        setCursor(HostCursor(Cursor, CursorShape(Cursor)));
 }
 
 void WidgetHost::UpdateInput(Qt::KeyboardModifiers Modifiers, Qt::MouseButtons Buttons, bool AltGr)
@@ -826,9 +827,9 @@ void ApplicationSetOverrideCursor(int Cursor)
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
     } else if (QGuiApplication::overrideCursor()) {
-        QGuiApplication::changeOverrideCursor(CursorShape(Cursor));
+        QGuiApplication::changeOverrideCursor(HostCursor(Cursor, CursorShape(Cursor)));
     } else {
-        QGuiApplication::setOverrideCursor(CursorShape(Cursor));
+        QGuiApplication::setOverrideCursor(HostCursor(Cursor, CursorShape(Cursor)));
     }
 }
 

@@ -1,0 +1,157 @@
+// The mouse over the grid: hover, hints, sizing with its hint and veto,
+// and the feedback of an enhanced column move. Each case records what
+// the grid reported and compares the whole record at once.
+#include "../support/QStringPrinter.h"
+#include "grid/core/HTMLHintWindow.h"
+#include "grid/core/ProStringGrid.h"
+#include "grid/foundation/ArrowWindow.h"
+#include "platform/controls/Form.h"
+#include "platform/controls/HintWindow.h"
+#include "platform/controls/Screen.h"
+#include "platform/controls/TestHooks.h"
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+// 6 columns of 64 and 10 rows of 22 with one fixed row and column, no
+// frame: column c starts at 65 * c, row r at 23 * r.
+class GridMouse : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Form = std::make_unique<TForm>(nullptr);
+        Form->SetBounds(0, 0, 500, 320);
+        Grid = new TProStringGrid(Form.get());
+        Grid->SetParent(Form.get());
+        Grid->SetBorderStyle(bsNone);
+        Grid->SetBounds(0, 0, 480, 300);
+        Grid->SetColCount(6);
+        Grid->SetRowCount(10);
+        for (int c = 0; c < 6; ++c)
+            for (int r = 0; r < 10; ++r)
+                Grid->SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
+        Form->Show();
+    }
+    void TearDown() override { Screen->SetCursor(crDefault); }
+    void Move(int X, int Y, TShiftState Shift = {}) { SyntheticInput::MouseMove(Grid, TPoint{X, Y}, Shift); }
+    void Down(int X, int Y) { SyntheticInput::MouseDown(Grid, mbLeft, TPoint{X, Y}); }
+    void Up(int X, int Y) { SyntheticInput::MouseUp(Grid, mbLeft, TPoint{X, Y}); }
+    static QString Pt(TPoint P) { return QStringLiteral("%1,%2").arg(P.X).arg(P.Y); }
+
+    std::unique_ptr<TForm> Form;
+    TProStringGrid* Grid = nullptr;
+    QStringList Log;
+};
+
+} // namespace
+
+TEST_F(GridMouse, HoverFollowsRowsAndFixedCellsAndLeaving)
+{
+    Grid->SetHoverRow(true);
+    Grid->SetHoverFixedCells(hfAll);
+    auto note = [&] {
+        Log << QStringLiteral("row %1 fixed %2").arg(Grid->HoverRowIndex()).arg(Pt(Grid->HoverFixedCell()));
+    };
+    Move(100, 80);
+    note();
+    Move(140, 10);
+    note();
+    Move(20, 130);
+    note();
+    SyntheticInput::MouseLeave(Grid);
+    note();
+    EXPECT_EQ(Log, QStringList({"row 3 fixed -1,-1", "row 0 fixed 2,0", "row 5 fixed 0,5", "row -1 fixed -1,-1"}));
+}
+
+TEST_F(GridMouse, CellHintAsksOnGridHintWithTheRowFirst)
+{
+    Grid->OnGridHint = [&](TObject*, int ARow, int ACol, QString& Hint) {
+        Log << QStringLiteral("OnGridHint row %1 col %2").arg(ARow).arg(ACol);
+        Hint = QStringLiteral("<b>cell</b> %1").arg(Hint);
+    };
+    Grid->SetHintColor(clYellow);
+    THintInfo info;
+    info.HintControl = Grid;
+    info.CursorPos = TPoint{150, 85};
+    info.HintStr = QStringLiteral("grid");
+    Grid->Perform(CM_HINTSHOW, 0, LPARAM(&info));
+    // Below the cell, at the mouse's x.
+    const TPoint at = Grid->ClientToScreen(TPoint{150, Grid->CellRect(2, 3).Bottom + 6});
+    Log << info.HintStr << Pt(info.HintPos == at ? TPoint{1, 1} : info.HintPos)
+        << QString::number(info.HintColor == clYellow) << QString::number(info.HintData == Grid);
+    EXPECT_EQ(Log, QStringList({"OnGridHint row 3 col 2", "<b>cell</b> grid", "1,1", "1", "1"}));
+}
+
+TEST_F(GridMouse, DraggingAColumnBorderReportsTheWidthAndShowsItAsAHint)
+{
+    Grid->SetOptions(Grid->Options() + goColSizing);
+    Grid->SetHintShowSizing(true);
+    Grid->OnColumnSizing = [&](TObject*, int ACol, int Size) { Log << QStringLiteral("sizing %1 %2").arg(ACol).arg(Size); };
+    Down(129, 10);
+    Move(139, 10, {ssLeft});
+    Log << (Grid->ScrollHintWindow() ? Grid->ScrollHintWindow()->Text() : QStringLiteral("no hint"));
+    Up(139, 10);
+    Log << QStringLiteral("width %1 hint %2").arg(Grid->ColWidths(1)).arg(Grid->SizingHintShown());
+    EXPECT_EQ(Log, QStringList({"sizing 1 74", "cw=<b>74</b>", "width 74 hint 0"}));
+}
+
+TEST_F(GridMouse, OnColumnSizeVetoesSizingThatColumn)
+{
+    Grid->SetOptions(Grid->Options() + goColSizing);
+    Grid->OnColumnSize = [&](TObject*, int ACol, bool& Allow) {
+        Allow = ACol != 1;
+        Log << QStringLiteral("size %1 %2").arg(ACol).arg(Allow);
+    };
+    Down(129, 10);
+    Move(150, 10, {ssLeft});
+    Up(150, 10);
+    Down(194, 10);
+    Move(180, 10, {ssLeft});
+    Up(180, 10);
+    Log << QStringLiteral("widths %1 %2").arg(Grid->ColWidths(1)).arg(Grid->ColWidths(2));
+    ASSERT_FALSE(Log.isEmpty());
+    Log.removeDuplicates();
+    EXPECT_EQ(Log, QStringList({"size 1 0", "size 2 1", "widths 64 50"}));
+}
+
+TEST_F(GridMouse, EnhancedColumnMoveMarksTheDropAndMovesOnRelease)
+{
+    Grid->SetOptions(Grid->Options() + goColMoving);
+    Grid->OnColumnMoving = [&](TObject*, int ACol, bool& Allow) {
+        Allow = ACol != 3;
+        Log << QStringLiteral("moving %1").arg(ACol);
+    };
+    auto state = [&] {
+        Log << QStringLiteral("drop %1 arrows %2%3 snapshot %4 cursor %5")
+                   .arg(Grid->MoveColInd())
+                   .arg(Grid->ArwU()->Visible())
+                   .arg(Grid->ArwD()->Visible())
+                   .arg(Grid->MoveForm() && Grid->MoveForm()->Visible())
+                   .arg(Screen->Cursor() == crDrag ? "drag" : Screen->Cursor() == crNoDrop ? "nodrop" : "other");
+    };
+    Down(150, 10);
+    Move(220, 10, {ssLeft});
+    state();
+    Move(290, 10, {ssLeft});
+    state();
+    Up(290, 10);
+    state();
+    Log << Grid->Cells(2, 1) + " " + Grid->Cells(4, 1);
+    EXPECT_EQ(Log, QStringList({"moving 3", "drop 3 arrows 11 snapshot 1 cursor nodrop", "moving 4",
+                                "drop 4 arrows 11 snapshot 1 cursor drag", "drop 4 arrows 00 snapshot 0 cursor other",
+                                "3:1 2:1"}));
+}
+
+TEST_F(GridMouse, ARefusedDropLeavesTheColumnsAndARightReleaseIsSwallowed)
+{
+    Grid->SetOptions(Grid->Options() + goColMoving);
+    Grid->OnColumnMoving = [&](TObject*, int, bool& Allow) { Allow = false; };
+    Down(150, 10);
+    Move(290, 10, {ssLeft});
+    SyntheticInput::MouseUp(Grid, mbRight, TPoint{290, 10});
+    Log << QStringLiteral("moving %1").arg(Grid->GridState() == gsColMoving);
+    Up(290, 10);
+    Log << Grid->Cells(2, 1);
+    EXPECT_EQ(Log, QStringList({"moving 1", "2:1"}));
+}
