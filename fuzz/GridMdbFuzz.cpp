@@ -1,0 +1,34 @@
+// Arbitrary bytes as an Access database read into the grid through
+// libmdb: the table "Data" whole and by a query; only the platform's
+// errors may escape.
+#include "GridFuzzApp.h"
+#include "grid/core/ProStringGrid.h"
+#include "platform/rtl/Exceptions.h"
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
+{
+    StartGridFuzzApp();
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data.mdb"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            std::abort();
+        file.write(reinterpret_cast<const char*>(Data), qint64(Size));
+    }
+    TProStringGrid grid;
+    try {
+        grid.LoadFromMDBTable(path, QStringLiteral("Data"));
+    } catch (const Exception&) {
+    }
+    TProStringGrid query;
+    query.SetFixedRows(0);
+    try {
+        query.LoadFromMDBSQL(path, QStringLiteral("SELECT * FROM Data WHERE Name <> 'x'"));
+    } catch (const Exception&) {
+    }
+    return 0;
+}
