@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core xvfb xauth poppler-utils iproute2 iputils-ping
   libzip-dev libxlsxwriter-dev libfreexl-dev mdbtools-dev mdbtools unzip
+  clang-16 libclang-rt-16-dev llvm-16
 )
 
 missing=()

@@ -368,7 +368,10 @@ int TProStringGrid::CompareCells(int ACol, int ARow1, int ARow2, TSortDirection 
     QString prefix, suffix;
     TCellKey* key1 = nullptr;
     TCellKey* key2 = nullptr;
-    if (FSortKeys && ACol >= 0) {
+    // Keys are kept for the grid's own columns; a sort key may name any
+    // column (a settings string does), and one the grid lacks is compared
+    // without them.
+    if (FSortKeys && ACol >= 0 && ACol < AllColCount()) {
         if (std::size_t(ACol) >= FSortKeys->Cols.size())
             FSortKeys->Cols.resize(std::size_t(ACol) + 1);
         TSortKeys::TColumn& column = FSortKeys->Cols[std::size_t(ACol)];

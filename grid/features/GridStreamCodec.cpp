@@ -15,6 +15,13 @@ constexpr int MaxDepth = 32;
 
 // Values
 
+TStreamValue::TStreamValue() = default;
+TStreamValue::TStreamValue(const TStreamValue&) = default;
+TStreamValue::TStreamValue(TStreamValue&&) noexcept = default;
+TStreamValue& TStreamValue::operator=(const TStreamValue&) = default;
+TStreamValue& TStreamValue::operator=(TStreamValue&&) noexcept = default;
+TStreamValue::~TStreamValue() = default;
+
 TStreamValue TStreamValue::Integer(int64_t V)
 {
     TStreamValue v;

@@ -36,6 +36,15 @@ struct TStreamValue {
     std::vector<TStreamValue> List;
     std::vector<TStreamProps> Items;
 
+    // Declared here and made in the .cpp, where the pair of a property is
+    // complete (clang checks them inside the class otherwise).
+    TStreamValue();
+    TStreamValue(const TStreamValue&);
+    TStreamValue(TStreamValue&&) noexcept;
+    TStreamValue& operator=(const TStreamValue&);
+    TStreamValue& operator=(TStreamValue&&) noexcept;
+    ~TStreamValue();
+
     // Integers take the smallest of the 8-, 16- and 32-bit tags (64 bits
     // past that).
     static TStreamValue Integer(int64_t V);

@@ -163,6 +163,18 @@ TEST(ProStringGridSort, IndexedByTwoKeys)
     EXPECT_EQ(Column(g, 2), (QStringList{"1", "1", "3", "1", "2"}));
 }
 
+TEST(ProStringGridSort, IndexedByAColumnTheGridLacks)
+{
+    // "u-1" is a key of column 2147483647: its cells are all empty, so the
+    // key after it decides.
+    TProStringGrid g;
+    Fill(g, {"b", "a", "c"});
+    g.SortSettings()->LoadFromString(QStringLiteral("i;u-1;d1"));
+    EXPECT_EQ(Column(g, 1), (QStringList{"c", "b", "a"}));
+    g.SortSettings()->LoadFromString(QStringLiteral("i;u70000;u1"));
+    EXPECT_EQ(Column(g, 1), (QStringList{"a", "b", "c"}));
+}
+
 TEST(ProStringGridSort, IndexedWithoutKeysRaisesAndChangesNothing)
 {
     TProStringGrid g;
