@@ -61,13 +61,14 @@ struct TCellKey {
     };
     // The kind DetectStyle reads from the cell alone, in bits AutoShift on.
     static constexpr int AutoShift = 24;
-    QString Text;
-    QString Upper;
+    // What most comparisons read comes first, within one cache line.
+    std::uint32_t Flags = 0;
     double Num = 0;
+    QString Text;
     double Fin = 0;
     double Date = 0;
     double Time = 0;
-    std::uint32_t Flags = 0;
+    QString Upper;
 };
 
 } // namespace

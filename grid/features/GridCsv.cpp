@@ -198,15 +198,13 @@ void TProStringGrid::WriteCsv(const QString& FileName, bool Unicode, bool Append
     const int h = FSaveHiddenCells ? FNumHidden : 0;
     const int c0 = SaveStartCol(), c1 = SaveEndCol() + h;
     const int r0 = SaveStartRow(), r1 = SaveEndRow();
+    // The text goes to the file in pieces of whole rows, so a large grid is
+    // never held twice over as text and bytes.
+    constexpr qsizetype PieceChars = 1 << 20;
+    TTextFileWriter file(FileName, Unicode ? TFileEncoding::Utf8Bom : TFileEncoding::Ansi);
     TProgress progress(this);
     ExportNotification(esExportStart, r0);
-    // A large grid's text grows by copies: room for all rows is made once
-    // the first rows show how long a row is.
-    const qsizetype before = out.size();
-    constexpr int SampleRows = 256;
     for (int r = r0; r <= r1; ++r) {
-        if (r - r0 == SampleRows && r1 - r0 > 4 * SampleRows)
-            out.reserve(before + (out.size() - before) / SampleRows * (qsizetype(r1 - r0) + 1) * 9 / 8);
         ExportNotification(esExportNextRow, r);
         for (int c = c0; c <= c1; ++c) {
             if (c > c0)
@@ -214,10 +212,15 @@ void TProStringGrid::WriteCsv(const QString& FileName, bool Unicode, bool Append
             out += CsvField(FSaveHiddenCells ? c : DisplToRealCol(c), r, sep);
         }
         out += QLatin1String("\r\n");
+        if (out.size() >= PieceChars) {
+            file.Write(out);
+            out.resize(0);
+        }
         progress.Report(Percent(r, RowCount() - 1));
     }
     ExportNotification(esExportDone, -1);
-    WriteText(FileName, out, Unicode ? TFileEncoding::Utf8Bom : TFileEncoding::Ansi);
+    file.Write(out);
+    file.Commit();
 }
 
 // Reading

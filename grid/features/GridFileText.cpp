@@ -41,6 +41,38 @@ void WriteText(const QString& FileName, const QString& Text, TFileEncoding Encod
     }
 }
 
+TTextFileWriter::TTextFileWriter(const QString& FileName, TFileEncoding Encoding)
+    : FFile(std::make_unique<TAtomicFileWriter>(FileName)), FEncoding(Encoding)
+{
+}
+
+TTextFileWriter::~TTextFileWriter() = default;
+
+void TTextFileWriter::Write(const QString& Text)
+{
+    // The byte-order mark goes before the first piece only.
+    const bool bom = !FStarted;
+    FStarted = true;
+    switch (FEncoding) {
+    case TFileEncoding::Ansi:
+        FFile->Write(Utf16ToAnsi(Text));
+        break;
+    case TFileEncoding::Utf8Bom:
+        FFile->Write(EncodeText(Text, TEncodingKind::ekUtf8, bom));
+        break;
+    case TFileEncoding::Utf16Bom:
+        FFile->Write(EncodeText(Text, TEncodingKind::ekUtf16LE, bom));
+        break;
+    }
+}
+
+void TTextFileWriter::Commit()
+{
+    if (!FStarted)
+        Write(QString());
+    FFile->Commit();
+}
+
 bool TLineReader::Next(QStringView& Line)
 {
     const qsizetype n = FText.size();

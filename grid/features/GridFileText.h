@@ -5,7 +5,9 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
+#include <memory>
 
+class TAtomicFileWriter;
 class TProStringGrid;
 class TStream;
 
@@ -19,6 +21,23 @@ QString DecodeBomOrAnsi(const QByteArray& Bytes);
 // byte-order mark, or as ANSI; written through the atomic file write.
 enum class TFileEncoding { Ansi, Utf8Bom, Utf16Bom };
 void WriteText(const QString& FileName, const QString& Text, TFileEncoding Encoding);
+
+// The same file written in pieces, so a large text is never held whole:
+// Commit renames it over FileName; left uncommitted, FileName stays as it
+// was. Raises what the atomic file write raises.
+class TTextFileWriter {
+public:
+    TTextFileWriter(const QString& FileName, TFileEncoding Encoding);
+    ~TTextFileWriter();
+    // Note: a piece must not end inside a surrogate pair.
+    void Write(const QString& Text);
+    void Commit();
+
+private:
+    std::unique_ptr<TAtomicFileWriter> FFile;
+    TFileEncoding FEncoding;
+    bool FStarted = false;
+};
 
 // Lines of a text split at CR, LF or CR LF; a break at the very end adds
 // no empty line.

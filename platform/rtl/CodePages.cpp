@@ -70,20 +70,25 @@ QString Decode(const QByteArray& bytes, const THighTable& table)
 
 QByteArray Encode(const QString& text, const TReverseTable& reverse)
 {
-    QByteArray out;
-    out.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
+    // One byte per character at most: written in place, cut to length.
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* d = out.data();
+    const char16_t* s = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype n = text.size();
+    qsizetype o = 0;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = s[i];
         if (c < 0x80) {
-            out.append(char(c));
-        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            out.append('?');
+            d[o++] = char(c);
+        } else if (QChar::isHighSurrogate(c) && i + 1 < n && QChar::isLowSurrogate(s[i + 1])) {
+            d[o++] = '?';
             ++i;
         } else {
             const uint8_t b = reverse[c];
-            out.append(b ? char(b) : '?');
+            d[o++] = b ? char(b) : '?';
         }
     }
+    out.truncate(o);
     return out;
 }
 

@@ -2,10 +2,56 @@
 #include "platform/graphics/qt/CanvasState.h"
 #include "platform/graphics/qt/ImageSurface.h"
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 #include <cmath>
+#include <vector>
 
 namespace {
+
+// Widths of texts by font. A grid cell's text is measured for its layout
+// more than once a paint and again on the next paint, and every measure
+// shapes the text anew.
+class WidthCache {
+public:
+    int Advance(const QFont& Font, const QFontMetrics& Fm, const QString& Text)
+    {
+        QHash<QString, int>& widths = Of(Font);
+        const auto it = widths.constFind(Text);
+        if (it != widths.cend())
+            return *it;
+        if (widths.size() >= MaxTexts)
+            widths.clear();
+        const int w = Fm.horizontalAdvance(Text);
+        widths.insert(Text, w);
+        return w;
+    }
+
+private:
+    static constexpr qsizetype MaxTexts = 8192;
+    static constexpr std::size_t MaxFonts = 8;
+    struct Entry {
+        QFont Font;
+        QHash<QString, int> Widths;
+    };
+    QHash<QString, int>& Of(const QFont& Font)
+    {
+        for (Entry& e : FEntries)
+            if (e.Font == Font)
+                return e.Widths;
+        if (FEntries.size() >= MaxFonts)
+            FEntries.erase(FEntries.begin());
+        FEntries.push_back({Font, {}});
+        return FEntries.back().Widths;
+    }
+    std::vector<Entry> FEntries;
+};
+
+int Advance(const QFont& Font, const QFontMetrics& Fm, const QString& Text)
+{
+    thread_local WidthCache cache;
+    return cache.Advance(Font, Fm, Text);
+}
 
 struct TextLine {
     QString Text;
@@ -150,7 +196,7 @@ QString Ellipsis(const QFontMetrics& Fm, const QString& S, int Width, unsigned F
 
 // Breaks Line between words to fit Width; with BreakWords (an edit-control
 // layout) a word wider than Width is broken between characters too.
-void WrapLine(const QFontMetrics& Fm, const QString& Line, int Start, int Width, bool BreakWords,
+void WrapLine(const QFont& Font, const QFontMetrics& Fm, const QString& Line, int Start, int Width, bool BreakWords,
               std::vector<std::pair<int, int>>& Out)
 {
     int pos = 0;
@@ -161,7 +207,7 @@ void WrapLine(const QFontMetrics& Fm, const QString& Line, int Start, int Width,
     }
     while (pos < n) {
         // Each measure shapes the text: a rest that fits is measured once.
-        if (Fm.horizontalAdvance(Line.mid(pos)) <= Width) {
+        if (Advance(Font, Fm, Line.mid(pos)) <= Width) {
             Out.push_back({Start + pos, n - pos});
             return;
         }
@@ -175,7 +221,7 @@ void WrapLine(const QFontMetrics& Fm, const QString& Line, int Start, int Width,
                 ++wordEnd;
             while (wordEnd < n && Line.at(wordEnd) != QLatin1Char(' '))
                 ++wordEnd;
-            const bool tooWide = Fm.horizontalAdvance(Line.mid(pos, wordEnd - pos)) > Width;
+            const bool tooWide = Advance(Font, Fm, Line.mid(pos, wordEnd - pos)) > Width;
             if (tooWide && lastFit >= 0)
                 break;
             lastFit = wordEnd;
@@ -256,8 +302,9 @@ void TCanvas::TextRect(const TRect& Rect, int X, int Y, const QString& Text)
 TSize TCanvas::TextExtent(const QString& Text) const
 {
     const double k = DeviceScale(this);
-    const QFontMetrics fm(ToQFont(*Font(), k));
-    return {int(std::ceil(fm.horizontalAdvance(Text) / k - 1e-9)), int(std::ceil(fm.height() / k - 1e-9))};
+    const QFont font = ToQFont(*Font(), k);
+    const QFontMetrics fm(font);
+    return {int(std::ceil(Advance(font, fm, Text) / k - 1e-9)), int(std::ceil(fm.height() / k - 1e-9))};
 }
 
 int DrawText(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned Format)
@@ -311,7 +358,7 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
                 continue;
             const QString line = text.mid(start, i - start);
             if (Format & DT_WORDBREAK)
-                WrapLine(fm, line, start, box.width(),
+                WrapLine(font, fm, line, start, box.width(),
                          (Format & DT_EDITCONTROL) && !(Format & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)), spans);
             else
                 spans.push_back({start, i - start});
@@ -333,7 +380,7 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
         }
         // Measuring shapes the text again: only the calculation needs it.
         if (Format & DT_CALCRECT)
-            maxWidth = qMax(maxWidth, fm.horizontalAdvance(line.Text));
+            maxWidth = qMax(maxWidth, Advance(font, fm, line.Text));
         lines.push_back(line);
     }
     const int lineHeight = fm.height() + ((Format & DT_EXTERNALLEADING) ? qMax(0, fm.leading()) : 0);
@@ -373,9 +420,9 @@ int DrawTextEx(HDC DC, const QString& Text, int Count, TRect* Rect, unsigned For
             for (const TextLine& line : lines) {
                 int x = box.left();
                 if (Format & DT_CENTER)
-                    x = box.left() + (box.width() - fm.horizontalAdvance(line.Text)) / 2;
+                    x = box.left() + (box.width() - Advance(font, fm, line.Text)) / 2;
                 else if (Format & DT_RIGHT)
-                    x = box.left() + box.width() - fm.horizontalAdvance(line.Text);
+                    x = box.left() + box.width() - Advance(font, fm, line.Text);
                 PaintTextLine(DC, p.get(), QPoint(x, lineTop), line, font, opaque, held);
                 lineTop += lineHeight;
             }
