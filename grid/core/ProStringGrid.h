@@ -1896,7 +1896,7 @@ public:
     void SetSortTime(unsigned Value) { FSortTime = Value; }
 
     // Filtering (ProStringGridFilter.cpp; the entries that are not virtual
-    // in grid/features/GridFilter.cpp). A filter hides the failing rows as
+    // in ProStringGridFilterLevels.cpp). A filter hides the failing rows as
     // one more level; removing a level shows them again in their places.
     // The row passes the Filter conditions, combined in collection order,
     // then OnCustomFilter.
