@@ -2055,7 +2055,6 @@ private:
     bool FSizingFixedR = false;
     int FSizeFixedX = 0;
     int FSizeFixedY = 0;
-    int FMouseSelectStart = -1;
     // Steps of the window procedure (ProStringGridWheel.cpp); True when
     // the message is done.
     bool InputWndProc(TMessage& Message);
@@ -2073,7 +2072,6 @@ private:
     void EndMoveFeedback();
     bool MoveFeedbackShown() const;
     int FMoveRowInd = -1;
-    TPoint FMoveOfs;
     TPoint FMovePress{-1, -1};
     bool FMoveStarted = false;
 

@@ -3,6 +3,7 @@
 // rich text, URLs, a dropped CSV file, columns), the drop source of a drag
 // started on it, and the snapshot window that follows the cursor.
 #include "grid/foundation/GridDragDrop.h"
+#include "grid/core/NoActiveForm.h"
 #include "platform/controls/Form.h"
 
 class TProStringGrid;
@@ -51,13 +52,3 @@ private:
     unsigned FLastEffect = DROPEFFECT_NONE;
 };
 
-// The snapshot of dragged cells: a bordered pop-up that never takes the
-// focus or activation.
-class TNoActiveForm : public TForm {
-public:
-    explicit TNoActiveForm(TComponent* AOwner);
-
-protected:
-    void CreateParams(TCreateParams& Params) override;
-    void WndProc(TMessage& Message) override;
-};
