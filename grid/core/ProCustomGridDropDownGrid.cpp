@@ -296,6 +296,20 @@ void TProColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     DoSelect();
 }
 
+void TProColGrid::WndProc(TMessage& Message)
+{
+    if (Message.Msg != WM_MOUSEWHEEL) {
+        TProStringGrid::WndProc(Message);
+        return;
+    }
+    FMouseWheelSelection = true;
+    FConfirmSelection = false;
+    TControlGuard alive = Guard();
+    TProStringGrid::WndProc(Message);
+    if (!alive.expired())
+        FMouseWheelSelection = false;
+}
+
 bool TProColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
 {
     FMouseWheelSelection = true;

@@ -16,7 +16,7 @@ namespace {
 
 // 6 columns of 64 and 10 rows of 22 with one fixed row and column, no
 // frame: column c starts at 65 * c, row r at 23 * r.
-class GridMouse : public ::testing::Test {
+class GridMouseMove : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -46,7 +46,7 @@ protected:
 
 } // namespace
 
-TEST_F(GridMouse, HoverFollowsRowsAndFixedCellsAndLeaving)
+TEST_F(GridMouseMove, HoverFollowsRowsAndFixedCellsAndLeaving)
 {
     Grid->SetHoverRow(true);
     Grid->SetHoverFixedCells(hfAll);
@@ -64,7 +64,7 @@ TEST_F(GridMouse, HoverFollowsRowsAndFixedCellsAndLeaving)
     EXPECT_EQ(Log, QStringList({"row 3 fixed -1,-1", "row 0 fixed 2,0", "row 5 fixed 0,5", "row -1 fixed -1,-1"}));
 }
 
-TEST_F(GridMouse, CellHintAsksOnGridHintWithTheRowFirst)
+TEST_F(GridMouseMove, CellHintAsksOnGridHintWithTheRowFirst)
 {
     Grid->OnGridHint = [&](TObject*, int ARow, int ACol, QString& Hint) {
         Log << QStringLiteral("OnGridHint row %1 col %2").arg(ARow).arg(ACol);
@@ -83,7 +83,7 @@ TEST_F(GridMouse, CellHintAsksOnGridHintWithTheRowFirst)
     EXPECT_EQ(Log, QStringList({"OnGridHint row 3 col 2", "<b>cell</b> grid", "1,1", "1", "1"}));
 }
 
-TEST_F(GridMouse, DraggingAColumnBorderReportsTheWidthAndShowsItAsAHint)
+TEST_F(GridMouseMove, DraggingAColumnBorderReportsTheWidthAndShowsItAsAHint)
 {
     Grid->SetOptions(Grid->Options() + goColSizing);
     Grid->SetHintShowSizing(true);
@@ -96,7 +96,7 @@ TEST_F(GridMouse, DraggingAColumnBorderReportsTheWidthAndShowsItAsAHint)
     EXPECT_EQ(Log, QStringList({"sizing 1 74", "cw=<b>74</b>", "width 74 hint 0"}));
 }
 
-TEST_F(GridMouse, OnColumnSizeVetoesSizingThatColumn)
+TEST_F(GridMouseMove, OnColumnSizeVetoesSizingThatColumn)
 {
     Grid->SetOptions(Grid->Options() + goColSizing);
     Grid->OnColumnSize = [&](TObject*, int ACol, bool& Allow) {
@@ -115,7 +115,7 @@ TEST_F(GridMouse, OnColumnSizeVetoesSizingThatColumn)
     EXPECT_EQ(Log, QStringList({"size 1 0", "size 2 1", "widths 64 50"}));
 }
 
-TEST_F(GridMouse, EnhancedColumnMoveMarksTheDropAndMovesOnRelease)
+TEST_F(GridMouseMove, EnhancedColumnMoveMarksTheDropAndMovesOnRelease)
 {
     Grid->SetOptions(Grid->Options() + goColMoving);
     Grid->OnColumnMoving = [&](TObject*, int ACol, bool& Allow) {
@@ -143,7 +143,7 @@ TEST_F(GridMouse, EnhancedColumnMoveMarksTheDropAndMovesOnRelease)
                                 "3:1 2:1"}));
 }
 
-TEST_F(GridMouse, ARefusedDropLeavesTheColumnsAndARightReleaseIsSwallowed)
+TEST_F(GridMouseMove, ARefusedDropLeavesTheColumnsAndARightReleaseIsSwallowed)
 {
     Grid->SetOptions(Grid->Options() + goColMoving);
     Grid->OnColumnMoving = [&](TObject*, int, bool& Allow) { Allow = false; };
