@@ -1,42 +1,21 @@
 // Keys on the string grid: where the cursor goes (Tab, arrows, Home and
 // End, Ctrl combinations, wrapping at the edges), control cells under
 // Space, inserting and deleting rows, and the events a key fires.
-#include "../support/QStringPrinter.h"
-#include "grid/core/ProInplaceEdit.h"
-#include "grid/core/ProStringGrid.h"
-#include "grid/foundation/MouseActions.h"
-#include "grid/foundation/Navigation.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/TestHooks.h"
-#include "platform/controls/WinApi.h"
-#include <QStringList>
+#include "GridEditingFixture.h"
 #include <functional>
-#include <gtest/gtest.h>
-#include <memory>
 
 using namespace SyntheticInput;
 
 namespace {
 
-// 5 columns, 6 rows with a fixed row and column; cell (c, r) holds "c:r".
-class GridKeys : public ::testing::Test {
+// The editing fixture's grid with editing off.
+class GridKeys : public GridEditing {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 520, 400);
-        Grid = new TProStringGrid(Form.get());
-        Grid->SetParent(Form.get());
-        Grid->SetBounds(0, 0, 420, 300);
-        Grid->SetColCount(5);
-        Grid->SetRowCount(6);
-        for (int c = 0; c < 5; ++c)
-            for (int r = 0; r < 6; ++r)
-                Grid->SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
-        Form->Show();
-        Grid->SetFocus();
+        GridEditing::SetUp();
+        Grid->SetOptions(Grid->Options() - goEditing);
     }
-    void TearDown() override { Form.reset(); }
     TPoint Current() const { return TPoint{Grid->Col(), Grid->Row()}; }
     QString Column(int ACol) const
     {
@@ -45,9 +24,6 @@ protected:
             s << Grid->Cells(ACol, r);
         return s.join(u' ');
     }
-
-    std::unique_ptr<TForm> Form;
-    TProStringGrid* Grid = nullptr;
 };
 
 struct NavCase {
