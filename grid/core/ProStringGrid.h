@@ -3407,15 +3407,31 @@ private:
     void ReleaseDisjunct(TGridCoord Cell);
     void ReleaseCell(const TWMMouse& Message, int ACol, int ARow);
     // Steps of the keys
-    bool KeyControlCell(int Key);
+    bool KeyBeforeMove(TWMKey& Message, TShiftState Shift, const std::function<void()>& Swallow);
+    bool KeyScrollOnly(int Key);
+    void KeyControlCell(int Key);
+    bool KeyRowSelectScroll(int Key, TShiftState Shift, const std::function<void()>& Swallow);
+    bool KeySkipFixed(int Key);
+    // The selection, when it changed since FMoveSelection, goes to
+    // DoSelectionChanged.
+    void AnnounceSelection();
     bool KeyHomeEnd(int Key, TShiftState Shift);
-    bool KeyTableAfter(int Key, TShiftState Shift);
+    bool KeyHomeEndRow(bool Home, bool Shift);
+    void KeyTableAfter(int Key, TShiftState Shift);
     void KeyInsertRow();
     void KeyDeleteRow();
     void KeySelectAll();
+    void KeyMoveRows(int Step, int Top, int Bottom);
     void KeyWrap(int Key);
     void KeySkipDisabled(int Key, int R0);
     void KeySpaceDisjunct(TShiftState Shift);
+    // Row + 1 is the first footer row (or the floating footer's row).
+    bool IsLastNormalRow();
+    bool FooterShown() const;
+    // The first (last) display column of ARow that CanSelectTabCell
+    // allows; -1 when none.
+    int FirstSelectableCol(int ARow);
+    int LastSelectableCol(int ARow);
 
     // A press happened; the release fires OnClick for a fixed cell.
     bool FDoOnClick = false;

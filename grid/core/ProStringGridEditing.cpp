@@ -644,6 +644,11 @@ void TProStringGrid::WMChar(TWMKey& Message)
         }
         FStartEditChar = QChar();
     }
+    // A typed character opens no editor on a check box, radio or button.
+    if (control && Options().Contains(goEditing) && typed) {
+        TCustomControl::WMChar(Message);
+        return;
+    }
     TBaseGrid::WMChar(Message);
 }
 

@@ -89,7 +89,7 @@ void TProStringGrid::WMLButtonDown(TWMMouse& Message)
     }
     if (FMouseActions->DisjunctCellSelect() && !PressShift(Message).Contains(ssCtrl) && cell.X >= 0 && cell.Y >= 0 &&
         !IsFixed(cell.X, cell.Y)) {
-        ClearSelectedCells();
+        FSelectedCells->Clear();
         Invalidate();
     }
     FSearchInc.clear();
@@ -517,7 +517,7 @@ bool TProStringGrid::PressHeaderSelect(const TWMMouse& Message, int ACol, int AR
     }
     HideSelection();
     if (FMouseActions->DisjunctCellSelect() && FMouseSelectMode != msAll)
-        ClearSelectedCells();
+        FSelectedCells->Clear();
     SetSelection(TGridRect{std::min(sel.Left, sel.Right), std::min(sel.Top, sel.Bottom), std::max(sel.Left, sel.Right),
                            std::max(sel.Top, sel.Bottom)});
     FSelHidden = false;

@@ -1,45 +1,27 @@
 // The left button on the string grid: what a press and a release do and
 // the events they fire, recorded in order and compared whole.
-#include "../support/QStringPrinter.h"
+#include "GridEditingFixture.h"
 #include "grid/core/ControlLook.h"
-#include "grid/core/ProStringGrid.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/IntList.h"
-#include "grid/foundation/MouseActions.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/TestHooks.h"
 #include "platform/services/Shell.h"
-#include <QStringList>
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-// 5 columns, 6 rows with a fixed row and column, cell (c, r) holding
-// "c:r"; column 2 holds data check boxes ("Y"/"N").
-class GridMouse : public ::testing::Test {
+// The editing fixture's grid without a frame and with editing off;
+// column 2 holds data check boxes ("Y"/"N").
+class GridMouse : public GridEditing {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 520, 400);
-        Grid = new TProStringGrid(Form.get());
-        Grid->SetParent(Form.get());
+        GridEditing::SetUp();
+        Grid->SetOptions(Grid->Options() - goEditing);
         Grid->SetBorderStyle(bsNone);
-        Grid->SetBounds(0, 0, 420, 300);
-        Grid->SetColCount(5);
-        Grid->SetRowCount(6);
-        for (int c = 0; c < 5; ++c)
-            for (int r = 0; r < 6; ++r)
-                Grid->SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
         for (int r = 1; r < 6; ++r)
             Grid->SetCells(2, r, QStringLiteral("N"));
         Grid->AddCheckBoxColumn(2, false, true);
-        Form->Show();
-        Grid->SetFocus();
         Record();
     }
-    void TearDown() override { Form.reset(); }
 
     void Record()
     {
@@ -73,10 +55,6 @@ protected:
         SyntheticInput::Click(Grid, At(ACol, ARow, DX, DY), Shift);
         return Log;
     }
-
-    std::unique_ptr<TForm> Form;
-    TProStringGrid* Grid = nullptr;
-    QStringList Log;
 };
 
 TEST_F(GridMouse, DataCheckBoxClickTogglesWithoutClickCell)
