@@ -307,6 +307,16 @@ bool TProColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
     return handled;
 }
 
+void TProColGrid::WndProc(TMessage& Message)
+{
+    // The wheel steps one row through the platform's wheel overrides
+    // below, before the popup's own wheel handling would choose an item.
+    if (Message.Msg == WM_MOUSEWHEEL)
+        TBaseGrid::WndProc(Message);
+    else
+        TProStringGrid::WndProc(Message);
+}
+
 bool TProColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
 {
     FMouseWheelSelection = true;
