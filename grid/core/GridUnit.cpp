@@ -1,4 +1,6 @@
 #include "grid/core/GridUnit.h"
+#include "grid/core/ProStringGrid.h"
+#include "grid/foundation/GlowWindow.h"
 #include "platform/controls/WinApi.h"
 #include "platform/graphics/Themes.h"
 #include "platform/services/Clipboard.h"
@@ -17,7 +19,15 @@ bool ComCtlVersionAtLeast470(int FileVersion) { return FileVersion > 0x40045; }
 
 LRESULT GridCallWndProcHook(int Code, WPARAM WParam, LPARAM LParam)
 {
-    // The focus frame follows the edited cell once the grid shows one.
+    // The focus frame follows the edited cell; its own moves do not count.
+    static bool moving = false;
+    const auto* cwp = reinterpret_cast<const CWPSTRUCT*>(LParam);
+    if (Code == HC_ACTION && FocusGrid && cwp && cwp->message == WM_WINDOWPOSCHANGED && !moving &&
+        !(FocusGrid->FocusWindow() && cwp->hwnd == FocusGrid->FocusWindow()->Handle())) {
+        moving = true;
+        FocusGrid->MoveFocusFrame();
+        moving = false;
+    }
     return CallNextHookEx(GridHookHandle, Code, WParam, LParam);
 }
 

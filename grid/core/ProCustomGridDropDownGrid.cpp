@@ -296,20 +296,6 @@ void TProColGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
     DoSelect();
 }
 
-void TProColGrid::WndProc(TMessage& Message)
-{
-    if (Message.Msg != WM_MOUSEWHEEL) {
-        TProStringGrid::WndProc(Message);
-        return;
-    }
-    FMouseWheelSelection = true;
-    FConfirmSelection = false;
-    TControlGuard alive = Guard();
-    TProStringGrid::WndProc(Message);
-    if (!alive.expired())
-        FMouseWheelSelection = false;
-}
-
 bool TProColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
 {
     FMouseWheelSelection = true;
@@ -319,6 +305,16 @@ bool TProColGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
     if (!alive.expired())
         FMouseWheelSelection = false;
     return handled;
+}
+
+void TProColGrid::WndProc(TMessage& Message)
+{
+    // The wheel steps one row through the platform's wheel overrides
+    // below, before the popup's own wheel handling would choose an item.
+    if (Message.Msg == WM_MOUSEWHEEL)
+        TBaseGrid::WndProc(Message);
+    else
+        TProStringGrid::WndProc(Message);
 }
 
 bool TProColGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)

@@ -81,7 +81,7 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
-    // The grid's own wheel handling moves the row too: a wheel only follows.
+    // The wheel goes to the platform's handling, one row per notch.
     void WndProc(TMessage& Message) override;
     void WMKeyDown(TWMKey& Message) override;
     void WMChar(TWMKey& Message) override;

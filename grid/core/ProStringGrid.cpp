@@ -205,6 +205,8 @@ void TProStringGrid::CreateRunTimeObjects()
 
 TProStringGrid::~TProStringGrid()
 {
+    if (FocusGrid == this)
+        FocusGrid = nullptr;
     // A store that cannot be written must not stop the grid from going.
     if (FColumnSize->Save()) {
         try {

@@ -38,6 +38,7 @@ class TFloatingFooter;
 class TFocusHelper;
 class TFooterPanel;
 class TGridChangeNotifier;
+class TGridFocusWindow;
 class TGridProgressAppearance;
 class TGrouping;
 class THTMLSettings;
@@ -1959,8 +1960,9 @@ public:
     TPoint SearchCell() const { return FSearchCell; }
     void SetSearchCell(TPoint Value) { FSearchCell = Value; }
     TFindParams FindParams() const { return FFindParams; }
-    // Scrolls until the cell shows.
-    void ScrollInView(int ACol, int ARow);
+    // A cell out of view becomes current and is centred as far as the
+    // grid scrolls (ProStringGridMove.cpp); a visible cell changes nothing.
+    void ScrollInView(int ColIndex, int RowIndex);
     // Moving rows and columns, zoom (ProStringGridMove.cpp). Cell
     // controls, sort settings and the cursor follow a moved column.
     void MoveColumn(int FromIndex, int ToIndex);
@@ -2005,6 +2007,15 @@ public:
     // The drop column and row of the move in progress; -1 after a press.
     int MoveColInd() const { return FMoveColInd; }
     int MoveRowInd() const { return FMoveRowInd; }
+    // The glowing frame around the cell a special editor edits, while
+    // FocusHelper.Enabled (ProStringGridFocusFrame.cpp). Note: without a
+    // compositor the frame's window shows opaque; hence off by default.
+    void ShowFocusFrame(const TRect& R);
+    // Back onto the current cell after a window moved.
+    void MoveFocusFrame();
+    void HideFocusFrame();
+    // The frame's window; nil before the first frame.
+    TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
 
 protected:
     // Hover, zones, sizing and the move feedback, then the platform's move.
@@ -2074,6 +2085,7 @@ private:
     int FMoveRowInd = -1;
     TPoint FMovePress{-1, -1};
     bool FMoveStarted = false;
+    TGridFocusWindow* FFocusWindow = nullptr;
 
 public:
 

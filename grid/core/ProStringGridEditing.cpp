@@ -116,6 +116,8 @@ bool TProStringGrid::CanEditShow()
         } else {
             ShowEditControl(RealToDisplCol(b.X), b.Y);
             FEntered = true;
+            if (FFocusHelper->Enabled())
+                ShowFocusFrame(CellRect(Col(), Row()));
             r = false;
         }
     }
@@ -457,6 +459,8 @@ bool TProStringGrid::ValidateCell(const QString& NewValue)
     }
     StoreOldCell(Col(), Row());
     FValidating = false;
+    if (valid)
+        HideFocusFrame();
     return valid;
 }
 

@@ -480,6 +480,13 @@ void TProStringGrid::CalcSizingState(int X, int Y, TGridState& State, int& Index
 void TProStringGrid::CMHintShow(TMessage& Message)
 {
     TBaseGrid::CMHintShow(Message);
+    // No cell hint over a column or row being sized or moved.
+    const TGridState s = FGridState;
+    if (s == gsColSizing || s == gsRowSizing || s == gsColMoving || s == gsRowMoving || FSizingFixed ||
+        FSizingFixedR) {
+        Message.Result = 1;
+        return;
+    }
     if (THintInfo* info = HintInfoOf(Message))
         CellHintInfo(*info);
 }

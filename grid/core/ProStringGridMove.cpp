@@ -1,10 +1,14 @@
 #include "grid/core/FloatingFooter.h"
+#include "grid/core/SearchPanel.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/core/SortSettings.h"
 #include "grid/foundation/ControlList.h"
 #include "grid/foundation/IntList.h"
+#include "grid/foundation/SearchFooter.h"
 #include "grid/foundation/SyncGrid.h"
 #include "platform/controls/StringGrid.h"
+#include "platform/controls/SystemMetrics.h"
+#include <algorithm>
 
 // Moving whole rows and columns: the framework's move, then the grid's
 // own per-column data and the cell controls follow. Zoom is here too: it
@@ -75,6 +79,41 @@ void TProStringGrid::MoveRows(int FromIndex, int ToIndex, int Count)
 }
 
 void TProStringGrid::UpdateEditMode() { SelectCell(Col(), Row()); }
+
+// A cell out of view becomes current and is centred; a visible one stays.
+void TProStringGrid::ScrollInView(int ColIndex, int RowIndex)
+{
+    if (ColIndex < 0 || RowIndex < 0 || ColIndex >= ColCount() || RowIndex >= RowCount())
+        return;
+    int left = LeftCol();
+    int top = TopRow();
+    const int visCols = VisibleColCount();
+    const int visRows = VisibleRowCount();
+    if (ColIndex < LeftCol() || ColIndex >= LeftCol() + visCols) {
+        SetCol(ColIndex);
+        left = std::max(ColIndex - visCols / 2, FixedCols());
+    }
+    if (RowIndex < TopRow() || RowIndex >= TopRow() + visRows) {
+        SetRow(RowIndex);
+        top = std::max(RowIndex - visRows / 2, FixedRows());
+    }
+    left = std::min(left, ColCount() - visCols + 1);
+    if (FixedCols() + visCols < ColCount() && left != LeftCol())
+        SetLeftCol(std::clamp(left, FixedCols(), std::max(MaxTopLeft().X, FixedCols())));
+    top = std::min(top, RowCount() - visRows + 1);
+    if (FixedRows() + visRows >= RowCount())
+        return;
+    if (top != TopRow() && top >= FixedRows() && top <= MaxTopLeft().Y)
+        SetTopRow(top);
+    // The search panel covers the bottom; the row goes up above it.
+    if (FSearchFooter->Visible() && FSearchPanel) {
+        int room = Height() - FSearchPanel->Height();
+        if (visCols + FixedCols() < ColCount())
+            room -= GetSystemMetrics(SM_CYHSCROLL);
+        while (CellRect(0, RowIndex).Bottom > room && TopRow() < RowCount() - 1 && TopRow() < MaxTopLeft().Y)
+            SetTopRow(TopRow() + 1);
+    }
+}
 
 void TProStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 {

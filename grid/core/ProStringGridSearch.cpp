@@ -249,12 +249,6 @@ TPoint TProStringGrid::Find(TPoint StartCell, const QString& s, TFindParams Find
     return result;
 }
 
-void TProStringGrid::ScrollInView(int ACol, int ARow)
-{
-    if (ACol >= 0 && ARow >= 0 && ACol < ColCount() && ARow < RowCount())
-        ClampInView(TGridCoord{ACol, ARow});
-}
-
 // Key-press search
 
 int TProStringGrid::Search(const QString& s)

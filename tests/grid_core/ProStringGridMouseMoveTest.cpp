@@ -155,3 +155,26 @@ TEST_F(GridMouseMove, ARefusedDropLeavesTheColumnsAndARightReleaseIsSwallowed)
     Log << Grid->Cells(2, 1);
     EXPECT_EQ(Log, QStringList({"moving 1", "2:1"}));
 }
+
+TEST_F(GridMouse, NoCellHintWhileAColumnIsSizedOrMoved)
+{
+    Grid->SetOptions(Grid->Options() + goColSizing + goColMoving);
+    Grid->OnGridHint = [&](TObject*, int, int, QString& Hint) { Hint = QStringLiteral("cell"); };
+    auto ask = [&](int X, int Y) {
+        THintInfo info;
+        info.HintControl = Grid;
+        info.CursorPos = TPoint{X, Y};
+        const LRESULT cancel = Grid->Perform(CM_HINTSHOW, 0, LPARAM(&info));
+        Log << QStringLiteral("%1 %2").arg(cancel).arg(info.HintStr);
+    };
+    Down(129, 10);
+    Move(140, 10, {ssLeft});
+    ask(140, 10);
+    Up(140, 10);
+    Down(220, 10);
+    Move(290, 10, {ssLeft});
+    ask(290, 10);
+    Up(290, 10);
+    ask(290, 10);
+    EXPECT_EQ(Log, QStringList({"1 ", "1 ", "0 cell"}));
+}

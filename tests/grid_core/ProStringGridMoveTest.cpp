@@ -112,3 +112,23 @@ TEST_F(GridMove, ZoomStepsEveryColumnAndRowWithinTenSteps)
     EXPECT_EQ(Grid->ColWidths(1), w);
     EXPECT_EQ(Grid->ColWidths(2), 0) << "a hidden width stays hidden";
 }
+
+TEST_F(GridMove, ScrollInViewCentresAFarCellAndLeavesAVisibleOne)
+{
+    Grid->SetRowCount(80);
+    Grid->SetBounds(0, 0, 680, 23 * 11 + 9);
+    ASSERT_EQ(Grid->VisibleRowCount(), 10);
+    QStringList seen;
+    auto note = [&] { seen << QStringLiteral("row %1 top %2").arg(Grid->Row()).arg(Grid->TopRow()); };
+    Grid->SetRow(3);
+    Grid->ScrollInView(2, 5);
+    note();
+    Grid->ScrollInView(2, 50);
+    note();
+    Grid->ScrollInView(2, 79);
+    note();
+    Grid->ScrollInView(2, 80);
+    Grid->ScrollInView(-1, 5);
+    note();
+    EXPECT_EQ(seen, QStringList({"row 3 top 1", "row 50 top 45", "row 79 top 70", "row 79 top 70"}));
+}
