@@ -81,16 +81,25 @@ class TControlEdit;
 class TCustomRichEdit;
 class TEditLink;
 class TGridButton;
+class TGridCalculatorDropDown;
 class TGridCheckBox;
+class TGridColorDropDown;
 class TGridCombo;
 class TGridDatePicker;
 class TGridDateTimePicker;
+class TGridDetailPickerDropDown;
 class TGridEditBtn;
+class TGridGridDropDown;
+class TGridImageDropDown;
+class TGridMemoDropDown;
 class TGridSpin;
+class TGridTimepickerDropDown;
+class TGridTrackbarDropDown;
 class TGridTransCombo;
 class TGridTransEdit;
 class TGridUnitEditBtn;
 class TInplaceEdit;
+class TProCustomDropDown;
 class TProInplaceEdit;
 class TProRichEdit;
 
@@ -1418,9 +1427,9 @@ public:
     // Adopts the office colour scheme when it changed since the last time.
     void ApplyOfficeTheme();
     // Hands a style to the drop-down editors that exist.
-    virtual void ApplyEditorStyle(TQLXStyle AStyle) {}
+    virtual void ApplyEditorStyle(TQLXStyle AStyle);
     // Hands colour tones to the editors and drop-downs that exist.
-    virtual void ApplyEditorTones(const TColorTones& ATones) {}
+    virtual void ApplyEditorTones(const TColorTones& ATones);
     // "glXP" and kin; empty for glCustom.
     static QString LookToString(TGridLook Look);
     // "Windows XP" and kin; empty for glCustom.
@@ -1648,6 +1657,16 @@ public:
     bool InvokedFocusChange() const { return FInvokedFocusChange; }
     void SetInvokedFocusChange(bool Value) { FInvokedFocusChange = Value; }
 
+    // Drop-down editors (ProStringGridDropDowns.cpp). Each is made on first
+    // read, owned by the grid and invisible between edits.
+    TGridTrackbarDropDown* TrackbarDropDown();
+    TGridMemoDropDown* MemoDropDown();
+    TGridCalculatorDropDown* CalculatorDropDown();
+    TGridTimepickerDropDown* TimePickerDropDown();
+    TGridDetailPickerDropDown* DetailPickerDropDown();
+    TGridGridDropDown* GridDropDown();
+    TGridImageDropDown* ImagePickerDropDown();
+
     // Advancing the edit cell, key press, Tab walk (ProStringGridAdvance.cpp)
     // Moves the current cell on from (ACol, ARow) in AdvanceDirection;
     // nothing unless AdvanceOnEnter or Force. Stops after one pass over
@@ -1709,6 +1728,7 @@ protected:
     friend class TGridButton;
     friend class TGridDatePicker;
     friend class TGridDateTimePicker;
+    friend class TGridDropDownKeys;
     friend class TEditLink;
     friend class TProRichEdit;
     friend class TControlEdit;
@@ -3135,6 +3155,12 @@ private:
     TWinControl* ShowCustomEditor(const TRect& R, TColor Clr, const QString& Text, int C, int ARow);
     void CommitSpinEditor(int C, int ARow);
     void CommitDateEditor(int C, int ARow);
+    // Steps of the drop-down editors (ProStringGridDropDowns.cpp)
+    TProCustomDropDown* DropDownEditor(TEditorType Kind);
+    TWinControl* ShowDropDownEditor(const TRect& R, int W, int H, TColor Clr, const QString& Text, int C, int ARow);
+    void SetDropDownValue(TProCustomDropDown* DropDown, const QString& Text, int C, int ARow);
+    void CommitDropDownEditor(int C, int ARow);
+    void DestroyDropDownEditors();
     void PostStartChar(TWinControl* Control);
     // The brush colour the cell is painted with.
     TColor EditorColor(int ACol, int ARow);
@@ -3189,6 +3215,14 @@ private:
     TProRichEdit* FInplaceRichEdit = nullptr;
     TProRichEdit* FRichEdit = nullptr;
     TEditLink* FEditLink = nullptr;
+    // Drop-down editors (ProStringGridDropDowns.cpp)
+    TGridTrackbarDropDown* FEditTrackBar = nullptr;
+    TGridMemoDropDown* FEditMemo = nullptr;
+    TGridCalculatorDropDown* FEditCalculator = nullptr;
+    TGridTimepickerDropDown* FEditTimePicker = nullptr;
+    TGridDetailPickerDropDown* FEditDetailPicker = nullptr;
+    TGridGridDropDown* FEditGridPicker = nullptr;
+    TGridImageDropDown* FEditImagePicker = nullptr;
     // Advancing and the Tab walk
     int FAECol = -1;
     int FAERow = -1;

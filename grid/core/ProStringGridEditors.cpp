@@ -75,6 +75,7 @@ void TProStringGrid::DestroyEditorControls()
         delete *c;
         *c = nullptr;
     }
+    DestroyDropDownEditors();
     FEditCtrl = nullptr;
     if (FEditLink) {
         FEditLink->FPopupForm = nullptr;
@@ -399,6 +400,13 @@ void TProStringGrid::ShowEditControl(int ACol, int ARow)
         picker->SetFocus();
         break;
     }
+    case edTrackbarDropDown:
+    case edMemoDropDown:
+    case edCalculatorDropDown:
+    case edTimePickerDropDown:
+    case edDetailDropDown:
+    case edGridDropDown:
+    case edImagePickerDropDown: shown = ShowDropDownEditor(r, w, h, clr, text, c, ARow); break;
     default: break;
     }
     FEditCtrl = shown;
@@ -669,6 +677,13 @@ void TProStringGrid::HideEditControl(int ACol, int ARow)
         }
         FEditMode = false;
         break;
+    case edTrackbarDropDown:
+    case edMemoDropDown:
+    case edCalculatorDropDown:
+    case edTimePickerDropDown:
+    case edDetailDropDown:
+    case edGridDropDown:
+    case edImagePickerDropDown: CommitDropDownEditor(c, ARow); break;
     default: break;
     }
     if (FEditControl != edNormal && FEditActive)

@@ -4,6 +4,7 @@
 // keypad. TButtonItem is one button, TButtonAppearance the look the panel
 // keeps for them (of its colours only the font and the two text colours
 // reach the screen; the faces are push buttons of the platform).
+#include "grid/dropdown/ItemLayout.h"
 #include "platform/controls/CustomControl.h"
 #include "platform/graphics/Color.h"
 #include "platform/rtl/Collection.h"
@@ -15,8 +16,6 @@ class TCustomImageList;
 class TFont;
 class TPicture;
 
-// Where a caption stands relative to a picture.
-enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
 // plCustom: the panel builds and lays out nothing itself.
 enum TButtonPanelType { plCalculator, plCustom };
 

@@ -146,8 +146,11 @@ void TProCalculatorDropdown::DoHideDropDown(bool Cancelled)
     const bool open = FDropDownForm && FDropDownForm->Visible();
     TControlGuard alive = Guard();
     TProCustomDropDown::DoHideDropDown(Cancelled);
-    if (!alive.expired() && open && Cancelled)
+    if (!alive.expired() && open && Cancelled) {
+        // The pending operation belonged to the calculation thrown away.
         SetText(FDropText);
+        FPrevop = OpNone;
+    }
 }
 
 // Calculating

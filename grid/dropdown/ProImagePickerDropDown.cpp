@@ -239,10 +239,10 @@ void TProImagePickerDropDown::BeforeDropDown()
     TProCustomDropDown::BeforeDropDown();
     SyncSelector();
     if (FItemSelector)
-        FItemSelector->OnDrawItem = OnDrawItem ? TDrawItemEvent([this](TObject* s, TCanvas* c, const TRect& r, int i) {
+        FItemSelector->OnDrawItem = OnDrawItem ? TSelectorDrawItemEvent([this](TObject* s, TCanvas* c, const TRect& r, int i) {
             SelectorDrawItem(s, c, r, i);
         })
-                                               : TDrawItemEvent();
+                                               : TSelectorDrawItemEvent();
     FOldItemIndex = FItemIndex;
 }
 

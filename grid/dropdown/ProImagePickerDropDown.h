@@ -95,7 +95,7 @@ public:
 
     TNotifyEvent OnSelect;
     // Replaces the content of list cells (Sender = the drop-down).
-    TDrawItemEvent OnDrawItem;
+    TSelectorDrawItemEvent OnDrawItem;
     // Replaces the drawing of the chosen image in the edit.
     TOnDrawSelectedItem OnDrawSelectedImage;
 

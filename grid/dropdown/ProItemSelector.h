@@ -9,6 +9,7 @@
 //
 // Files: ProItemSelector.cpp (items, appearance, host, selection, mouse),
 // ProItemSelectorPaint.cpp (cell size, layout, painting).
+#include "grid/dropdown/ItemLayout.h"
 #include "grid/dropdown/ProDropDown.h"
 #include "platform/controls/ScrollingWinControl.h"
 #include "platform/rtl/Collection.h"
@@ -17,10 +18,9 @@ class TPicture;
 class TProCustomItemSelector;
 
 enum TSelectorType { stImage, stColor };
-enum TItemLayout { ilCaptionLeft, ilCaptionRight, ilCaptionTop, ilCaptionBottom };
 
 // Replaces the content of a cell (R in panel coordinates).
-using TDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R, int Index)>;
+using TSelectorDrawItemEvent = std::function<void(TObject* Sender, TCanvas* Canvas, const TRect& R, int Index)>;
 // Replaces the measured cell size.
 using TItemSizeEvent = std::function<void(TObject* Sender, TSize& ASize)>;
 
@@ -293,7 +293,7 @@ public:
     TSize GetSelectorSize() const;
 
     TNotifyEvent OnItemSelect;
-    TDrawItemEvent OnDrawItem;
+    TSelectorDrawItemEvent OnDrawItem;
     TItemSizeEvent OnItemSize;
 
 protected:
