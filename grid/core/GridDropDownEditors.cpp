@@ -43,6 +43,18 @@ void TGridDropDownKeys::WantSpecialKey(TWMKey& Message)
         Message.Result = 1;
 }
 
+bool TGridDropDownKeys::PreviewKey(TWMKey& Message)
+{
+    int key = Message.CharCode;
+    if (FEdit->EditorEnabled() || FEdit->DroppedDown() || key == VK_RETURN || key == VK_ESCAPE)
+        return false;
+    const TShiftState shift = KeyboardStateToShiftState();
+    if (!IsLeaveKey(key, shift) || !KeyDown(key, shift))
+        return false;
+    Message.CharCode = key;
+    return true;
+}
+
 bool TGridDropDownKeys::IsLeaveKey(int Key, TShiftState Shift) const
 {
     if (Key == VK_DOWN && Shift.Contains(ssAlt))
@@ -376,6 +388,12 @@ void TGridImageDropDown::CMWantSpecialKey(TWMKey& Message)
     FKeys.WantSpecialKey(Message);
 }
 
+void TGridImageDropDown::WMKeyDown(TWMKey& Message)
+{
+    if (!FKeys.PreviewKey(Message))
+        TProImagePickerDropDown::WMKeyDown(Message);
+}
+
 void TGridImageDropDown::KeyDown(int& Key, TShiftState Shift)
 {
     if (!FKeys.KeyDown(Key, Shift))
@@ -397,5 +415,53 @@ void TGridImageDropDown::Change()
 void TGridImageDropDown::DoExit()
 {
     TProImagePickerDropDown::DoExit();
+    FKeys.Exit();
+}
+
+// Colour picker: Escape puts the colour of the opening back.
+
+TGridColorDropDown::TGridColorDropDown(TComponent* AOwner) : TProColorPickerDropDown(AOwner), FKeys(this, AOwner)
+{
+    FKeys.ClaimReturnEscape = true;
+    FKeys.ColorKeys = true;
+    FKeys.Value = [this] { return SelectedColorText(); };
+    // The edit shows the colour, not a text.
+    FKeys.Show = [](const QString&) {};
+    FKeys.Restore = [this] { SetSelectedColor(OpeningColor); };
+}
+
+void TGridColorDropDown::CMWantSpecialKey(TWMKey& Message)
+{
+    TProColorPickerDropDown::CMWantSpecialKey(Message);
+    FKeys.WantSpecialKey(Message);
+}
+
+void TGridColorDropDown::WMKeyDown(TWMKey& Message)
+{
+    if (!FKeys.PreviewKey(Message))
+        TProColorPickerDropDown::WMKeyDown(Message);
+}
+
+void TGridColorDropDown::KeyDown(int& Key, TShiftState Shift)
+{
+    if (!FKeys.KeyDown(Key, Shift))
+        TProColorPickerDropDown::KeyDown(Key, Shift);
+}
+
+void TGridColorDropDown::KeyPress(QChar& Key)
+{
+    FKeys.KeyPress(Key);
+    TProColorPickerDropDown::KeyPress(Key);
+}
+
+void TGridColorDropDown::Change()
+{
+    TProColorPickerDropDown::Change();
+    FKeys.Changed();
+}
+
+void TGridColorDropDown::DoExit()
+{
+    TProColorPickerDropDown::DoExit();
     FKeys.Exit();
 }

@@ -12,6 +12,7 @@
 // Change and DoExit, as TGridTrackbarDropDown does; the grid makes, shows
 // and commits it in ProStringGridDropDowns.cpp.
 #include "grid/dropdown/ProCalculatorDropdown.h"
+#include "grid/dropdown/ProColorPickerDropDown.h"
 #include "grid/dropdown/ProDetailDropDown.h"
 #include "grid/dropdown/ProImagePickerDropDown.h"
 #include "grid/dropdown/ProMemoDropDown.h"
@@ -51,6 +52,10 @@ public:
     std::function<void()> Restore;
 
     void WantSpecialKey(TWMKey& Message);
+    // A drop-down without its editor keeps every key but Return and
+    // Escape: the keys that leave a closed one reach the protocol first.
+    // True when the protocol took the key.
+    bool PreviewKey(TWMKey& Message);
     // True when the protocol took the key; otherwise the drop-down's own
     // handling runs.
     bool KeyDown(int& Key, TShiftState Shift);
@@ -192,6 +197,28 @@ public:
 
 protected:
     void CMWantSpecialKey(TWMKey& Message) override;
+    void WMKeyDown(TWMKey& Message) override;
+    void KeyDown(int& Key, TShiftState Shift) override;
+    void KeyPress(QChar& Key) override;
+    void Change() override;
+    void DoExit() override;
+
+private:
+    TGridDropDownKeys FKeys;
+};
+
+// edColorPickerDropDown: the value is the selected colour; Home also
+// leaves, and only Return validates.
+class TGridColorDropDown : public TProColorPickerDropDown, public IGridDropDown {
+public:
+    explicit TGridColorDropDown(TComponent* AOwner = nullptr);
+    TGridDropDownKeys& Keys() override { return FKeys; }
+    // The colour at opening, put back by Escape.
+    TColor OpeningColor = clNone;
+
+protected:
+    void CMWantSpecialKey(TWMKey& Message) override;
+    void WMKeyDown(TWMKey& Message) override;
     void KeyDown(int& Key, TShiftState Shift) override;
     void KeyPress(QChar& Key) override;
     void Change() override;
