@@ -372,7 +372,19 @@ void TProColorPickerDropDown::UpdateDropDownSize()
         if (FDropDownHeight < 1)
             FItemSelector->SetHeight(size.cy);
         TProCustomDropDown::UpdateDropDownSize();
-        if (FItemSelector->VertScrollBar()->IsScrollBarVisible())
+        // The border lies inside the popup: without it the cells would
+        // not fit and the list would scroll sideways.
+        if (FDropDownWidth < 1)
+            FDropDownForm->SetWidth(size.cx + 2 * FDropDownBorderWidth);
+        // The list gets a vertical bar when the popup gives it less room
+        // than its cells need (the bar shows only once laid out): the
+        // popup grows by the bar.
+        int room = FDropDownForm->Height() - 2 * FDropDownBorderWidth;
+        if (DropDownHeader()->Visible())
+            room -= DropDownHeader()->Height();
+        if (DropDownFooter()->Visible())
+            room -= DropDownFooter()->Height();
+        if (size.cy > room)
             FDropDownForm->SetWidth(FDropDownForm->Width() + GetSystemMetrics(SM_CXVSCROLL));
         return;
     }

@@ -193,6 +193,18 @@ TEST_F(ColorPicker, TheOpenListChoosesByKeysAndClicksAndACancelRestores)
     EXPECT_EQ(Log, std::vector<int>({2}));
 }
 
+TEST_F(ColorPicker, AListCutByHeaderAndFooterGrowsByItsBarInsteadOfScrollingSideways)
+{
+    Picker->DropDownHeader()->SetVisible(true);
+    Picker->DropDownFooter()->SetVisible(true);
+    Picker->SetDropDownHeight(150);
+    Picker->ShowDropDown();
+    const TSize cells = Picker->ItemSelector()->GetSelectorSize();
+    EXPECT_EQ(Picker->DropDownForm()->Width(), cells.cx + 2 + 17);
+    EXPECT_TRUE(Picker->ItemSelector()->VertScrollBar()->IsScrollBarVisible());
+    EXPECT_FALSE(Picker->ItemSelector()->HorzScrollBar()->IsScrollBarVisible());
+}
+
 TEST_F(ColorPicker, ThePaletteChoosesItsBoxesAndACancelBringsTheColourBack)
 {
     Picker->SetColorSelectionStyle(csDiscrete);
