@@ -7,10 +7,10 @@
 // text and swallows the key); Escape restores the cell. Losing the focus
 // commits. Other keys stay with the drop-down.
 //
-// A new wrapper derives from its drop-down and IGridDropDown, holds a
-// TGridDropDownKeys and hands it CMWantSpecialKey, KeyDown, KeyPress,
-// Change and DoExit, as TGridTrackbarDropDown does; the grid makes, shows
-// and commits it in ProStringGridDropDowns.cpp.
+// A new wrapper derives from TGridDropDown<its drop-down> and sets its
+// differences on Keys() in its constructor; the template is instantiated
+// for it at the end of GridDropDownEditors.cpp. The grid makes, shows and
+// commits it in ProStringGridDropDowns.cpp.
 #include "grid/dropdown/ProCalculatorDropdown.h"
 #include "grid/dropdown/ProColorPickerDropDown.h"
 #include "grid/dropdown/ProDetailDropDown.h"
@@ -85,115 +85,12 @@ public:
     virtual TGridDropDownKeys& Keys() = 0;
 };
 
-// edTrackbarDropDown.
-class TGridTrackbarDropDown : public TProTrackBarDropDown, public IGridDropDown {
+// A drop-down that hands its keys, changes and focus loss to the protocol.
+template <class TDropDown>
+class TGridDropDown : public TDropDown, public IGridDropDown {
 public:
-    explicit TGridTrackbarDropDown(TComponent* AOwner = nullptr);
+    explicit TGridDropDown(TComponent* AOwner = nullptr);
     TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
-};
-
-// edMemoDropDown.
-class TGridMemoDropDown : public TProMemoDropDown, public IGridDropDown {
-public:
-    explicit TGridMemoDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
-};
-
-// edCalculatorDropDown: Return computes the result first.
-class TGridCalculatorDropDown : public TProCalculatorDropdown, public IGridDropDown {
-public:
-    explicit TGridCalculatorDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
-};
-
-// edTimePickerDropDown.
-class TGridTimepickerDropDown : public TProTimePickerDropDown, public IGridDropDown {
-public:
-    explicit TGridTimepickerDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
-};
-
-// edDetailDropDown.
-class TGridDetailPickerDropDown : public TProDetailDropDown, public IGridDropDown {
-public:
-    explicit TGridDetailPickerDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
-};
-
-// edGridDropDown: the multi-column list.
-class TGridGridDropDown : public TProMultiColumnDropDown, public IGridDropDown {
-public:
-    explicit TGridGridDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
-};
-
-// edImagePickerDropDown: the value is the chosen image.
-class TGridImageDropDown : public TProImagePickerDropDown, public IGridDropDown {
-public:
-    explicit TGridImageDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-    // The image index at opening, put back by Escape.
-    int OpeningIndex = -1;
 
 protected:
     void CMWantSpecialKey(TWMKey& Message) override;
@@ -203,27 +100,58 @@ protected:
     void Change() override;
     void DoExit() override;
 
-private:
     TGridDropDownKeys FKeys;
+};
+
+// edTrackbarDropDown: the pattern, and it claims Return and Escape.
+class TGridTrackbarDropDown : public TGridDropDown<TProTrackBarDropDown> {
+public:
+    explicit TGridTrackbarDropDown(TComponent* AOwner = nullptr);
+};
+
+// edMemoDropDown: the value is the memo's whole text.
+class TGridMemoDropDown : public TGridDropDown<TProMemoDropDown> {
+public:
+    explicit TGridMemoDropDown(TComponent* AOwner = nullptr);
+};
+
+// edCalculatorDropDown: Return computes the result first.
+class TGridCalculatorDropDown : public TGridDropDown<TProCalculatorDropdown> {
+public:
+    explicit TGridCalculatorDropDown(TComponent* AOwner = nullptr);
+};
+
+// edTimePickerDropDown: no focus drawing.
+class TGridTimepickerDropDown : public TGridDropDown<TProTimePickerDropDown> {
+public:
+    explicit TGridTimepickerDropDown(TComponent* AOwner = nullptr);
+};
+
+// edDetailDropDown.
+class TGridDetailPickerDropDown : public TGridDropDown<TProDetailDropDown> {
+public:
+    using TGridDropDown::TGridDropDown;
+};
+
+// edGridDropDown: the multi-column list.
+class TGridGridDropDown : public TGridDropDown<TProMultiColumnDropDown> {
+public:
+    using TGridDropDown::TGridDropDown;
+};
+
+// edImagePickerDropDown: the value is the chosen image.
+class TGridImageDropDown : public TGridDropDown<TProImagePickerDropDown> {
+public:
+    explicit TGridImageDropDown(TComponent* AOwner = nullptr);
+    // The image index at opening, put back by Escape.
+    int OpeningIndex = -1;
 };
 
 // edColorPickerDropDown: the value is the selected colour; Home also
 // leaves, and only Return validates.
-class TGridColorDropDown : public TProColorPickerDropDown, public IGridDropDown {
+class TGridColorDropDown : public TGridDropDown<TProColorPickerDropDown> {
 public:
     explicit TGridColorDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
     // The colour at opening, put back by Escape.
     TColor OpeningColor = clNone;
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void WMKeyDown(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
 };
