@@ -12,6 +12,7 @@
 #include "platform/rtl/Clock.h"
 #include <QImage>
 #include <QPainter>
+#include "../support/PopupShot.h"
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -286,21 +287,6 @@ TEST_F(ColorPicker, SwitchingStylesShowsTheListRefilledAgain)
     EXPECT_EQ(Picker->ItemSelector()->Items()->Items(0)->Caption(), QStringLiteral("Ink"));
 }
 
-// The form and the open popup, as they stand on the screen.
-QImage Shot(TForm& Form, TDropDownForm* Popup)
-{
-    const QImage formShot = Form.Handle()->grab().toImage();
-    const QImage popupShot = Popup->Handle()->grab().toImage();
-    const QPoint origin(Form.Left(), Form.Top());
-    const QRect popupRect(Popup->Left(), Popup->Top(), Popup->Width(), Popup->Height());
-    const QRect all = QRect(origin, formShot.size()).united(popupRect);
-    QImage shot(all.size(), QImage::Format_RGB32);
-    shot.fill(Qt::darkGray);
-    QPainter painter(&shot);
-    painter.drawImage(origin - all.topLeft(), formShot);
-    painter.drawImage(popupRect.topLeft() - all.topLeft(), popupShot);
-    return shot;
-}
 
 TEST_F(ColorPicker, TheEditPaintsSwatchAndTextAndTheChoosersRender)
 {
@@ -323,7 +309,7 @@ TEST_F(ColorPicker, TheEditPaintsSwatchAndTextAndTheChoosersRender)
         Picker->SetColorSelectionStyle(s.Style);
         Picker->ShowDropDown();
         ASSERT_TRUE(Picker->DroppedDown()) << s.File;
-        const QImage shot = Shot(*Form, Picker->DropDownForm());
+        const QImage shot = PopupShot(*Form, Picker->DropDownForm());
         ASSERT_TRUE(shot.save(QStringLiteral(DROPDOWN_DEMO_DIR) + QString::fromLatin1(s.File)));
         Picker->HideDropDown(false);
     }
