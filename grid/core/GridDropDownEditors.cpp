@@ -43,6 +43,18 @@ void TGridDropDownKeys::WantSpecialKey(TWMKey& Message)
         Message.Result = 1;
 }
 
+bool TGridDropDownKeys::PreviewKey(TWMKey& Message)
+{
+    int key = Message.CharCode;
+    if (FEdit->EditorEnabled() || FEdit->DroppedDown() || key == VK_RETURN || key == VK_ESCAPE)
+        return false;
+    const TShiftState shift = KeyboardStateToShiftState();
+    if (!IsLeaveKey(key, shift) || !KeyDown(key, shift))
+        return false;
+    Message.CharCode = key;
+    return true;
+}
+
 bool TGridDropDownKeys::IsLeaveKey(int Key, TShiftState Shift) const
 {
     if (Key == VK_DOWN && Shift.Contains(ssAlt))
@@ -130,47 +142,61 @@ void TGridDropDownKeys::Exit()
         FGrid->HideInplaceEdit();
 }
 
-// Track bar: the pattern.
+// The wrappers
 
-TGridTrackbarDropDown::TGridTrackbarDropDown(TComponent* AOwner)
-    : TProTrackBarDropDown(AOwner), FKeys(this, AOwner)
+template <class TDropDown>
+TGridDropDown<TDropDown>::TGridDropDown(TComponent* AOwner) : TDropDown(AOwner), FKeys(this, AOwner)
+{
+}
+
+template <class TDropDown>
+void TGridDropDown<TDropDown>::CMWantSpecialKey(TWMKey& Message)
+{
+    TDropDown::CMWantSpecialKey(Message);
+    FKeys.WantSpecialKey(Message);
+}
+
+template <class TDropDown>
+void TGridDropDown<TDropDown>::WMKeyDown(TWMKey& Message)
+{
+    if (!FKeys.PreviewKey(Message))
+        TDropDown::WMKeyDown(Message);
+}
+
+template <class TDropDown>
+void TGridDropDown<TDropDown>::KeyDown(int& Key, TShiftState Shift)
+{
+    if (!FKeys.KeyDown(Key, Shift))
+        TDropDown::KeyDown(Key, Shift);
+}
+
+template <class TDropDown>
+void TGridDropDown<TDropDown>::KeyPress(QChar& Key)
+{
+    FKeys.KeyPress(Key);
+    TDropDown::KeyPress(Key);
+}
+
+template <class TDropDown>
+void TGridDropDown<TDropDown>::Change()
+{
+    TDropDown::Change();
+    FKeys.Changed();
+}
+
+template <class TDropDown>
+void TGridDropDown<TDropDown>::DoExit()
+{
+    TDropDown::DoExit();
+    FKeys.Exit();
+}
+
+TGridTrackbarDropDown::TGridTrackbarDropDown(TComponent* AOwner) : TGridDropDown(AOwner)
 {
     FKeys.ClaimReturnEscape = true;
 }
 
-void TGridTrackbarDropDown::CMWantSpecialKey(TWMKey& Message)
-{
-    TProTrackBarDropDown::CMWantSpecialKey(Message);
-    FKeys.WantSpecialKey(Message);
-}
-
-void TGridTrackbarDropDown::KeyDown(int& Key, TShiftState Shift)
-{
-    if (!FKeys.KeyDown(Key, Shift))
-        TProTrackBarDropDown::KeyDown(Key, Shift);
-}
-
-void TGridTrackbarDropDown::KeyPress(QChar& Key)
-{
-    FKeys.KeyPress(Key);
-    TProTrackBarDropDown::KeyPress(Key);
-}
-
-void TGridTrackbarDropDown::Change()
-{
-    TProTrackBarDropDown::Change();
-    FKeys.Changed();
-}
-
-void TGridTrackbarDropDown::DoExit()
-{
-    TProTrackBarDropDown::DoExit();
-    FKeys.Exit();
-}
-
-// Memo: the value is the memo's whole text.
-
-TGridMemoDropDown::TGridMemoDropDown(TComponent* AOwner) : TProMemoDropDown(AOwner), FKeys(this, AOwner)
+TGridMemoDropDown::TGridMemoDropDown(TComponent* AOwner) : TGridDropDown(AOwner)
 {
     // The lines joined by line breaks, without one at the end.
     FKeys.Value = [this] {
@@ -182,40 +208,7 @@ TGridMemoDropDown::TGridMemoDropDown(TComponent* AOwner) : TProMemoDropDown(AOwn
     FKeys.Show = [this](const QString& Text) { MemoText()->SetText(Text); };
 }
 
-void TGridMemoDropDown::CMWantSpecialKey(TWMKey& Message)
-{
-    TProMemoDropDown::CMWantSpecialKey(Message);
-    FKeys.WantSpecialKey(Message);
-}
-
-void TGridMemoDropDown::KeyDown(int& Key, TShiftState Shift)
-{
-    if (!FKeys.KeyDown(Key, Shift))
-        TProMemoDropDown::KeyDown(Key, Shift);
-}
-
-void TGridMemoDropDown::KeyPress(QChar& Key)
-{
-    FKeys.KeyPress(Key);
-    TProMemoDropDown::KeyPress(Key);
-}
-
-void TGridMemoDropDown::Change()
-{
-    TProMemoDropDown::Change();
-    FKeys.Changed();
-}
-
-void TGridMemoDropDown::DoExit()
-{
-    TProMemoDropDown::DoExit();
-    FKeys.Exit();
-}
-
-// Calculator
-
-TGridCalculatorDropDown::TGridCalculatorDropDown(TComponent* AOwner)
-    : TProCalculatorDropdown(AOwner), FKeys(this, AOwner)
+TGridCalculatorDropDown::TGridCalculatorDropDown(TComponent* AOwner) : TGridDropDown(AOwner)
 {
     // The open keypad computes on its own Return.
     FKeys.BeforeReturn = [this] {
@@ -224,178 +217,33 @@ TGridCalculatorDropDown::TGridCalculatorDropDown(TComponent* AOwner)
     };
 }
 
-void TGridCalculatorDropDown::CMWantSpecialKey(TWMKey& Message)
-{
-    TProCalculatorDropdown::CMWantSpecialKey(Message);
-    FKeys.WantSpecialKey(Message);
-}
-
-void TGridCalculatorDropDown::KeyDown(int& Key, TShiftState Shift)
-{
-    if (!FKeys.KeyDown(Key, Shift))
-        TProCalculatorDropdown::KeyDown(Key, Shift);
-}
-
-void TGridCalculatorDropDown::KeyPress(QChar& Key)
-{
-    FKeys.KeyPress(Key);
-    TProCalculatorDropdown::KeyPress(Key);
-}
-
-void TGridCalculatorDropDown::Change()
-{
-    TProCalculatorDropdown::Change();
-    FKeys.Changed();
-}
-
-void TGridCalculatorDropDown::DoExit()
-{
-    TProCalculatorDropdown::DoExit();
-    FKeys.Exit();
-}
-
-// Time picker: no focus drawing.
-
-TGridTimepickerDropDown::TGridTimepickerDropDown(TComponent* AOwner)
-    : TProTimePickerDropDown(AOwner), FKeys(this, AOwner)
+TGridTimepickerDropDown::TGridTimepickerDropDown(TComponent* AOwner) : TGridDropDown(AOwner)
 {
     SetFocusDraw(false);
 }
 
-void TGridTimepickerDropDown::CMWantSpecialKey(TWMKey& Message)
-{
-    TProTimePickerDropDown::CMWantSpecialKey(Message);
-    FKeys.WantSpecialKey(Message);
-}
-
-void TGridTimepickerDropDown::KeyDown(int& Key, TShiftState Shift)
-{
-    if (!FKeys.KeyDown(Key, Shift))
-        TProTimePickerDropDown::KeyDown(Key, Shift);
-}
-
-void TGridTimepickerDropDown::KeyPress(QChar& Key)
-{
-    FKeys.KeyPress(Key);
-    TProTimePickerDropDown::KeyPress(Key);
-}
-
-void TGridTimepickerDropDown::Change()
-{
-    TProTimePickerDropDown::Change();
-    FKeys.Changed();
-}
-
-void TGridTimepickerDropDown::DoExit()
-{
-    TProTimePickerDropDown::DoExit();
-    FKeys.Exit();
-}
-
-// Detail list
-
-TGridDetailPickerDropDown::TGridDetailPickerDropDown(TComponent* AOwner)
-    : TProDetailDropDown(AOwner), FKeys(this, AOwner)
-{
-}
-
-void TGridDetailPickerDropDown::CMWantSpecialKey(TWMKey& Message)
-{
-    TProDetailDropDown::CMWantSpecialKey(Message);
-    FKeys.WantSpecialKey(Message);
-}
-
-void TGridDetailPickerDropDown::KeyDown(int& Key, TShiftState Shift)
-{
-    if (!FKeys.KeyDown(Key, Shift))
-        TProDetailDropDown::KeyDown(Key, Shift);
-}
-
-void TGridDetailPickerDropDown::KeyPress(QChar& Key)
-{
-    FKeys.KeyPress(Key);
-    TProDetailDropDown::KeyPress(Key);
-}
-
-void TGridDetailPickerDropDown::Change()
-{
-    TProDetailDropDown::Change();
-    FKeys.Changed();
-}
-
-void TGridDetailPickerDropDown::DoExit()
-{
-    TProDetailDropDown::DoExit();
-    FKeys.Exit();
-}
-
-// Multi-column list
-
-TGridGridDropDown::TGridGridDropDown(TComponent* AOwner) : TProMultiColumnDropDown(AOwner), FKeys(this, AOwner) {}
-
-void TGridGridDropDown::CMWantSpecialKey(TWMKey& Message)
-{
-    TProMultiColumnDropDown::CMWantSpecialKey(Message);
-    FKeys.WantSpecialKey(Message);
-}
-
-void TGridGridDropDown::KeyDown(int& Key, TShiftState Shift)
-{
-    if (!FKeys.KeyDown(Key, Shift))
-        TProMultiColumnDropDown::KeyDown(Key, Shift);
-}
-
-void TGridGridDropDown::KeyPress(QChar& Key)
-{
-    FKeys.KeyPress(Key);
-    TProMultiColumnDropDown::KeyPress(Key);
-}
-
-void TGridGridDropDown::Change()
-{
-    TProMultiColumnDropDown::Change();
-    FKeys.Changed();
-}
-
-void TGridGridDropDown::DoExit()
-{
-    TProMultiColumnDropDown::DoExit();
-    FKeys.Exit();
-}
-
-// Image picker: Escape puts the image of the opening back.
-
-TGridImageDropDown::TGridImageDropDown(TComponent* AOwner) : TProImagePickerDropDown(AOwner), FKeys(this, AOwner)
+// Escape puts the image of the opening back.
+TGridImageDropDown::TGridImageDropDown(TComponent* AOwner) : TGridDropDown(AOwner)
 {
     FKeys.Restore = [this] { SetImageIndex(OpeningIndex); };
 }
 
-void TGridImageDropDown::CMWantSpecialKey(TWMKey& Message)
+// Escape puts the colour of the opening back.
+TGridColorDropDown::TGridColorDropDown(TComponent* AOwner) : TGridDropDown(AOwner)
 {
-    TProImagePickerDropDown::CMWantSpecialKey(Message);
-    FKeys.WantSpecialKey(Message);
+    FKeys.ClaimReturnEscape = true;
+    FKeys.ColorKeys = true;
+    FKeys.Value = [this] { return SelectedColorText(); };
+    // The edit shows the colour, not a text.
+    FKeys.Show = [](const QString&) {};
+    FKeys.Restore = [this] { SetSelectedColor(OpeningColor); };
 }
 
-void TGridImageDropDown::KeyDown(int& Key, TShiftState Shift)
-{
-    if (!FKeys.KeyDown(Key, Shift))
-        TProImagePickerDropDown::KeyDown(Key, Shift);
-}
-
-void TGridImageDropDown::KeyPress(QChar& Key)
-{
-    FKeys.KeyPress(Key);
-    TProImagePickerDropDown::KeyPress(Key);
-}
-
-void TGridImageDropDown::Change()
-{
-    TProImagePickerDropDown::Change();
-    FKeys.Changed();
-}
-
-void TGridImageDropDown::DoExit()
-{
-    TProImagePickerDropDown::DoExit();
-    FKeys.Exit();
-}
+template class TGridDropDown<TProTrackBarDropDown>;
+template class TGridDropDown<TProMemoDropDown>;
+template class TGridDropDown<TProCalculatorDropdown>;
+template class TGridDropDown<TProTimePickerDropDown>;
+template class TGridDropDown<TProDetailDropDown>;
+template class TGridDropDown<TProMultiColumnDropDown>;
+template class TGridDropDown<TProImagePickerDropDown>;
+template class TGridDropDown<TProColorPickerDropDown>;

@@ -7,11 +7,12 @@
 // text and swallows the key); Escape restores the cell. Losing the focus
 // commits. Other keys stay with the drop-down.
 //
-// A new wrapper derives from its drop-down and IGridDropDown, holds a
-// TGridDropDownKeys and hands it CMWantSpecialKey, KeyDown, KeyPress,
-// Change and DoExit, as TGridTrackbarDropDown does; the grid makes, shows
-// and commits it in ProStringGridDropDowns.cpp.
+// A new wrapper derives from TGridDropDown<its drop-down> and sets its
+// differences on Keys() in its constructor; the template is instantiated
+// for it at the end of GridDropDownEditors.cpp. The grid makes, shows and
+// commits it in ProStringGridDropDowns.cpp.
 #include "grid/dropdown/ProCalculatorDropdown.h"
+#include "grid/dropdown/ProColorPickerDropDown.h"
 #include "grid/dropdown/ProDetailDropDown.h"
 #include "grid/dropdown/ProImagePickerDropDown.h"
 #include "grid/dropdown/ProMemoDropDown.h"
@@ -51,6 +52,10 @@ public:
     std::function<void()> Restore;
 
     void WantSpecialKey(TWMKey& Message);
+    // A drop-down without its editor keeps every key but Return and
+    // Escape: the keys that leave a closed one reach the protocol first.
+    // True when the protocol took the key.
+    bool PreviewKey(TWMKey& Message);
     // True when the protocol took the key; otherwise the drop-down's own
     // handling runs.
     bool KeyDown(int& Key, TShiftState Shift);
@@ -80,123 +85,73 @@ public:
     virtual TGridDropDownKeys& Keys() = 0;
 };
 
-// edTrackbarDropDown.
-class TGridTrackbarDropDown : public TProTrackBarDropDown, public IGridDropDown {
+// A drop-down that hands its keys, changes and focus loss to the protocol.
+template <class TDropDown>
+class TGridDropDown : public TDropDown, public IGridDropDown {
 public:
-    explicit TGridTrackbarDropDown(TComponent* AOwner = nullptr);
+    explicit TGridDropDown(TComponent* AOwner = nullptr);
     TGridDropDownKeys& Keys() override { return FKeys; }
 
 protected:
     void CMWantSpecialKey(TWMKey& Message) override;
+    void WMKeyDown(TWMKey& Message) override;
     void KeyDown(int& Key, TShiftState Shift) override;
     void KeyPress(QChar& Key) override;
     void Change() override;
     void DoExit() override;
 
-private:
     TGridDropDownKeys FKeys;
 };
 
-// edMemoDropDown.
-class TGridMemoDropDown : public TProMemoDropDown, public IGridDropDown {
+// edTrackbarDropDown: the pattern, and it claims Return and Escape.
+class TGridTrackbarDropDown : public TGridDropDown<TProTrackBarDropDown> {
+public:
+    explicit TGridTrackbarDropDown(TComponent* AOwner = nullptr);
+};
+
+// edMemoDropDown: the value is the memo's whole text.
+class TGridMemoDropDown : public TGridDropDown<TProMemoDropDown> {
 public:
     explicit TGridMemoDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
 };
 
 // edCalculatorDropDown: Return computes the result first.
-class TGridCalculatorDropDown : public TProCalculatorDropdown, public IGridDropDown {
+class TGridCalculatorDropDown : public TGridDropDown<TProCalculatorDropdown> {
 public:
     explicit TGridCalculatorDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
 };
 
-// edTimePickerDropDown.
-class TGridTimepickerDropDown : public TProTimePickerDropDown, public IGridDropDown {
+// edTimePickerDropDown: no focus drawing.
+class TGridTimepickerDropDown : public TGridDropDown<TProTimePickerDropDown> {
 public:
     explicit TGridTimepickerDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
 };
 
 // edDetailDropDown.
-class TGridDetailPickerDropDown : public TProDetailDropDown, public IGridDropDown {
+class TGridDetailPickerDropDown : public TGridDropDown<TProDetailDropDown> {
 public:
-    explicit TGridDetailPickerDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
+    using TGridDropDown::TGridDropDown;
 };
 
 // edGridDropDown: the multi-column list.
-class TGridGridDropDown : public TProMultiColumnDropDown, public IGridDropDown {
+class TGridGridDropDown : public TGridDropDown<TProMultiColumnDropDown> {
 public:
-    explicit TGridGridDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
-
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
+    using TGridDropDown::TGridDropDown;
 };
 
 // edImagePickerDropDown: the value is the chosen image.
-class TGridImageDropDown : public TProImagePickerDropDown, public IGridDropDown {
+class TGridImageDropDown : public TGridDropDown<TProImagePickerDropDown> {
 public:
     explicit TGridImageDropDown(TComponent* AOwner = nullptr);
-    TGridDropDownKeys& Keys() override { return FKeys; }
     // The image index at opening, put back by Escape.
     int OpeningIndex = -1;
+};
 
-protected:
-    void CMWantSpecialKey(TWMKey& Message) override;
-    void KeyDown(int& Key, TShiftState Shift) override;
-    void KeyPress(QChar& Key) override;
-    void Change() override;
-    void DoExit() override;
-
-private:
-    TGridDropDownKeys FKeys;
+// edColorPickerDropDown: the value is the selected colour; Home also
+// leaves, and only Return validates.
+class TGridColorDropDown : public TGridDropDown<TProColorPickerDropDown> {
+public:
+    explicit TGridColorDropDown(TComponent* AOwner = nullptr);
+    // The colour at opening, put back by Escape.
+    TColor OpeningColor = clNone;
 };

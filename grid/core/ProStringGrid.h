@@ -1668,6 +1668,7 @@ public:
     TGridDetailPickerDropDown* DetailPickerDropDown();
     TGridGridDropDown* GridDropDown();
     TGridImageDropDown* ImagePickerDropDown();
+    TGridColorDropDown* ColorPickerDropDown();
 
     // Advancing the edit cell, key press, Tab walk (ProStringGridAdvance.cpp)
     // Moves the current cell on from (ACol, ARow) in AdvanceDirection;
@@ -3335,6 +3336,7 @@ private:
     TGridDetailPickerDropDown* FEditDetailPicker = nullptr;
     TGridGridDropDown* FEditGridPicker = nullptr;
     TGridImageDropDown* FEditImagePicker = nullptr;
+    TGridColorDropDown* FEditColorPicker = nullptr;
     // Advancing and the Tab walk
     int FAECol = -1;
     int FAERow = -1;

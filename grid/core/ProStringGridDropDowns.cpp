@@ -72,6 +72,20 @@ TGridImageDropDown* TProStringGrid::ImagePickerDropDown()
     return FEditImagePicker;
 }
 
+TGridColorDropDown* TProStringGrid::ColorPickerDropDown()
+{
+    if (!FEditColorPicker) {
+        MakeDropDown(this, FEditColorPicker)->AddDefaultColors();
+        FEditColorPicker->OnSelect = [this](TObject*) {
+            // Only choices made in the shown editor are told.
+            if (OnColorSelect && FEditCtrl == FEditColorPicker)
+                OnColorSelect(this, Col(), Row(), FEditColorPicker->SelectedColor(),
+                              FEditColorPicker->SelectedColorText());
+        };
+    }
+    return FEditColorPicker;
+}
+
 void TProStringGrid::DestroyDropDownEditors()
 {
     // The grid is half gone: none of them may report back.
@@ -81,7 +95,8 @@ void TProStringGrid::DestroyDropDownEditors()
              reinterpret_cast<TProCustomDropDown**>(&FEditTimePicker),
              reinterpret_cast<TProCustomDropDown**>(&FEditDetailPicker),
              reinterpret_cast<TProCustomDropDown**>(&FEditGridPicker),
-             reinterpret_cast<TProCustomDropDown**>(&FEditImagePicker)}) {
+             reinterpret_cast<TProCustomDropDown**>(&FEditImagePicker),
+             reinterpret_cast<TProCustomDropDown**>(&FEditColorPicker)}) {
         delete *d;
         *d = nullptr;
     }
@@ -97,6 +112,7 @@ TProCustomDropDown* TProStringGrid::DropDownEditor(TEditorType Kind)
     case edDetailDropDown: return DetailPickerDropDown();
     case edGridDropDown: return GridDropDown();
     case edImagePickerDropDown: return ImagePickerDropDown();
+    case edColorPickerDropDown: return ColorPickerDropDown();
     default: return nullptr;
     }
 }
@@ -107,7 +123,7 @@ void TProStringGrid::ApplyEditorStyle(TQLXStyle AStyle)
 {
     for (TProCustomDropDown* d : std::initializer_list<TProCustomDropDown*>{
              FEditTrackBar, FEditMemo, FEditCalculator, FEditTimePicker, FEditDetailPicker, FEditGridPicker,
-             FEditImagePicker})
+             FEditImagePicker, FEditColorPicker})
         if (d)
             d->SetComponentStyle(AStyle);
 }
@@ -116,7 +132,7 @@ void TProStringGrid::ApplyEditorTones(const TColorTones& ATones)
 {
     for (TProCustomDropDown* d : std::initializer_list<TProCustomDropDown*>{
              FEditTrackBar, FEditMemo, FEditCalculator, FEditTimePicker, FEditDetailPicker, FEditGridPicker,
-             FEditImagePicker})
+             FEditImagePicker, FEditColorPicker})
         if (d)
             d->SetColorTones(ATones);
 }
@@ -209,6 +225,17 @@ void TProStringGrid::SetDropDownValue(TProCustomDropDown* DropDown, const QStrin
         picker->SetTextDirect(item < 0 ? QString() : picker->Items()->Items(item)->Caption());
         break;
     }
+    case edColorPickerDropDown: {
+        TGridColorDropDown* picker = FEditColorPicker;
+        const TColor color = GetCellType(C, ARow) == ctShape ? GetShapeColor(C, ARow) : Colors(C, ARow);
+        // An entry of an earlier edit must not name a colour it is not:
+        // the colour is looked up afresh.
+        picker->SetSelectedColor(clNone);
+        picker->SetItemIndex(-1);
+        picker->SetSelectedColor(color);
+        picker->OpeningColor = color;
+        break;
+    }
     default: DropDown->SetText(Text); break;
     }
 }
@@ -230,6 +257,16 @@ void TProStringGrid::CommitDropDownEditor(int C, int ARow)
         // The memo writes as it changes: its cell gets the old text back.
         if (FEditControl == edMemoDropDown)
             RestoreCurrentCell();
+    } else if (FEditControl == edColorPickerDropDown) {
+        TColor color = FEditColorPicker->SelectedColor();
+        QString value = FEditColorPicker->SelectedColorText();
+        if (OnColorSelected)
+            OnColorSelected(this, C, ARow, color, value);
+        SetEditTextEx(C, ARow, value);
+        if (GetCellType(C, ARow) == ctShape)
+            SetShapeColor(C, ARow, color);
+        else
+            SetColors(C, ARow, color);
     } else if (FEditControl == edImagePickerDropDown) {
         int index = FEditImagePicker->GetImageIndex();
         if (OnImageSelected)

@@ -406,7 +406,8 @@ void TProStringGrid::ShowEditControl(int ACol, int ARow)
     case edTimePickerDropDown:
     case edDetailDropDown:
     case edGridDropDown:
-    case edImagePickerDropDown: shown = ShowDropDownEditor(r, w, h, clr, text, c, ARow); break;
+    case edImagePickerDropDown:
+    case edColorPickerDropDown: shown = ShowDropDownEditor(r, w, h, clr, text, c, ARow); break;
     default: break;
     }
     FEditCtrl = shown;
@@ -683,7 +684,8 @@ void TProStringGrid::HideEditControl(int ACol, int ARow)
     case edTimePickerDropDown:
     case edDetailDropDown:
     case edGridDropDown:
-    case edImagePickerDropDown: CommitDropDownEditor(c, ARow); break;
+    case edImagePickerDropDown:
+    case edColorPickerDropDown: CommitDropDownEditor(c, ARow); break;
     default: break;
     }
     if (FEditControl != edNormal && FEditActive)

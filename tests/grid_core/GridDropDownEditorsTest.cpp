@@ -190,6 +190,7 @@ TEST_F(GridDropDowns, ImagePickerWritesTheImageIndexOfTheCell)
 
     // A data image cell holds the index as its text; OnImageSelected may
     // change it.
+    const TColor background = Grid->Colors(3, 1);
     Grid->SetCol(3);
     Key(Grid, VK_F2);
     EXPECT_EQ(picker->GetImageIndex(), 1);
@@ -241,6 +242,67 @@ TEST_F(GridDropDowns, UpAndDownLeaveAndMoveTheCursorWhileOtherKeysStay)
     Other->SetFocus();
     EXPECT_FALSE(d->Visible()) << "losing the focus ends the edit";
     EXPECT_FALSE(Grid->EditMode());
+}
+
+
+TEST_F(GridDropDowns, AColourCellTakesThePickedColourAndItsName)
+{
+    LogEvents();
+    EditorKinds({{2, edColorPickerDropDown}, {3, edColorPickerDropDown}});
+    Grid->SetColors(2, 1, 0x008000);
+    QStringList selects;
+    Grid->OnColorSelect = [&](TObject*, int ACol, int ARow, TColor, const QString& Value) {
+        selects << QStringLiteral("%1,%2 %3").arg(ACol).arg(ARow).arg(Value);
+    };
+    Key(Grid, VK_F2);
+    TGridColorDropDown* d = Grid->ColorPickerDropDown();
+    ASSERT_EQ(Shown(), d);
+    EXPECT_EQ(d->SelectedColor(), TColor(0x008000));
+    EXPECT_EQ(d->SelectedColorText(), QStringLiteral("Green"));
+    EXPECT_TRUE(selects.isEmpty()) << "opening tells nothing";
+    // Choose Red in the list, then Escape: the cell stays as it was.
+    d->ShowDropDown();
+    TCustomItemSelector* list = d->ItemSelector()->Panel();
+    Click(list, Middle(list->GetItemRect(9)));
+    EXPECT_FALSE(d->DroppedDown());
+    EXPECT_EQ(selects, QStringList({"2,1 Red"}));
+    Key(d, VK_ESCAPE, {}, QStringLiteral("\x1b"));
+    EXPECT_FALSE(d->Visible());
+    EXPECT_EQ(Grid->Colors(2, 1), TColor(0x008000));
+    EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("2:1"));
+
+    // The same pick committed by Return: colour and name go into the cell.
+    Grid->OnColorSelected = [](TObject*, int, int, TColor& Color, QString& Value) { Value += QStringLiteral("!"); };
+    Key(Grid, VK_F2);
+    EXPECT_EQ(d->SelectedColorText(), QStringLiteral("Green"));
+    d->ShowDropDown();
+    Click(list, Middle(list->GetItemRect(9)));
+    Log.clear();
+    Key(d, VK_RETURN, {}, QStringLiteral("\r"));
+    EXPECT_FALSE(d->Visible());
+    EXPECT_EQ(Grid->Colors(2, 1), TColor(0x0000FF));
+    EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("Red!"));
+    EXPECT_EQ(Log.value(0), QStringLiteral("validate 2,1 Red"));
+
+    // A shape cell gets the colour as its shape's; Down ends the edit.
+    Grid->AddShape(3, 1, csRectangle, 0x123456, clBlack, haCenter, vaCenter);
+    const TColor background = Grid->Colors(3, 1);
+    Grid->SetCol(3);
+    Key(Grid, VK_F2);
+    EXPECT_EQ(d->SelectedColor(), TColor(0x123456));
+    EXPECT_EQ(d->ItemIndex(), -1) << "no entry of an earlier edit names it";
+    EXPECT_EQ(d->SelectedColorText(), QString());
+    d->SetColorSelectionStyle(csColorCube);
+    d->ShowDropDown();
+    const TProColorCubePanel::TCubeCell& cell = d->ColorCube()->Cell(1);
+    Click(d->ColorCube(), {cell.X, cell.Y});
+    EXPECT_FALSE(d->DroppedDown());
+    Key(d, VK_DOWN);
+    EXPECT_FALSE(d->Visible());
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_EQ(Grid->GetShapeColor(3, 1), TColor(0x663300));
+    EXPECT_EQ(Grid->Colors(3, 1), background);
+    d->SetColorSelectionStyle(csList);
 }
 
 } // namespace

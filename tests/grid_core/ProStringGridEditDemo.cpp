@@ -1,7 +1,8 @@
 // A string grid to edit by hand under Xvfb, laid out like the
 // configurator's tables: column 1 plain text, column 2 numbers only,
 // column 3 a combo list ("a", "b", "c"), column 4 an editable combo,
-// column 5 data check boxes ("Y"/"N"). Validation refuses the text "bad".
+// column 5 data check boxes ("Y"/"N"), column 6 a colour picker (the
+// cell's background, its name as text). Validation refuses the text "bad".
 // The label below shows the last editing events; with any argument the
 // events are also printed on standard output. Runs until the window is
 // closed.
@@ -25,12 +26,12 @@ int main(int argc, char** argv)
     auto* grid = new TProStringGrid(form);
     grid->SetParent(form);
     grid->SetBounds(8, 8, 536, 240);
-    grid->SetColCount(6);
+    grid->SetColCount(7);
     grid->SetRowCount(8);
     grid->SetOptions(grid->Options() + goEditing + goTabs);
     grid->Navigation()->SetAdvanceOnEnter(true);
-    const char* titles[] = {"", "Name", "Number", "List", "Edit combo", "On"};
-    for (int c = 1; c < 6; ++c)
+    const char* titles[] = {"", "Name", "Number", "List", "Edit combo", "On", "Colour"};
+    for (int c = 1; c < 7; ++c)
         grid->SetCells(c, 0, QString::fromLatin1(titles[c]));
     for (int r = 1; r < grid->RowCount(); ++r) {
         grid->SetCells(0, r, QString::number(r));
@@ -38,6 +39,8 @@ int main(int argc, char** argv)
         grid->SetCells(2, r, QString::number(r * 10));
         grid->SetCells(3, r, r == 1 ? QStringLiteral("unknown") : QStringLiteral("a"));
         grid->SetCells(4, r, QStringLiteral("b"));
+        grid->SetCells(6, r, QStringLiteral("Green"));
+        grid->SetColors(6, r, TColor(0x008000));
     }
     grid->AddCheckBoxColumn(5, false, true);
     for (const char* s : {"a", "b", "c"})
@@ -48,6 +51,7 @@ int main(int argc, char** argv)
         case 3: AEditor = edComboList; break;
         case 4: AEditor = edComboEdit; break;
         case 5: AEditor = edDataCheckBox; break;
+        case 6: AEditor = edColorPickerDropDown; break;
         default: break;
         }
     };
@@ -85,6 +89,9 @@ int main(int argc, char** argv)
     };
     grid->OnEditCellDone = [=](TObject*, int ACol, int ARow) {
         log(QStringLiteral("edit cell done %1,%2 \"%3\"").arg(ACol).arg(ARow).arg(grid->Cells(ACol, ARow)));
+    };
+    grid->OnColorSelected = [=](TObject*, int ACol, int ARow, TColor& Color, QString& Value) {
+        log(QStringLiteral("colour %1,%2 %3 \"%4\"").arg(ACol).arg(ARow).arg(Color, 6, 16, QLatin1Char('0')).arg(Value));
     };
     grid->OnClickCell = [=](TObject*, int ARow, int ACol) { log(QStringLiteral("click %1,%2").arg(ARow).arg(ACol)); };
 

@@ -19,6 +19,7 @@
 #include "platform/controls/qt/WidgetHost.h"
 #include <QImage>
 #include <QPainter>
+#include "../support/PopupShot.h"
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -41,21 +42,6 @@ public:
     TPanel* Panel = nullptr;
 };
 
-// The form with its edits and the open popup, as they stand on the screen.
-QImage Shot(TForm& Form, TDropDownForm* Popup)
-{
-    const QImage formShot = Form.Handle()->grab().toImage();
-    const QImage popupShot = Popup->Handle()->grab().toImage();
-    const QPoint origin(Form.Left(), Form.Top());
-    const QRect popupRect(Popup->Left(), Popup->Top(), Popup->Width(), Popup->Height());
-    const QRect all = QRect(origin, formShot.size()).united(popupRect);
-    QImage shot(all.size(), QImage::Format_RGB32);
-    shot.fill(Qt::darkGray);
-    QPainter painter(&shot);
-    painter.drawImage(origin - all.topLeft(), formShot);
-    painter.drawImage(popupRect.topLeft() - all.topLeft(), popupShot);
-    return shot;
-}
 
 QRgb Rgb(TColor C)
 {
@@ -85,7 +71,7 @@ TEST(DropDownRender, OpenDropDownWithHeaderAndFooter)
     TDropDownForm* popup = edit->DropDownForm();
 
     const QImage popupShot = popup->Handle()->grab().toImage();
-    const QImage shot = Shot(form, popup);
+    const QImage shot = PopupShot(form, popup);
     const QString file = QStringLiteral(DROPDOWN_DEMO_DIR "/dropdown_open.png");
     ASSERT_TRUE(shot.save(file));
 
@@ -125,12 +111,12 @@ TEST(DropDownRender, OpenCalculatorAndTimePicker)
     form.Show();
     calc->ShowDropDown();
     ASSERT_TRUE(calc->DroppedDown());
-    const QImage calcShot = Shot(form, calc->DropDownForm());
+    const QImage calcShot = PopupShot(form, calc->DropDownForm());
     ASSERT_TRUE(calcShot.save(QStringLiteral(DROPDOWN_DEMO_DIR "/calculator_open.png")));
     calc->HideDropDown(false);
     time->ShowDropDown();
     ASSERT_TRUE(time->DroppedDown());
-    const QImage timeShot = Shot(form, time->DropDownForm());
+    const QImage timeShot = PopupShot(form, time->DropDownForm());
     ASSERT_TRUE(timeShot.save(QStringLiteral(DROPDOWN_DEMO_DIR "/timepicker_open.png")));
     EXPECT_EQ(time->EditText(), QStringLiteral("10:08:30"));
 }
@@ -203,7 +189,7 @@ TEST(DropDownRender, OpenListsTrackBarAndMemo)
                            TShot{memo, "/memo_open.png"}}) {
         s.Edit->ShowDropDown();
         ASSERT_TRUE(s.Edit->DroppedDown()) << s.File;
-        const QImage shot = Shot(form, s.Edit->DropDownForm());
+        const QImage shot = PopupShot(form, s.Edit->DropDownForm());
         ASSERT_TRUE(shot.save(QStringLiteral(DROPDOWN_DEMO_DIR) + QString::fromUtf8(s.File)));
         s.Edit->HideDropDown(false);
     }
