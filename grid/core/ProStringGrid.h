@@ -92,6 +92,7 @@ class TGridEditBtn;
 class TGridGridDropDown;
 class TGridImageDropDown;
 class TGridMemoDropDown;
+class TGridProGridDropDown;
 class TGridSpin;
 class TGridTimepickerDropDown;
 class TGridTrackbarDropDown;
@@ -1667,6 +1668,10 @@ public:
     TGridGridDropDown* GridDropDown();
     TGridImageDropDown* ImagePickerDropDown();
 
+    // The grid drop-down editor (GridProGridDropDown.cpp), made on first
+    // read like the others.
+    TGridProGridDropDown* ProGridDropDown();
+
     // Advancing the edit cell, key press, Tab walk (ProStringGridAdvance.cpp)
     // Moves the current cell on from (ACol, ARow) in AdvanceDirection;
     // nothing unless AdvanceOnEnter or Force. Stops after one pass over
@@ -3223,6 +3228,9 @@ private:
     TGridDetailPickerDropDown* FEditDetailPicker = nullptr;
     TGridGridDropDown* FEditGridPicker = nullptr;
     TGridImageDropDown* FEditImagePicker = nullptr;
+    // The grid drop-down editor (GridProGridDropDown.cpp)
+    TGridProGridDropDown* FEditProGridPicker = nullptr;
+    void SetProGridDropDownValue(const QString& Text);
     // Advancing and the Tab walk
     int FAECol = -1;
     int FAERow = -1;
