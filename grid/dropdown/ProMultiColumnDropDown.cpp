@@ -1,10 +1,10 @@
 // The multi-column drop-down's columns and items, and the drop-down:
 // choosing, the popup, the typed lookup in the table and the completion.
 #include "grid/dropdown/ProMultiColumnDropDown.h"
+#include "grid/dropdown/DropDownUtils.h"
 #include "platform/controls/SystemMetrics.h"
 #include "platform/controls/WinApi.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include <cmath>
 
 namespace ProMultiColumnDropDownUnit {
 
@@ -456,26 +456,15 @@ void TProMultiColumnDropDown::SizeColumnsToDropDown()
     TDropDownColumns* columns = FGrid->Columns();
     if (columns->Count() == 0)
         return;
-    int sum = 1;
+    std::vector<int> weights;
     for (int i = 0; i < columns->Count(); ++i)
-        sum += columns->Items(i)->Width();
+        weights.push_back(columns->Items(i)->Width());
     int w = FDropDownForm->Width();
     if (FGrid->VisibleRowCount() + FGrid->FixedRows() < FGrid->RowCount())
         w -= GetSystemMetrics(SM_CXVSCROLL);
-    const double f = double(w) / sum;
-    double carry = 0;
-    for (int i = 0; i < FGrid->ColCount() && i < columns->Count(); ++i) {
-        const double exact = f * columns->Items(i)->Width();
-        // Halves go to the even neighbour.
-        const int r = int(std::nearbyint(exact));
-        carry += exact - r;
-        if (carry > 1.0) {
-            FGrid->SetColWidths(i, r + 1);
-            carry -= 1.0;
-        } else {
-            FGrid->SetColWidths(i, r);
-        }
-    }
+    const std::vector<int> widths = ScaleColumnWidths(weights, w);
+    for (int i = 0; i < FGrid->ColCount() && i < columns->Count(); ++i)
+        FGrid->SetColWidths(i, widths[std::size_t(i)]);
 }
 
 void TProMultiColumnDropDown::DropDownSizing()

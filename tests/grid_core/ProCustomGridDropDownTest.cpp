@@ -217,7 +217,7 @@ TEST_F(GridDropDownTest, NoLookupLeavesTheGridAndCompletesOnly)
     EXPECT_EQ(Rows().size(), 4);
     Key(Focused(), VK_ESCAPE);
     Type(Edit, QStringLiteral("ch"));
-    EXPECT_EQ(Edit->GetText(), QStringLiteral("cherry")) << "completed as typed";
+    EXPECT_EQ(Edit->GetText(), QStringLiteral("Cherry")) << "completed to the item's text";
     EXPECT_EQ(Edit->SelText(), QStringLiteral("erry"));
     EXPECT_EQ(Rows().size(), 4);
 }
