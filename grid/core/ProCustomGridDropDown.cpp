@@ -352,16 +352,5 @@ void TCustomProGridDropDown::SetComponentStyle(TQLXStyle AStyle)
     if (!FHeaderFont || !t || AStyle == tsOffice2010Blue || AStyle == tsOffice2010Silver
         || AStyle == tsOffice2010Black)
         return;
-    SetSelectionColorStyle(t->Selection);
-    FHeaderColor = t->HeaderColor;
-    FHeaderColorTo = t->HeaderColorTo;
-    if (t->HeaderFont != TableStyleSame)
-        FHeaderFont->SetColor(t->HeaderFont);
-    FLineColor = t->LineColor;
-    FFixedLineColor = t->FixedLineColor;
-    if (t->SelectionColor != TableStyleSame) {
-        SetSelectionColor(t->SelectionColor);
-        SetSelectionColorTo(t->SelectionColor);
-    }
-    FSelectionTextColor = t->SelectionText;
+    ApplyTableStyle(this, *t);
 }

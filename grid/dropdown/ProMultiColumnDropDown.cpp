@@ -338,18 +338,7 @@ void TProMultiColumnDropDown::SetComponentStyle(TQLXStyle AStyle)
     const TTableStyleColors* t = TableStyleColors(AStyle);
     if (!FHeaderFont || !t)
         return;
-    SetSelectionColorStyle(t->Selection);
-    FHeaderColor = t->HeaderColor;
-    FHeaderColorTo = t->HeaderColorTo;
-    if (t->HeaderFont != TableStyleSame)
-        FHeaderFont->SetColor(t->HeaderFont);
-    FLineColor = t->LineColor;
-    FFixedLineColor = t->FixedLineColor;
-    if (t->SelectionColor != TableStyleSame) {
-        SetSelectionColor(t->SelectionColor);
-        SetSelectionColorTo(t->SelectionColor);
-    }
-    FSelectionTextColor = t->SelectionText;
+    ApplyTableStyle(this, *t);
 }
 
 // The popup
