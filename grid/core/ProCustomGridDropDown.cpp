@@ -2,6 +2,7 @@
 // properties and styles.
 #include "grid/core/ProCustomGridDropDown.h"
 #include "grid/core/ProCustomGridDropDownGrid.h"
+#include "grid/dropdown/TableStyles.h"
 #include "grid/foundation/Bands.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
@@ -342,56 +343,14 @@ void TCustomProGridDropDown::SetSelectionColorStyle(TSelectionColorStyle Value)
     TProCustomDropDown::SetSelectionColorStyle(Value);
 }
 
-namespace {
-
-// A blank of the style table: the value stays.
-constexpr TColor Same = TColor(0x7FFFFFFF);
-
-struct TGridDropDownStyle {
-    TQLXStyle Style;
-    TSelectionColorStyle Selection;
-    TColor HeaderColor, HeaderColorTo, HeaderFont, LineColor, FixedLineColor, SelectionColor, SelectionText;
-};
-
-const TGridDropDownStyle GridDropDownStyles[] = {
-    {tsOffice2003Blue, scOffice2007, 0xD68759, 0x933803, 0xFFFFFF, 0x962D00, 0x962D00, Same, 0},
-    {tsOffice2003Silver, scOffice2007, 0xBDA4A5, 0x957475, Same, 0x947C7C, 0x947C7C, Same, 0},
-    {tsOffice2003Olive, scOffice2007, 0x82C0AF, 0x447A63, Same, 0x588060, 0x588060, Same, 0},
-    {tsOffice2003Classic, scOffice2007, 0x808080, 0x808080, Same, 0x808080, 0x808080, Same, 0},
-    {tsOffice2007Luna, scOffice2007, 0xFFEFE3, 0xFFD2AF, 0x723708, 0xFFD2AF, 0xFFD2AF, Same, 0},
-    {tsOffice2007Obsidian, scOffice2007, 0xF2F1F0, 0xC9C2BD, 0x433C37, 0x5C534C, 0x5C534C, Same, 0},
-    {tsWindowsXP, scCustom, clBtnFace, clBtnFace, 0, 0xC0C0C0, 0, clHighlight, clHighlightText},
-    {tsWhidbey, scOffice2007, 0xEBEEEF, 0x7E9898, 0xFFFFFF, 0x962D00, 0x962D00, Same, 0},
-    {tsOffice2007Silver, scOffice2007, 0xF8F7F6, 0xE8E0DB, 0x8B4215, 0x74706F, 0x74706F, Same, 0},
-    {tsWindowsVista, scWindowsVista, 0xFFFDF9, 0xFFFAF0, 0, 0xFCF2DA, 0xFCF2DA, Same, 0},
-    {tsWindows7, scWindows7, 0xFDFBFA, 0xFDF3EB, 0, 0xFBD6B8, 0xFBD6B8, Same, 0},
-    {tsTerminal, scCustom, clBtnFace, clBtnFace, 0, 0x808080, 0x808080, clHighlight, clHighlightText},
-};
-
-} // namespace
-
 void TCustomProGridDropDown::SetComponentStyle(TQLXStyle AStyle)
 {
     TProCustomDropDown::SetComponentStyle(AStyle);
-    // The base constructor styles before this class's fields exist.
-    if (!FHeaderFont)
+    // The base constructor styles before this class's fields exist; the
+    // Office 2010 styles leave the table's colours alone.
+    const TTableStyleColors* t = TableStyleColors(AStyle);
+    if (!FHeaderFont || !t || AStyle == tsOffice2010Blue || AStyle == tsOffice2010Silver
+        || AStyle == tsOffice2010Black)
         return;
-    for (const TGridDropDownStyle& t : GridDropDownStyles) {
-        if (t.Style != AStyle)
-            continue;
-        // Before the line colours, which are the final ones.
-        SetSelectionColorStyle(t.Selection);
-        FHeaderColor = t.HeaderColor;
-        FHeaderColorTo = t.HeaderColorTo;
-        if (t.HeaderFont != Same)
-            FHeaderFont->SetColor(t.HeaderFont);
-        FLineColor = t.LineColor;
-        FFixedLineColor = t.FixedLineColor;
-        if (t.SelectionColor != Same) {
-            SetSelectionColor(t.SelectionColor);
-            SetSelectionColorTo(t.SelectionColor);
-        }
-        FSelectionTextColor = t.SelectionText;
-        return;
-    }
+    ApplyTableStyle(this, *t);
 }

@@ -3,6 +3,7 @@
 // in the edit, the keys of the edit and those typed in the popup grid.
 #include "grid/core/ProCustomGridDropDown.h"
 #include "grid/core/ProCustomGridDropDownGrid.h"
+#include "grid/dropdown/DropDownCompletion.h"
 #include "platform/controls/NativeControl.h"
 #include "platform/controls/WinApi.h"
 
@@ -12,11 +13,6 @@ namespace {
 
 constexpr QChar Backspace(8);
 constexpr QChar Tab(9);
-
-QString CaseKey(const QString& S, bool CaseSensitive)
-{
-    return CaseSensitive ? S : S.toUpper();
-}
 
 // PgUp, PgDn, End, Home, Left, Up, Right, Down.
 bool NavigationKey(int Key)
@@ -36,31 +32,25 @@ bool TCustomProGridDropDown::LookupRow(const QString& Value, QString& FullText, 
 {
     Row = -1;
     FullText.clear();
-    if (Value.isEmpty())
-        return false;
-    const QString key = CaseKey(Value, FCaseSensitive);
     if (FUseItems) {
-        for (int i = 0; i < FItems->Count(); ++i) {
-            const QString text = FItems->Items(i)->ColumnText(FLookupColumn);
-            if (CaseKey(text, FCaseSensitive).startsWith(key)) {
-                FullText = text;
-                Row = i;
-                return true;
-            }
+        const auto text = [this](int i) { return FItems->Items(i)->ColumnText(FLookupColumn); };
+        const int found = FindCompletion(Value, FItems->Count(), text, FCaseSensitive);
+        if (found >= 0) {
+            FullText = text(found);
+            Row = found;
         }
-        return false;
+        return found >= 0;
     }
     if (!FProColGrid)
         return false;
-    for (int r = FProColGrid->FixedRows(); r < FProColGrid->RowCount(); ++r) {
-        const QString text = FProColGrid->Cells(FLookupColumn, r);
-        if (CaseKey(text, FCaseSensitive).startsWith(key)) {
-            FullText = text;
-            Row = r;
-            return true;
-        }
+    const int fixed = FProColGrid->FixedRows();
+    const auto text = [this, fixed](int i) { return FProColGrid->Cells(FLookupColumn, i + fixed); };
+    const int found = FindCompletion(Value, FProColGrid->RowCount() - fixed, text, FCaseSensitive);
+    if (found >= 0) {
+        FullText = text(found);
+        Row = found + fixed;
     }
-    return false;
+    return found >= 0;
 }
 
 void TCustomProGridDropDown::ShowLookupText(const QString& Text)
@@ -154,28 +144,16 @@ void TCustomProGridDropDown::Change()
     SetIsModified(!GetText().isEmpty());
     if (FLookupItems->Count() == 0)
         return;
-    const QString text = GetText();
-    const int caret = std::clamp(SelStart() - int(Prefix().size()), 0, int(text.size()));
-    const QString typed = text.left(caret);
-    const QString key = CaseKey(typed, FMatchCase);
-    for (int i = 0; !key.isEmpty() && i < FLookupItems->Count(); ++i) {
-        const QString entry = FLookupItems->Strings(i);
-        if (!CaseKey(entry, FMatchCase).startsWith(key))
-            continue;
-        const QString completed = typed + entry.mid(key.size(), 255);
-        FItemIndex = i;
-        FItemIdx = i;
-        FItemSel = int(key.size());
+    int anchor = 0, caret = 0;
+    GetSelection(anchor, caret);
+    const TCompletion c = CompleteEditText(
+        this, EditText(), caret, FLookupItems->Count(), [this](int i) { return FLookupItems->Strings(i); },
+        FMatchCase, [this](const QString& Text) { SetText(Text); });
+    if (c.Changed) {
+        FItemIndex = c.Index;
+        FItemIdx = c.Index;
+        FItemSel = c.Typed;
         FItemChange = true;
-        SetText(completed);
-        // The completed tail is selected; the caret stays after the typed part.
-        SetSelStart(int(Prefix().size() + completed.size()));
-        SetSelLength(int(key.size()) - int(completed.size()));
-        return;
-    }
-    if (!typed.isEmpty()) {
-        SetText(typed);
-        SetSelStart(int(Prefix().size() + typed.size()));
     }
 }
 

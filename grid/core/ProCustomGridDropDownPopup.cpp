@@ -5,13 +5,13 @@
 #include "grid/core/ProCustomGridDropDownGrid.h"
 #include "grid/core/LookSettings.h"
 #include "grid/core/SortSettings.h"
+#include "grid/dropdown/DropDownUtils.h"
 #include "grid/foundation/Bands.h"
 #include "grid/foundation/MouseActions.h"
 #include "grid/foundation/Navigation.h"
 #include "grid/foundation/SearchFooter.h"
 #include "platform/controls/SystemMetrics.h"
 #include "platform/controls/WinApi.h"
-#include <cmath>
 
 using namespace ProCustomGridDropDownUnit;
 
@@ -160,26 +160,15 @@ void TCustomProGridDropDown::SizeColumnsToDropDown()
     g->SetScrollBars(ssVertical);
     if (FColumns->Count() == 0)
         return;
-    int total = 1;
+    std::vector<int> weights;
     for (int i = 0; i < FColumns->Count(); ++i)
-        total += FColumns->Items(i)->Width();
+        weights.push_back(FColumns->Items(i)->Width());
     int available = FDropDownForm->Width();
     if (g->VisibleRowCount() + g->FixedRows() < g->RowCount())
         available -= GetSystemMetrics(SM_CXVSCROLL);
-    const double f = double(available) / total;
-    double carry = 0;
-    for (int i = 0; i < g->ColCount() && i < FColumns->Count(); ++i) {
-        const double exact = FColumns->Items(i)->Width() * f;
-        // Halves go to the even neighbour.
-        const int r = int(std::nearbyint(exact));
-        carry += exact - r;
-        if (carry > 1.0) {
-            g->SetColWidths(i, r + 1);
-            carry -= 1.0;
-        } else {
-            g->SetColWidths(i, r);
-        }
-    }
+    const std::vector<int> widths = ScaleColumnWidths(weights, available);
+    for (int i = 0; i < g->ColCount() && i < FColumns->Count(); ++i)
+        g->SetColWidths(i, widths[std::size_t(i)]);
 }
 
 void TCustomProGridDropDown::DropDownSizing()

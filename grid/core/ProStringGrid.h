@@ -94,6 +94,7 @@ class TGridEditBtn;
 class TGridGridDropDown;
 class TGridImageDropDown;
 class TGridMemoDropDown;
+class TGridProGridDropDown;
 class TGridSpin;
 class TGridTimepickerDropDown;
 class TGridTrackbarDropDown;
@@ -1669,6 +1670,10 @@ public:
     TGridGridDropDown* GridDropDown();
     TGridImageDropDown* ImagePickerDropDown();
     TGridColorDropDown* ColorPickerDropDown();
+
+    // The grid drop-down editor (GridProGridDropDown.cpp), made on first
+    // read like the others.
+    TGridProGridDropDown* ProGridDropDown();
 
     // Advancing the edit cell, key press, Tab walk (ProStringGridAdvance.cpp)
     // Moves the current cell on from (ACol, ARow) in AdvanceDirection;
@@ -3337,6 +3342,9 @@ private:
     TGridGridDropDown* FEditGridPicker = nullptr;
     TGridImageDropDown* FEditImagePicker = nullptr;
     TGridColorDropDown* FEditColorPicker = nullptr;
+    // The grid drop-down editor (GridProGridDropDown.cpp)
+    TGridProGridDropDown* FEditProGridPicker = nullptr;
+    void SetProGridDropDownValue(const QString& Text);
     // Advancing and the Tab walk
     int FAECol = -1;
     int FAERow = -1;

@@ -1,5 +1,6 @@
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridDropDownEditors.h"
+#include "grid/core/GridProGridDropDown.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/foundation/MouseActions.h"
 #include "platform/graphics/ImageList.h"
@@ -27,6 +28,8 @@ T* MakeDropDown(TProStringGrid* Grid, T*& Field)
 }
 
 } // namespace
+
+TGridProGridDropDown* TProStringGrid::ProGridDropDown() { return MakeDropDown(this, FEditProGridPicker); }
 
 TGridTrackbarDropDown* TProStringGrid::TrackbarDropDown()
 {
@@ -88,6 +91,8 @@ TGridColorDropDown* TProStringGrid::ColorPickerDropDown()
 
 void TProStringGrid::DestroyDropDownEditors()
 {
+    delete FEditProGridPicker;
+    FEditProGridPicker = nullptr;
     // The grid is half gone: none of them may report back.
     for (TProCustomDropDown** d : std::initializer_list<TProCustomDropDown**>{
              reinterpret_cast<TProCustomDropDown**>(&FEditTrackBar), reinterpret_cast<TProCustomDropDown**>(&FEditMemo),
@@ -105,6 +110,7 @@ void TProStringGrid::DestroyDropDownEditors()
 TProCustomDropDown* TProStringGrid::DropDownEditor(TEditorType Kind)
 {
     switch (Kind) {
+    case edProGridDropDown: return ProGridDropDown();
     case edTrackbarDropDown: return TrackbarDropDown();
     case edMemoDropDown: return MemoDropDown();
     case edCalculatorDropDown: return CalculatorDropDown();
@@ -121,6 +127,8 @@ TProCustomDropDown* TProStringGrid::DropDownEditor(TEditorType Kind)
 
 void TProStringGrid::ApplyEditorStyle(TQLXStyle AStyle)
 {
+    if (FEditProGridPicker)
+        FEditProGridPicker->SetComponentStyle(AStyle);
     for (TProCustomDropDown* d : std::initializer_list<TProCustomDropDown*>{
              FEditTrackBar, FEditMemo, FEditCalculator, FEditTimePicker, FEditDetailPicker, FEditGridPicker,
              FEditImagePicker, FEditColorPicker})
@@ -130,6 +138,8 @@ void TProStringGrid::ApplyEditorStyle(TQLXStyle AStyle)
 
 void TProStringGrid::ApplyEditorTones(const TColorTones& ATones)
 {
+    if (FEditProGridPicker)
+        FEditProGridPicker->SetColorTones(ATones);
     for (TProCustomDropDown* d : std::initializer_list<TProCustomDropDown*>{
              FEditTrackBar, FEditMemo, FEditCalculator, FEditTimePicker, FEditDetailPicker, FEditGridPicker,
              FEditImagePicker, FEditColorPicker})
@@ -156,6 +166,10 @@ TWinControl* TProStringGrid::ShowDropDownEditor(const TRect& R, int W, int H, TC
         if (OnDropDownFooterButtonClick)
             OnDropDownFooterButtonClick(this, Col(), Row(), ButtonIndex);
     };
+    if (FEditControl == edProGridDropDown) {
+        d->SetColor(Clr);
+        d->SetEditorEnabled(true);
+    }
     if (FEditControl == edGridDropDown) {
         d->SetColor(Clr);
         d->SetEditorEnabled(true);
@@ -188,6 +202,7 @@ TWinControl* TProStringGrid::ShowDropDownEditor(const TRect& R, int W, int H, TC
 void TProStringGrid::SetDropDownValue(TProCustomDropDown* DropDown, const QString& Text, int C, int ARow)
 {
     switch (FEditControl) {
+    case edProGridDropDown: SetProGridDropDownValue(Text); break;
     case edTrackbarDropDown: FEditTrackBar->SetPosition(Text.trimmed().toInt()); break;
     case edMemoDropDown: FEditMemo->MemoText()->SetText(Text); break;
     case edTimePickerDropDown:

@@ -400,6 +400,7 @@ void TProStringGrid::ShowEditControl(int ACol, int ARow)
         picker->SetFocus();
         break;
     }
+    case edProGridDropDown:
     case edTrackbarDropDown:
     case edMemoDropDown:
     case edCalculatorDropDown:
@@ -678,6 +679,7 @@ void TProStringGrid::HideEditControl(int ACol, int ARow)
         }
         FEditMode = false;
         break;
+    case edProGridDropDown:
     case edTrackbarDropDown:
     case edMemoDropDown:
     case edCalculatorDropDown:

@@ -7,6 +7,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/SysUtils.h"
+#include <cmath>
 #include <cstdint>
 
 namespace {
@@ -249,4 +250,27 @@ bool IsRangeSeparator(QChar Ch)
 QString CaseText(const QString& S, bool MatchCase)
 {
     return MatchCase ? S : AnsiUpperCase(S);
+}
+
+std::vector<int> ScaleColumnWidths(const std::vector<int>& Weights, int Available)
+{
+    int total = 1;
+    for (int w : Weights)
+        total += w;
+    const double f = double(Available) / total;
+    std::vector<int> widths;
+    widths.reserve(Weights.size());
+    double carry = 0;
+    for (int w : Weights) {
+        const double exact = w * f;
+        const int r = int(std::nearbyint(exact));
+        carry += exact - r;
+        if (carry > 1.0) {
+            widths.push_back(r + 1);
+            carry -= 1.0;
+        } else {
+            widths.push_back(r);
+        }
+    }
+    return widths;
 }

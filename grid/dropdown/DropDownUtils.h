@@ -5,6 +5,7 @@
 #include "platform/graphics/Color.h"
 #include "platform/rtl/Types.h"
 #include <QString>
+#include <vector>
 
 class TBitmap;
 class TCanvas;
@@ -39,6 +40,11 @@ TPoint GetTextSize(TCanvas* Canvas, const QString& Text);
 // Text cut from the end (with "..." when Ellipsis) until narrower than
 // MaxWidth; Text itself when it fits or when no cut fits.
 QString TruncateText(TCanvas* Canvas, const QString& Text, int MaxWidth, bool Ellipsis);
+
+// Column widths scaled to Available pixels by Weights (their sum plus
+// one), each rounded half to even; the rounding error is carried on and a
+// column gets a pixel more once it passes one.
+std::vector<int> ScaleColumnWidths(const std::vector<int>& Weights, int Available);
 
 // Colours
 

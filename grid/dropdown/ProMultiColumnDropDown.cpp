@@ -1,10 +1,11 @@
 // The multi-column drop-down's columns and items, and the drop-down:
 // choosing, the popup, the typed lookup in the table and the completion.
 #include "grid/dropdown/ProMultiColumnDropDown.h"
+#include "grid/dropdown/DropDownUtils.h"
+#include "grid/dropdown/TableStyles.h"
 #include "platform/controls/SystemMetrics.h"
 #include "platform/controls/WinApi.h"
 #include "platform/graphics/GraphicsObjects.h"
-#include <cmath>
 
 namespace ProMultiColumnDropDownUnit {
 
@@ -330,60 +331,14 @@ void TProMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value)
     TProCustomDropDown::SetSelectionColorStyle(Value);
 }
 
-namespace {
-
-// A dash of the style table: the value stays.
-constexpr TColor Same = TColor(0x7FFFFFFF);
-
-struct TTableStyle {
-    TQLXStyle Style;
-    TSelectionColorStyle Selection;
-    TColor HeaderColor, HeaderColorTo, HeaderFont, LineColor, FixedLineColor, SelectionColor, SelectionText;
-};
-
-const TTableStyle TableStyles[] = {
-    {tsOffice2003Blue, scOffice2007, 0xD68759, 0x933803, 0xFFFFFF, 0x962D00, 0x962D00, Same, 0},
-    {tsOffice2003Silver, scOffice2007, 0xBDA4A5, 0x957475, Same, 0x947C7C, 0x947C7C, Same, 0},
-    {tsOffice2003Olive, scOffice2007, 0x82C0AF, 0x447A63, Same, 0x588060, 0x588060, Same, 0},
-    {tsOffice2003Classic, scOffice2007, 0x808080, 0x808080, Same, 0x808080, 0x808080, Same, 0},
-    {tsOffice2007Luna, scOffice2007, 0xFFEFE3, 0xFFD2AF, 0x723708, 0xFFD2AF, 0xFFD2AF, Same, 0},
-    {tsOffice2007Obsidian, scOffice2007, 0xF2F1F0, 0xC9C2BD, 0x433C37, 0x5C534C, 0x5C534C, Same, 0},
-    {tsOffice2007Silver, scOffice2007, 0xF8F7F6, 0xE8E0DB, 0x8B4215, 0x74706F, 0x74706F, Same, 0},
-    {tsWhidbey, scOffice2007, 0xEBEEEF, 0x7E9898, 0xFFFFFF, 0x962D00, 0x962D00, Same, 0},
-    {tsWindowsXP, scCustom, clBtnFace, clBtnFace, 0, 0xC0C0C0, 0, clHighlight, clHighlightText},
-    {tsTerminal, scCustom, clBtnFace, clBtnFace, 0, 0x808080, 0x808080, clHighlight, clHighlightText},
-    {tsWindowsVista, scWindowsVista, 0xFFFDF9, 0xFFFAF0, 0, 0xFCF2DA, 0xFCF2DA, Same, 0},
-    {tsWindows7, scWindows7, 0xFDFBFA, 0xFDF3EB, 0, 0xFBD6B8, 0xFBD6B8, Same, 0},
-    {tsOffice2010Blue, scCustom, 0xEDDBCD, clNone, 0x5B391E, 0xEEDDCF, 0xEEDDCF, 0x6CD0FF, 0},
-    {tsOffice2010Silver, scCustom, 0xEDE9E5, clNone, 0x5B391E, 0xEEDDCF, 0xEEDDCF, 0x6CD0FF, 0},
-    {tsOffice2010Black, scCustom, 0x828282, clNone, 0xD7D7D6, 0xEEDDCF, 0xEEDDCF, 0x6CD0FF, 0},
-};
-
-} // namespace
-
 void TProMultiColumnDropDown::SetComponentStyle(TQLXStyle AStyle)
 {
     TProCustomDropDown::SetComponentStyle(AStyle);
     // The base constructor styles before this class's fields exist.
-    if (!FHeaderFont)
+    const TTableStyleColors* t = TableStyleColors(AStyle);
+    if (!FHeaderFont || !t)
         return;
-    for (const TTableStyle& t : TableStyles) {
-        if (t.Style != AStyle)
-            continue;
-        SetSelectionColorStyle(t.Selection);
-        FHeaderColor = t.HeaderColor;
-        FHeaderColorTo = t.HeaderColorTo;
-        if (t.HeaderFont != Same)
-            FHeaderFont->SetColor(t.HeaderFont);
-        FLineColor = t.LineColor;
-        FFixedLineColor = t.FixedLineColor;
-        if (t.SelectionColor != Same) {
-            SetSelectionColor(t.SelectionColor);
-            SetSelectionColorTo(t.SelectionColor);
-        }
-        FSelectionTextColor = t.SelectionText;
-        return;
-    }
+    ApplyTableStyle(this, *t);
 }
 
 // The popup
@@ -456,26 +411,15 @@ void TProMultiColumnDropDown::SizeColumnsToDropDown()
     TDropDownColumns* columns = FGrid->Columns();
     if (columns->Count() == 0)
         return;
-    int sum = 1;
+    std::vector<int> weights;
     for (int i = 0; i < columns->Count(); ++i)
-        sum += columns->Items(i)->Width();
+        weights.push_back(columns->Items(i)->Width());
     int w = FDropDownForm->Width();
     if (FGrid->VisibleRowCount() + FGrid->FixedRows() < FGrid->RowCount())
         w -= GetSystemMetrics(SM_CXVSCROLL);
-    const double f = double(w) / sum;
-    double carry = 0;
-    for (int i = 0; i < FGrid->ColCount() && i < columns->Count(); ++i) {
-        const double exact = f * columns->Items(i)->Width();
-        // Halves go to the even neighbour.
-        const int r = int(std::nearbyint(exact));
-        carry += exact - r;
-        if (carry > 1.0) {
-            FGrid->SetColWidths(i, r + 1);
-            carry -= 1.0;
-        } else {
-            FGrid->SetColWidths(i, r);
-        }
-    }
+    const std::vector<int> widths = ScaleColumnWidths(weights, w);
+    for (int i = 0; i < FGrid->ColCount() && i < columns->Count(); ++i)
+        FGrid->SetColWidths(i, widths[std::size_t(i)]);
 }
 
 void TProMultiColumnDropDown::DropDownSizing()

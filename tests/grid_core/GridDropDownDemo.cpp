@@ -1,8 +1,11 @@
 // The grid drop-down to try by hand under Xvfb: a list of devices with a
-// sortable header, one that narrows while typing, and a plain edit to
-// click outside. The label reports each close. Runs until the window is
-// closed.
+// sortable header, one that narrows while typing, a plain edit to click
+// outside, and a string grid whose "Device" column is edited with the grid
+// drop-down (F2 or typing). The label reports each close. Runs until the
+// window is closed.
+#include "grid/core/GridProGridDropDown.h"
 #include "grid/core/ProCustomGridDropDown.h"
+#include "grid/core/ProStringGrid.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"
@@ -12,11 +15,8 @@ using namespace ProCustomGridDropDownUnit;
 
 namespace {
 
-TCustomProGridDropDown* MakeDropDown(TForm* Form, int Top, TLabel* Log, const QString& Name)
+void AddDevices(TCustomProGridDropDown* dd)
 {
-    auto* dd = new TCustomProGridDropDown(Form);
-    dd->SetParent(Form);
-    dd->SetBounds(10, Top, 260, 22);
     for (const char* h : {"Code", "Device", "Profile"})
         dd->Columns()->Add()->SetHeader(QString::fromUtf8(h));
     dd->SetLookupColumn(1);
@@ -32,6 +32,14 @@ TCustomProGridDropDown* MakeDropDown(TForm* Form, int Top, TLabel* Log, const QS
             item->Text()->Add(QString::fromUtf8(t));
     }
     dd->EndUpdate();
+}
+
+TCustomProGridDropDown* MakeDropDown(TForm* Form, int Top, TLabel* Log, const QString& Name)
+{
+    auto* dd = new TCustomProGridDropDown(Form);
+    dd->SetParent(Form);
+    dd->SetBounds(10, Top, 260, 22);
+    AddDevices(dd);
     dd->OnDropUp = [dd, Log, Name](TObject*, bool Cancelled) {
         Log->SetCaption(Name + (Cancelled ? QStringLiteral(" cancelled: ") : QStringLiteral(" kept: ")) +
                         QString::number(dd->ItemIndex()) + QStringLiteral(" ") + dd->GetText());
@@ -47,7 +55,7 @@ int main(int argc, char** argv)
     TForm* form = nullptr;
     Application->CreateForm(form);
     form->SetCaption(QStringLiteral("Grid drop-down"));
-    form->SetBounds(20, 20, 420, 200);
+    form->SetBounds(20, 20, 420, 340);
     auto* log = new TLabel(form);
     log->SetParent(form);
     log->SetBounds(10, 150, 400, 20);
@@ -60,6 +68,21 @@ int main(int argc, char** argv)
     plain->SetParent(form);
     plain->SetBounds(10, 100, 200, 22);
     plain->SetText(QStringLiteral("click here"));
+
+    auto* grid = new TProStringGrid(form);
+    grid->SetParent(form);
+    grid->SetBounds(10, 180, 400, 140);
+    grid->SetColCount(3);
+    grid->SetRowCount(4);
+    grid->SetOptions(grid->Options() + goEditing);
+    grid->SetColWidths(1, 160);
+    grid->SetCells(1, 0, QStringLiteral("Device"));
+    grid->SetCells(1, 1, QStringLiteral("Occupancy"));
+    grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
+        if (ACol == 1)
+            AEditor = edProGridDropDown;
+    };
+    AddDevices(grid->ProGridDropDown());
     Application->Run();
     return 0;
 }

@@ -11,6 +11,7 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/WinApi.h"
+#include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/Clock.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -217,7 +218,7 @@ TEST_F(GridDropDownTest, NoLookupLeavesTheGridAndCompletesOnly)
     EXPECT_EQ(Rows().size(), 4);
     Key(Focused(), VK_ESCAPE);
     Type(Edit, QStringLiteral("ch"));
-    EXPECT_EQ(Edit->GetText(), QStringLiteral("cherry")) << "completed as typed";
+    EXPECT_EQ(Edit->GetText(), QStringLiteral("Cherry")) << "completed to the item's text";
     EXPECT_EQ(Edit->SelText(), QStringLiteral("erry"));
     EXPECT_EQ(Rows().size(), 4);
 }
@@ -430,6 +431,26 @@ TEST_F(GridDropDownTest, GridModeTakesTheOwnersRows)
     EXPECT_TRUE(Edit->LookupRow(QStringLiteral("PL"), full, row));
     EXPECT_EQ(row, 1);
     EXPECT_EQ(full, QStringLiteral("Plum"));
+}
+
+TEST_F(GridDropDownTest, StylesSetTheTableColours)
+{
+    EXPECT_EQ(Edit->LineColor(), TColor(0xF1EDEB));
+    EXPECT_EQ(Edit->FixedLineColor(), TColor(0xD1BBA4));
+    EXPECT_EQ(Edit->HeaderFont()->Color(), TColor(0x723708));
+    EXPECT_EQ(Edit->HeaderColor(), TColor(0xFFFFFF));
+    EXPECT_EQ(Edit->Version(), QStringLiteral("6.0.1.1"));
+    Edit->SetComponentStyle(tsWindowsXP);
+    EXPECT_EQ(Edit->SelectionColorStyle(), scCustom);
+    EXPECT_EQ(Edit->LineColor(), TColor(0xC0C0C0));
+    EXPECT_EQ(Edit->FixedLineColor(), TColor(0));
+    EXPECT_EQ(Edit->SelectionColor(), clHighlight);
+    EXPECT_EQ(Edit->SelectionTextColor(), clHighlightText);
+    Edit->SetComponentStyle(tsOffice2010Blue);
+    EXPECT_EQ(Edit->HeaderColor(), clBtnFace) << "the Office 2010 styles leave the table";
+    Edit->SetComponentStyle(tsWindows7);
+    EXPECT_EQ(Edit->HeaderColorTo(), TColor(0xFDF3EB));
+    EXPECT_EQ(Edit->LineColor(), TColor(0xFBD6B8));
 }
 
 } // namespace
