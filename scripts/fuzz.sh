@@ -5,7 +5,8 @@
 # that runs too long or takes too much memory fails the run. The input that
 # failed is kept in build-fuzz/artifacts/.
 # Lean on purpose (-O1, no debug information, only the fuzz entries): CI
-# runs it last.
+# runs it last. No precompiled headers: ccache cannot reuse clang's, and
+# with them every build from a clean folder would compile everything.
 #   FUZZ_SECONDS  running time of all entries together (default 60)
 #   FUZZ_ONLY     run only the entries whose names match this regex
 # Arguments go to CMake.
@@ -19,6 +20,7 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Fuzz \
   -DCMAKE_C_COMPILER=clang-16 -DCMAKE_CXX_COMPILER=clang++-16 \
   -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_C_FLAGS_FUZZ="-O1 -g0" -DCMAKE_CXX_FLAGS_FUZZ="-O1 -g0" \
+  -DCMAKE_DISABLE_PRECOMPILE_HEADERS=ON \
   -DSTRATAGON_FUZZ=ON -DSTRATAGON_TESTS=OFF -DSTRATAGON_BENCH=OFF -DSTRATAGON_SANITIZE=OFF "$@"
 
 # Entry, then its seed folders under tests/data and its dictionary in fuzz/.
