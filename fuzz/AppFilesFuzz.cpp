@@ -1,13 +1,13 @@
 // Arbitrary bytes as the program's settings file and as the parameter
 // file: whatever is read, written and read again gives the same values
 // without a message.
+#include "FuzzFile.h"
 #include "app/ParGenFile.h"
 #include "app/Settings.h"
 #include "core/Globals.h"
 #include "platform/rtl/XmlDocument.h"
 
-#include <QFile>
-#include <QTemporaryDir>
+#include <QFileInfo>
 #include <cstdlib>
 
 namespace {
@@ -27,16 +27,12 @@ QStringList SettingsValues()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
-    static QTemporaryDir Dir;
-    static const bool Started = (Init_Program_Folders(Dir.path()), true);
+    // The settings file lies in the program folder, here the run's folder.
+    static const bool Started = (Init_Program_Folders(QFileInfo(FuzzFilePath(QStringLiteral("x"))).path()), true);
     (void)Started;
-    const QString ParGen = Dir.filePath(QStringLiteral("ParGen.xml"));
-    for (const QString& Path : {Settings_File_Name(), ParGen}) {
-        QFile F(Path);
-        if (!F.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        F.write(reinterpret_cast<const char*>(Data), qint64(Size));
-    }
+    const QByteArray Bytes(reinterpret_cast<const char*>(Data), qsizetype(Size));
+    WriteFuzzFile(QStringLiteral("Stratagon.xml"), Bytes);
+    const QString ParGen = WriteFuzzFile(QStringLiteral("ParGen.xml"), Bytes);
     TXMLDocument XML;
 
     Read_Settings(&XML);
@@ -46,7 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
         std::abort();
 
     const QStringList Values = Read_ParGen_File(&XML, ParGen);
-    const QString Copy = Dir.filePath(QStringLiteral("ParGen_saved.xml"));
+    const QString Copy = FuzzFilePath(QStringLiteral("ParGen_saved.xml"));
     Write_ParGen_File(&XML, Copy, Values);
     QString Error;
     if (Read_ParGen_File(&XML, Copy, &Error) != Values || !Error.isEmpty())

@@ -5,6 +5,7 @@
 // moves and drops; only the platform's errors may escape, as the drop
 // guard shows them.
 #include "FuzzBlocks.h"
+#include "FuzzFile.h"
 #include "GridFuzzApp.h"
 #include "grid/core/DragSettings.h"
 #include "grid/core/ProStringGrid.h"
@@ -13,14 +14,10 @@
 #include "platform/controls/Messages.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/services/DragDrop.h"
-#include <QFile>
-#include <QTemporaryDir>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
     StartGridFuzzApp();
-    static QTemporaryDir dir;
     const TFuzzBlocks in = SplitFuzzBlocks(Data, Size);
     const unsigned o = in.Options;
 
@@ -35,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
         data.SetText(QString::fromUtf8(in.Block(3)));
     if (!in.Block(4).isEmpty())
         data.SetData(CF_URLFormat(), in.Block(4));
-    const QString csv = dir.filePath(QStringLiteral("drop.csv"));
+    const QString csv = FuzzFilePath(QStringLiteral("drop.csv"));
     if (!in.Block(5).isEmpty()) {
         if (o & 128) {
             // File names as lines, and as the file list record of a drop.
@@ -43,12 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
             QStringList names;
             ParseDropFiles(in.Block(5), names);
         } else {
-            QFile file(csv);
-            if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-                std::abort();
-            file.write(in.Block(5));
-            file.close();
-            data.SetFiles({csv});
+            data.SetFiles({WriteFuzzFile(QStringLiteral("drop.csv"), in.Block(5))});
         }
     }
 

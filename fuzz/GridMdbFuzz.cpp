@@ -2,24 +2,16 @@
 // libmdb: the table "Data" whole and two of its columns by a query; only
 // the platform's errors may escape. (No WHERE clause: libmdb evaluates
 // that alone, and its faults there are not ours to find.)
+#include "FuzzFile.h"
 #include "GridFuzzApp.h"
 #include "grid/core/ProStringGrid.h"
 #include "platform/rtl/Exceptions.h"
-#include <QFile>
-#include <QTemporaryDir>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
     StartGridFuzzApp();
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("data.mdb"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        file.write(reinterpret_cast<const char*>(Data), qint64(Size));
-    }
+    const QString path = WriteFuzzFile(QStringLiteral("data.mdb"),
+                                       QByteArray(reinterpret_cast<const char*>(Data), qsizetype(Size)));
     TProStringGrid grid;
     try {
         grid.LoadFromMDBTable(path, QStringLiteral("Data"));

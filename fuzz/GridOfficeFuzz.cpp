@@ -5,14 +5,12 @@
 // strings and styles. The sheets are listed and read by index and by
 // name; only the platform's errors may escape.
 #include "FuzzBlocks.h"
+#include "FuzzFile.h"
 #include "GridFuzzApp.h"
 #include "grid/core/ProStringGrid.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/services/office/OfficePackage.h"
-#include <QFile>
-#include <QTemporaryDir>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -48,14 +46,7 @@ QByteArray Workbook(const uint8_t* Data, size_t Size)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
     StartGridFuzzApp();
-    static QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("book.xlsx"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            std::abort();
-        file.write(Workbook(Data, Size));
-    }
+    const QString path = WriteFuzzFile(QStringLiteral("book.xlsx"), Workbook(Data, Size));
     TProStringGrid grid;
     grid.SetFixedRows(Size % 2);
     QStringList sheets;

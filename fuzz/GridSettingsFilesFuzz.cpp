@@ -3,30 +3,15 @@
 // settings section and the visual properties file. Each reads or raises
 // the platform's error; print settings and visual properties the grid
 // writes after a read read back to the same file.
+#include "FuzzFile.h"
 #include "GridFuzzApp.h"
 #include "grid/core/GridSettings.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/features/ProColumnGrid.h"
 #include "platform/rtl/Exceptions.h"
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdlib>
 
 namespace {
-
-QTemporaryDir& Dir()
-{
-    static QTemporaryDir dir;
-    return dir;
-}
-
-void Put(const QString& Path, const QByteArray& Bytes)
-{
-    QFile file(Path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    file.write(Bytes);
-}
 
 QByteArray Get(const QString& Path)
 {
@@ -53,7 +38,7 @@ void Fill(TProStringGrid& Grid, const QString& Ini)
 template <typename TLoad, typename TSave>
 void RoundTrip(const QString& Path, TLoad Load, TSave Save)
 {
-    const QString copy = Dir().filePath(QStringLiteral("copy")), again = Dir().filePath(QStringLiteral("again"));
+    const QString copy = FuzzFilePath(QStringLiteral("copy")), again = FuzzFilePath(QStringLiteral("again"));
     QFile::remove(copy);
     QFile::remove(again);
     {
@@ -78,32 +63,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size)
 {
     StartGridFuzzApp();
     const QByteArray bytes(reinterpret_cast<const char*>(Data), qsizetype(Size));
-    const QString ini = Dir().filePath(QStringLiteral("grid.ini"));
+    const QString ini = FuzzFilePath(QStringLiteral("grid.ini"));
 
     // The INI store is written back after every read, so each reader gets
     // the bytes afresh.
     {
-        Put(ini, bytes);
+        WriteFuzzFile(QStringLiteral("grid.ini"), bytes);
         TProStringGrid grid;
         Fill(grid, ini);
         grid.LoadColSizes();
-        Put(ini, bytes);
+        WriteFuzzFile(QStringLiteral("grid.ini"), bytes);
         grid.LoadColPositions();
     }
     {
-        Put(ini, bytes);
+        WriteFuzzFile(QStringLiteral("grid.ini"), bytes);
         TProColumnGrid grid;
         Fill(grid, ini);
         grid.LoadColumnPositions(ini, QStringLiteral("Grid"));
-        Put(ini, bytes);
+        WriteFuzzFile(QStringLiteral("grid.ini"), bytes);
         grid.LoadColPositions();
     }
 
-    Put(ini, bytes);
+    WriteFuzzFile(QStringLiteral("grid.ini"), bytes);
     RoundTrip(
         ini, [](TProStringGrid& G, const QString& P) { G.LoadPrintSettings(P, QStringLiteral("Print")); },
         [](TProStringGrid& G, const QString& P) { G.SavePrintSettings(P, QStringLiteral("Print")); });
-    Put(ini, bytes);
+    WriteFuzzFile(QStringLiteral("grid.ini"), bytes);
     RoundTrip(
         ini, [](TProStringGrid& G, const QString& P) { G.LoadVisualProps(P); },
         [](TProStringGrid& G, const QString& P) { G.SaveVisualProps(P); });
