@@ -26,6 +26,37 @@ std::string ToPugi(const QString& s)
     return s.toStdString();
 }
 
+// A name to look up: the readers ask for attributes by short ASCII names
+// row after row, so those convert on the stack, not through the heap.
+class LookupName {
+public:
+    explicit LookupName(const QString& s)
+    {
+        const qsizetype n = s.size();
+        if (n < qsizetype(sizeof FShort)) {
+            const QChar* d = s.constData();
+            qsizetype i = 0;
+            for (; i < n && d[i].unicode() < 0x80 && d[i].unicode() != 0; ++i)
+                FShort[i] = char(d[i].unicode());
+            if (i == n) {
+                FShort[n] = 0;
+                FText = FShort;
+                return;
+            }
+        }
+        FLong = ToPugi(s);
+        FText = FLong.c_str();
+    }
+    LookupName(const LookupName&) = delete;
+    LookupName& operator=(const LookupName&) = delete;
+    const char* c_str() const { return FText; }
+
+private:
+    char FShort[64];
+    std::string FLong;
+    const char* FText;
+};
+
 bool IsElement(const pugi::xml_node& n)
 {
     return n.type() == pugi::node_element;
@@ -309,12 +340,12 @@ bool TXMLNode::IsTextElement() const
 
 QString TXMLNode::Attributes(const QString& name) const
 {
-    return FromPugi(pugi::xml_node(FNode).attribute(ToPugi(name).c_str()).value());
+    return FromPugi(pugi::xml_node(FNode).attribute(LookupName(name).c_str()).value());
 }
 
 bool TXMLNode::HasAttribute(const QString& name) const
 {
-    return bool(pugi::xml_node(FNode).attribute(ToPugi(name).c_str()));
+    return bool(pugi::xml_node(FNode).attribute(LookupName(name).c_str()));
 }
 
 void TXMLNode::SetAttribute(const QString& name, const QString& value)
