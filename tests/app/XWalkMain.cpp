@@ -6,10 +6,10 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/Screen.h"
 #include "platform/rtl/FormatSettings.h"
+#include "tests/support/PinnedLook.h"
 #include "tests/support/StartInProgramFolder.h"
 #include "XWalk.h"
 #include <QApplication>
-#include <QFont>
 #include <QStandardPaths>
 #include <csignal>
 #include <fcntl.h>
@@ -94,18 +94,11 @@ int main(int argc, char** argv)
         setenv("DISPLAY", display.c_str(), 1);
     }
     setenv("QT_QPA_PLATFORM", "xcb", 1);
-    setenv("QT_FONT_DPI", "96", 1);
-    setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
-    setenv("QT_SCALE_FACTOR", "1", 1);
+    PinScreenEnvironment();
     int result = 1;
     {
         QApplication app(argc, argv);
-        for (const char* family : {"Tahoma", "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Segoe UI", "Arial",
-                                   "Verdana", "Microsoft Sans Serif"})
-            QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("DejaVu Sans"));
-        QFont font(QStringLiteral("DejaVu Sans"));
-        font.setPixelSize(11);
-        QApplication::setFont(font);
+        PinFonts();
         testing::InitGoogleTest(&argc, argv);
         SetTestFormatSettings();
         result = RUN_ALL_TESTS();

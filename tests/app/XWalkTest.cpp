@@ -117,6 +117,24 @@ protected:
         Cell(Grid, 7, Row, R.Mnemonic);
     }
 
+    // A step of the main window: its window opens and keeps a click on the
+    // main window from it.
+    TCustomForm* Open_Step(TLbButton* Step, const char* Window)
+    {
+        D.Click(Step);
+        TCustomForm* f = D.Wait_Form(QString::fromLatin1(Window));
+        D.Click_Behind(f, FRodedoruzoFirmWare->Btn_New);
+        return f;
+    }
+
+    // OK closes the window.
+    void Confirm(TCustomForm* Form)
+    {
+        const QString name = TXDriver::Gui([&] { return Form->Name(); });
+        D.Click(Find<TLbButton>(Form, "Btn_OK"));
+        D.Wait_Closed(name);
+    }
+
     void Add_Variable(TCustomForm* Editor, const WalkRoad::TVariable& V, bool Behind)
     {
         TFRodedoruzoFirmWare* main = FRodedoruzoFirmWare;
@@ -131,8 +149,7 @@ protected:
         D.Pick(Find<TComboBox>(f, "CB_Var_Variable"), V.Field);
         D.Type_Into(Find<TEdit>(f, "E_Var_Position"), QString::fromLatin1(V.Position));
         D.Pick(Find<TComboBox>(f, "CB_Var_BitStart"), V.Bit);
-        D.Click(Find<TLbButton>(f, "Btn_OK"));
-        D.Wait_Closed(QStringLiteral("FEnOcean_Variable"));
+        Confirm(f);
     }
 
     void Walk();
@@ -157,9 +174,7 @@ void XWalk::Walk()
     D.Wait("the configuration named", [&] { return main->L_Name_Conf_L2->Caption() == QLatin1String(Conf); });
 
     // Step 2: BACnet/IP parameters; the refused port first.
-    D.Click(main->Btn_Prm_Gen);
-    f = D.Wait_Form(QStringLiteral("FParGen"));
-    D.Click_Behind(f, main->Btn_New);
+    f = Open_Step(main->Btn_Prm_Gen, "FParGen");
     for (int i = 0; i < 4; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
         D.Type_Into(Find<TEdit>(f, ("E_BACnet_IP_Slave_IP" + n).constData()), IP[i]);
@@ -178,14 +193,11 @@ void XWalk::Walk()
     Refusal(Bad_Port_Text);
     D.Type_Into(Find<TEdit>(f, "E_BACnet_IP_Slave_Port"), QString::fromLatin1(Port));
     TXDriver::Shot(f, "parameter-editor");
-    D.Click(Find<TLbButton>(f, "Btn_OK"));
-    D.Wait_Closed(QStringLiteral("FParGen"));
+    Confirm(f);
 
     // Step 3: two devices, the first identifier refused once; two
     // variables for each.
-    D.Click(main->Btn_EnOcean_Access);
-    TCustomForm* e = D.Wait_Form(QStringLiteral("FEnOcean_SetAccess2"));
-    D.Click_Behind(e, main->Btn_New);
+    TCustomForm* e = Open_Step(main->Btn_EnOcean_Access, "FEnOcean_SetAccess2");
     D.Click(Find<TLbButton>(e, "Btn_Add_Device"));
     f = D.Wait_Form(QStringLiteral("FEnOcean_Device"));
     D.Click_Behind(f, main->Btn_New);
@@ -194,8 +206,7 @@ void XWalk::Walk()
     D.Click(Find<TLbButton>(f, "Btn_OK"));
     Refusal(Bad_Id_Text);
     D.Type_Into(id, QString::fromLatin1(Id_1));
-    D.Click(Find<TLbButton>(f, "Btn_OK"));
-    D.Wait_Closed(QStringLiteral("FEnOcean_Device"));
+    Confirm(f);
     D.Click(Find<TLbButton>(e, "Btn_Add_Device"));
     f = D.Wait_Form(QStringLiteral("FEnOcean_Device"));
     D.Type_Into(id, QString::fromLatin1(Id_2));
@@ -203,8 +214,7 @@ void XWalk::Walk()
     auto* key = Find<TEdit>(f, "E_DevEnOcean_Secure_Key");
     D.Wait("the key field", [&] { return key->Visible(); });
     D.Type_Into(key, QString::fromLatin1(Key_2));
-    D.Click(Find<TLbButton>(f, "Btn_OK"));
-    D.Wait_Closed(QStringLiteral("FEnOcean_Device"));
+    Confirm(f);
     auto* devices = Find<TListBox>(e, "LB_ID_Devices_List");
     for (int d = 0; d < 2; ++d) {
         const TRect r = TXDriver::Gui([&] { return devices->ItemRect(d); });
@@ -221,14 +231,11 @@ void XWalk::Walk()
     auto* details = Find<TProStringGrid>(e, "SG_EEP_Var");
     D.Wait("the variable's details", [&] { return details->Cells(1, 6) == u"Rocker 1st action"; });
     TXDriver::Shot(e, "enocean-editor");
-    D.Click(Find<TLbButton>(e, "Btn_OK"));
-    D.Wait_Closed(QStringLiteral("FEnOcean_SetAccess2"));
+    Confirm(e);
 
     // Step 4: read and write objects; OK refused once for the missing
     // Position of the last write row.
-    D.Click(main->Btn_BACnet_SetAccess);
-    TCustomForm* b = D.Wait_Form(QStringLiteral("FBACnetSlaveSetAccess"));
-    D.Click_Behind(b, main->Btn_New);
+    TCustomForm* b = Open_Step(main->Btn_BACnet_SetAccess, "FBACnetSlaveSetAccess");
     auto* read = Find<TProColumnGrid>(b, "CG_BACnet_in_Read");
     auto* write = Find<TProColumnGrid>(b, "CG_BACnet_in_Write");
     for (int r = 0; r < int(std::size(Read_Rows)); ++r)
@@ -248,8 +255,7 @@ void XWalk::Walk()
     D.Click(Find<TLbButton>(b, "Btn_OK"));
     Refusal(Bad_Row_Text);
     Cell(write, 3, 2, Write_Rows[1].Position);
-    D.Click(Find<TLbButton>(b, "Btn_OK"));
-    D.Wait_Closed(QStringLiteral("FBACnetSlaveSetAccess"));
+    Confirm(b);
 
     // Step 5: the EDE file, named in the save dialog.
     D.Click(main->Btn_BACnet_EDE_File);
@@ -270,9 +276,7 @@ void XWalk::Walk()
 
     // Step 6: the update to 127.0.0.1 with the stub update program; the
     // window stays open until Cancel.
-    D.Click(main->Btn_CreateBin);
-    TCustomForm* u = D.Wait_Form(QStringLiteral("FBoot"));
-    D.Click_Behind(u, main->Btn_New);
+    TCustomForm* u = Open_Step(main->Btn_CreateBin, "FBoot");
     for (int i = 0; i < 4; ++i) {
         const QByteArray n = QByteArray::number(i + 1);
         D.Type_Into(Find<TEdit>(u, ("E_IP" + n).constData()), Gateway_IP[i]);
