@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev libgl-dev libpugixml-dev libjpeg62-turbo-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core xvfb xauth poppler-utils iproute2 iputils-ping
+  fonts-dejavu-core xvfb xauth xdotool poppler-utils iproute2 iputils-ping
   libzip-dev libxlsxwriter-dev libfreexl-dev mdbtools-dev mdbtools unzip
   clang-16 libclang-rt-16-dev llvm-16
 )

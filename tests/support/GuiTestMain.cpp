@@ -4,7 +4,7 @@
 #include "platform/controls/Screen.h"
 #include "platform/rtl/FormatSettings.h"
 #include <QApplication>
-#include <QFont>
+#include "tests/support/PinnedLook.h"
 #include "tests/support/StartInProgramFolder.h"
 #include <gtest/gtest.h>
 
@@ -32,16 +32,9 @@ int main(int argc, char** argv)
     StartInProgramFolder();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_FONT_DPI", "96");
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    qputenv("QT_SCALE_FACTOR", "1");
+    PinScreenEnvironment();
     QApplication app(argc, argv);
-    for (const char* family : {"Tahoma", "MS Sans Serif", "MS Shell Dlg", "MS Shell Dlg 2", "Segoe UI", "Arial",
-                               "Verdana", "Microsoft Sans Serif"})
-        QFont::insertSubstitution(QString::fromLatin1(family), QStringLiteral("DejaVu Sans"));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    PinFonts();
     testing::InitGoogleTest(&argc, argv);
     testing::UnitTest::GetInstance()->listeners().Append(new TModalReleaser);
     SetTestFormatSettings();
