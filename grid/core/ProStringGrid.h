@@ -2051,6 +2051,8 @@ private:
     // the message is done.
     bool InputWndProc(TMessage& Message);
     void WheelMessage(TMessage& Message);
+    // The wheel overrides' common steps.
+    bool PlatformWheel(bool Down, TShiftState Shift, TPoint MousePos);
     void StartPanning(TPoint P);
     void StopPanning();
     void PanStep();

@@ -1,50 +1,10 @@
 // The mouse over the grid: hover, hints, sizing with its hint and veto,
 // and the feedback of an enhanced column move. Each case records what
 // the grid reported and compares the whole record at once.
-#include "../support/QStringPrinter.h"
+#include "GridMouseFixture.h"
 #include "grid/core/HTMLHintWindow.h"
-#include "grid/core/ProStringGrid.h"
 #include "grid/foundation/ArrowWindow.h"
-#include "platform/controls/Form.h"
 #include "platform/controls/HintWindow.h"
-#include "platform/controls/Screen.h"
-#include "platform/controls/TestHooks.h"
-#include <gtest/gtest.h>
-#include <memory>
-
-namespace {
-
-// 6 columns of 64 and 10 rows of 22 with one fixed row and column, no
-// frame: column c starts at 65 * c, row r at 23 * r.
-class GridMouse : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 500, 320);
-        Grid = new TProStringGrid(Form.get());
-        Grid->SetParent(Form.get());
-        Grid->SetBorderStyle(bsNone);
-        Grid->SetBounds(0, 0, 480, 300);
-        Grid->SetColCount(6);
-        Grid->SetRowCount(10);
-        for (int c = 0; c < 6; ++c)
-            for (int r = 0; r < 10; ++r)
-                Grid->SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
-        Form->Show();
-    }
-    void TearDown() override { Screen->SetCursor(crDefault); }
-    void Move(int X, int Y, TShiftState Shift = {}) { SyntheticInput::MouseMove(Grid, TPoint{X, Y}, Shift); }
-    void Down(int X, int Y) { SyntheticInput::MouseDown(Grid, mbLeft, TPoint{X, Y}); }
-    void Up(int X, int Y) { SyntheticInput::MouseUp(Grid, mbLeft, TPoint{X, Y}); }
-    static QString Pt(TPoint P) { return QStringLiteral("%1,%2").arg(P.X).arg(P.Y); }
-
-    std::unique_ptr<TForm> Form;
-    TProStringGrid* Grid = nullptr;
-    QStringList Log;
-};
-
-} // namespace
 
 TEST_F(GridMouse, HoverFollowsRowsAndFixedCellsAndLeaving)
 {
@@ -177,4 +137,19 @@ TEST_F(GridMouse, NoCellHintWhileAColumnIsSizedOrMoved)
     Up(290, 10);
     ask(290, 10);
     EXPECT_EQ(Log, QStringList({"1 ", "1 ", "0 cell"}));
+}
+
+TEST_F(GridMouse, HoveringMakesTheNormalCellUnderTheMouseCurrentOnATick)
+{
+    auto tick = [&] {
+        Grid->Perform(WM_TIMER, TProStringGrid::GridTimerID, 0);
+        Log << QStringLiteral("%1,%2").arg(Grid->Col()).arg(Grid->Row());
+    };
+    Move(150, 80);
+    tick();
+    Grid->SetHovering(true);
+    tick();
+    Move(20, 10);
+    tick();
+    EXPECT_EQ(Log, QStringList({"1,1", "2,3", "2,3"}));
 }
