@@ -2076,6 +2076,8 @@ private:
     // the message is done.
     bool InputWndProc(TMessage& Message);
     void WheelMessage(TMessage& Message);
+    // The wheel overrides' common steps.
+    bool PlatformWheel(bool Down, TShiftState Shift, TPoint MousePos);
     void StartPanning(TPoint P);
     void StopPanning();
     void PanStep();
@@ -3421,7 +3423,7 @@ private:
     void PressNormal(TWMMouse& Message, int ACol, int ARow, const TRect& R, bool CanEdit, bool OtherFixed);
     void PressPlatform(TWMMouse& Message, int ACol, int ARow, const TRect& R);
     void PressDirectEdit(const TWMMouse& Message, int ACol, int ARow, const TRect& R, bool CanEdit, bool Combo);
-    void FocusGrid();
+    void GrabFocus();
     // Steps of the release
     bool ReleaseCellButton(const TWMMouse& Message, TGridCoord Cell);
     void ReleaseClick(const TWMMouse& Message, TGridCoord Cell);

@@ -243,7 +243,7 @@ bool TProStringGrid::PressCellDecoration(TWMMouse& Message, int ACol, int ARow, 
     if (IsRadio(realCol, ARow) && (IsEditable(realCol, ARow) || FControlLook->RadioAlwaysActive())) {
         HideInplaceEdit();
         ClickRadioGroup(realCol, ARow, X - R.Left, Y - R.Top);
-        FocusGrid();
+        GrabFocus();
         return true;
     }
     if (ACol == 0 && ARow >= FixedRows() && FNumNodes > 0 && !FMouseActions->RowSelect() &&
@@ -317,7 +317,7 @@ bool TProStringGrid::PressSelectionClick(const TWMMouse& Message, int ACol, int 
         return false;
     if (!(X > R.Left + 3 && X < R.Right - 3) && Options().Contains(goColSizing))
         return false;
-    FocusGrid();
+    GrabFocus();
     FireMouseDown(Message, PressShift(Message));
     FSelectionClick = true;
     FireClickCell(ARow, ACol);
@@ -499,16 +499,16 @@ bool TProStringGrid::PressHeaderSelect(const TWMMouse& Message, int ACol, int AR
     TGridRect sel{};
     if (ACol < FixedCols() && ARow < FixedRows() && FMouseActions->AllSelect() && Options().Contains(goRangeSelect) &&
         FMouseSelectMode == msAll) {
-        FocusGrid();
+        GrabFocus();
         sel = TGridRect{FixedCols(), FixedRows(), ColCount() - 1, RowCount() - 1};
     } else if (ACol < FixedCols() && ARow >= FixedRows() && FMouseActions->RowSelect() && FMouseSelectMode == msRow) {
         if (EditorMode())
-            FocusGrid();
+            GrabFocus();
         sel = TGridRect{FixedCols(), ARow, ColCount() - 1, shift ? old.Top : ARow};
         FMouseSelectStart = ARow;
     } else if (ACol >= FixedCols() && ARow < FixedRows() && FMouseActions->ColSelect() &&
                Options().Contains(goRangeSelect) && FMouseSelectMode == msColumn) {
-        FocusGrid();
+        GrabFocus();
         const int other = !shift ? ACol : ACol < old.Left ? old.Right : old.Left;
         sel = TGridRect{ACol, FixedRows(), other, RowCount() - 1};
         FMouseSelectStart = ACol;
@@ -538,7 +538,7 @@ bool TProStringGrid::PressCheckBox(const TWMMouse& Message, int ACol, int ARow, 
         !IsInCheckBox(realCol, ARow, Message.XPos, Message.YPos))
         return false;
     HideInplaceEdit();
-    FocusGrid();
+    GrabFocus();
     const int realRow = DisplToRealRow(ARow);
     if (radio) {
         ToggleRadio(realCol, ARow, true);
@@ -593,7 +593,7 @@ void TProStringGrid::PressNormal(TWMMouse& Message, int ACol, int ARow, const TR
         if (onceOnly && combo)
             FEditActive = false;
         HideInplaceEdit();
-        FocusGrid();
+        GrabFocus();
     }
     const TGridRect sel = Selection();
     const bool onCurrent = R.Contains(TPoint{Message.XPos, Message.YPos}) && sel.Left == ACol && sel.Right == ACol &&
@@ -671,7 +671,7 @@ void TProStringGrid::PressDirectEdit(const TWMMouse& Message, int ACol, int ARow
         return;
     if (onceOnly && Combo && !Options().Contains(goEditing)) {
         SetOptions(Options() + goEditing);
-        FocusGrid();
+        GrabFocus();
     }
     bool allow = true;
     if (Row() != ARow && OnRowChanging)
@@ -687,7 +687,7 @@ void TProStringGrid::PressDirectEdit(const TWMMouse& Message, int ACol, int ARow
     ShowEditor();
 }
 
-void TProStringGrid::FocusGrid()
+void TProStringGrid::GrabFocus()
 {
     if (CanFocus() && !Focused())
         SetFocus();

@@ -193,53 +193,40 @@ void TProStringGrid::WheelMessage(TMessage& Message)
 
 bool TProStringGrid::DoMouseWheelDown(TShiftState Shift, TPoint MousePos)
 {
-    if (FMouseActions->WheelAction() == waScroll || !FEnableWheel) {
-        bool handled = false;
-        if (OnMouseWheelDown)
-            OnMouseWheelDown(this, Shift, MousePos, handled);
-        return handled;
-    }
-    const bool editing = EditorMode() || FEditActive;
-    const bool direct = FMouseActions->DirectEdit();
-    FMouseActions->SetDirectEdit(false);
-    bool result;
-    if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
-        const int leftCol = LeftCol();
-        StartUpdate();
-        result = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-        SetLeftCol(leftCol);
-        ResetUpdate();
-    } else {
-        result = TBaseGrid::DoMouseWheelDown(Shift, MousePos);
-    }
-    FMouseActions->SetDirectEdit(direct);
-    if (editing && CanFocus())
-        SetFocus();
-    return result;
+    return PlatformWheel(true, Shift, MousePos);
 }
 
 bool TProStringGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos)
 {
+    return PlatformWheel(false, Shift, MousePos);
+}
+
+bool TProStringGrid::PlatformWheel(bool Down, TShiftState Shift, TPoint MousePos)
+{
     if (FMouseActions->WheelAction() == waScroll || !FEnableWheel) {
         bool handled = false;
-        if (OnMouseWheelUp)
-            OnMouseWheelUp(this, Shift, MousePos, handled);
+        const TMouseWheelUpDownEvent& event = Down ? OnMouseWheelDown : OnMouseWheelUp;
+        if (event)
+            event(this, Shift, MousePos, handled);
         return handled;
     }
-    if (Col() >= ColCount() || Row() >= RowCount())
+    if (!Down && (Col() >= ColCount() || Row() >= RowCount()))
         return true;
     const bool editing = EditorMode() || FEditActive;
     const bool direct = FMouseActions->DirectEdit();
     FMouseActions->SetDirectEdit(false);
+    auto base = [&] {
+        return Down ? TBaseGrid::DoMouseWheelDown(Shift, MousePos) : TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+    };
     bool result;
     if (Options().Contains(goRowSelect) && FNavigation->KeepHorizScroll()) {
         const int leftCol = LeftCol();
         StartUpdate();
-        result = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+        result = base();
         SetLeftCol(leftCol);
         ResetUpdate();
     } else {
-        result = TBaseGrid::DoMouseWheelUp(Shift, MousePos);
+        result = base();
     }
     FMouseActions->SetDirectEdit(direct);
     if (editing && CanFocus())

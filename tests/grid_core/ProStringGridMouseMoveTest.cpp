@@ -1,52 +1,12 @@
 // The mouse over the grid: hover, hints, sizing with its hint and veto,
 // and the feedback of an enhanced column move. Each case records what
 // the grid reported and compares the whole record at once.
-#include "../support/QStringPrinter.h"
+#include "GridMouseFixture.h"
 #include "grid/core/HTMLHintWindow.h"
-#include "grid/core/ProStringGrid.h"
 #include "grid/foundation/ArrowWindow.h"
-#include "platform/controls/Form.h"
 #include "platform/controls/HintWindow.h"
-#include "platform/controls/Screen.h"
-#include "platform/controls/TestHooks.h"
-#include <gtest/gtest.h>
-#include <memory>
 
-namespace {
-
-// 6 columns of 64 and 10 rows of 22 with one fixed row and column, no
-// frame: column c starts at 65 * c, row r at 23 * r.
-class GridMouseMove : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 500, 320);
-        Grid = new TProStringGrid(Form.get());
-        Grid->SetParent(Form.get());
-        Grid->SetBorderStyle(bsNone);
-        Grid->SetBounds(0, 0, 480, 300);
-        Grid->SetColCount(6);
-        Grid->SetRowCount(10);
-        for (int c = 0; c < 6; ++c)
-            for (int r = 0; r < 10; ++r)
-                Grid->SetCells(c, r, QStringLiteral("%1:%2").arg(c).arg(r));
-        Form->Show();
-    }
-    void TearDown() override { Screen->SetCursor(crDefault); }
-    void Move(int X, int Y, TShiftState Shift = {}) { SyntheticInput::MouseMove(Grid, TPoint{X, Y}, Shift); }
-    void Down(int X, int Y) { SyntheticInput::MouseDown(Grid, mbLeft, TPoint{X, Y}); }
-    void Up(int X, int Y) { SyntheticInput::MouseUp(Grid, mbLeft, TPoint{X, Y}); }
-    static QString Pt(TPoint P) { return QStringLiteral("%1,%2").arg(P.X).arg(P.Y); }
-
-    std::unique_ptr<TForm> Form;
-    TProStringGrid* Grid = nullptr;
-    QStringList Log;
-};
-
-} // namespace
-
-TEST_F(GridMouseMove, HoverFollowsRowsAndFixedCellsAndLeaving)
+TEST_F(GridPointer, HoverFollowsRowsAndFixedCellsAndLeaving)
 {
     Grid->SetHoverRow(true);
     Grid->SetHoverFixedCells(hfAll);
@@ -64,7 +24,7 @@ TEST_F(GridMouseMove, HoverFollowsRowsAndFixedCellsAndLeaving)
     EXPECT_EQ(Log, QStringList({"row 3 fixed -1,-1", "row 0 fixed 2,0", "row 5 fixed 0,5", "row -1 fixed -1,-1"}));
 }
 
-TEST_F(GridMouseMove, CellHintAsksOnGridHintWithTheRowFirst)
+TEST_F(GridPointer, CellHintAsksOnGridHintWithTheRowFirst)
 {
     Grid->OnGridHint = [&](TObject*, int ARow, int ACol, QString& Hint) {
         Log << QStringLiteral("OnGridHint row %1 col %2").arg(ARow).arg(ACol);
@@ -83,7 +43,7 @@ TEST_F(GridMouseMove, CellHintAsksOnGridHintWithTheRowFirst)
     EXPECT_EQ(Log, QStringList({"OnGridHint row 3 col 2", "<b>cell</b> grid", "1,1", "1", "1"}));
 }
 
-TEST_F(GridMouseMove, DraggingAColumnBorderReportsTheWidthAndShowsItAsAHint)
+TEST_F(GridPointer, DraggingAColumnBorderReportsTheWidthAndShowsItAsAHint)
 {
     Grid->SetOptions(Grid->Options() + goColSizing);
     Grid->SetHintShowSizing(true);
@@ -96,7 +56,7 @@ TEST_F(GridMouseMove, DraggingAColumnBorderReportsTheWidthAndShowsItAsAHint)
     EXPECT_EQ(Log, QStringList({"sizing 1 74", "cw=<b>74</b>", "width 74 hint 0"}));
 }
 
-TEST_F(GridMouseMove, OnColumnSizeVetoesSizingThatColumn)
+TEST_F(GridPointer, OnColumnSizeVetoesSizingThatColumn)
 {
     Grid->SetOptions(Grid->Options() + goColSizing);
     Grid->OnColumnSize = [&](TObject*, int ACol, bool& Allow) {
@@ -115,7 +75,7 @@ TEST_F(GridMouseMove, OnColumnSizeVetoesSizingThatColumn)
     EXPECT_EQ(Log, QStringList({"size 1 0", "size 2 1", "widths 64 50"}));
 }
 
-TEST_F(GridMouseMove, EnhancedColumnMoveMarksTheDropAndMovesOnRelease)
+TEST_F(GridPointer, EnhancedColumnMoveMarksTheDropAndMovesOnRelease)
 {
     Grid->SetOptions(Grid->Options() + goColMoving);
     Grid->OnColumnMoving = [&](TObject*, int ACol, bool& Allow) {
@@ -143,7 +103,7 @@ TEST_F(GridMouseMove, EnhancedColumnMoveMarksTheDropAndMovesOnRelease)
                                 "3:1 2:1"}));
 }
 
-TEST_F(GridMouseMove, ARefusedDropLeavesTheColumnsAndARightReleaseIsSwallowed)
+TEST_F(GridPointer, ARefusedDropLeavesTheColumnsAndARightReleaseIsSwallowed)
 {
     Grid->SetOptions(Grid->Options() + goColMoving);
     Grid->OnColumnMoving = [&](TObject*, int, bool& Allow) { Allow = false; };
@@ -156,7 +116,7 @@ TEST_F(GridMouseMove, ARefusedDropLeavesTheColumnsAndARightReleaseIsSwallowed)
     EXPECT_EQ(Log, QStringList({"moving 1", "2:1"}));
 }
 
-TEST_F(GridMouse, NoCellHintWhileAColumnIsSizedOrMoved)
+TEST_F(GridPointer, NoCellHintWhileAColumnIsSizedOrMoved)
 {
     Grid->SetOptions(Grid->Options() + goColSizing + goColMoving);
     Grid->OnGridHint = [&](TObject*, int, int, QString& Hint) { Hint = QStringLiteral("cell"); };
@@ -177,4 +137,19 @@ TEST_F(GridMouse, NoCellHintWhileAColumnIsSizedOrMoved)
     Up(290, 10);
     ask(290, 10);
     EXPECT_EQ(Log, QStringList({"1 ", "1 ", "0 cell"}));
+}
+
+TEST_F(GridPointer, HoveringMakesTheNormalCellUnderTheMouseCurrentOnATick)
+{
+    auto tick = [&] {
+        Grid->Perform(WM_TIMER, TProStringGrid::GridTimerID, 0);
+        Log << QStringLiteral("%1,%2").arg(Grid->Col()).arg(Grid->Row());
+    };
+    Move(150, 80);
+    tick();
+    Grid->SetHovering(true);
+    tick();
+    Move(20, 10);
+    tick();
+    EXPECT_EQ(Log, QStringList({"1,1", "2,3", "2,3"}));
 }

@@ -1,30 +1,19 @@
 // The wheel on the grid: moving the current row, scrolling, Ctrl+wheel
 // zoom, and middle-button panning. Each case records what happened and
 // compares the whole record at once.
-#include "../support/QStringPrinter.h"
-#include "grid/core/ProStringGrid.h"
+#include "GridMouseFixture.h"
 #include "grid/foundation/MouseActions.h"
-#include "platform/controls/Form.h"
-#include "platform/controls/TestHooks.h"
-#include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
-// 10 rows of 22 (and their lines) in a grid 200 high.
-class GridWheel : public ::testing::Test {
+// 5 columns and 10 rows in a grid 200 high.
+class GridWheel : public GridPointer {
 protected:
     void SetUp() override
     {
-        Form = std::make_unique<TForm>(nullptr);
-        Form->SetBounds(0, 0, 500, 320);
-        Grid = new TProStringGrid(Form.get());
-        Grid->SetParent(Form.get());
-        Grid->SetBorderStyle(bsNone);
+        GridPointer::SetUp();
         Grid->SetBounds(0, 0, 480, 200);
         Grid->SetColCount(5);
-        Grid->SetRowCount(10);
-        Form->Show();
         ASSERT_EQ(Grid->WheelScrollLines(), 3);
     }
     // One notch; toward the user (down) is a negative delta.
@@ -32,10 +21,6 @@ protected:
     {
         SyntheticInput::Wheel(Grid, Down ? -120 : 120, TPoint{100, 100}, Shift);
     }
-
-    std::unique_ptr<TForm> Form;
-    TProStringGrid* Grid = nullptr;
-    QStringList Log;
 };
 
 } // namespace
