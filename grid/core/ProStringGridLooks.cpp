@@ -366,13 +366,14 @@ void TProStringGrid::SetColorTones(const TColorTones& ATones)
     TControlLook* cl = FControlLook.get();
     cl->SetControlStyle(csGlyph);
     TBitmap glyph;
-    const char* names[] = {"metrocheckon", "metrocheckoff", "metroradioon", "metroradiooff"};
-    void (TControlLook::*setters[])(TBitmap*) = {&TControlLook::SetCheckedGlyph, &TControlLook::SetUnCheckedGlyph,
-                                                 &TControlLook::SetRadioOnGlyph, &TControlLook::SetRadioOffGlyph};
-    for (int i = 0; i < 4; ++i) {
-        LoadGridBitmap(QString::fromLatin1(names[i]), &glyph);
-        (cl->*setters[i])(&glyph);
-    }
+    const auto load = [&glyph](const char* Name) {
+        LoadGridBitmap(QString::fromLatin1(Name), &glyph);
+        return &glyph;
+    };
+    cl->SetCheckedGlyph(load("metrocheckon"));
+    cl->SetUnCheckedGlyph(load("metrocheckoff"));
+    cl->SetRadioOnGlyph(load("metroradioon"));
+    cl->SetRadioOffGlyph(load("metroradiooff"));
     if (!TComponent::IsDesigning())
         ApplyEditorTones(ATones);
     cl->SetFlatButton(true);

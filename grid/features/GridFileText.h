@@ -44,6 +44,8 @@ private:
 class TLineReader {
 public:
     explicit TLineReader(QStringView Text) : FText(Text) {}
+    // The reader only looks into the text: a temporary would die under it.
+    explicit TLineReader(QString&&) = delete;
     bool Next(QStringView& Line);
     bool AtEnd() const { return FPos >= FText.size(); }
     qsizetype Position() const { return FPos; }

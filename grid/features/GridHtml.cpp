@@ -303,7 +303,9 @@ void TProStringGrid::WriteHtml(const QString& FileName, bool Show, bool Unicode,
     const auto addFile = [&](const QString& Name) {
         if (Name.isEmpty())
             return;
-        TLineReader reader(DecodeBomOrAnsi(ReadFileBytes(Name)));
+        // The reader looks into the text, which must outlive it.
+        const QString text = DecodeBomOrAnsi(ReadFileBytes(Name));
+        TLineReader reader(text);
         QStringView line;
         while (reader.Next(line))
             out += line.toString() + CRLF;
