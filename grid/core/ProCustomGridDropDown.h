@@ -347,9 +347,6 @@ protected:
     void PlaceDropDownControl() override;
     void UpdateDropDownSize() override;
     void DoHideDropDown(bool Cancelled) override;
-    // The wheel scrolls the popup grid, which chooses nothing by it.
-    void DropDownMouseWheelDown(TShiftState, TPoint, bool&) override {}
-    void DropDownMouseWheelUp(TShiftState, TPoint, bool&) override {}
     void DropDownFormDestroyed() override;
     void ControlKeyDown(int& Key, TShiftState Shift) override;
     void ControlKeyUp(int& Key, TShiftState Shift) override;
