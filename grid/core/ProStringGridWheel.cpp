@@ -91,14 +91,10 @@ bool TProStringGrid::InputWndProc(TMessage& Message)
             return true;
         }
         if (Message.Msg == WM_LBUTTONDOWN) {
-            // Where in its cell a move starts; the drop places are not known yet.
-            const TPoint p{LoSigned(WPARAM(Message.LParam)) - FrameSize(),
-                           HiSigned(WPARAM(Message.LParam)) - FrameSize()};
-            int c = -1, r = -1;
-            MouseToCell(p.X, p.Y, c, r);
-            const TRect cr = c >= 0 && r >= 0 ? CellRect(c, r) : TRect{};
-            FMoveOfs = TPoint{p.X - cr.Left, p.Y - cr.Top};
-            FMovePress = p;
+            // Where a move starts (the press records the offset in its
+            // cell); the drop places are not known yet.
+            FMovePress = TPoint{LoSigned(WPARAM(Message.LParam)) - FrameSize(),
+                                HiSigned(WPARAM(Message.LParam)) - FrameSize()};
             FMoveColInd = -1;
             FMoveRowInd = -1;
         }
