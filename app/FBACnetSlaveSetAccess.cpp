@@ -46,7 +46,7 @@ const TColumn_Look Columns[BACnet_Col_Count] = {
     {250, edNormal, clWhite},
 };
 
-void Set_Font(TFont* Font, const char* Name, int Size, bool Bold)
+void Slave_Set_Font(TFont* Font, const char* Name, int Size, bool Bold)
 {
     Font->SetName(QString::fromLatin1(Name));
     Font->SetSize(Size);
@@ -80,7 +80,7 @@ TFBACnetSlaveSetAccess::TFBACnetSlaveSetAccess(TComponent* AOwner) : TForm(AOwne
     SetPosition(poScreenCenter);
     SetColor(Window_Colour);
     SetShowHint(true);
-    Set_Font(Font(), "Tahoma", 8, false);
+    Slave_Set_Font(Font(), "Tahoma", 8, false);
     SetBounds(0, 0, Client_Width, Client_Height);
     XML1 = new TXMLDocument(this);
     XML1->SetName(QStringLiteral("XML1"));
@@ -150,8 +150,8 @@ TProColumnGrid* TFBACnetSlaveSetAccess::Make_Grid(TTabSheet* Page, const char* N
         item->SetWidth(Columns[c].Width);
         item->SetEditor(Columns[c].Editor);
         item->SetColor(Columns[c].Colour);
-        Set_Font(item->Font(), "Verdana", 8, false);
-        Set_Font(item->HeaderFont(), "Tahoma", 8, c > 0);
+        Slave_Set_Font(item->Font(), "Verdana", 8, false);
+        Slave_Set_Font(item->HeaderFont(), "Tahoma", 8, c > 0);
         if (c == BACnet_Col_Swap)
             item->SetAlignment(taCenter);
     }

@@ -15,9 +15,9 @@ TFBACnet_Eng_Unit* FBACnet_Eng_Unit = nullptr;
 
 namespace {
 
-constexpr int Client_Width = 548;
-constexpr int Client_Height = 306;
-constexpr TColor Window_Colour = TColor(0xEDF7F8);
+constexpr int Unit_Client_Width = 548;
+constexpr int Unit_Client_Height = 306;
+constexpr TColor Unit_Window_Colour = TColor(0xEDF7F8);
 
 } // namespace
 
@@ -28,12 +28,12 @@ TFBACnet_Eng_Unit::TFBACnet_Eng_Unit(TComponent* AOwner) : TForm(AOwner)
     SetBorderStyle(bsSingle);
     SetBorderIcons(TBorderIcons{biSystemMenu});
     SetPosition(poScreenCenter);
-    SetColor(Window_Colour);
+    SetColor(Unit_Window_Colour);
     Font()->SetName(QStringLiteral("Verdana"));
     Font()->SetSize(8);
-    SetBounds(0, 0, Client_Width, Client_Height);
+    SetBounds(0, 0, Unit_Client_Width, Unit_Client_Height);
 
-    const TTitleBand band = Place_Editor_Title_Band(this, Client_Width, Window_Colour);
+    const TTitleBand band = Place_Editor_Title_Band(this, Unit_Client_Width, Unit_Window_Colour);
     P_Title = band.P_Title;
     L_SW_Code = band.L_SW_Code;
     L_SW_Desc = band.L_SW_Desc;
@@ -63,11 +63,11 @@ TFBACnet_Eng_Unit::TFBACnet_Eng_Unit(TComponent* AOwner) : TForm(AOwner)
     Shape2 = Place<TShape>(this, this, "Shape2", 16, 240, 516, 1);
     Shape2->Pen()->SetColor(clGray);
 
-    P_Button = Place<TPanel>(this, this, "P_Button", 0, Client_Height - 48, Client_Width, 48);
+    P_Button = Place<TPanel>(this, this, "P_Button", 0, Unit_Client_Height - 48, Unit_Client_Width, 48);
     P_Button->SetAlign(alBottom);
     P_Button->SetBevelOuter(bvNone);
     P_Button->SetShowCaption(false);
-    P_Button->SetColor(Window_Colour);
+    P_Button->SetColor(Unit_Window_Colour);
     Btn_OK = Place_Button(this, P_Button, "Btn_OK", 170, 10, 96, 28);
     Btn_OK->SetModalResult(mrOk);
     Btn_Cancel = Place_Button(this, P_Button, "Btn_Cancel", 282, 10, 96, 28);
@@ -86,8 +86,8 @@ TFBACnet_Eng_Unit::~TFBACnet_Eng_Unit()
 void TFBACnet_Eng_Unit::FormCreate(TObject*)
 {
     L_SW_Code->SetCaption(SW_Code);
-    SetClientHeight(Client_Height);
-    SetClientWidth(Client_Width);
+    SetClientHeight(Unit_Client_Height);
+    SetClientWidth(Unit_Client_Width);
     Set_Lang();
 }
 

@@ -23,9 +23,9 @@ TFEnOcean_SetAccess* FEnOcean_SetAccess = nullptr;
 
 namespace {
 
-constexpr int Label_Left = 16;
-constexpr int Field_Left = 180;
-constexpr int Field_Width = 201;
+constexpr int Access_Label_Left = 16;
+constexpr int Access_Field_Left = 180;
+constexpr int Access_Field_Width = 201;
 constexpr int Row_Step = 32;
 constexpr int Max_Position = 1999;
 
@@ -41,7 +41,7 @@ TComboBox* Fixed_List(TComponent* Owner, TWinControl* Parent, const QByteArray& 
 
 TLabel* Row_Label(TComponent* Owner, TWinControl* Parent, const QByteArray& Name, int Top)
 {
-    return Place<TLabel>(Owner, Parent, Name.constData(), Label_Left, Top + 3, Field_Left - Label_Left - 4, 16);
+    return Place<TLabel>(Owner, Parent, Name.constData(), Access_Label_Left, Top + 3, Access_Field_Left - Access_Label_Left - 4, 16);
 }
 
 // Takes the Smart ACK lists out of the devices while it lives.
@@ -143,14 +143,14 @@ void TFEnOcean_SetAccess::Create_Device_Page()
         const int top = 16 + Row_Step * i;
         labels[i] = Row_Label(this, p, QByteArray("L_") + rows[i].Name, top);
         if (rows[i].Items.isEmpty()) {
-            TEdit* edit = Place<TEdit>(this, p, (QByteArray("E_") + rows[i].Name).constData(), Field_Left, top,
-                                       Field_Width, 21);
+            TEdit* edit = Place<TEdit>(this, p, (QByteArray("E_") + rows[i].Name).constData(), Access_Field_Left, top,
+                                       Access_Field_Width, 21);
             if (i > 0)
                 edit->SetMaxLength(16);
             fields[i] = edit;
         } else {
             TComboBox* list =
-                Fixed_List(this, p, QByteArray("CB_") + rows[i].Name, Field_Left, top, Field_Width, rows[i].Items);
+                Fixed_List(this, p, QByteArray("CB_") + rows[i].Name, Access_Field_Left, top, Access_Field_Width, rows[i].Items);
             list->SetItemIndex(0);
             fields[i] = list;
         }
@@ -175,9 +175,9 @@ void TFEnOcean_SetAccess::Create_Device_Page()
     L_DevEnOcean_Secure_PTM = labels[8];
     CB_DevEnOcean_Secure_PTM = static_cast<TComboBox*>(fields[8]);
     CB_DevEnOcean_SecType->OnChange = [this](TObject* Sender) { CB_DevEnOcean_SecTypeChange(Sender); };
-    Btn_Add_Device = Place_Button(this, p, "Btn_Add_Device", Label_Left, 0, 120, 28);
-    Btn_Modify_Device = Place_Button(this, p, "Btn_Modify_Device", Label_Left + 140, 0, 120, 28);
-    Btn_Delete_Device = Place_Button(this, p, "Btn_Delete_Device", Label_Left, 0, 120, 28);
+    Btn_Add_Device = Place_Button(this, p, "Btn_Add_Device", Access_Label_Left, 0, 120, 28);
+    Btn_Modify_Device = Place_Button(this, p, "Btn_Modify_Device", Access_Label_Left + 140, 0, 120, 28);
+    Btn_Delete_Device = Place_Button(this, p, "Btn_Delete_Device", Access_Label_Left, 0, 120, 28);
     for (TLbButton* b : {Btn_Add_Device, Btn_Modify_Device, Btn_Delete_Device})
         b->OnClick = [this](TObject* Sender) { Btn_DeviceClick(Sender); };
 }

@@ -15,11 +15,11 @@ TFEnOcean_Variable* FEnOcean_Variable = nullptr;
 
 namespace {
 
-constexpr int Client_Width = 460;
-constexpr int Client_Height = 390;
-constexpr int Label_Left = 16;
-constexpr int Field_Left = 100;
-constexpr int Field_Width = 340;
+constexpr int Variable_Client_Width = 460;
+constexpr int Variable_Client_Height = 390;
+constexpr int Variable_Label_Left = 16;
+constexpr int Variable_Field_Left = 100;
+constexpr int Variable_Field_Width = 340;
 
 } // namespace
 
@@ -30,37 +30,37 @@ TFEnOcean_Variable::TFEnOcean_Variable(TComponent* AOwner) : TForm(AOwner)
     SetBorderStyle(bsSingle);
     SetBorderIcons(TBorderIcons{biSystemMenu});
     SetPosition(poScreenCenter);
-    SetBounds(0, 0, Client_Width, Client_Height);
+    SetBounds(0, 0, Variable_Client_Width, Variable_Client_Height);
 
-    const TTitleBand band = Place_Title_Band(this, this, Client_Width);
+    const TTitleBand band = Place_Title_Band(this, this, Variable_Client_Width);
     P_Title = band.P_Title;
     L_SW_Code = band.L_SW_Code;
     L_SW_Desc = band.L_SW_Desc;
 
-    L_EEP = Place<TLabel>(this, this, "L_EEP", Label_Left, 58, 200, 16);
+    L_EEP = Place<TLabel>(this, this, "L_EEP", Variable_Label_Left, 58, 200, 16);
     L_EEP->Font()->SetStyle(TFontStyles{fsBold});
-    L_EEP_RORG = Place<TLabel>(this, this, "L_EEP_RORG", Label_Left, 83, 80, 16);
+    L_EEP_RORG = Place<TLabel>(this, this, "L_EEP_RORG", Variable_Label_Left, 83, 80, 16);
     CB_EEP_Rorg = Row_List("CB_EEP_Rorg", 80);
-    L_EEP_FUNC = Place<TLabel>(this, this, "L_EEP_FUNC", Label_Left, 113, 80, 16);
+    L_EEP_FUNC = Place<TLabel>(this, this, "L_EEP_FUNC", Variable_Label_Left, 113, 80, 16);
     CB_EEP_Func = Row_List("CB_EEP_Func", 110);
-    L_EEP_TYPE = Place<TLabel>(this, this, "L_EEP_TYPE", Label_Left, 143, 80, 16);
+    L_EEP_TYPE = Place<TLabel>(this, this, "L_EEP_TYPE", Variable_Label_Left, 143, 80, 16);
     CB_EEP_Type = Row_List("CB_EEP_Type", 140);
-    L_Variable = Place<TLabel>(this, this, "L_Variable", Label_Left, 176, 200, 16);
+    L_Variable = Place<TLabel>(this, this, "L_Variable", Variable_Label_Left, 176, 200, 16);
     L_Variable->Font()->SetStyle(TFontStyles{fsBold});
-    L_Var_CASE = Place<TLabel>(this, this, "L_Var_CASE", Label_Left, 201, 80, 16);
+    L_Var_CASE = Place<TLabel>(this, this, "L_Var_CASE", Variable_Label_Left, 201, 80, 16);
     CB_Var_Case = Row_List("CB_Var_Case", 198);
-    L_Var_Variable = Place<TLabel>(this, this, "L_Var_Variable", Label_Left, 231, 80, 16);
+    L_Var_Variable = Place<TLabel>(this, this, "L_Var_Variable", Variable_Label_Left, 231, 80, 16);
     CB_Var_Variable = Row_List("CB_Var_Variable", 228);
-    L_Var_Position = Place<TLabel>(this, this, "L_Var_Position", Label_Left, 261, 80, 16);
-    E_Var_Position = Place<TEdit>(this, this, "E_Var_Position", Field_Left, 258, 100, 21);
-    L_Var_BitStart = Place<TLabel>(this, this, "L_Var_BitStart", Label_Left, 291, 80, 16);
-    CB_Var_BitStart = Place<TComboBox>(this, this, "CB_Var_BitStart", Field_Left, 288, 100, 22);
+    L_Var_Position = Place<TLabel>(this, this, "L_Var_Position", Variable_Label_Left, 261, 80, 16);
+    E_Var_Position = Place<TEdit>(this, this, "E_Var_Position", Variable_Field_Left, 258, 100, 21);
+    L_Var_BitStart = Place<TLabel>(this, this, "L_Var_BitStart", Variable_Label_Left, 291, 80, 16);
+    CB_Var_BitStart = Place<TComboBox>(this, this, "CB_Var_BitStart", Variable_Field_Left, 288, 100, 22);
     CB_Var_BitStart->SetStyle(csDropDownList);
     for (int bit = 0; bit < 8; ++bit)
         CB_Var_BitStart->Items()->Add(QString::number(bit));
     CB_Var_BitStart->SetItemIndex(0);
 
-    P_Button = Place<TPanel>(this, this, "P_Button", 0, Client_Height - 40, Client_Width, 40);
+    P_Button = Place<TPanel>(this, this, "P_Button", 0, Variable_Client_Height - 40, Variable_Client_Width, 40);
     P_Button->SetAlign(alBottom);
     P_Button->SetBevelOuter(bvNone);
     P_Button->SetShowCaption(false);
@@ -81,7 +81,7 @@ TFEnOcean_Variable::~TFEnOcean_Variable()
 
 TComboBox* TFEnOcean_Variable::Row_List(const char* Name, int Top)
 {
-    TComboBox* list = Place<TComboBox>(this, this, Name, Field_Left, Top, Field_Width, 22);
+    TComboBox* list = Place<TComboBox>(this, this, Name, Variable_Field_Left, Top, Variable_Field_Width, 22);
     list->SetStyle(csDropDownList);
     list->SetDropDownCount(16);
     list->OnChange = [this](TObject* Sender) { CB_EEP_Var_Change(Sender); };
@@ -91,8 +91,8 @@ TComboBox* TFEnOcean_Variable::Row_List(const char* Name, int Top)
 void TFEnOcean_Variable::FormCreate(TObject*)
 {
     L_SW_Code->SetCaption(SW_Code);
-    SetClientWidth(Client_Width);
-    SetClientHeight(Client_Height);
+    SetClientWidth(Variable_Client_Width);
+    SetClientHeight(Variable_Client_Height);
     Set_Lang();
     FChoice = std::make_unique<TEEP_Cascade>(Cat_EnOcean);
     Fill_Combo(CB_EEP_Rorg, FChoice->Rorg_Items(), -1);

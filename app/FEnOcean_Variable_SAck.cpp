@@ -17,12 +17,12 @@ TFEnOcean_Variable_SAck* FEnOcean_Variable_SAck = nullptr;
 
 namespace {
 
-constexpr int Label_Left = 16;
+constexpr int SAck_Label_Left = 16;
 constexpr int Table_Height = 170;
 
 TLabel* Heading(TComponent* Owner, TWinControl* Parent, const char* Name, int Top, const char* Caption)
 {
-    TLabel* label = Place<TLabel>(Owner, Parent, Name, Label_Left, Top, 300, 16);
+    TLabel* label = Place<TLabel>(Owner, Parent, Name, SAck_Label_Left, Top, 300, 16);
     label->Font()->SetStyle(TFontStyles{fsBold});
     label->SetCaption(QString::fromLatin1(Caption));
     return label;
@@ -30,7 +30,7 @@ TLabel* Heading(TComponent* Owner, TWinControl* Parent, const char* Name, int To
 
 TLabel* Row_Label(TComponent* Owner, TWinControl* Parent, const char* Name, int Top, const char* Caption)
 {
-    TLabel* label = Place<TLabel>(Owner, Parent, Name, Label_Left, Top + 3, 80, 16);
+    TLabel* label = Place<TLabel>(Owner, Parent, Name, SAck_Label_Left, Top + 3, 80, 16);
     label->SetCaption(QString::fromLatin1(Caption));
     return label;
 }
@@ -103,7 +103,7 @@ TProColumnGrid* TFEnOcean_Variable_SAck::Make_Table(const char* Name, int Top)
 {
     auto* grid = new TProColumnGrid(this);
     grid->SetName(QString::fromLatin1(Name));
-    grid->SetBounds(Label_Left, Top, Client_Width - 2 * Label_Left, Table_Height);
+    grid->SetBounds(SAck_Label_Left, Top, Client_Width - 2 * SAck_Label_Left, Table_Height);
     grid->SetParent(this);
     grid->SetColCount(4);
     grid->SetRowCount(2);

@@ -21,11 +21,11 @@ TFMQTT_Set_Topic* FMQTT_Set_Topic = nullptr;
 
 namespace {
 
-constexpr int Client_Width = 1100;
-constexpr int Client_Height = 337;
-constexpr TColor Window_Colour = TColor(0xEDF7F8);
+constexpr int Topic_Client_Width = 1100;
+constexpr int Topic_Client_Height = 337;
+constexpr TColor Topic_Window_Colour = TColor(0xEDF7F8);
 
-struct TColumn_Look {
+struct TTopic_Column_Look {
     int Width;
     TEditorType Editor;
     QStringList Items;
@@ -43,7 +43,7 @@ const QStringList QoS_Items{"0", "1", "2"};
 const QStringList Type_Items{"Int", "Float", "String", "Base64"};
 const QStringList Template_Items{"$VALUE$"};
 
-std::vector<TColumn_Look> Columns(int Pub_Sub)
+std::vector<TTopic_Column_Look> Topic_Columns(int Pub_Sub)
 {
     if (Pub_Sub == 0)
         return {{40, edNormal, {}},          {300, edNormal, {}},         {60, edDataCheckBox, {}},
@@ -66,20 +66,20 @@ TFMQTT_Set_Topic::TFMQTT_Set_Topic(TComponent* AOwner) : TForm(AOwner)
     SetName(QStringLiteral("FMQTT_Set_Topic"));
     FMQTT_Set_Topic = this;
     SetPosition(poScreenCenter);
-    SetColor(Window_Colour);
+    SetColor(Topic_Window_Colour);
     SetShowHint(true);
     Font()->SetName(QStringLiteral("Verdana"));
     Font()->SetSize(8);
-    SetBounds(0, 0, Client_Width, Client_Height);
+    SetBounds(0, 0, Topic_Client_Width, Topic_Client_Height);
     XML1 = new TXMLDocument(this);
     XML1->SetName(QStringLiteral("XML1"));
 
-    const TTitleBand band = Place_Editor_Title_Band(this, Client_Width, Window_Colour);
+    const TTitleBand band = Place_Editor_Title_Band(this, Topic_Client_Width, Topic_Window_Colour);
     P_Title = band.P_Title;
     L_SW_Code = band.L_SW_Code;
     L_SW_Desc = band.L_SW_Desc;
 
-    TRow_Buttons buttons = Place_Row_Buttons(this, Client_Width, Client_Height, Window_Colour);
+    TRow_Buttons buttons = Place_Row_Buttons(this, Topic_Client_Width, Topic_Client_Height, Topic_Window_Colour);
     P_Button = buttons.P_Button;
     Btn_OK = buttons.Btn_OK;
     Btn_OK->OnClick = [this](TObject* Sender) { Btn_OKClick(Sender); };
@@ -93,7 +93,7 @@ TFMQTT_Set_Topic::TFMQTT_Set_Topic(TComponent* AOwner) : TForm(AOwner)
     Btn_PasteRow = buttons.Btn_PasteRow;
     Btn_PasteRow->OnClick = [this](TObject* Sender) { Btn_PasteRowClick(Sender); };
 
-    PageControl1 = Place<TPageControl>(this, this, "PageControl1", 0, 69, Client_Width, Client_Height - 109);
+    PageControl1 = Place<TPageControl>(this, this, "PageControl1", 0, 69, Topic_Client_Width, Topic_Client_Height - 109);
     PageControl1->SetAlign(alClient);
     TS_MQTT_Publish = new TTabSheet(this);
     TS_MQTT_Publish->SetName(QStringLiteral("TS_MQTT_Publish"));
@@ -120,7 +120,7 @@ TProColumnGrid* TFMQTT_Set_Topic::Make_Grid(TTabSheet* Page, const char* Name, i
 {
     auto* grid = Place<TProColumnGrid>(this, Page, Name, 0, 0, Page->ClientWidth(), Page->ClientHeight());
     grid->SetAlign(alClient);
-    const std::vector<TColumn_Look> looks = Columns(Pub_Sub);
+    const std::vector<TTopic_Column_Look> looks = Topic_Columns(Pub_Sub);
     grid->SetColCount(int(looks.size()));
     grid->SetRowCount(MQTT_Table_Rows + 1);
     Grid_Table_Look(grid);
@@ -145,8 +145,8 @@ TProColumnGrid* TFMQTT_Set_Topic::Make_Grid(TTabSheet* Page, const char* Name, i
 void TFMQTT_Set_Topic::FormCreate(TObject*)
 {
     L_SW_Code->SetCaption(SW_Code);
-    SetClientWidth(Client_Width);
-    SetClientHeight(Client_Height);
+    SetClientWidth(Topic_Client_Width);
+    SetClientHeight(Topic_Client_Height);
     delete Hint_MQTT_Set_Topic_Pub;
     delete Hint_MQTT_Set_Topic_Sub;
     Hint_MQTT_Set_Topic_Pub = new TStringList;

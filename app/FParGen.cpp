@@ -22,9 +22,9 @@ namespace {
 // start 8 pixels below a header of this height.
 constexpr int Header_Height = 24;
 constexpr int First_Row_Top = Header_Height + 8;
-constexpr int Label_Left = 16;
+constexpr int ParGen_Label_Left = 16;
 constexpr int Label_Width = 160;
-constexpr int Field_Left = 180;
+constexpr int ParGen_Field_Left = 180;
 constexpr int Octet_Width = 55;
 constexpr int Dot_Width = 12;
 constexpr int Field_Height = 21;
@@ -152,19 +152,19 @@ TCategoryPanel* TFParGen::Make_Panel(const char* Name, const char* Caption)
 
 TLabel* TFParGen::Make_Label(TCategoryPanel* Panel, const char* Name, int Top)
 {
-    return Place<TLabel>(this, Panel, Name, Label_Left, Top + 3, Label_Width, 16);
+    return Place<TLabel>(this, Panel, Name, ParGen_Label_Left, Top + 3, Label_Width, 16);
 }
 
 TCheckBox* TFParGen::Make_Box(TCategoryPanel* Panel, const char* Name, int Top)
 {
-    TCheckBox* box = Place<TCheckBox>(this, Panel, Name, Label_Left, Top, Label_Width, 20);
+    TCheckBox* box = Place<TCheckBox>(this, Panel, Name, ParGen_Label_Left, Top, Label_Width, 20);
     box->OnClick = [this](TObject* Sender) { On_Click(Sender); };
     return box;
 }
 
 TEdit* TFParGen::Make_Edit(TCategoryPanel* Panel, const char* Name, int Top, int Width, int Max_Length)
 {
-    TEdit* edit = Place<TEdit>(this, Panel, Name, Field_Left, Top, Width, Field_Height);
+    TEdit* edit = Place<TEdit>(this, Panel, Name, ParGen_Field_Left, Top, Width, Field_Height);
     edit->SetMaxLength(Max_Length);
     edit->OnChange = [this](TObject* Sender) { On_Change(Sender); };
     return edit;
@@ -172,7 +172,7 @@ TEdit* TFParGen::Make_Edit(TCategoryPanel* Panel, const char* Name, int Top, int
 
 TComboBox* TFParGen::Make_List(TCategoryPanel* Panel, const char* Name, int Top, const QStringList& Items)
 {
-    TComboBox* list = Place<TComboBox>(this, Panel, Name, Field_Left, Top, 150, Field_Height);
+    TComboBox* list = Place<TComboBox>(this, Panel, Name, ParGen_Field_Left, Top, 150, Field_Height);
     list->SetStyle(csDropDownList);
     for (const QString& item : Items)
         list->Items()->Add(item);
@@ -188,7 +188,7 @@ TFParGen::TRow TFParGen::Make_Octet_Row(TCategoryPanel* Panel, TControl* Head, c
     row.Top = Row_Top(Row);
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = QByteArray(Name) + QByteArray::number(i + 1);
-        const int left = Field_Left + i * (Octet_Width + Dot_Width);
+        const int left = ParGen_Field_Left + i * (Octet_Width + Dot_Width);
         Fields[i] = Make_Edit(Panel, name.constData(), row.Top, Octet_Width);
         Fields[i]->SetLeft(left);
         Fields[i]->OnKeyPress = [this](TObject* Sender, QChar& Key) { KeyPress(Sender, Key); };

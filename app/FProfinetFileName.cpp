@@ -13,8 +13,8 @@ TFProfinetFileName* FProfinetFileName = nullptr;
 
 namespace {
 
-constexpr int Client_Width = 540;
-constexpr int Client_Height = 205;
+constexpr int Profinet_Client_Width = 540;
+constexpr int Profinet_Client_Height = 205;
 
 } // namespace
 
@@ -28,9 +28,9 @@ TFProfinetFileName::TFProfinetFileName(TComponent* AOwner) : TForm(AOwner)
     SetShowHint(true);
     Font()->SetName(QStringLiteral("Verdana"));
     Font()->SetSize(8);
-    SetBounds(0, 0, Client_Width, Client_Height);
+    SetBounds(0, 0, Profinet_Client_Width, Profinet_Client_Height);
 
-    const TTitleBand band = Place_Title_Band(this, this, Client_Width);
+    const TTitleBand band = Place_Title_Band(this, this, Profinet_Client_Width);
     P_Title = band.P_Title;
     L_SW_Code = band.L_SW_Code;
     L_SW_Desc = band.L_SW_Desc;
@@ -44,7 +44,7 @@ TFProfinetFileName::TFProfinetFileName(TComponent* AOwner) : TForm(AOwner)
     Label5 = Place<TLabel>(this, this, "Label5", 458, 86, 80, 16);
     L_XML_Fix2 = Place<TLabel>(this, this, "L_XML_Fix2", 458, 110, 80, 16);
 
-    P_Button = Place<TPanel>(this, this, "P_Button", 0, Client_Height - 48, Client_Width, 48);
+    P_Button = Place<TPanel>(this, this, "P_Button", 0, Profinet_Client_Height - 48, Profinet_Client_Width, 48);
     P_Button->SetAlign(alBottom);
     P_Button->SetBevelOuter(bvNone);
     P_Button->SetShowCaption(false);
@@ -65,8 +65,8 @@ TFProfinetFileName::~TFProfinetFileName()
 void TFProfinetFileName::FormCreate(TObject*)
 {
     L_SW_Code->SetCaption(SW_Code);
-    SetClientHeight(Client_Height);
-    SetClientWidth(Client_Width);
+    SetClientHeight(Profinet_Client_Height);
+    SetClientWidth(Profinet_Client_Width);
     L_XML_Fix1->SetCaption(PROFINET_Name_Fix1());
     L_XML_Fix2->SetCaption(PROFINET_Name_Fix2(Clock().Now()));
     Set_Lang();

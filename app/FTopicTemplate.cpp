@@ -15,8 +15,8 @@ TFTopicTemplate* FTopicTemplate = nullptr;
 
 namespace {
 
-constexpr int Client_Width = 635;
-constexpr int Client_Height = 396;
+constexpr int Template_Client_Width = 635;
+constexpr int Template_Client_Height = 396;
 
 } // namespace
 
@@ -27,14 +27,14 @@ TFTopicTemplate::TFTopicTemplate(TComponent* AOwner) : TForm(AOwner)
     SetPosition(poScreenCenter);
     Font()->SetName(QStringLiteral("Tahoma"));
     Font()->SetSize(8);
-    SetBounds(0, 0, Client_Width, Client_Height);
+    SetBounds(0, 0, Template_Client_Width, Template_Client_Height);
 
-    const TTitleBand band = Place_Title_Band(this, this, Client_Width);
+    const TTitleBand band = Place_Title_Band(this, this, Template_Client_Width);
     P_Title = band.P_Title;
     L_SW_Code = band.L_SW_Code;
     L_SW_Desc = band.L_SW_Desc;
 
-    P_Button = Place<TPanel>(this, this, "P_Button", 0, Client_Height - 44, Client_Width, 44);
+    P_Button = Place<TPanel>(this, this, "P_Button", 0, Template_Client_Height - 44, Template_Client_Width, 44);
     P_Button->SetAlign(alBottom);
     P_Button->SetBevelOuter(bvNone);
     P_Button->SetShowCaption(false);
@@ -43,7 +43,7 @@ TFTopicTemplate::TFTopicTemplate(TComponent* AOwner) : TForm(AOwner)
     Btn_Cancel = Place_Button(this, P_Button, "Btn_Cancel", 326, 8, 96, 28);
     Btn_Cancel->SetModalResult(mrCancel);
 
-    P_Legend = Place<TPanel>(this, this, "P_Legend", 0, Client_Height - 152, Client_Width, 108);
+    P_Legend = Place<TPanel>(this, this, "P_Legend", 0, Template_Client_Height - 152, Template_Client_Width, 108);
     P_Legend->SetAlign(alBottom);
     P_Legend->SetBevelOuter(bvNone);
     P_Legend->SetShowCaption(false);
@@ -57,14 +57,14 @@ TFTopicTemplate::TFTopicTemplate(TComponent* AOwner) : TForm(AOwner)
     SG_Keywords->SetOptions(SG_Keywords->Options() + goEditing);
     // Keywords are shown as they are written, never read as markup.
     SG_Keywords->SetEnableHTML(false);
-    Splitter1 = Place<TSplitter>(this, this, "Splitter1", 0, Client_Height - 155, Client_Width, 3);
+    Splitter1 = Place<TSplitter>(this, this, "Splitter1", 0, Template_Client_Height - 155, Template_Client_Width, 3);
     Splitter1->SetAlign(alBottom);
 
-    Panel1 = Place<TPanel>(this, this, "Panel1", 0, 48, Client_Width, Client_Height - 203);
+    Panel1 = Place<TPanel>(this, this, "Panel1", 0, 48, Template_Client_Width, Template_Client_Height - 203);
     Panel1->SetAlign(alClient);
     Panel1->SetBevelOuter(bvNone);
     Panel1->SetShowCaption(false);
-    RE_TopicTemplate = Place<TRichEdit>(this, Panel1, "RE_TopicTemplate", 0, 0, Client_Width, Client_Height - 203);
+    RE_TopicTemplate = Place<TRichEdit>(this, Panel1, "RE_TopicTemplate", 0, 0, Template_Client_Width, Template_Client_Height - 203);
     RE_TopicTemplate->SetAlign(alClient);
 
     OnCreate = [this](TObject* Sender) { FormCreate(Sender); };
@@ -80,8 +80,8 @@ TFTopicTemplate::~TFTopicTemplate()
 void TFTopicTemplate::FormCreate(TObject*)
 {
     L_SW_Code->SetCaption(SW_Code);
-    SetClientWidth(Client_Width);
-    SetClientHeight(Client_Height);
+    SetClientWidth(Template_Client_Width);
+    SetClientHeight(Template_Client_Height);
     Set_Lang();
 }
 

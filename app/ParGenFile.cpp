@@ -52,7 +52,7 @@ const TParGen_Element ParGen_Elements[ParGen_Count] = {
 
 namespace {
 
-const QString Root_Name = QStringLiteral("Par_Gen");
+const QString ParGen_Root_Name = QStringLiteral("Par_Gen");
 const QString Version_Comment = QStringLiteral("SW_VERSION = 1.000");
 
 QString Read_Element(TXMLNode* Root, const TParGen_Element& Element)
@@ -115,7 +115,7 @@ void Write_ParGen_File(TXMLDocument* XML, const QString& FileName, const QString
 {
     XML->SetActive(true);
     XML->Clear();
-    TXMLNode* root = XML->AddChild(Root_Name);
+    TXMLNode* root = XML->AddChild(ParGen_Root_Name);
     XML->AddComment(Version_Comment);
     for (int i = 0; i < ParGen_Count; ++i)
         root->AddChild(QString::fromLatin1(ParGen_Elements[i].Name))->SetText(i < Values.size() ? Values[i] : QString());

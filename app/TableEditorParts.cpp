@@ -11,7 +11,7 @@
 
 namespace {
 
-int Real_Cols(TProColumnGrid* Grid)
+int Editor_Real_Cols(TProColumnGrid* Grid)
 {
     return Grid->ColCount() + Grid->NumHiddenColumns();
 }
@@ -87,7 +87,7 @@ void Grid_Reset_Rows(TProColumnGrid* Grid, int Rows)
 {
     Grid->BeginUpdate();
     Grid->SetRowCount(Rows + 1);
-    const int cols = Real_Cols(Grid);
+    const int cols = Editor_Real_Cols(Grid);
     for (int r = 1; r <= Rows; ++r) {
         Grid->SetAllCells(0, r, QString::number(r));
         for (int c = 1; c < cols; ++c)
@@ -99,7 +99,7 @@ void Grid_Reset_Rows(TProColumnGrid* Grid, int Rows)
 void Grid_Load_Table(TProColumnGrid* Grid, const TTable_Rows& Rows)
 {
     Grid->BeginUpdate();
-    const int cols = Real_Cols(Grid);
+    const int cols = Editor_Real_Cols(Grid);
     for (size_t i = 0; i < Rows.size() && int(i) + 1 < Grid->RowCount(); ++i)
         for (int c = 1; c < cols; ++c)
             Grid->SetAllCells(c, int(i) + 1, Cell(Rows[i], c));

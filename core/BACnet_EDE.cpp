@@ -64,7 +64,7 @@ QString EDE_Field(QString text)
     return text;
 }
 
-TXMLNode* Object_Table(TXMLNode* root, const char* name)
+TXMLNode* Find_Object_Table(TXMLNode* root, const char* name)
 {
     TXMLNode* table = root ? root->FindChild(QString::fromLatin1(name)) : nullptr;
     if (!table)
@@ -163,8 +163,8 @@ void Read_BACnet_Objects_EDE()
     const auto doc = Load_Config_File(File_BACnet_Slave);
     TXMLNode* root = doc->DocumentElement();
     // Both tables must be there before any row counts.
-    TXMLNode* read = Object_Table(root, "BACnet_in_Read");
-    TXMLNode* write = Object_Table(root, "BACnet_in_Write");
+    TXMLNode* read = Find_Object_Table(root, "BACnet_in_Read");
+    TXMLNode* write = Find_Object_Table(root, "BACnet_in_Write");
     Add_Objects(read);
     Add_Objects(write);
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-const TTable_Layout& Layout(int Pub_Sub)
+const TTable_Layout& Topic_Layout(int Pub_Sub)
 {
     static const TTable_Layout pub{
         "MQTT_Publish",
@@ -49,7 +49,7 @@ const TTable_Layout& Layout(int Pub_Sub)
     return Pub_Sub == 0 ? pub : sub;
 }
 
-// Text numbers and columns of one table's checks.
+// Topic_Text numbers and columns of one table's checks.
 struct TTable_Checks {
     int Data_Type_Col, Dimension_Col, Position_Col, Template_Col;
     int Data_Type, Dim_Int, Dim_Float, Dim_Other, Position, Template;
@@ -57,14 +57,14 @@ struct TTable_Checks {
     bool Timer;   // the publish table's OnTimer and Time(ms)
 };
 
-QString Text(int Index)
+QString Topic_Text(int Index)
 {
     return Lang_SL->Strings(Index);
 }
 
-QString Row_Error(int Row, int Index)
+QString Topic_Row_Error(int Row, int Index)
 {
-    return Text(1451) + QString::number(Row) + Text(Index);
+    return Topic_Text(1451) + QString::number(Row) + Topic_Text(Index);
 }
 
 QString Check_Row(const QStringList& Row, int N, const TTable_Checks& T, const QList<int>& Hidden)
@@ -72,30 +72,30 @@ QString Check_Row(const QStringList& Row, int N, const TTable_Checks& T, const Q
     auto shown = [&](int col) { return !Hidden.contains(col); };
     const QString type = UpperCase(Trim(Cell(Row, T.Data_Type_Col)));
     if (shown(T.Data_Type_Col) && type.isEmpty())
-        return Row_Error(N, T.Data_Type);
+        return Topic_Row_Error(N, T.Data_Type);
     if (shown(T.Dimension_Col)) {
         const int dim = Str_To_Int_Def(Cell(Row, T.Dimension_Col), -1);
         if (type == QLatin1String("INT")) {
             if (dim != 1 && dim != 2 && dim != 4 && dim != 8)
-                return Row_Error(N, T.Dim_Int);
+                return Topic_Row_Error(N, T.Dim_Int);
         } else if (type == QLatin1String("FLOAT")) {
             if (dim != 4 && dim != 8)
-                return Row_Error(N, T.Dim_Float);
+                return Topic_Row_Error(N, T.Dim_Float);
         } else if (dim < 1) {
-            return Row_Error(N, T.Dim_Other);
+            return Topic_Row_Error(N, T.Dim_Other);
         }
     }
     if (shown(T.Position_Col)) {
         const int p = Str_To_Int_Def(Cell(Row, T.Position_Col), -1);
         if (p < 0 || p > T.Byte_Count - 1)
-            return Row_Error(N, T.Position) + QString::number(T.Byte_Count - 1);
+            return Topic_Row_Error(N, T.Position) + QString::number(T.Byte_Count - 1);
     }
     if (shown(T.Template_Col) && Error_In_Topic_Template(Trim(Cell(Row, T.Template_Col))))
-        return Row_Error(N, T.Template);
+        return Topic_Row_Error(N, T.Template);
     if (T.Timer && UpperCase(Trim(Cell(Row, Pub_Col_OnTimer))) == QLatin1String("Y")) {
         const int time = Str_To_Int_Def(Cell(Row, Pub_Col_Time), -1);
         if (time < 1 || time > 999999999)
-            return Row_Error(N, 1489);
+            return Topic_Row_Error(N, 1489);
     }
     return QString();
 }
@@ -103,13 +103,13 @@ QString Check_Row(const QStringList& Row, int N, const TTable_Checks& T, const Q
 QString Check_Table(const TTable_Rows& Rows, int Pub_Sub, const TTable_Checks& T, int Working_Mode)
 {
     const QList<int> hidden = MQTT_Hidden_Cols(Pub_Sub, Working_Mode);
-    const int n = Table_Content_Rows(Rows, Layout(Pub_Sub).Key_Col);
+    const int n = Table_Content_Rows(Rows, Topic_Layout(Pub_Sub).Key_Col);
     for (int r = 0; r < n; ++r) {
         const QString error = Check_Row(Rows[size_t(r)], r + 1, T, hidden);
         if (!error.isEmpty())
             return error;
     }
-    return Empty_Row_Error(Rows, Layout(Pub_Sub).Key_Col, MQTT_Check_Box_Cols(Pub_Sub));
+    return Empty_Row_Error(Rows, Topic_Layout(Pub_Sub).Key_Col, MQTT_Check_Box_Cols(Pub_Sub));
 }
 
 } // namespace
@@ -127,7 +127,7 @@ QStringList Texts(std::initializer_list<int> Indexes)
 {
     QStringList out;
     for (int i : Indexes)
-        out << Text(i);
+        out << Topic_Text(i);
     return out;
 }
 
@@ -173,7 +173,7 @@ QList<int> MQTT_Hidden_Cols(int Pub_Sub, int Working_Mode)
 QString Read_MQTT_File(TXMLDocument* XML, const QString& FileName, int Table_Rows,
                        TTable_Rows& Pub, TTable_Rows& Sub)
 {
-    const TTable_Layout* layouts[2] = {&Layout(0), &Layout(1)};
+    const TTable_Layout* layouts[2] = {&Topic_Layout(0), &Topic_Layout(1)};
     TTable_Rows* tables[2] = {&Pub, &Sub};
     return Read_Table_File(XML, FileName, Table_Rows, layouts, tables);
 }
@@ -181,7 +181,7 @@ QString Read_MQTT_File(TXMLDocument* XML, const QString& FileName, int Table_Row
 void Write_MQTT_File(TXMLDocument* XML, const QString& FileName, const TTable_Rows& Pub,
                      const TTable_Rows& Sub)
 {
-    const TTable_Layout* layouts[2] = {&Layout(0), &Layout(1)};
+    const TTable_Layout* layouts[2] = {&Topic_Layout(0), &Topic_Layout(1)};
     const TTable_Rows* tables[2] = {&Pub, &Sub};
     Write_Table_File(XML, FileName, QStringLiteral("MQTT_Set_Topic"), layouts, tables);
 }
@@ -205,8 +205,8 @@ QString Check_MQTT_Tables(const TTable_Rows& Pub, const TTable_Rows& Sub, int Wo
 
 QList<QPair<QString, QString>> MQTT_Template_Keywords(int Pub_Sub)
 {
-    QList<QPair<QString, QString>> list{{QStringLiteral("$VALUE$"), Text(1619)}};
+    QList<QPair<QString, QString>> list{{QStringLiteral("$VALUE$"), Topic_Text(1619)}};
     if (Pub_Sub == 0)
-        list << qMakePair(QStringLiteral("$DESC$"), Text(1621)) << qMakePair(QStringLiteral("$TIME$"), Text(1622));
+        list << qMakePair(QStringLiteral("$DESC$"), Topic_Text(1621)) << qMakePair(QStringLiteral("$TIME$"), Topic_Text(1622));
     return list;
 }

@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
-# Builds the fuzz entries (fuzz/) with clang 16, AddressSanitizer and
-# UndefinedBehaviorSanitizer into build-fuzz/ and runs each one from its
-# seeds for a bounded time; a crash, a sanitizer report, a leak, an input
-# that runs too long or takes too much memory fails the run. The input that
-# failed is kept in build-fuzz/artifacts/.
-# Lean on purpose (-O1, no debug information, only the fuzz entries): CI
-# runs it last. Clang's precompiled headers carry no time stamp, so ccache
-# serves a build from a clean folder too.
+# Builds the fuzz entries (fuzz/) in build-sanitize/ (clang 16, AddressSanitizer,
+# UndefinedBehaviorSanitizer, scripts/sanitize-configure.sh, shared with the
+# sanitizer run of the tests) and runs each one from its seeds for a bounded
+# time; a crash, a sanitizer report, a leak, an input that runs too long or
+# takes too much memory fails the run. The input that failed is kept in
+# build-sanitize/artifacts/. CI runs it last.
 #   FUZZ_SECONDS  running time of all entries together (default 60)
 #   FUZZ_ONLY     run only the entries whose names match this regex
 # Arguments go to CMake.
@@ -15,12 +13,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 total=${FUZZ_SECONDS:-60}
-flags="-fsanitize=address,undefined,fuzzer-no-link -Xclang -fno-pch-timestamp"
-cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Fuzz \
-  -DCMAKE_C_COMPILER=clang-16 -DCMAKE_CXX_COMPILER=clang++-16 \
-  -DCMAKE_C_FLAGS="$flags" -DCMAKE_CXX_FLAGS="$flags" \
-  -DCMAKE_C_FLAGS_FUZZ="-O1 -g0" -DCMAKE_CXX_FLAGS_FUZZ="-O1 -g0" \
-  -DSTRATAGON_FUZZ=ON -DSTRATAGON_TESTS=OFF -DSTRATAGON_BENCH=OFF -DSTRATAGON_SANITIZE=OFF "$@"
+scripts/sanitize-configure.sh "$@"
 
 # Entry, then its seed folders under tests/data and its dictionary in fuzz/.
 entries=(
@@ -64,14 +57,14 @@ if [ -z "${FUZZ_ONLY:-}" ]; then
   fi
 fi
 mapfile -t targets < <(printf '%s\n' "${entries[@]}" | cut -d' ' -f1)
-cmake --build build-fuzz -j "$jobs" --target "${targets[@]}"
+cmake --build build-sanitize -j "$jobs" --target "${targets[@]}"
 
 # The entries share the cores; each gets its part of the total time.
 seconds=$(( total * jobs / ${#entries[@]} ))
 [ "$seconds" -ge 2 ] || seconds=2
-work=build-fuzz/run
+work=build-sanitize/run
 rm -rf "$work"
-mkdir -p "$work" build-fuzz/artifacts
+mkdir -p "$work" build-sanitize/artifacts
 export QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8
 # A small quarantine keeps the grid entries fast; leaks of the libraries
 # below us are listed in fuzz/lsan.supp.
@@ -91,8 +84,8 @@ run_entry() {
       *) seeds+=("tests/data/$d") ;;
     esac
   done
-  if build-fuzz/fuzz/"$name" "${dict[@]}" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
-       -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name-" \
+  if build-sanitize/fuzz/"$name" "${dict[@]}" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
+       -print_final_stats=1 -artifact_prefix="build-sanitize/artifacts/$name-" \
        "$corpus" "${seeds[@]}" >"$work/$name.log" 2>&1; then
     echo "fuzz: $name clean ($(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "$work/$name.log" | grep -o '[0-9]*$') runs)"
   else

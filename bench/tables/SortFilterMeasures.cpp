@@ -17,34 +17,34 @@
 
 namespace {
 
-constexpr int Rows = 100000;
-constexpr int Cols = 4;
+constexpr int Sort_Rows = 100000;
+constexpr int Sort_Cols = 4;
 constexpr int NumberCol = 1;
 constexpr int WordCol = 2;
 
 // Column 0: the first position, 1: a number, 2: a word, 3: a constant.
 struct TData {
     TProStringGrid Grid;
-    QTableWidget Table{Rows, Cols};
-    QStandardItemModel Model{Rows, Cols};
+    QTableWidget Table{Sort_Rows, Sort_Cols};
+    QStandardItemModel Model{Sort_Rows, Sort_Cols};
     QSortFilterProxyModel Proxy;
     QTableView View;
 
     TData()
     {
         QRandomGenerator rng(42);
-        Grid.SetColCount(Cols);
-        Grid.SetRowCount(Rows + 1);
+        Grid.SetColCount(Sort_Cols);
+        Grid.SetRowCount(Sort_Rows + 1);
         static const char Letters[] = "abcdefghijklmnopqrstuvwxyz";
-        for (int r = 0; r < Rows; ++r) {
+        for (int r = 0; r < Sort_Rows; ++r) {
             const double number = rng.bounded(1000000) / 100.0;
             QString word;
             for (int i = 0; i < 8; ++i)
                 word += QChar(Letters[rng.bounded(26)]);
-            const QString texts[Cols] = {QString::number(r), QString::number(number, 'f', 2), word,
+            const QString texts[Sort_Cols] = {QString::number(r), QString::number(number, 'f', 2), word,
                                          QStringLiteral("row")};
-            const QVariant values[Cols] = {r, number, word, texts[3]};
-            for (int c = 0; c < Cols; ++c) {
+            const QVariant values[Sort_Cols] = {r, number, word, texts[3]};
+            for (int c = 0; c < Sort_Cols; ++c) {
                 Grid.SetCells(c, r + 1, texts[c]);
                 auto* item = new QTableWidgetItem;
                 item->setData(Qt::DisplayRole, values[c]);
@@ -75,7 +75,7 @@ TSample Sort(int Col)
         d.Grid.Sort(Col, sdAscending);
         s.Ours = t.Ms();
     }
-    const bool sorted = d.Grid.Cells(Col, 1) != d.Grid.Cells(Col, Rows);
+    const bool sorted = d.Grid.Cells(Col, 1) != d.Grid.Cells(Col, Sort_Rows);
     d.Grid.QUnSort();
     {
         TStopwatch t;

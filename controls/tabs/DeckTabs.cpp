@@ -6,9 +6,9 @@
 #include "platform/controls/Timer.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/ImageList.h"
+#include "controls/tabs/DeckTabsUtils.h"
 
 namespace {
-bool Designing(const TComponent* C) { return C->ComponentState().Contains(TComponentStateFlag::csDesigning); }
 } // namespace
 
 TCustomDeckTabs::TCustomDeckTabs(TComponent* AOwner) : TCustomControl(AOwner)

@@ -1,9 +1,9 @@
 // Layout of buttons and tabs, common widths, smart delete and scrolling.
 #include "controls/tabs/DeckTabs.h"
 #include "platform/controls/Timer.h"
+#include "controls/tabs/DeckTabsUtils.h"
 
 namespace {
-bool Designing(const TComponent* C) { return C->ComponentState().Contains(TComponentStateFlag::csDesigning); }
 } // namespace
 
 void TCustomDeckTabs::SetMovementAnimation(TDeckTabsMovementAnimationTypes* AnimationTypes)

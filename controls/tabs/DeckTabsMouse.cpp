@@ -5,9 +5,9 @@
 #include "platform/controls/Menu.h"
 #include "platform/controls/Timer.h"
 #include "platform/controls/WinApi.h"
+#include "controls/tabs/DeckTabsUtils.h"
 
 namespace {
-bool Designing(const TComponent* C) { return C->ComponentState().Contains(TComponentStateFlag::csDesigning); }
 constexpr WPARAM SC_DRAGMOVE = 61458;
 } // namespace
 

@@ -13,6 +13,9 @@
 
 class TStream;
 
+// True while the component is being designed.
+inline bool Designing(const TComponent* C) { return C->ComponentState().Contains(TComponentStateFlag::csDesigning); }
+
 // The easing of every movement and style animation (Penner's equations).
 enum TDeckTabsEaseType {
     ttNone, ttLinearTween,

@@ -1,19 +1,12 @@
 #include "grid/core/GridDropDownEditors.h"
 #include "grid/core/ProStringGrid.h"
 #include "platform/controls/WinApi.h"
+#include "grid/core/GridCoreHelpers.h"
 
 // The drop-down editors' key protocol and the wrappers that hand it their
 // keys.
 
 namespace {
-
-bool IsKey(int Key, std::initializer_list<int> Keys)
-{
-    for (int k : Keys)
-        if (k == Key)
-            return true;
-    return false;
-}
 
 } // namespace
 

@@ -9,6 +9,7 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/services/Clipboard.h"
+#include "grid/core/GridCoreHelpers.h"
 
 // The special editors' key protocol. The common steps of a key that ends
 // an edit: the control's text goes into the current cell and is
@@ -17,14 +18,6 @@
 // AdvanceOnEnter and AdvanceAutoEdit, the editor opens in the new cell.
 
 namespace {
-
-bool IsKey(int Key, std::initializer_list<int> Keys)
-{
-    for (int k : Keys)
-        if (k == Key)
-            return true;
-    return false;
-}
 
 TProStringGrid* GridOf(TComponent* AOwner) { return dynamic_cast<TProStringGrid*>(AOwner); }
 

@@ -15,12 +15,11 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/StringList.h"
 #include <cmath>
+#include "grid/core/GridCoreHelpers.h"
 
 namespace {
 
-int RoundEven(double X) { return int(std::nearbyint(X)); }
-
-bool IsCheckKind(TCellType T)
+bool IsSizedCheckKind(TCellType T)
 {
     return T == ctCheckBox || T == ctDataCheckBox || T == ctVirtCheckBox || T == ctRadioButton;
 }
@@ -169,7 +168,7 @@ void TProStringGrid::SizeRowToContent(int ARow, bool GrowOnly)
         if ((kind == ctDataCheckBox || kind == ctVirtCheckBox) && g > 0)
             t = 0;
         int h = t + g;
-        if (graphic && IsCheckKind(kind))
+        if (graphic && IsSizedCheckKind(kind))
             h = DefaultRowHeight();
         m = std::max(m, h);
     }

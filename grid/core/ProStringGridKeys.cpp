@@ -18,6 +18,7 @@
 #include "platform/controls/Messages.h"
 #include "platform/controls/StringGrid.h"
 #include "platform/controls/WinApi.h"
+#include "grid/core/GridCoreHelpers.h"
 
 namespace {
 
@@ -29,11 +30,6 @@ TGridRect Normalized(const TGridRect& R)
 {
     return TGridRect{std::min(R.Left, R.Right), std::min(R.Top, R.Bottom), std::max(R.Left, R.Right),
                      std::max(R.Top, R.Bottom)};
-}
-
-bool SameRect(const TGridRect& A, const TGridRect& B)
-{
-    return A.Left == B.Left && A.Top == B.Top && A.Right == B.Right && A.Bottom == B.Bottom;
 }
 
 } // namespace

@@ -20,15 +20,11 @@
 #include "platform/controls/WinApi.h"
 #include "platform/graphics/Canvas.h"
 #include <algorithm>
+#include "grid/core/GridCoreHelpers.h"
 
 namespace {
 
 bool SameCell(TPoint A, TPoint B) { return A.X == B.X && A.Y == B.Y; }
-
-bool SameRect(const TGridRect& A, const TGridRect& B)
-{
-    return A.Left == B.Left && A.Top == B.Top && A.Right == B.Right && A.Bottom == B.Bottom;
-}
 
 } // namespace
 

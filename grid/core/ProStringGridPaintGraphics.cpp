@@ -19,7 +19,7 @@
 
 namespace {
 
-bool IsCheckKind(TCellType T)
+bool IsGraphicCheckKind(TCellType T)
 {
     return T == ctCheckBox || T == ctDataCheckBox || T == ctVirtCheckBox || T == ctRowCheckBox ||
            T == ctTriStateCheckBox;
@@ -92,7 +92,7 @@ void TProStringGrid::HideEditorOnCheckBox()
 bool TProStringGrid::IsCheckBoxCell(TCellPaint& P)
 {
     TCellGraphic* g = P.Graphic;
-    return g && IsCheckKind(g->CellType());
+    return g && IsGraphicCheckKind(g->CellType());
 }
 
 void TProStringGrid::GetGraphicInfo(TCellPaint& P)
@@ -158,7 +158,7 @@ TRect TProStringGrid::PlaceGraphic(TCellPaint& P, int W, int H)
     InflateRect(r, -(FXYOffset.X - 1), -(FXYOffset.Y - 1));
     int x = r.Left + 1, y = r.Top + 1;
     const TCellType t = g->CellType();
-    const bool control = IsCheckKind(t) || t == ctRadioButton;
+    const bool control = IsGraphicCheckKind(t) || t == ctRadioButton;
     if (control && P.VA != FVAlignment) {
         // The cell's own alignments place its box.
         y = P.VA == vtaCenter ? r.Top + (r.Height() - H) / 2 : P.VA == vtaBottom ? r.Bottom - H - 1 : r.Top + 1;

@@ -12,12 +12,11 @@
 #include "platform/controls/Application.h"
 #include "platform/graphics/Bitmap.h"
 #include <cmath>
+#include "grid/core/GridCoreHelpers.h"
 
 namespace {
 
 // Rounding to the nearest integer, halves to the even neighbour.
-int RoundEven(double X) { return int(std::nearbyint(X)); }
-
 } // namespace
 
 // Footer row

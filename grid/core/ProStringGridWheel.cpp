@@ -17,6 +17,7 @@
 #include "platform/graphics/Canvas.h"
 #include <algorithm>
 #include <cmath>
+#include "grid/core/GridCoreHelpers.h"
 
 namespace {
 
@@ -25,11 +26,6 @@ constexpr unsigned PanTimerID = 999;
 constexpr unsigned PanInterval = 10;
 // The pan mark's square.
 constexpr int PanMarkSize = 32;
-
-bool SameRect(const TGridRect& A, const TGridRect& B)
-{
-    return A.Left == B.Left && A.Top == B.Top && A.Right == B.Right && A.Bottom == B.Bottom;
-}
 
 } // namespace
 

@@ -3,12 +3,11 @@
 #include "platform/graphics/Canvas.h"
 #include <algorithm>
 #include <cmath>
+#include "grid/core/GridCoreHelpers.h"
 
 namespace {
 
 // Rounding to the nearest integer, halves to the even neighbour.
-int RoundEven(double X) { return int(std::nearbyint(X)); }
-
 } // namespace
 
 TScrollControl::TScrollControl(TComponent* AOwner) : TCustomControl(AOwner)

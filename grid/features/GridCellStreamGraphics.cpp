@@ -27,7 +27,7 @@ const QStringList HAlignNames{"haLeft", "haRight", "haCenter", "haBeforeText", "
 const QStringList CheckStateNames{"cbUnchecked", "cbChecked", "cbGrayed"};
 const QString Prefix = QStringLiteral("CellGraphic.");
 
-[[noreturn]] void Bad(const QString& What) { throw EReadError(QStringLiteral("Invalid cell stream: ") + What); }
+[[noreturn]] void BadGraphic(const QString& What) { throw EReadError(QStringLiteral("Invalid cell stream: ") + What); }
 
 bool HasPayload(TCellType T)
 {
@@ -59,12 +59,12 @@ QByteArray Counted(const QByteArray& Data) { return U32(quint32(Data.size())) + 
 QByteArray Uncounted(const QByteArray& Data, const QString& Name)
 {
     if (Data.size() < 4)
-        Bad(Name);
+        BadGraphic(Name);
     quint32 n = 0;
     for (int i = 0; i < 4; ++i)
         n |= quint32(uchar(Data[i])) << (8 * i);
     if (quint64(n) > quint64(Data.size() - 4))
-        Bad(Name);
+        BadGraphic(Name);
     return Data.mid(4, qsizetype(n));
 }
 
@@ -99,7 +99,7 @@ void LoadPicture(TPicture* P, const QByteArray& Data)
         return;
     const int n = uchar(Data[0]);
     if (Data.size() < 1 + n)
-        Bad(QStringLiteral("Picture.Data"));
+        BadGraphic(QStringLiteral("Picture.Data"));
     const QString kind = QString::fromLatin1(Data.mid(1, n));
     const QByteArray rest = Data.mid(1 + n);
     const auto load = [&](TGraphic&& G, const QByteArray& Bytes) {
@@ -122,7 +122,7 @@ const TStreamValue* Only(const TStreamObject& O, const char* Name)
 {
     for (const auto& [name, v] : O.Props)
         if (name != QLatin1String(Name))
-            Bad(name);
+            BadGraphic(name);
     return O.Find(QString::fromLatin1(Name));
 }
 
@@ -131,10 +131,10 @@ QStringList StringsOf(const TStreamObject& O)
     QStringList items;
     if (const TStreamValue* v = Only(O, "Strings")) {
         if (v->Type != vaList)
-            Bad(QStringLiteral("Strings"));
+            BadGraphic(QStringLiteral("Strings"));
         for (const TStreamValue& item : v->List) {
             if (!item.IsString())
-                Bad(QStringLiteral("Strings"));
+                BadGraphic(QStringLiteral("Strings"));
             items << item.Text;
         }
     }
@@ -144,14 +144,14 @@ QStringList StringsOf(const TStreamObject& O)
 void CheckClassName(const TStreamObject& O, const char* Name)
 {
     if (O.ClassName != QLatin1String(Name))
-        Bad(QStringLiteral("%1 expected, %2 found").arg(QLatin1String(Name), O.ClassName));
+        BadGraphic(QStringLiteral("%1 expected, %2 found").arg(QLatin1String(Name), O.ClassName));
 }
 
 int EnumValue(const TStreamValue& V, const QStringList& Names, const QString& Name)
 {
     const int i = V.Type == vaIdent ? int(Names.indexOf(V.Text)) : -1;
     if (i < 0)
-        Bad(Name);
+        BadGraphic(Name);
     return i;
 }
 
@@ -251,7 +251,7 @@ void ReadGraphicRecords(TObjectReader& Reader, TCellStreamEntry& Entry)
     bool typed = false;
     for (const auto& [name, v] : rec.Props) {
         if (!name.startsWith(Prefix))
-            Bad(name);
+            BadGraphic(name);
         const QString p = name.mid(Prefix.size());
         if (p == QLatin1String("CellType")) {
             type = TCellType(EnumValue(v, CellTypeNames, name));
@@ -265,23 +265,23 @@ void ReadGraphicRecords(TObjectReader& Reader, TCellStreamEntry& Entry)
         else if (p == QLatin1String("CellIndex") || p == QLatin1String("CellAngle") ||
                  p == QLatin1String("CellErrFrom") || p == QLatin1String("CellErrLen")) {
             if (!v.IsInteger() || v.Int < INT32_MIN || v.Int > INT32_MAX)
-                Bad(name);
+                BadGraphic(name);
         } else if (p == QLatin1String("CellTransparent") || p == QLatin1String("CellCreated") ||
                    p == QLatin1String("CellBoolean")) {
             if (!v.IsBoolean())
-                Bad(name);
+                BadGraphic(name);
         } else if (p == QLatin1String("CellValue")) {
             if (v.Type != vaExtended && !v.IsInteger())
-                Bad(name);
+                BadGraphic(name);
         } else if (p == QLatin1String("CellText")) {
             if (!v.IsString())
-                Bad(name);
+                BadGraphic(name);
         } else {
-            Bad(name);
+            BadGraphic(name);
         }
     }
     if (!typed)
-        Bad(QStringLiteral("CellGraphic.CellType"));
+        BadGraphic(QStringLiteral("CellGraphic.CellType"));
     Entry.Graphic = rec.Props;
     if (!HasPayload(type))
         return;
@@ -313,7 +313,7 @@ void ReadGraphicRecords(TObjectReader& Reader, TCellStreamEntry& Entry)
             for (const QString& s : StringsOf(payload)) {
                 int n = 0;
                 if (type == ctImages && !TryStrToInt(s, n))
-                    Bad(QStringLiteral("Strings"));
+                    BadGraphic(QStringLiteral("Strings"));
                 sl->Add(s);
             }
             Entry.Payload = std::move(sl);
@@ -334,7 +334,7 @@ void ReadGraphicRecords(TObjectReader& Reader, TCellStreamEntry& Entry)
                 // Only a file that is there; a name from outside must not
                 // open a device or a pipe.
                 if (!v->IsString() || !QFileInfo(v->Text).isFile())
-                    Bad(QStringLiteral("Picture.Filename: no file ") + v->Text);
+                    BadGraphic(QStringLiteral("Picture.Filename: no file ") + v->Text);
                 fp->SetFilename(v->Text);
             }
             Entry.Payload = std::move(fp);
@@ -346,7 +346,7 @@ void ReadGraphicRecords(TObjectReader& Reader, TCellStreamEntry& Entry)
     } catch (const EReadError&) {
         throw;
     } catch (const Exception& e) {
-        Bad(payload.ClassName + QStringLiteral(": ") + e.Message());
+        BadGraphic(payload.ClassName + QStringLiteral(": ") + e.Message());
     }
 }
 

@@ -11,8 +11,8 @@ using namespace GridFiles;
 
 namespace {
 
-const QChar Quote = u'"';
-const QChar VTab = QChar(11);
+const QChar CsvQuote = u'"';
+const QChar CsvVTab = QChar(11);
 const std::array<QChar, 10> Candidates{u',', u';', u'#', u'\t', u'|', u'@', u'*', u'-', u'+', u'&'};
 
 // Guesses the separator from the first two lines: first a candidate whose
@@ -65,7 +65,7 @@ qsizetype ClosingQuote(QStringView S, qsizetype P)
     const qsizetype n = S.size();
     qsizetype run = 0;
     for (qsizetype i = P; i < n; ++i) {
-        if (S[i] == Quote) {
+        if (S[i] == CsvQuote) {
             if (i == n - 1)
                 return n;
             ++run;
@@ -86,12 +86,12 @@ qsizetype StrictClose(QStringView S, qsizetype P)
     const qsizetype n = S.size();
     qsizetype i = P;
     while (i < n) {
-        if (S[i] != Quote) {
+        if (S[i] != CsvQuote) {
             ++i;
             continue;
         }
         qsizetype run = 0;
-        while (i < n && S[i] == Quote) {
+        while (i < n && S[i] == CsvQuote) {
             ++run;
             ++i;
         }
@@ -111,7 +111,7 @@ bool QuotedFieldOpen(QStringView S, QChar Delim, bool InsideField = false)
     for (;;) {
         if (!InsideField) {
             p = SkipBlanks(S, p);
-            if (p < n && S[p] == Quote) {
+            if (p < n && S[p] == CsvQuote) {
                 p = StrictClose(S, p + 1);
                 if (p < 0)
                     return true;
@@ -157,8 +157,8 @@ QString TProStringGrid::CsvField(int ACol, int ARow, QChar Sep)
     if (FOemConvert)
         ConvertToOEM(t);
     bool quoted = false;
-    if (FAlwaysQuotes || (!t.contains(Sep) && t.contains(Quote))) {
-        t = Quote + t + Quote;
+    if (FAlwaysQuotes || (!t.contains(Sep) && t.contains(CsvQuote))) {
+        t = CsvQuote + t + CsvQuote;
         quoted = true;
     }
     if (t.isEmpty()) {
@@ -172,7 +172,7 @@ QString TProStringGrid::CsvField(int ACol, int ARow, QChar Sep)
             CRToTilde(t);
             // A separator inside the text needs quotes to read back as one field.
             if (!quoted && t.contains(Sep))
-                t = Quote + t + Quote;
+                t = CsvQuote + t + CsvQuote;
         } else if (quoted) {
             CRLFToLF(t);
         } else {
@@ -250,7 +250,7 @@ void TProStringGrid::StoreCsvField(QString Value, int& ACol, int ARow, int Hidde
 {
     if (FJavaCSV)
         TildeToCRLF(Value);
-    else if (Value.contains(VTab))
+    else if (Value.contains(CsvVTab))
         VTToCRLF(Value);
     if (ACol + 1 > ColCount() + Hidden)
         SetColCount(ACol + 1 - Hidden);
@@ -269,12 +269,12 @@ void TProStringGrid::StoreCsvLine(const QString& L, QChar Delim, int ARow, int H
         if (k < 0)
             break;
         p = SkipBlanks(s, p);
-        if (L[p] == Quote) {
+        if (L[p] == CsvQuote) {
             ++p;
             const qsizetype close = ClosingQuote(s, p);
             QString field;
             if (close >= 0) {
-                field = UndoubleChar(Quote, L.mid(p, close - 1 - p));
+                field = UndoubleChar(CsvQuote, L.mid(p, close - 1 - p));
                 p = close;
             }
             // Text between the closing quote and the next separator is dropped.
@@ -291,11 +291,11 @@ void TProStringGrid::StoreCsvLine(const QString& L, QChar Delim, int ARow, int H
         return;
     p = SkipBlanks(s, p);
     QString field = L.mid(p);
-    if (field.startsWith(Quote)) {
+    if (field.startsWith(CsvQuote)) {
         field.remove(0, 1);
-        if (field.endsWith(Quote))
+        if (field.endsWith(CsvQuote))
             field.chop(1);
-        field = UndoubleChar(Quote, field);
+        field = UndoubleChar(CsvQuote, field);
     }
     StoreCsvField(field, col, ARow, Hidden);
 }

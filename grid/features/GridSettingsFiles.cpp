@@ -36,7 +36,6 @@ int EntryOf(const QStringList& L, int i)
 
 // Visual properties
 
-const QStringList FontStyleNames{"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
 const QStringList ControlStyleNames{"csClassic", "csFlat", "csWinXP", "csBorland", "csQLX", "csGlyph", "csTheme"};
 const QStringList LookNames{"glStandard", "glSoft", "glClassic", "glQLX", "glXP",
                             "glListView", "glVista", "glWin7", "glOffice2007"};

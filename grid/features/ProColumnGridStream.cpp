@@ -72,7 +72,7 @@ const std::vector<std::pair<int, const char*>> CharsetNames{
     {177, "HEBREW_CHARSET"},  {178, "ARABIC_CHARSET"},  {186, "BALTIC_CHARSET"},   {204, "RUSSIAN_CHARSET"},
     {222, "THAI_CHARSET"},    {238, "EASTEUROPE_CHARSET"}, {255, "OEM_CHARSET"}};
 
-[[noreturn]] void Bad(const QString& What) { throw EReadError(QStringLiteral("Invalid column stream: ") + What); }
+[[noreturn]] void BadColumn(const QString& What) { throw EReadError(QStringLiteral("Invalid column stream: ") + What); }
 
 std::optional<int> IntValue(const TStreamValue& V)
 {
@@ -480,16 +480,16 @@ void ColumnItemStream::Read(TGridColumnItem& Item, const TStreamProps& Props, TC
     for (const auto& [name, value] : Props) {
         const auto it = byName.find(name);
         if (it == byName.end())
-            Bad(QStringLiteral("unknown property ") + name);
+            BadColumn(QStringLiteral("unknown property ") + name);
         if (name == QLatin1String("ColumnPopup")) {
             if (value.Type != vaIdent && value.Type != vaNil)
-                Bad(name);
+                BadColumn(name);
             TComponent* found = Root && value.Type == vaIdent ? Root->FindComponent(value.Text) : nullptr;
             Item.FColumnPopup = dynamic_cast<TPopupMenu*>(found);
             continue;
         }
         if (!it->second->Read(Item, value))
-            Bad(name);
+            BadColumn(name);
     }
     Item.FCopying = false;
 }
@@ -533,13 +533,13 @@ void TProColumnGrid::LoadColumnsFromStream(TStream* st)
 {
     const TStreamObject root = TObjectReader(st).ReadRootObject();
     if (root.ClassName != QLatin1String("TProColumnGridIO"))
-        Bad(QStringLiteral("TProColumnGridIO expected, %1 found").arg(root.ClassName));
+        BadColumn(QStringLiteral("TProColumnGridIO expected, %1 found").arg(root.ClassName));
     // Every item is read and checked into the holder before the grid changes.
     TProColumnGridIO io(this);
     TGridColumnCollection* items = io.Items();
     for (const auto& [name, value] : root.Props) {
         if (name != QLatin1String("Items") || value.Type != vaCollection)
-            Bad(name);
+            BadColumn(name);
         for (const TStreamProps& props : value.Items)
             ColumnItemStream::Read(*items->Insert(items->Count()), props, Owner());
     }

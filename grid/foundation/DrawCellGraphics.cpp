@@ -10,7 +10,7 @@
 
 namespace {
 
-void SetPenAndBrush(TCanvas* Canvas, TColor Color)
+void SetCellPenAndBrush(TCanvas* Canvas, TColor Color)
 {
     Canvas->Pen()->SetColor(Color);
     Canvas->Brush()->SetColor(Color);
@@ -29,7 +29,7 @@ void DrawProgressBar(TCanvas* Canvas, const TRect& Rect, TColor CompleteColor, b
                      TColor UncompleteFontColor, TColor UncompleteColor, TColor CompleteFontColor)
 {
     const TColor oldBrush = Canvas->Brush()->Color();
-    SetPenAndBrush(Canvas, CompleteColor);
+    SetCellPenAndBrush(Canvas, CompleteColor);
     Canvas->Font()->SetColor(CompleteFontColor);
 
     QString text;
@@ -57,7 +57,7 @@ void DrawProgressBar(TCanvas* Canvas, const TRect& Rect, TColor CompleteColor, b
 
     Canvas->FillRect(done);
     Canvas->TextRect(done, x, y, text);
-    SetPenAndBrush(Canvas, UncompleteColor);
+    SetCellPenAndBrush(Canvas, UncompleteColor);
     Canvas->Font()->SetColor(UncompleteFontColor);
     const TRect rest{done.Right, r.Top, r.Right, r.Bottom};
     Canvas->FillRect(rest);
@@ -96,7 +96,7 @@ void XPPiece(TCanvas* Canvas, const TRect& Piece, TColor Color, TColor ColorTo, 
     if (Piece.IsEmpty())
         return;
     if (!P.ShowGradient) {
-        SetPenAndBrush(Canvas, Color);
+        SetCellPenAndBrush(Canvas, Color);
         Canvas->Rectangle(Piece);
         return;
     }
@@ -236,10 +236,10 @@ void DrawRangeIndicator(TCanvas* Canvas, const TRect& Rect, int Value, TColor Po
         Value = std::clamp(Value, -Range, Range);
         const int length = int(Round(double(half) * Value / Range));
         if (Value < 0) {
-            SetPenAndBrush(Canvas, NegativeColor);
+            SetCellPenAndBrush(Canvas, NegativeColor);
             Canvas->Rectangle(r.Left + half + length, r.Top, r.Left + half, r.Bottom);
         } else {
-            SetPenAndBrush(Canvas, PositiveColor);
+            SetCellPenAndBrush(Canvas, PositiveColor);
             Canvas->Rectangle(r.Left + half, r.Top, r.Left + half + length, r.Bottom);
         }
     }

@@ -10,7 +10,7 @@ namespace {
 
 constexpr TColor DisabledFrameColor = 0xB99D7F;
 
-void Frame(HDC DC, const TRect& R, TColor Color)
+void FrameDC(HDC DC, const TRect& R, TColor Color)
 {
     DC->Brush()->SetStyle(bsSolid);
     DC->Brush()->SetColor(Color);
@@ -45,33 +45,33 @@ void PaintFlatFrame(HDC DC, const TFlatLook& Look, const TFlatPaintState& S)
 {
     TRect r{0, 0, S.Width, S.Height};
     if (!S.Enabled && Look.IsThemed && !Look.DisabledBorder) {
-        Frame(DC, r, DisabledFrameColor);
+        FrameDC(DC, r, DisabledFrameColor);
         return;
     }
     if (Look.BorderColor != clNone && (!Look.HasFocus || Look.FocusBorderColor == clNone)) {
-        Frame(DC, r, Look.BorderColor);
+        FrameDC(DC, r, Look.BorderColor);
         return;
     }
     if (Look.FocusBorderColor != clNone) {
         if (Look.HasFocus)
-            Frame(DC, r, Look.FocusBorderColor);
+            FrameDC(DC, r, Look.FocusBorderColor);
         return;
     }
     const bool sunken = FlatSunken(Look, S);
     const TColor a = sunken ? clBtnFace : S.ParentColor;
     if (sunken) {
         DrawEdge(DC, r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-        Frame(DC, r, a);
+        FrameDC(DC, r, a);
         InflateRect(r, -1, -1);
-        Frame(DC, r, S.Color);
+        FrameDC(DC, r, S.Color);
     } else {
-        Frame(DC, r, a);
+        FrameDC(DC, r, a);
         InflateRect(r, -1, -1);
         const int right = r.Right;
         r.Right -= Look.ButtonWidth;
-        Frame(DC, r, a);
+        FrameDC(DC, r, a);
         InflateRect(r, -1, -1);
-        Frame(DC, r, S.Color);
+        FrameDC(DC, r, S.Color);
         r.Right = right - 1;
     }
     if (S.Kind == fekCombo && S.Flat && S.FlatLineColor != clNone) {

@@ -12,7 +12,7 @@
 namespace {
 
 // Width of the native frame of a bordered edit; the layout counts from inside it.
-constexpr int FrameInset = 2;
+constexpr int SpinFrameInset = 2;
 
 bool IsDigitChar(QChar c)
 {
@@ -25,7 +25,7 @@ int SepPos(const QString& S, QChar Sep, int From = 0)
     return int(S.indexOf(Sep, From)) + 1;
 }
 
-bool IsPasteOrCut(int Key, TShiftState Shift)
+bool IsSpinPasteOrCut(int Key, TShiftState Shift)
 {
     if (Shift.Contains(ssCtrl) && (Key == 'V' || Key == 'X'))
         return true;
@@ -389,7 +389,7 @@ void TSgSpinEdit::KeyDown(int& Key, TShiftState Shift)
         Key = 0;
         MessageBeep();
     }
-    if (IsPasteOrCut(Key, Shift) && (!FEditorEnabled || ReadOnly()))
+    if (IsSpinPasteOrCut(Key, Shift) && (!FEditorEnabled || ReadOnly()))
         Key = 0;
     TCustomMaskEdit::KeyDown(Key, Shift);
 }
@@ -499,7 +499,7 @@ void TSgSpinEdit::PlaceButton()
         return;
     const bool border = BorderStyle() == bsSingle;
     const int d = border ? 5 : 1;
-    const int inset = border ? FrameInset : 0;
+    const int inset = border ? SpinFrameInset : 0;
     FButton->SetBounds(Width() - FButton->Width() - d + inset, inset, FButton->Width(), Height() - d);
     SetEditRect();
 }
@@ -510,7 +510,7 @@ void TSgSpinEdit::SetEditRect()
         return;
     const bool border = BorderStyle() == bsSingle;
     const int left = border ? 0 : 3;
-    const int inset = border ? FrameInset : 0;
+    const int inset = border ? SpinFrameInset : 0;
     TRect r{left, left, Width() - inset - FButton->Width() - 2 - left, Height() + 1};
     Perform(EM_SETRECTNP, 0, LPARAM(&r));
 }

@@ -9,12 +9,11 @@
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/Exceptions.h"
 #include <QLoggingCategory>
+#include "platform/controls/ControlHelpers.h"
 
 Q_LOGGING_CATEGORY(lcMessages, "platform.msg", QtWarningMsg)
 
 namespace {
-
-bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
 
 } // namespace
 

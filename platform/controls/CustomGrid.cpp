@@ -8,7 +8,7 @@ namespace {
 
 const QString IndexOutOfRange = QStringLiteral("Grid index out of range");
 // Thickness of a scroll bar.
-constexpr int ScrollBarSize = 17;
+constexpr int GridScrollBarSize = 17;
 
 bool Shown(const TScrollBar* Bar) { return Bar && Bar->Visible(); }
 
@@ -316,8 +316,8 @@ void TCustomGrid::SetScrollBars(TScrollStyle value)
 
 TRect TCustomGrid::ClientRect() const
 {
-    int w = Width() - 2 * FrameSize() - (Shown(FVertBar) ? ScrollBarSize : 0);
-    int h = Height() - 2 * FrameSize() - (Shown(FHorzBar) ? ScrollBarSize : 0);
+    int w = Width() - 2 * FrameSize() - (Shown(FVertBar) ? GridScrollBarSize : 0);
+    int h = Height() - 2 * FrameSize() - (Shown(FHorzBar) ? GridScrollBarSize : 0);
     return {0, 0, std::max(w, 0), std::max(h, 0)};
 }
 
@@ -344,8 +344,8 @@ void TCustomGrid::UpdateScrollBars()
     // The room inside the frame.
     int b = FrameSize(), roomW = Width() - 2 * b, roomH = Height() - 2 * b;
     for (int pass = 0; pass < 2; ++pass) {
-        int w = roomW - (showV ? ScrollBarSize : 0);
-        int h = roomH - (showH ? ScrollBarSize : 0);
+        int w = roomW - (showV ? GridScrollBarSize : 0);
+        int h = roomH - (showH ? GridScrollBarSize : 0);
         showV = wantV && FRows.MaxFirst(FFixedRows, h) > FFixedRows;
         showH = wantH && FCols.MaxFirst(FFixedCols, w) > FFixedCols;
     }
@@ -365,9 +365,9 @@ void TCustomGrid::UpdateScrollBars()
     place(FVertBar, showV, true);
     place(FHorzBar, showH, false);
     if (showV)
-        FVertBar->SetBounds(b + roomW - ScrollBarSize, b, ScrollBarSize, roomH - (showH ? ScrollBarSize : 0));
+        FVertBar->SetBounds(b + roomW - GridScrollBarSize, b, GridScrollBarSize, roomH - (showH ? GridScrollBarSize : 0));
     if (showH)
-        FHorzBar->SetBounds(b, b + roomH - ScrollBarSize, roomW - (showV ? ScrollBarSize : 0), ScrollBarSize);
+        FHorzBar->SetBounds(b, b + roomH - GridScrollBarSize, roomW - (showV ? GridScrollBarSize : 0), GridScrollBarSize);
     // The room changed: the first scrolled cells may have to come back.
     TGridCoord maxTl = MaxTopLeft();
     if (FTopLeft.X > std::max(maxTl.X, FFixedCols) || FTopLeft.Y > std::max(maxTl.Y, FFixedRows)) {

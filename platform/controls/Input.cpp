@@ -5,12 +5,11 @@
 #include "platform/controls/WinApi.h"
 #include "platform/controls/WinControl.h"
 #include "platform/controls/qt/HostApi.h"
+#include "platform/controls/ControlHelpers.h"
 
 void SetFocusedWindow(TWinControl* Control);
 
 namespace {
-
-bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
 
 TModalHook& Hook()
 {

@@ -38,11 +38,11 @@ bool IsRtf(const QByteArray& Data) { return Data.startsWith("{\\rtf"); }
 
 namespace {
 
-enum class Destination { Text, FontTable, ColorTable, Skip };
+enum class RtfDestination { Text, FontTable, ColorTable, Skip };
 
 struct GroupState {
     TRichTextStyle Style;
-    Destination Dest = Destination::Text;
+    RtfDestination Dest = RtfDestination::Text;
     int UnicodeSkip = 1;
     int FontNumber = -1;
 };
@@ -94,9 +94,9 @@ void RtfReader::Flush()
 
 void RtfReader::Text(const QString& s)
 {
-    if (FState.Dest == Destination::Skip)
+    if (FState.Dest == RtfDestination::Skip)
         return;
-    if (FState.Dest == Destination::FontTable) {
+    if (FState.Dest == RtfDestination::FontTable) {
         for (QChar c : s) {
             if (c == u';') {
                 if (FState.FontNumber >= 0)
@@ -108,7 +108,7 @@ void RtfReader::Text(const QString& s)
         }
         return;
     }
-    if (FState.Dest == Destination::ColorTable) {
+    if (FState.Dest == RtfDestination::ColorTable) {
         for (QChar c : s) {
             if (c != u';')
                 continue;
@@ -138,17 +138,17 @@ void RtfReader::ControlWord(const QByteArray& w, bool HasParam, int Param)
     bool on = !HasParam || Param != 0;
     if (FStarStar) {
         FStarStar = false;
-        FState.Dest = Destination::Skip;
+        FState.Dest = RtfDestination::Skip;
         return;
     }
-    if (w == "fonttbl") FState.Dest = Destination::FontTable;
-    else if (w == "colortbl") FState.Dest = Destination::ColorTable;
-    else if (SkippedDestinations().contains(w)) FState.Dest = Destination::Skip;
+    if (w == "fonttbl") FState.Dest = RtfDestination::FontTable;
+    else if (w == "colortbl") FState.Dest = RtfDestination::ColorTable;
+    else if (SkippedDestinations().contains(w)) FState.Dest = RtfDestination::Skip;
     else if (w == "red") FRed = Param;
     else if (w == "green") FGreen = Param;
     else if (w == "blue") FBlue = Param;
     else if (w == "f") {
-        if (FState.Dest == Destination::FontTable)
+        if (FState.Dest == RtfDestination::FontTable)
             FState.FontNumber = Param;
         else
             st.FontName = FFonts.value(Param);
@@ -195,7 +195,7 @@ TRichText RtfReader::Read()
             ++FPos;
             if (FStack.empty())
                 break;
-            if (FState.Dest == Destination::FontTable && FState.FontNumber >= 0 && !FFontName.trimmed().isEmpty()) {
+            if (FState.Dest == RtfDestination::FontTable && FState.FontNumber >= 0 && !FFontName.trimmed().isEmpty()) {
                 FFonts.insert(FState.FontNumber, FFontName.trimmed());
                 FFontName.clear();
             }

@@ -7,13 +7,12 @@
 #include "platform/graphics/Canvas.h"
 #include "platform/rtl/Exceptions.h"
 #include <algorithm>
+#include "platform/controls/ControlHelpers.h"
 
 namespace {
 
 TWinControl* gFocused = nullptr;
 TControlGuard gFocusedAlive;
-
-bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
 
 } // namespace
 

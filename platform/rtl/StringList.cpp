@@ -6,15 +6,11 @@
 
 #include <algorithm>
 #include <numeric>
+#include "platform/rtl/AsciiChars.h"
 
 namespace {
 
 const QString kIndexError = QStringLiteral("List index out of bounds (%1)");
-
-bool IsAscii(const QString& s)
-{
-    return std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() < 0x80; });
-}
 
 char16_t FoldAscii(char16_t c)
 {
@@ -41,11 +37,6 @@ int CompareAscii(const QString& S1, const QString& S2, bool caseSensitive)
     if (S1.size() != S2.size())
         return S1.size() < S2.size() ? -1 : 1;
     return caseSensitive ? caseOrder : 0;
-}
-
-bool IsBlank(QChar c)
-{
-    return c.unicode() <= 0x20;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include <cmath>
 #include <limits>
+#include "platform/rtl/AsciiChars.h"
 
 // Integers
 
@@ -145,20 +146,10 @@ double Int(double Value) { return std::trunc(Value); }
 
 namespace {
 
-bool IsBlank(QChar c) { return c.unicode() <= 0x20; }
-
 char16_t AsciiUpper(char16_t c) { return c >= 'a' && c <= 'z' ? char16_t(c - 32) : c; }
 char16_t AsciiLower(char16_t c) { return c >= 'A' && c <= 'Z' ? char16_t(c + 32) : c; }
 
 int Sign(qsizetype v) { return v < 0 ? -1 : v > 0 ? 1 : 0; }
-
-bool IsAscii(const QString& s)
-{
-    for (QChar c : s)
-        if (c.unicode() >= 0x80)
-            return false;
-    return true;
-}
 
 // Letters without accents, case folded: the primary sort key.
 QString PrimaryKey(const QString& s)

@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include "platform/rtl/AsciiChars.h"
 
 namespace {
 
@@ -230,11 +231,6 @@ QString FormatCurrency(double value, int decimals, const TFormatSettings& fs)
     case 15: return u'(' + n + u' ' + c + u')';
     default: return u'-' + c + n;
     }
-}
-
-bool IsBlank(QChar c)
-{
-    return c.unicode() <= 0x20;
 }
 
 } // namespace

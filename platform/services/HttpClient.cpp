@@ -9,18 +9,13 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include "platform/services/SteadyClock.h"
 
 namespace {
 
 constexpr qsizetype MaxAnswer = 16 * 1024 * 1024;
 
-uint64_t NowMs()
-{
-    using namespace std::chrono;
-    return uint64_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
-THttpClientFactory& Factory()
+THttpClientFactory& HttpFactory()
 {
     static THttpClientFactory factory;
     return factory;
@@ -212,12 +207,12 @@ QByteArray TFakeHttpClient::Get(const QString& url)
 
 std::unique_ptr<IHttpClient> CreateHttpClient()
 {
-    if (Factory())
-        return Factory()();
+    if (HttpFactory())
+        return HttpFactory()();
     return std::make_unique<THttpClient>();
 }
 
 void SetHttpClientFactory(THttpClientFactory factory)
 {
-    Factory() = std::move(factory);
+    HttpFactory() = std::move(factory);
 }

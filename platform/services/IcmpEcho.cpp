@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include "platform/services/SteadyClock.h"
 
 namespace {
 
@@ -33,12 +34,6 @@ uint16_t Checksum(const QByteArray& packet)
 }
 
 // Time-outs are real time, whatever clock the program shows.
-uint64_t NowMs()
-{
-    using namespace std::chrono;
-    return uint64_t(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
-}
-
 uint16_t NextIdentifier()
 {
     static uint16_t counter = 0;

@@ -23,16 +23,11 @@
 #include <QDir>
 #include <QFile>
 #include <deque>
+#include "tests/support/FileBytes.h"
 
 using namespace SyntheticInput;
 
 namespace {
-
-QByteArray Read_All(const QString& Path)
-{
-    QFile f(Path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QByteArray Device_Xml(const char* Id, const QByteArray& EEPs = QByteArray())
 {
@@ -87,7 +82,7 @@ protected:
     {
         AppWindows::SetUp();
         Write_File(QStringLiteral("CAT_EnOcean/eep.xml"),
-                   Read_All(QStringLiteral(STRATAGON_TEST_DATA "/core/images/enocean/eep.xml")));
+                   ReadBytes(QStringLiteral(STRATAGON_TEST_DATA "/core/images/enocean/eep.xml")));
         Start();
         Conf_Name = QStringLiteral("P1");
         Conf_Dir = Path(QStringLiteral("PROJECTS/P1"));
@@ -99,7 +94,7 @@ protected:
     }
 
     void Write_EnOcean(const QByteArray& Bytes) { Write_File(QStringLiteral("PROJECTS/P1/EnOcean.xml"), Bytes); }
-    QByteArray EnOcean_Bytes() const { return Read_All(File_EnOcean); }
+    QByteArray EnOcean_Bytes() const { return ReadBytes(File_EnOcean); }
     // The saved file without the blanks between elements.
     std::string Saved_Text() const
     {

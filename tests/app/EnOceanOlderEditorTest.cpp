@@ -18,16 +18,11 @@
 #include "platform/controls/WinApi.h"
 #include "platform/rtl/StringList.h"
 #include <QFile>
+#include "tests/support/FileBytes.h"
 
 using namespace SyntheticInput;
 
 namespace {
-
-QByteArray Read_All(const QString& Path)
-{
-    QFile f(Path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class EnOceanOlderEditor : public AppWindows {
 protected:
@@ -35,7 +30,7 @@ protected:
     {
         AppWindows::SetUp();
         Write_File(QStringLiteral("CAT_EnOcean/eep.xml"),
-                   Read_All(QStringLiteral(STRATAGON_TEST_DATA "/core/images/enocean/eep.xml")));
+                   ReadBytes(QStringLiteral(STRATAGON_TEST_DATA "/core/images/enocean/eep.xml")));
         Start();
         Conf_Name = QStringLiteral("P1");
         Conf_Dir = Path(QStringLiteral("PROJECTS/P1"));
@@ -122,7 +117,7 @@ TEST_F(EnOceanOlderEditor, EEPsAndVariablesWithTheirChecks)
                   EXPECT_EQ(root->Item(0)->Item(0)->Text(), QStringLiteral("Variable - Learn Bit"));
                   W->Btn_OKClick(W->Btn_OK);
               });
-    EXPECT_EQ(QString::fromUtf8(Read_All(File_EnOcean)).simplified().replace(QStringLiteral("> <"), QStringLiteral("><")),
+    EXPECT_EQ(QString::fromUtf8(ReadBytes(File_EnOcean)).simplified().replace(QStringLiteral("> <"), QStringLiteral("><")),
               QStringLiteral("<EnOcean><DevicesList><Device Id=\"1\" Secure_Type=\"2\" Key=\"K\" RollCode=\"\" "
                              "RollCodeAlg=\"0\" RollCodeTx=\"0\" CMACAlg=\"0\" DataCript=\"0\" PTM=\"1\">"
                              "<UnidirectionalList><RorgFuncType RorgNum=\"165\" FuncNum=\"2\" TypeNum=\"5\">"

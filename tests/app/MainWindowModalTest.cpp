@@ -15,22 +15,17 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include "tests/support/FileBytes.h"
 
 using namespace SyntheticInput;
 
 namespace {
 
-QByteArray Read_All(const QString& Path)
-{
-    QFile f(Path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 TEST_F(AppWindows, MainWindowTakesNoClicksWhileADialogIsOpen)
 {
     const QString sample = QStringLiteral(STRATAGON_TEST_DATA "/core/images/bacnet_ip/");
     for (const char* f : {"ParGen.xml", "BACnet_Slave.xml"})
-        Write_File(QStringLiteral("PROJECTS/P1/") + f, Read_All(sample + f));
+        Write_File(QStringLiteral("PROJECTS/P1/") + f, ReadBytes(sample + f));
     const QByteArray settings = "<Conf_Settings><lastproj><projectname>P1</projectname></lastproj></Conf_Settings>";
     Write_File("Stratagon.xml", settings);
     Start();
@@ -73,7 +68,7 @@ TEST_F(AppWindows, MainWindowTakesNoClicksWhileADialogIsOpen)
         EXPECT_TRUE(dialogs.Requests.empty());
         EXPECT_TRUE(w->Visible());
         EXPECT_FALSE(QFileInfo::exists(Path("PROJECTS/P1/bin/bank1.bin")));
-        EXPECT_EQ(Read_All(Path("Stratagon.xml")), settings);
+        EXPECT_EQ(ReadBytes(Path("Stratagon.xml")), settings);
         EXPECT_EQ(Conf_Dir, Path("PROJECTS/P1"));
     }
 }

@@ -21,14 +21,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include "tests/support/FileBytes.h"
 
 namespace {
-
-QByteArray Read_All(const QString& Path)
-{
-    QFile f(Path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 TEST_F(AppWindows, StartInEmptyFolderThenCloseWritesTheSettings)
 {
@@ -63,7 +58,7 @@ TEST_F(AppWindows, StartInEmptyFolderThenCloseWritesTheSettings)
 
     Close_Main();
     // The file begins with its root: no declaration, no comment.
-    EXPECT_EQ(QString::fromUtf8(Read_All(Path("Stratagon.xml"))),
+    EXPECT_EQ(QString::fromUtf8(ReadBytes(Path("Stratagon.xml"))),
               "<Conf_Settings>\n"
               "  <lastproj>\n"
               "    <projectname />\n"
@@ -128,7 +123,7 @@ TEST_F(AppWindows, StartLoadsTheStoredLanguageAndTheCatalogue)
         QDir(Path("CAT_EnOcean")).removeRecursively();
         if (c.File)
             Write_File(QStringLiteral("LANGUAGE/%1.lng").arg(QString::fromLatin1(c.File)), c.Lines);
-        Write_File("CAT_EnOcean/eep.xml", Read_All(QStringLiteral(STRATAGON_TEST_DATA) + "/core/images/enocean/eep.xml"));
+        Write_File("CAT_EnOcean/eep.xml", ReadBytes(QStringLiteral(STRATAGON_TEST_DATA) + "/core/images/enocean/eep.xml"));
         Write_File("Stratagon.xml", QByteArray("<Conf_Settings><lastlang><language>") + c.Stored +
                                         "</language></lastlang></Conf_Settings>");
         Start();
@@ -187,7 +182,7 @@ TEST_F(AppWindows, DamagedSettingsAreReportedUsedAndKeptAside)
         EXPECT_TRUE(box.contains(Path("Stratagon.xml")) && box.contains(QStringLiteral("line 3, column"))
                     && box.contains(Path(copy)))
             << box.toStdString();
-        EXPECT_EQ(Read_All(Path(copy)), damaged);
+        EXPECT_EQ(ReadBytes(Path(copy)), damaged);
         Close_Main();
         Stop();
         TXMLDocument doc;
@@ -195,7 +190,7 @@ TEST_F(AppWindows, DamagedSettingsAreReportedUsedAndKeptAside)
         EXPECT_EQ(Conf_Name, u"P1");
         EXPECT_EQ(Last_IP_Address, u"10.0.0.7");
     }
-    EXPECT_EQ(Read_All(Path("Stratagon.xml.damaged")), damaged);
+    EXPECT_EQ(ReadBytes(Path("Stratagon.xml.damaged")), damaged);
 }
 
 TEST_F(AppWindows, ConfigurationFolderGoneWhileRunningIsNoConfiguration)

@@ -9,14 +9,9 @@
 #include "platform/controls/Dialogs.h"
 #include <QDir>
 #include <QFile>
+#include "tests/support/FileBytes.h"
 
 namespace {
-
-QByteArray Read_All(const QString& Path)
-{
-    QFile f(Path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 class MainWindowUpdate : public AppWindows {
 protected:
@@ -25,7 +20,7 @@ protected:
     {
         const QString from = QStringLiteral(STRATAGON_TEST_DATA) + QChar(u'/') + Sample + QChar(u'/');
         for (const QString& f : Files)
-            Write_File("PROJECTS/P1/" + f, Read_All(from + f));
+            Write_File("PROJECTS/P1/" + f, ReadBytes(from + f));
         Make_Folder("PROJECTS/P1");
         Write_File("Stratagon.xml", "<Conf_Settings><lastproj><projectname>P1</projectname></lastproj></Conf_Settings>");
         Start();
@@ -71,8 +66,8 @@ TEST_F(MainWindowUpdate, UpdateStepWritesTheBanksAndOpensTheWindow)
         EXPECT_TRUE(Press_Update(&type, &mode));
         EXPECT_EQ(type, c.BACnetType);
         EXPECT_EQ(mode, 1);
-        EXPECT_EQ(Read_All(Path("PROJECTS/P1/bin/bank1.bin")).size(), 2048);
-        EXPECT_GT(Read_All(Path("PROJECTS/P1/bin/bank2.bin")).size(), 0x10800);
+        EXPECT_EQ(ReadBytes(Path("PROJECTS/P1/bin/bank1.bin")).size(), 2048);
+        EXPECT_GT(ReadBytes(Path("PROJECTS/P1/bin/bank2.bin")).size(), 0x10800);
         EXPECT_TRUE(FBoxes.Calls.empty());
         Stop();
         QFile::remove(Path("PROJECTS/P1/bin/bank1.bin"));
@@ -91,8 +86,8 @@ TEST_F(MainWindowUpdate, RefusedBuildKeepsTheOldBanks)
     Start_With("core/images/empty", {});
     EXPECT_FALSE(Press_Update());
     EXPECT_EQ(FBoxes.Calls.size(), 1u);
-    EXPECT_EQ(Read_All(Path("PROJECTS/P1/bin/bank1.bin")), "old 1");
-    EXPECT_EQ(Read_All(Path("PROJECTS/P1/bin/bank2.bin")), "old 2");
+    EXPECT_EQ(ReadBytes(Path("PROJECTS/P1/bin/bank1.bin")), "old 1");
+    EXPECT_EQ(ReadBytes(Path("PROJECTS/P1/bin/bank2.bin")), "old 2");
 }
 
 // Every press rebuilds the banks from the files as they are then.
@@ -100,13 +95,13 @@ TEST_F(MainWindowUpdate, SecondPressRebuilds)
 {
     Start_With("core/images/bacnet_ip", {"ParGen.xml", "BACnet_Slave.xml"});
     EXPECT_TRUE(Press_Update());
-    const QByteArray first = Read_All(Path("PROJECTS/P1/bin/bank1.bin"));
+    const QByteArray first = ReadBytes(Path("PROJECTS/P1/bin/bank1.bin"));
     Write_File("PROJECTS/P1/ParGen.xml",
-               Read_All(Path("PROJECTS/P1/ParGen.xml")).replace("<BACnet_Type>0<", "<BACnet_Type>1<"));
+               ReadBytes(Path("PROJECTS/P1/ParGen.xml")).replace("<BACnet_Type>0<", "<BACnet_Type>1<"));
     int type = -1;
     EXPECT_TRUE(Press_Update(&type));
     EXPECT_EQ(type, 1);
-    EXPECT_NE(Read_All(Path("PROJECTS/P1/bin/bank1.bin")), first);
+    EXPECT_NE(ReadBytes(Path("PROJECTS/P1/bin/bank1.bin")), first);
 }
 
 TEST_F(MainWindowUpdate, UpdateStepNeedsAConfiguration)
@@ -139,7 +134,7 @@ TEST_F(MainWindowUpdate, EDECommand)
     Start_With("core/ede/mixed", {"ParGen.xml", "BACnet_Slave.xml"});
     const QString expected = Path("expected.csv");
     Create_EDE_File(expected);
-    ASSERT_FALSE(Read_All(expected).isEmpty());
+    ASSERT_FALSE(ReadBytes(expected).isEmpty());
     TRecordingFileDialogService dialogs;
     TScopedFileDialogService scope(&dialogs);
     for (const TCase& c : cases) {
@@ -163,7 +158,7 @@ TEST_F(MainWindowUpdate, EDECommand)
         if (c.Exists) {
             EXPECT_EQ(FBoxes.Calls[0].Flags & 0xF, MB_YESNOCANCEL);
         }
-        EXPECT_EQ(Read_All(written), c.Replaced ? Read_All(expected) : QByteArray(c.Exists ? "old" : ""));
+        EXPECT_EQ(ReadBytes(written), c.Replaced ? ReadBytes(expected) : QByteArray(c.Exists ? "old" : ""));
     }
 }
 

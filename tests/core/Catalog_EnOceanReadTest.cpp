@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString kFixture = QStringLiteral(STRATAGON_TEST_DATA "/core/catalog/catalog.xml");
+const QString kEnOceanFixture = QStringLiteral(STRATAGON_TEST_DATA "/core/catalog/catalog.xml");
 const QString kSample = QStringLiteral(STRATAGON_TEST_DATA "/../../core/data/CAT_EnOcean/eep.xml");
 
 QStringList Texts(const TStringList* List)
@@ -67,7 +67,7 @@ QString Summary(const TCatalog_EnOcean& Cat)
 TEST(Catalog_EnOceanRead, FixtureDisplayTexts)
 {
     TCatalog_EnOcean Cat;
-    ASSERT_TRUE(Cat.Read_Cat_EnOcean_XML(kFixture));
+    ASSERT_TRUE(Cat.Read_Cat_EnOcean_XML(kEnOceanFixture));
 
     EXPECT_EQ(Texts(Cat.Rorg_SL), (QStringList{"0xF6 : RPS Telegram", "0xD2 : VLD Telegram",
                                                "0xA5 : 4BS Telegram", "0xA5 : 4BS Telegram, more"}));
@@ -120,7 +120,7 @@ TEST_P(Catalog_EnOceanFixtureIds, CaseIdentification)
 {
     const IdCase& c = GetParam();
     TCatalog_EnOcean Cat;
-    ASSERT_TRUE(Cat.Read_Cat_EnOcean_XML(kFixture));
+    ASSERT_TRUE(Cat.Read_Cat_EnOcean_XML(kEnOceanFixture));
     const TCase* Case = Cat.Get_CaseObj(c.rorg, c.func, c.type, c.caseNum);
     ASSERT_NE(Case, nullptr);
     EXPECT_EQ(Case->CaseId(), c.id);
@@ -317,8 +317,8 @@ TEST(Catalog_EnOceanRead, FileProblems)
 TEST(Catalog_EnOceanRead, SecondReadAppends)
 {
     TCatalog_EnOcean Cat;
-    ASSERT_TRUE(Cat.Read_Cat_EnOcean_XML(kFixture));
-    ASSERT_TRUE(Cat.Read_Cat_EnOcean_XML(kFixture));
+    ASSERT_TRUE(Cat.Read_Cat_EnOcean_XML(kEnOceanFixture));
+    ASSERT_TRUE(Cat.Read_Cat_EnOcean_XML(kEnOceanFixture));
     EXPECT_EQ(Cat.List_Rorg.size(), 8u);
     EXPECT_EQ(Cat.Rorg_SL->Count(), 8);
     EXPECT_EQ(Cat.Get_RorgNum_Index(0xF6), 0);

@@ -45,14 +45,14 @@ QByteArray Rows(const QByteArray& row, int count)
     return rows;
 }
 
-struct TRefusalCase {
+struct TImageRefusalCase {
     const char* Name;
     const char* File;
     QByteArray Content;
     std::vector<const char*> Message;   // parts the message must hold
 };
 
-const TRefusalCase Refusal_Cases[] = {
+const TImageRefusalCase Refusal_Cases[] = {
     {"RowWithoutPosition", "BACnet_Slave.xml",
      Objects(Row("Analog Input") + Row("Analog Input", ""), ""),
      {"BACnet_Slave.xml", "row 2 of BACnet_in_Read", "\"Position\"", "missing"}},
@@ -93,16 +93,16 @@ const TRefusalCase Refusal_Cases[] = {
      Devices(Rows("<Device Id=\"1\" " + Unsecured + "/>", 882)), {"EnOcean.xml", "63512", "63488"}},
 };
 
-void PrintTo(const TRefusalCase& c, std::ostream* os)
+void PrintTo(const TImageRefusalCase& c, std::ostream* os)
 {
     *os << c.Name;
 }
 
-class ConfigImageRefusal : public ::testing::TestWithParam<TRefusalCase> {};
+class ConfigImageRefusal : public ::testing::TestWithParam<TImageRefusalCase> {};
 
 TEST_P(ConfigImageRefusal, NamesTheFault)
 {
-    const TRefusalCase& c = GetParam();
+    const TImageRefusalCase& c = GetParam();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     // The catalogue knows A5-02-05, so variables of that profile are read.

@@ -9,9 +9,7 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-// Readable failure output for texts.
-static void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+#include "tests/support/QStringPrinter.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 namespace {
 
-QByteArray Read_File(const QString& Path)
+QByteArray Read_GSDML_File(const QString& Path)
 {
     QFile f(Path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
@@ -68,7 +68,7 @@ TEST_P(PROFINET_GSDMLValues, StartValuesAndLineEnds)
     TConfigFolder folder(conf);
     const QString out = dir.filePath(QStringLiteral("Station.xml"));
     ASSERT_NO_THROW(Write_GSDML_File(out));
-    const QByteArray bytes = Read_File(out);
+    const QByteArray bytes = Read_GSDML_File(out);
 
     EXPECT_TRUE(bytes.startsWith(Expected_Start)) << bytes.left(200).toStdString();
     EXPECT_TRUE(Only_CRLF(bytes));
@@ -138,7 +138,7 @@ TEST(PROFINET_GSDMLFile, HoldsEveryExternalText)
     EXPECT_EQ(last->AttributeName(0).toStdString(), "Value");
     EXPECT_EQ(last->Attributes(QStringLiteral("TextId")).toStdString(),
               "IDT_ASSIGN_do_continue_counting");
-    EXPECT_TRUE(Read_File(out).contains(
+    EXPECT_TRUE(Read_GSDML_File(out).contains(
         "<!-- The \"normal\" module carrying the FAP. -->\r\n"));
 }
 
@@ -149,7 +149,7 @@ TEST(PROFINET_GSDMLFile, UnreadableParametersWriteNothing)
     Write_Text_File(dir.path(), QStringLiteral("out.xml"), "old");
     TConfigFolder folder(dir.path());
     EXPECT_THROW(Write_GSDML_File(dir.filePath(QStringLiteral("out.xml"))), Exception);
-    EXPECT_EQ(Read_File(dir.filePath(QStringLiteral("out.xml"))), QByteArray("old"));
+    EXPECT_EQ(Read_GSDML_File(dir.filePath(QStringLiteral("out.xml"))), QByteArray("old"));
 }
 
 TEST(PROFINET_GSDMLFile, FailedWriteIsReported)
@@ -219,7 +219,7 @@ TEST_P(PROFINET_GSDMLSave, AsksThenWrites)
         EXPECT_EQ(questions.value(0).toStdString(),
                   "File already exists! Do you want to overwrite the file?");
     }
-    const QByteArray bytes = Read_File(path);
+    const QByteArray bytes = Read_GSDML_File(path);
     if (c.Written)
         EXPECT_TRUE(bytes.startsWith(Expected_Start));
     else

@@ -10,7 +10,7 @@ using namespace ProCustomGridDropDownUnit;
 
 namespace {
 
-TWinControl* Focused() { return TWinControl::FocusedControl(); }
+TWinControl* FocusedControl() { return TWinControl::FocusedControl(); }
 
 class GridProGridDropDownEdit : public GridEditing {
 protected:
@@ -44,15 +44,15 @@ TEST_F(GridProGridDropDownEdit, ChooseInThePopupAndCommit)
     EXPECT_EQ(d->ItemIndex(), 1) << "the cell's row";
     EXPECT_EQ(d->GetText(), QStringLiteral("Window contact"));
     EXPECT_EQ(d->GetGrid(), static_cast<TProStringGrid*>(d->TCustomProGridDropDown::GetGrid()));
-    Key(Focused(), VK_DOWN, {ssAlt});
+    Key(FocusedControl(), VK_DOWN, {ssAlt});
     ASSERT_TRUE(d->DroppedDown());
     EXPECT_EQ(d->TCustomProGridDropDown::GetGrid()->Row(), 2);
-    Key(Focused(), VK_DOWN);
-    Key(Focused(), VK_RETURN, {}, QStringLiteral("\r"));
+    Key(FocusedControl(), VK_DOWN);
+    Key(FocusedControl(), VK_RETURN, {}, QStringLiteral("\r"));
     EXPECT_FALSE(d->DroppedDown()) << "Return in the popup chooses";
     EXPECT_TRUE(Grid->EditMode());
     EXPECT_EQ(d->GetText(), QStringLiteral("Rocker switch"));
-    Key(Focused(), VK_RETURN, {}, QStringLiteral("\r"));
+    Key(FocusedControl(), VK_RETURN, {}, QStringLiteral("\r"));
     EXPECT_FALSE(Grid->EditMode());
     EXPECT_FALSE(d->Visible());
     EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("Rocker switch"));
@@ -70,12 +70,12 @@ TEST_F(GridProGridDropDownEdit, AClickChoosesAndEscapeRestores)
     Click(popup, {r.Left + 5, r.Top + 5});
     EXPECT_FALSE(d->DroppedDown());
     EXPECT_EQ(d->GetText(), QStringLiteral("Room sensor"));
-    Key(Focused(), VK_ESCAPE, {}, QStringLiteral("\x1b"));
+    Key(FocusedControl(), VK_ESCAPE, {}, QStringLiteral("\x1b"));
     EXPECT_FALSE(Grid->EditMode());
     EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("Window contact"));
     // Typed in the edit: the look-up completes and Return commits.
     Key(Grid, VK_F2);
-    ASSERT_EQ(Focused(), d);
+    ASSERT_EQ(FocusedControl(), d);
     d->SelectAll();
     Type(d, QStringLiteral("ro"));
     EXPECT_EQ(d->GetText(), QStringLiteral("Room sensor"));

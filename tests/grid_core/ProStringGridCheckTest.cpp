@@ -19,8 +19,8 @@ struct Change {
 };
 
 // Records OnCheckBoxChange.
-struct Grid : TProStringGrid {
-    Grid(int Cols = 4, int Rows = 6)
+struct CheckGrid : TProStringGrid {
+    CheckGrid(int Cols = 4, int Rows = 6)
     {
         SetColCount(Cols);
         SetRowCount(Rows);
@@ -32,8 +32,8 @@ struct Grid : TProStringGrid {
 
 // Column 2 is a data check-box column answered by a shared virtual box,
 // as the column grid does.
-struct VirtualGrid : Grid {
-    VirtualGrid() { FVirt.SetCellType(ctVirtCheckBox); }
+struct VirtualCheckGrid : CheckGrid {
+    VirtualCheckGrid() { FVirt.SetCellType(ctVirtCheckBox); }
     TCellGraphic* GetCellGraphic(int ACol, int ARow) override
     {
         TCellGraphic* g = TProStringGrid::GetCellGraphic(ACol, ARow);
@@ -51,7 +51,7 @@ struct VirtualGrid : Grid {
 
 TEST(ProStringGridCheck, DataCheckBoxTakesItsTextOnCreation)
 {
-    Grid g;
+    CheckGrid g;
     const std::vector<std::pair<QString, QString>> cases{{"N", "N"}, {"Y", "Y"}, {"", "Y"}, {"abc", "Y"}};
     for (int i = 0; i < int(cases.size()); ++i) {
         g.SetCells(1, i + 1, cases[i].first);
@@ -74,7 +74,7 @@ TEST(ProStringGridCheck, DataCheckBoxTakesItsTextOnCreation)
 
 TEST(ProStringGridCheck, AddingOutsideTheGridRaisesInvalidCell)
 {
-    Grid g;
+    CheckGrid g;
     for (auto [c, r] : {std::pair{-1, 1}, {1, -1}, {4, 1}, {1, 6}}) {
         EXPECT_EQ(MessageOf<Exception>([&] { g.AddCheckBox(c, r, true, false); }), "Invalid cell");
         EXPECT_EQ(MessageOf<Exception>([&] { g.AddCheckBox(c, r, cbGrayed); }), "Invalid cell");
@@ -84,7 +84,7 @@ TEST(ProStringGridCheck, AddingOutsideTheGridRaisesInvalidCell)
 
 TEST(ProStringGridCheck, ToggleOnAVirtualDataCheckBox)
 {
-    VirtualGrid g;
+    VirtualCheckGrid g;
     g.SetCells(2, 1, QStringLiteral("N"));
     EXPECT_TRUE(g.ToggleCheck(2, 1, true));
     EXPECT_EQ(g.Cells(2, 1), "Y");
@@ -104,7 +104,7 @@ TEST(ProStringGridCheck, ToggleOnAVirtualDataCheckBox)
 
 TEST(ProStringGridCheck, ThreeStateBoxCyclesOutsideNodes)
 {
-    Grid g;
+    CheckGrid g;
     g.AddCheckBox(1, 1, cbUnchecked);
     std::vector<TCheckBoxState> seen;
     for (int i = 0; i < 3; ++i) {
@@ -119,7 +119,7 @@ TEST(ProStringGridCheck, ThreeStateBoxCyclesOutsideNodes)
 
 TEST(ProStringGridCheck, GroupedBoxesFollowTheirNode)
 {
-    Grid g(3, 6);
+    CheckGrid g(3, 6);
     g.Grouping()->SetAutoCheckGroup(true);
     g.AddNode(1, 4);
     g.AddCheckBoxColumn(2, false, false);
@@ -139,7 +139,7 @@ TEST(ProStringGridCheck, GroupedBoxesFollowTheirNode)
 
 TEST(ProStringGridCheck, CheckAllFiresForRealChangesOnly)
 {
-    Grid g;
+    CheckGrid g;
     g.AddCheckBox(1, 1, true, false);
     g.AddCheckBox(1, 2, false, false);
     g.SetCells(1, 3, QStringLiteral("N"));
@@ -157,7 +157,7 @@ TEST(ProStringGridCheck, CheckAllFiresForRealChangesOnly)
 
 TEST(ProStringGridCheck, RowCheckBoxKeepsColumnZeroText)
 {
-    Grid g;
+    CheckGrid g;
     g.MouseActions()->SetHotmailRowSelect(true);
     g.SetCells(0, 2, QStringLiteral("2"));
     EXPECT_TRUE(g.ToggleCheck(0, 2, false));
@@ -170,7 +170,7 @@ TEST(ProStringGridCheck, RowCheckBoxKeepsColumnZeroText)
 
 TEST(ProStringGridCheck, UndoRecordsTheToggle)
 {
-    Grid g;
+    CheckGrid g;
     TProGridUndoRedo undo;
     g.SetUndoRedo(&undo);
     g.SetCells(1, 1, QStringLiteral("N"));
@@ -184,7 +184,7 @@ TEST(ProStringGridCheck, UndoRecordsTheToggle)
 
 TEST(ProStringGridCheck, PreciseHitTest)
 {
-    Grid g;
+    CheckGrid g;
     g.SetColWidths(0, 50);
     g.SetColWidths(1, 60);
     g.SetRowHeights(1, 30);
@@ -205,7 +205,7 @@ TEST(ProStringGridCheck, PreciseHitTest)
 
 TEST(ProStringGridCheck, RadioButtonColumn)
 {
-    Grid g(3, 10);
+    CheckGrid g(3, 10);
     g.AddRadioButtonColumn(1);
     g.SetRadioButtonColumnIndex(1, 5);
     int checked = 0;
@@ -223,7 +223,7 @@ TEST(ProStringGridCheck, RadioButtonColumn)
 
 TEST(ProStringGridCheck, RadioGroupsStepThroughTheirOptions)
 {
-    Grid g;
+    CheckGrid g;
     TStringList* options = static_cast<TStringList*>(g.CreateRadio(1, 1, 0, 2));
     options->Add(QStringLiteral("a"));
     options->Add(QStringLiteral("b"));
@@ -256,7 +256,7 @@ TEST(ProStringGridCheck, RadioGroupsStepThroughTheirOptions)
 
 TEST(ProStringGridCheck, RemoveCheckedRows)
 {
-    Grid g(3, 6);
+    CheckGrid g(3, 6);
     for (int r = 1; r < 6; ++r) {
         g.SetCells(0, r, QString::number(r));
         g.AddCheckBox(1, r, r % 2 == 0, false);
@@ -272,7 +272,7 @@ TEST(ProStringGridCheck, RemoveCheckedRows)
 
 TEST(ProStringGridCheck, SaveCellWritesTheStateOfAnEmptyBox)
 {
-    Grid g;
+    CheckGrid g;
     g.AddCheckBox(1, 1, true, false);
     g.AddCheckBox(1, 2, false, false);
     g.AddCheckBox(1, 3, cbChecked);

@@ -8,8 +8,8 @@
 
 namespace {
 
-struct Grid : TProStringGrid {
-    Grid()
+struct DecorGrid : TProStringGrid {
+    DecorGrid()
     {
         SetColCount(5);
         SetRowCount(6);
@@ -20,7 +20,7 @@ struct Grid : TProStringGrid {
 
 TEST(ProStringGridDecorations, ProgressAddersOverwriteOneGraphic)
 {
-    Grid g;
+    DecorGrid g;
     g.SetAutoNumAlign(true);
     g.AddProgress(1, 1, clBlue, clWhite);
     g.AddProgressEx(1, 1, clRed, clBlack, clYellow, clGreen);
@@ -39,7 +39,7 @@ TEST(ProStringGridDecorations, ProgressAddersOverwriteOneGraphic)
 
 TEST(ProStringGridDecorations, ImageAddersNeedAnImageList)
 {
-    Grid g;
+    DecorGrid g;
     g.AddImageIdx(1, 1, 2, haLeft, vaTop);
     g.AddDataImage(1, 2, 3, haLeft, vaTop);
     g.AddMultiImage(1, 3, 0, haLeft, vaTop);
@@ -80,7 +80,7 @@ TEST(ProStringGridDecorations, ImageAddersNeedAnImageList)
 
 TEST(ProStringGridDecorations, CommentsShapesAndMarkers)
 {
-    Grid g;
+    DecorGrid g;
     g.ControlLook()->SetCommentColor(clRed);
     g.AddComment(1, 1, QStringLiteral("note"));
     EXPECT_EQ(TColor(g.GetCellGraphic(1, 1)->CellIndex()), clRed);
@@ -117,7 +117,7 @@ TEST(ProStringGridDecorations, CommentsShapesAndMarkers)
 
 TEST(ProStringGridDecorations, BalloonsRideOnCheckBoxes)
 {
-    Grid g;
+    DecorGrid g;
     g.AddCheckBox(1, 1, true, false);
     g.AddBalloon(1, 1, QStringLiteral("T"), QStringLiteral("X"), biWarning);
     QString title, text;
@@ -141,7 +141,7 @@ TEST(ProStringGridDecorations, BalloonsRideOnCheckBoxes)
 
 TEST(ProStringGridDecorations, ScrollBarsExpandButtonsAndRotatedText)
 {
-    Grid g;
+    DecorGrid g;
     EXPECT_EQ(g.GetScrollProp(1, 1), (TScrollProp{-1, -1}));
     EXPECT_EQ(g.GetScrollPosition(1, 1), -1);
     g.AddScrollBar(1, 1, false);
@@ -173,7 +173,7 @@ TEST(ProStringGridDecorations, ScrollBarsExpandButtonsAndRotatedText)
 
 TEST(ProStringGridDecorations, ButtonsAddressDisplayColumns)
 {
-    Grid g;
+    DecorGrid g;
     g.AddButton(3, 1, 20, 10, QStringLiteral("a"), haLeft, vaTop);
     g.HideColumn(2);
     g.SetButtonText(2, 1, QStringLiteral("b"));

@@ -13,8 +13,8 @@
 namespace {
 
 // A 5 x 6 grid, one fixed row and column.
-struct Grid : TProStringGrid {
-    Grid()
+struct GraphicsGrid : TProStringGrid {
+    GraphicsGrid()
     {
         SetColCount(5);
         SetRowCount(6);
@@ -25,7 +25,7 @@ struct Grid : TProStringGrid {
 
 TEST(ProStringGridGraphics, AddingAGraphicKeepsTheText)
 {
-    Grid g;
+    GraphicsGrid g;
     g.SetCells(2, 1, QStringLiteral("text"));
     g.AddComment(2, 1, QStringLiteral("c"));
     g.AddComment(3, 1, QStringLiteral("c"));
@@ -39,7 +39,7 @@ TEST(ProStringGridGraphics, AddingAGraphicKeepsTheText)
 
 TEST(ProStringGridGraphics, ReplacingAndRemovingFreeOnlyTheGridsObjects)
 {
-    Grid g;
+    GraphicsGrid g;
     bool callerAlive = false;
     auto* caller = new TTrackedBitmap(callerAlive);
     g.AddBitmap(1, 1, caller, false, haLeft, vaTop);
@@ -63,7 +63,7 @@ TEST(ProStringGridGraphics, GraphicsGoWithClearedRowsAndTheGrid)
 {
     bool alive = false;
     {
-        Grid g;
+        GraphicsGrid g;
         g.CreateCellGraphic(1, 1)->SetBitmap(new TTrackedBitmap(alive), false, haLeft, vaTop);
         g.GetCellGraphic(1, 1)->SetCellCreated(true);
         g.ClearRows(1, 1);
@@ -76,7 +76,7 @@ TEST(ProStringGridGraphics, GraphicsGoWithClearedRowsAndTheGrid)
 
 TEST(ProStringGridGraphics, RowCheckBoxFollowsTheRowSelection)
 {
-    Grid g;
+    GraphicsGrid g;
     g.AddComment(0, 2, QStringLiteral("hidden by the row check box"));
     g.MouseActions()->SetHotmailRowSelect(true);
     for (int r = 0; r < g.RowCount(); ++r)
@@ -100,7 +100,7 @@ TEST(ProStringGridGraphics, RowCheckBoxFollowsTheRowSelection)
 
 TEST(ProStringGridGraphics, ControlGraphicsAndMergedCells)
 {
-    Grid g;
+    GraphicsGrid g;
     g.AddButton(1, 1, 20, 10, QStringLiteral("b"), haLeft, vaTop);
     g.AddBitButton(2, 1, 20, 10, QStringLiteral("b"), nullptr, haLeft, vaTop);
     g.AddCheckBox(1, 2, true, false);
@@ -116,7 +116,7 @@ TEST(ProStringGridGraphics, ControlGraphicsAndMergedCells)
 
 TEST(ProStringGridGraphics, ExpandAndButtonRectangles)
 {
-    Grid g;
+    GraphicsGrid g;
     g.SetColWidths(0, 100);
     g.SetColWidths(1, 80);
     g.SetRowHeights(0, 40);
@@ -135,7 +135,7 @@ TEST(ProStringGridGraphics, ExpandAndButtonRectangles)
 
 TEST(ProStringGridGraphics, GraphicSizes)
 {
-    Grid g;
+    GraphicsGrid g;
     g.ControlLook()->SetCheckSize(15);
     g.AddCheckBox(1, 1, false, false);
     g.SetCells(1, 1, QStringLiteral("with text"));
@@ -154,7 +154,7 @@ TEST(ProStringGridGraphics, GraphicSizes)
 
 TEST(ProStringGridGraphics, ImageSortKeys)
 {
-    Grid g;
+    GraphicsGrid g;
     TImageList images;
     g.SetGridImages(&images);
     TBitmap bmp;

@@ -10,8 +10,8 @@
 namespace {
 
 // Columns: 0 fixed, 1 name, 2 group value, 3 sub-group value, 4 number.
-struct Grid : TProStringGrid {
-    Grid()
+struct GroupGrid : TProStringGrid {
+    GroupGrid()
     {
         SetColCount(5);
         const std::vector<QStringList> rows{{"a1", "A", "x", "1"}, {"a2", "A", "x", "2"}, {"b1", "B", "y", "3"},
@@ -44,7 +44,7 @@ struct Grid : TProStringGrid {
 
 TEST(ProStringGridGroup, GroupsRunsAndUnGroupRestores)
 {
-    Grid g;
+    GroupGrid g;
     g.Group(2);
     EXPECT_EQ(g.GroupColumn(), 2);
     EXPECT_EQ(g.ColCount(), 4);
@@ -70,7 +70,7 @@ TEST(ProStringGridGroup, GroupsRunsAndUnGroupRestores)
 
 TEST(ProStringGridGroup, SummaryRowsCloseEveryGroup)
 {
-    Grid g;
+    GroupGrid g;
     g.Grouping()->SetSummary(true);
     g.SetGroupColumn(2);
     EXPECT_EQ(g.RowCount(), 13);
@@ -101,7 +101,7 @@ TEST(ProStringGridGroup, SummaryRowsCloseEveryGroup)
 
 TEST(ProStringGridGroup, GroupingByColumnOneStillLeavesTheHeaderInColumnOne)
 {
-    Grid g;
+    GroupGrid g;
     g.Group(1);
     EXPECT_EQ(g.GridCells(1, 1), "a1");
     EXPECT_TRUE(g.IsNode(1));
@@ -113,7 +113,7 @@ TEST(ProStringGridGroup, GroupingByColumnOneStillLeavesTheHeaderInColumnOne)
 
 TEST(ProStringGridGroup, ColumnZeroAndFixedColumnsAreRefused)
 {
-    Grid g;
+    GroupGrid g;
     g.SetGroupColumn(0);
     g.Group(0);
     g.SetFixedCols(0);
@@ -130,7 +130,7 @@ TEST(ProStringGridGroup, ColumnZeroAndFixedColumnsAreRefused)
 
 TEST(ProStringGridGroup, SentinelTextOpensNoGroup)
 {
-    Grid g;
+    GroupGrid g;
     g.SortSettings()->SetAutoSortForGrouping(false);
     g.SetCells(2, 1, QString(QChar(0xFF)) + QChar(0xFE));
     g.Group(2);
@@ -142,7 +142,7 @@ TEST(ProStringGridGroup, SentinelTextOpensNoGroup)
 
 TEST(ProStringGridGroup, MergedHeadersSplitOnUnGroup)
 {
-    Grid g;
+    GroupGrid g;
     g.Grouping()->SetMergeHeader(true);
     g.Grouping()->SetHeaderColor(clYellow);
     g.Group(2);
@@ -156,7 +156,7 @@ TEST(ProStringGridGroup, MergedHeadersSplitOnUnGroup)
 
 TEST(ProStringGridGroup, GroupCalculations)
 {
-    Grid g;
+    GroupGrid g;
     g.Group(2);
     const auto header = [&] { return QStringList{g.Cells(3, 1), g.Cells(3, 4), g.Cells(3, 6)}; };
     g.GroupAvg(3);
@@ -180,7 +180,7 @@ TEST(ProStringGridGroup, GroupCalculations)
 
 TEST(ProStringGridGroup, SubGroupsInsideGroups)
 {
-    Grid g;
+    GroupGrid g;
     g.Group(2);
     g.SubGroup(2);
     // Sub-group headers carry their text in the column after the sub-group column.

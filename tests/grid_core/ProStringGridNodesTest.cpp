@@ -8,8 +8,8 @@
 namespace {
 
 // Column 1 names each row: "r1", "r2", ...
-struct Grid : TProStringGrid {
-    explicit Grid(int Rows = 10)
+struct NodesGrid : TProStringGrid {
+    explicit NodesGrid(int Rows = 10)
     {
         SetColCount(3);
         SetRowCount(Rows);
@@ -29,7 +29,7 @@ struct Grid : TProStringGrid {
 
 TEST(ProStringGridNodes, SpanLevelsParentsAndTreeLines)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 4);
     EXPECT_TRUE(g.IsNode(1));
     EXPECT_FALSE(g.IsNode(2));
@@ -54,7 +54,7 @@ TEST(ProStringGridNodes, SpanLevelsParentsAndTreeLines)
 
 TEST(ProStringGridNodes, ContractAndExpandHideAndShowTheSpan)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 4);
     g.ContractNode(1);
     EXPECT_EQ(g.RowCount(), 7);
@@ -72,7 +72,7 @@ TEST(ProStringGridNodes, ContractAndExpandHideAndShowTheSpan)
 
 TEST(ProStringGridNodes, OpenSpanRunsToTheNextNode)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 0);
     g.AddNode(5, 3);
     g.ContractNode(1);
@@ -83,7 +83,7 @@ TEST(ProStringGridNodes, OpenSpanRunsToTheNextNode)
 
 TEST(ProStringGridNodes, ExpandOneClosesTheOthers)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 3);
     g.AddNode(4, 3);
     g.ContractAll();
@@ -102,7 +102,7 @@ TEST(ProStringGridNodes, ExpandOneClosesTheOthers)
 
 TEST(ProStringGridNodes, NestedContractedNodeOpensWithItsParent)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 6);
     g.AddNode(3, 3);
     g.ContractNode(3);
@@ -119,7 +119,7 @@ TEST(ProStringGridNodes, NestedContractedNodeOpensWithItsParent)
 
 TEST(ProStringGridNodes, ContractAllWithAnOpenSpanEnds)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(2, 0);
     g.AddNode(6, 0);
     g.ContractAll();
@@ -130,7 +130,7 @@ TEST(ProStringGridNodes, ContractAllWithAnOpenSpanEnds)
 
 TEST(ProStringGridNodes, GroupCountInTheHeaderText)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 5);
     EXPECT_EQ(g.Cells(1, 1), "r1");
     g.Grouping()->SetShowGroupCount(true);
@@ -146,7 +146,7 @@ TEST(ProStringGridNodes, GroupCountInTheHeaderText)
 
 TEST(ProStringGridNodes, ChildRowsKeepSpansInStep)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 3);
     g.InsertChildRow(1, 0);
     EXPECT_EQ(g.GetNodeSpan(1), 4);
@@ -167,7 +167,7 @@ TEST(ProStringGridNodes, ChildRowsKeepSpansInStep)
 
 TEST(ProStringGridNodes, RowInsertAndDeleteHooksFollowTheNodes)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 3);
     g.DoInsertRow(2);
     EXPECT_EQ(g.GetNodeSpan(1), 4);
@@ -182,7 +182,7 @@ TEST(ProStringGridNodes, RowInsertAndDeleteHooksFollowTheNodes)
 
 TEST(ProStringGridNodes, RemovingNodesLowersTheLevels)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 3);
     g.AddNode(5, 2);
     g.ContractNode(1);
@@ -197,7 +197,7 @@ TEST(ProStringGridNodes, RemovingNodesLowersTheLevels)
 
 TEST(ProStringGridNodes, NodeButtonHitTest)
 {
-    Grid g;
+    NodesGrid g;
     g.AddNode(1, 3);
     g.CellNode()->SetNodeIndent(12);
     g.CellNode()->SetNodeType(cnFlat);

@@ -20,7 +20,7 @@ using namespace SyntheticInput;
 
 namespace {
 
-TPoint Middle(const TRect& R)
+TPoint MiddleOf(const TRect& R)
 {
     return {(R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2};
 }
@@ -179,14 +179,14 @@ TEST_F(ColorPicker, TheOpenListChoosesByKeysAndClicksAndACancelRestores)
     Clock.Advance(1000);
     Picker->ShowDropDown();
     TCustomItemSelector* list = Picker->ItemSelector()->Panel();
-    Click(list, Middle(list->GetItemRect(13)));
+    Click(list, MiddleOf(list->GetItemRect(13)));
     EXPECT_FALSE(Picker->DroppedDown());
     EXPECT_EQ(Picker->SelectedColor(), TColor(0xFF00FF));
 
     // Enter on the hot entry chooses it and fires OnSelect once.
     Clock.Advance(1000);
     Picker->ShowDropDown();
-    MouseMove(list, Middle(list->GetItemRect(2)));
+    MouseMove(list, MiddleOf(list->GetItemRect(2)));
     Log.clear();
     Key(Focused(), VK_RETURN, {}, QStringLiteral("\r"));
     EXPECT_FALSE(Picker->DroppedDown());
@@ -223,7 +223,7 @@ TEST_F(ColorPicker, ThePaletteChoosesItsBoxesAndACancelBringsTheColourBack)
 
     Clock.Advance(1000);
     Picker->ShowDropDown();
-    Click(palette, Middle(palette->GetItemRect(5)));
+    Click(palette, MiddleOf(palette->GetItemRect(5)));
     EXPECT_FALSE(Picker->DroppedDown());
     EXPECT_EQ(Picker->SelectedColor(), TColor(0x4D50C0));
     // Closed, Left and Right still step the colour.

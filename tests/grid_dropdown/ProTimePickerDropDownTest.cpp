@@ -46,7 +46,7 @@ TEST_F(TimePicker, NewPickerShowsMidnight)
     EXPECT_EQ(Changes, 0);
 }
 
-struct TTextCase {
+struct TTimeTextCase {
     const char* Name;
     bool Seconds;
     const char* Text;
@@ -55,7 +55,7 @@ struct TTextCase {
     const char* Shown;
 };
 
-const TTextCase TextCases[] = {
+const TTimeTextCase TimeTextCases[] = {
     {"BlankFirstDigitIsIncomplete", false, " 9:05", "", " 9:05"},
     {"CompleteWithoutSeconds", false, "09:05", "09:05:00", "09:05"},
     {"WholeHourIsRewritten", false, "12: 0", "12:00:00", "12:00"},
@@ -63,11 +63,11 @@ const TTextCase TextCases[] = {
     {"IncompleteWithSeconds", true, "12:34", "", "12:34"},
 };
 
-class TimePickerText : public TimePicker, public ::testing::WithParamInterface<TTextCase> {};
+class TimePickerText : public TimePicker, public ::testing::WithParamInterface<TTimeTextCase> {};
 
 TEST_P(TimePickerText, ACompleteTextSetsTheTime)
 {
-    const TTextCase& c = GetParam();
+    const TTimeTextCase& c = GetParam();
     Picker->SetShowSeconds(c.Seconds);
     Picker->SetTime(EncodeTime(1, 2, 0, 0));
     Picker->SetEditMask(QString());
@@ -78,7 +78,7 @@ TEST_P(TimePickerText, ACompleteTextSetsTheTime)
     EXPECT_EQ(Changes, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(TimePicker, TimePickerText, ::testing::ValuesIn(TextCases),
+INSTANTIATE_TEST_SUITE_P(TimePicker, TimePickerText, ::testing::ValuesIn(TimeTextCases),
                          [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(TimePicker, AnOutOfRangeTextRaisesAndKeepsTheTime)

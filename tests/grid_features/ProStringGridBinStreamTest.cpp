@@ -53,7 +53,7 @@ QStringList Texts(TProStringGrid& g)
     return texts;
 }
 
-QByteArray Short(const char* S) { return QByteArray(1, char(qstrlen(S))) + S; }
+QByteArray ShortBytes(const char* S) { return QByteArray(1, char(qstrlen(S))) + S; }
 
 } // namespace
 
@@ -68,10 +68,10 @@ TEST(ProStringGridBinStream, OneCellFramedByHand)
     TMemoryStream s;
     g.SaveRectToBinStream(TRect{1, 2, 1, 2}, &s);
     ASSERT_LT(g.StreamID(), 128);
-    const QByteArray header = "TPF0" + Short("TGridPropIO") + QByteArray(1, '\0') + Short("ColCount") +
-                              QByteArray("\x02\x01", 2) + Short("RowCount") + QByteArray("\x02\x01", 2) +
-                              Short("ColWidths") + "\x06" + Short("70") + Short("RowHeights") + "\x06" +
-                              Short("20") + Short("FullGrid") + "\x08" + Short("ID") + "\x02" +
+    const QByteArray header = "TPF0" + ShortBytes("TGridPropIO") + QByteArray(1, '\0') + ShortBytes("ColCount") +
+                              QByteArray("\x02\x01", 2) + ShortBytes("RowCount") + QByteArray("\x02\x01", 2) +
+                              ShortBytes("ColWidths") + "\x06" + ShortBytes("70") + ShortBytes("RowHeights") + "\x06" +
+                              ShortBytes("20") + ShortBytes("FullGrid") + "\x08" + ShortBytes("ID") + "\x02" +
                               QByteArray(1, char(g.StreamID())) + QByteArray(2, '\0');
     const QByteArray cell = QByteArray::fromHex("54 50 46 30 0B") + "TGridCellIO" +
                             QByteArray::fromHex("00 03 43 6F 6C 02 01 03 52 6F 77 02 02 04 43 65 6C 6C 06 01 78"

@@ -31,7 +31,7 @@ void Select(TProStringGrid& g, int Left, int Top, int Right, int Bottom)
     g.SetSelection(TGridRect{Left, Top, Right, Bottom});
 }
 
-QStringList Texts(TProStringGrid& g)
+QStringList ClipTexts(TProStringGrid& g)
 {
     QStringList texts;
     for (int r = 0; r < g.RowCount(); ++r)
@@ -227,13 +227,13 @@ TEST(ProStringGridClipboard, CutClearsTheEditableCellsItCopied)
     g.CutSelectionToClipboard();
     EXPECT_EQ(Clipboard()->AsText(), "a\tb");
     EXPECT_EQ(g.ClipLastOp(), coCut);
-    EXPECT_EQ(Texts(g), (QStringList{"", "b", "c", "d", "", ""}));
+    EXPECT_EQ(ClipTexts(g), (QStringList{"", "b", "c", "d", "", ""}));
     EXPECT_TRUE(g.RowModified(0));
     EXPECT_FALSE(g.RowModified(1));
 
     g.CutToClipboard();
     EXPECT_EQ(Clipboard()->AsText(), "\tb\tc\r\nd\t\t\r\n");
-    EXPECT_EQ(Texts(g), (QStringList{"", "b", "", "", "", ""}));
+    EXPECT_EQ(ClipTexts(g), (QStringList{"", "b", "", "", "", ""}));
 }
 
 TEST(ProStringGridClipboard, CellStreamFromTheSameGridAndFromAnother)
@@ -274,7 +274,7 @@ TEST(ProStringGridClipboard, MalformedCellBlockChangesNothing)
         Clipboard()->SetAsHandle(CF_GridCellsFormat(), bad);
         Select(g, 1, 1, 1, 1);
         EXPECT_NE(MessageOf<EReadError>([&] { g.PasteSelectionFromClipboard(); }), "<no exception>");
-        EXPECT_EQ(Texts(g), (QStringList{"keep", "", "", ""}));
+        EXPECT_EQ(ClipTexts(g), (QStringList{"keep", "", "", ""}));
         EXPECT_EQ(g.ColCount(), 2);
         EXPECT_EQ(g.RowCount(), 2);
     }
@@ -306,7 +306,7 @@ TEST_P(SmartPaste, SeriesDownTheColumn)
     QStringList expected;
     for (const char* e : t.Expected)
         expected << e;
-    EXPECT_EQ(Texts(g), expected);
+    EXPECT_EQ(ClipTexts(g), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -326,7 +326,7 @@ TEST(ProStringGridClipboard, SmartFillOfOneValue)
     Clipboard()->SetAsText("v");
     Select(g, 0, 1, 4, 1);
     g.PasteSelectionFromClipboard();
-    EXPECT_EQ(Texts(g), (QStringList{"", "", "", "", "", "v", "v", "v", "v", "v"}));
+    EXPECT_EQ(ClipTexts(g), (QStringList{"", "", "", "", "", "v", "v", "v", "v", "v"}));
 }
 
 TEST(ProStringGridClipboard, SelectionAsTextStoresRawAndGrows)

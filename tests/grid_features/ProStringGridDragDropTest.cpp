@@ -18,7 +18,7 @@
 
 namespace {
 
-QStringList Texts(TProStringGrid& g)
+QStringList DropTexts(TProStringGrid& g)
 {
     QStringList texts;
     for (int r = 0; r < g.RowCount(); ++r)
@@ -93,7 +93,7 @@ TEST_F(GridDrop, TextInsertsRowsAndSelectsTheDroppedBlock)
 
 TEST_F(GridDrop, RefusedDropsChangeNothing)
 {
-    const QStringList before = Texts(*Grid);
+    const QStringList before = DropTexts(*Grid);
     TDataObject data;
     data.SetText("t");
     // Over the fixed row.
@@ -101,7 +101,7 @@ TEST_F(GridDrop, RefusedDropsChangeNothing)
     // Refused by the application, which still sees the markers hidden.
     Grid->OnOleDrop = [](TObject*, int, int, const QString&, bool& Allow) { Allow = false; };
     Drop(data, 2, 2);
-    EXPECT_EQ(Texts(*Grid), before);
+    EXPECT_EQ(DropTexts(*Grid), before);
     EXPECT_FALSE(Grid->ArwL() && Grid->ArwL()->Visible());
 }
 
@@ -138,14 +138,14 @@ TEST_F(GridDrop, DamagedCellStreamRaisesAndChangesNothing)
     TMemoryStream whole;
     src.SaveRectToBinStream(TRect{0, 0, 2, 2}, &whole);
     Grid->SetCells(1, 1, "keep");
-    const QStringList before = Texts(*Grid);
+    const QStringList before = DropTexts(*Grid);
     QByteArray bytes = whole.Data();
     bytes[bytes.size() - 30] = char(0x7F);
     auto* ms = new TMemoryStream;
     ms->WriteBytes(bytes.left(bytes.size() - 3));
     auto* target = static_cast<TGridDropTarget*>(Grid->GridDropTarget());
     EXPECT_NE(MessageOf<EReadError>([&] { target->DropStream(ScreenOf(1, 1), ms); }), "<no exception>");
-    EXPECT_EQ(Texts(*Grid), before);
+    EXPECT_EQ(DropTexts(*Grid), before);
 }
 
 TEST_F(GridDrop, ColumnDraggedOnTheHeaderMoves)
@@ -162,7 +162,7 @@ TEST_F(GridDrop, ColumnDraggedOnTheHeaderMoves)
     });
     unsigned effect = 0;
     EXPECT_EQ(StartColDrag(nullptr, 1, DROPEFFECT_MOVE, effect), DRAGDROP_S_DROP);
-    EXPECT_EQ(Texts(*Grid).mid(0, 5), (QStringList{"a", "c", "d", "e", "b"}));
+    EXPECT_EQ(DropTexts(*Grid).mid(0, 5), (QStringList{"a", "c", "d", "e", "b"}));
     EXPECT_EQ(dropped, 1);
 }
 

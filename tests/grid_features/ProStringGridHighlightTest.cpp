@@ -6,7 +6,7 @@
 
 namespace {
 
-void Fill(TProStringGrid& g, const std::vector<QStringList>& Rows)
+void FillHighlight(TProStringGrid& g, const std::vector<QStringList>& Rows)
 {
     g.SetColCount(int(Rows[0].size()) + 1);
     g.SetRowCount(int(Rows.size()) + 1);
@@ -42,7 +42,7 @@ public:
 TEST(ProStringGridHighlight, HighlightsAndComesBack)
 {
     TProStringGrid g;
-    Fill(g, {{"abc", "a<b"}, {"xyz", "a&amp;b"}});
+    FillHighlight(g, {{"abc", "a<b"}, {"xyz", "a&amp;b"}});
     g.HilightInCell(false, 1, 1, "B");
     EXPECT_EQ(g.Cells(1, 1), "a<hi>b</hi>c");
     g.UnHilightInCell(1, 1);
@@ -64,7 +64,7 @@ TEST(ProStringGridHighlight, HighlightsAndComesBack)
 TEST(ProStringGridHighlight, MergedCellsFixedCellsAndHiddenColumns)
 {
     TProStringGrid g;
-    Fill(g, {{"ab", "ab", "ab"}, {"ab", "ab", "ab"}});
+    FillHighlight(g, {{"ab", "ab", "ab"}, {"ab", "ab", "ab"}});
     g.SetCells(1, 0, "ab");
     g.MergeCells(1, 2, 2, 1);
     g.HideColumn(3);
@@ -90,7 +90,7 @@ TEST(ProStringGridHighlight, MergedCellsFixedCellsAndHiddenColumns)
 TEST(ProStringGridHighlight, CheckingRunsTheCheckerOverEveryCell)
 {
     TProStringGrid g;
-    Fill(g, {{"ok", "x", "teh"}});
+    FillHighlight(g, {{"ok", "x", "teh"}});
     // Without a checker every cell passes and nothing changes.
     EXPECT_TRUE(g.CheckGrid(false));
     TestChecker checker;

@@ -7,26 +7,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "tests/support/FileBytes.h"
 
 namespace {
 
-QByteArray ReadBytes(const QString& Path)
-{
-    QFile f(Path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void WriteBytes(const QString& Path, const QByteArray& Bytes)
-{
-    QFile f(Path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(Bytes);
-}
-
 // 3 x 3, one fixed row: headers, a bold cell, a two-line cell, a cell
 // merged over two rows, an empty cell and non-ASCII text.
-void Fill(TProStringGrid& g)
+void FillHtml(TProStringGrid& g)
 {
     g.SetColCount(3);
     g.SetRowCount(3);
@@ -61,7 +48,7 @@ const char* Styles = "<style>\r\n"
 TEST(ProStringGridHtml, TableWorkedOutByHand)
 {
     TProStringGrid g;
-    Fill(g);
+    FillHtml(g);
     const QString expected =
         QString::fromUtf8(Styles) +
         QStringLiteral("<TABLE BORDER=\"1\" CELLSPACING=\"0\" CELLPADDING=\"0\"  WIDTH=\"100%\">\r\n"
@@ -77,7 +64,7 @@ TEST(ProStringGridHtml, FileEncodingsHeaderFooterAndAppend)
 {
     QTemporaryDir dir;
     TProStringGrid g;
-    Fill(g);
+    FillHtml(g);
     WriteBytes(dir.filePath("head.txt"), "<html>\r\n<body>\r\n");
     WriteBytes(dir.filePath("foot.txt"), "</body></html>");
     g.HTMLSettings()->SetHeaderFile(dir.filePath("head.txt"));

@@ -17,7 +17,7 @@
 namespace {
 
 // Cells by rows below a fixed row, right of a fixed column.
-void Fill(TProStringGrid& g, const std::vector<QStringList>& Rows)
+void FillSearch(TProStringGrid& g, const std::vector<QStringList>& Rows)
 {
     g.SetColCount(int(Rows[0].size()) + 1);
     g.SetRowCount(int(Rows.size()) + 1);
@@ -56,7 +56,7 @@ TEST_P(ProStringGridFindMatch, TestsOneCell)
 {
     const MatchCase& c = GetParam();
     TProStringGrid g;
-    Fill(g, {{"abc"}, {"7"}, {"<b>x</b>y"}});
+    FillSearch(g, {{"abc"}, {"7"}, {"<b>x</b>y"}});
     const TPoint p = g.Find(TPoint{-1, -1}, QString::fromUtf8(c.text), c.params);
     EXPECT_EQ(p.X != -1, c.found);
     EXPECT_FALSE(g.FindBusy());
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProStringGridSearch, WalksColumnByColumnOrRowByRowAndNeverWraps)
 {
     TProStringGrid g;
-    Fill(g, {{"abc", "abc"}, {"abc", "x"}});
+    FillSearch(g, {{"abc", "abc"}, {"abc", "x"}});
     EXPECT_EQ(FindAll(g, "b", {}), (Cells{{1, 1}, {1, 2}, {2, 1}}));
     EXPECT_EQ(FindAll(g, "b", {fnDirectionLeftRight}), (Cells{{1, 1}, {2, 1}, {1, 2}}));
     EXPECT_EQ(FindAll(g, "b", {fnBackward}), (Cells{{2, 1}, {1, 2}, {1, 1}}));
@@ -96,14 +96,14 @@ TEST(ProStringGridSearch, WalksColumnByColumnOrRowByRowAndNeverWraps)
 TEST(ProStringGridSearch, TwoQuotesFindEmptyCells)
 {
     TProStringGrid g;
-    Fill(g, {{"a", "b"}, {"c", ""}});
+    FillSearch(g, {{"a", "b"}, {"c", ""}});
     EXPECT_EQ(g.Find(TPoint{-1, -1}, "\"\"", {}), (TPoint{2, 2}));
 }
 
 TEST(ProStringGridSearch, OneRowOrColumnStepsOnFromTheLastCell)
 {
     TProStringGrid g;
-    Fill(g, {{"a", "a", "a"}, {"a", "a", "a"}});
+    FillSearch(g, {{"a", "a", "a"}, {"a", "a", "a"}});
     g.SetRow(2);
     g.SetCol(2);
     EXPECT_EQ(FindAll(g, "a", {fnFindInCurrentRow}), (Cells{{1, 2}, {2, 2}, {3, 2}}));
@@ -115,7 +115,7 @@ TEST(ProStringGridSearch, OneRowOrColumnStepsOnFromTheLastCell)
 TEST(ProStringGridSearch, AutoGotoMovesTheCurrentCell)
 {
     TProStringGrid g;
-    Fill(g, {{"a", "b"}, {"c", "d"}});
+    FillSearch(g, {{"a", "b"}, {"c", "d"}});
     g.Find(TPoint{-1, -1}, "d", {fnAutoGoto});
     EXPECT_EQ(g.Col(), 2);
     EXPECT_EQ(g.Row(), 2);
@@ -124,7 +124,7 @@ TEST(ProStringGridSearch, AutoGotoMovesTheCurrentCell)
 TEST(ProStringGridSearch, HiddenRowsAreSearchedByRealIndex)
 {
     TProStringGrid g;
-    Fill(g, {{"a"}, {"b"}, {"c"}});
+    FillSearch(g, {{"a"}, {"b"}, {"c"}});
     g.HideRow(2);
     EXPECT_EQ(g.Find(TPoint{-1, -1}, "b", {}), (TPoint{-1, -1}));
     EXPECT_EQ(g.Find(TPoint{-1, -1}, "b", {fnIncludeHiddenRows}), (TPoint{1, 2}));
@@ -135,7 +135,7 @@ TEST(ProStringGridSearch, HiddenRowsAreSearchedByRealIndex)
 TEST(ProStringGridSearch, ReplaceHonoursMatchCase)
 {
     TProStringGrid g;
-    Fill(g, {{"XaxX", "b"}});
+    FillSearch(g, {{"XaxX", "b"}});
     g.ShowModified()->SetEnabled(true);
     EXPECT_EQ(g.Replace("x", "y", {fnMatchCase}), 1);
     EXPECT_EQ(g.Cells(1, 1), "XayX");
@@ -148,7 +148,7 @@ TEST(ProStringGridSearch, ReplaceHonoursMatchCase)
 TEST(ProStringGridSearch, KeyPressSearchLooksInTheSortColumn)
 {
     TProStringGrid g;
-    Fill(g, {{"x", "Abc"}, {"y", "Bcd"}});
+    FillSearch(g, {{"x", "Abc"}, {"y", "Bcd"}});
     g.SortSettings()->SetColumn(2);
     g.SortSettings()->SetShow(true);
     EXPECT_EQ(g.Search("AB"), 1);
@@ -163,7 +163,7 @@ TEST(ProStringGridSearch, KeyPressSearchLooksInTheSortColumn)
 TEST(ProStringGridSearch, TypedKeysGoToTheRowOfTheSortColumn)
 {
     TProStringGrid g;
-    Fill(g, {{"x", "Apple"}, {"y", "Banana"}, {"z", "Bread"}});
+    FillSearch(g, {{"x", "Apple"}, {"y", "Banana"}, {"z", "Bread"}});
     g.SortSettings()->SetColumn(2);
     g.SortSettings()->SetShow(true);
     const auto type = [&g](char C) { g.Perform(WM_CHAR, WPARAM(C), 0); };
@@ -229,7 +229,7 @@ TEST(ProStringGridSearch, ARowFoundByTypingIsNotLeftUnderTheSearchBar)
 TEST(ProStringGridSearch, TheSearchBarFindsAsTheUserTypes)
 {
     TProStringGrid g;
-    Fill(g, {{"alpha", "beta"}, {"gamma", "alpha"}, {"delta", "x"}});
+    FillSearch(g, {{"alpha", "beta"}, {"gamma", "alpha"}, {"delta", "x"}});
     g.SearchFooter()->SetVisible(true);
     TSearchPanel* bar = g.SearchPanel();
     EXPECT_TRUE(bar->Visible());
@@ -273,7 +273,7 @@ TEST(ProStringGridSearch, TheSearchBarFindsAsTheUserTypes)
 TEST(ProStringGridSearch, TheSearchBarWalksRowByRowBackwards)
 {
     TProStringGrid g;
-    Fill(g, {{"ab", "ab"}, {"ab", "x"}});
+    FillSearch(g, {{"ab", "ab"}, {"ab", "x"}});
     g.SearchFooter()->SetVisible(true);
     g.SearchFooter()->SetSearchDirection(sdLeftRight);
     TSearchPanel* bar = g.SearchPanel();
@@ -290,7 +290,7 @@ TEST(ProStringGridSearch, TheSearchBarWalksRowByRowBackwards)
 TEST(ProStringGridSearch, MatchCaseAndAcceleratorsOfTheBar)
 {
     TProStringGrid g;
-    Fill(g, {{"Ab"}, {"ab"}});
+    FillSearch(g, {{"Ab"}, {"ab"}});
     g.SearchFooter()->SetFindNextCaption("Find &next");
     g.SearchFooter()->SetVisible(true);
     TSearchPanel* bar = g.SearchPanel();
@@ -309,7 +309,7 @@ TEST(ProStringGridSearch, MatchCaseAndAcceleratorsOfTheBar)
 TEST(ProStringGridSearch, AlwaysHighlightMarksTheHitsWhileTyping)
 {
     TProStringGrid g;
-    Fill(g, {{"alpha", "beta"}, {"a&amp;b", "x"}});
+    FillSearch(g, {{"alpha", "beta"}, {"a&amp;b", "x"}});
     g.SearchFooter()->SetVisible(true);
     g.SearchFooter()->SetAlwaysHighLight(true);
     TSearchPanel* bar = g.SearchPanel();
@@ -336,7 +336,7 @@ TEST(ProStringGridSearch, AlwaysHighlightMarksTheHitsWhileTyping)
 TEST(ProStringGridSearch, AHitInAContractedNodeOpensIt)
 {
     TProStringGrid g;
-    Fill(g, {{"G"}, {"a"}, {"b"}, {"H"}});
+    FillSearch(g, {{"G"}, {"a"}, {"b"}, {"H"}});
     g.AddNode(1, 3);
     g.ContractNode(1);
     EXPECT_EQ(g.RowCount(), 3);

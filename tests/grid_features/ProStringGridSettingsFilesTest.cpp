@@ -17,22 +17,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "tests/support/FileBytes.h"
 
 namespace {
-
-QByteArray ReadBytes(const QString& Path)
-{
-    QFile f(Path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void WriteBytes(const QString& Path, const QByteArray& Bytes)
-{
-    QFile f(Path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(Bytes);
-}
 
 // Four columns a, b, c, d in row 0, widths 40, 50, 60, 70.
 void Columns(TProStringGrid& g)

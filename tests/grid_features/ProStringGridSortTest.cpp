@@ -16,7 +16,7 @@ namespace {
 
 // A grid with a fixed row and a fixed column; column 1 holds Texts from
 // row 1 on and column 0 the row's number before sorting.
-void Fill(TProStringGrid& g, const QStringList& Texts, int Cols = 3)
+void FillSort(TProStringGrid& g, const QStringList& Texts, int Cols = 3)
 {
     g.SetColCount(Cols);
     g.SetRowCount(int(Texts.size()) + 1);
@@ -52,7 +52,7 @@ TEST_P(ProStringGridSortStyles, SortsAscendingAndDescending)
 {
     const StyleCase& c = GetParam();
     TProStringGrid g;
-    Fill(g, c.input);
+    FillSort(g, c.input);
     g.SortSettings()->SetAutoFormat(c.autoFormat);
     g.SortSettings()->SetIgnoreCase(c.ignoreCase);
     if (c.style != ssAutomatic)
@@ -98,7 +98,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ProStringGridSort, ComparisonsOfSingleCells)
 {
     TProStringGrid g;
-    Fill(g, {"abc", "xyz", "", "5", "1"});
+    FillSort(g, {"abc", "xyz", "", "5", "1"});
     g.OnGetFormat = [](TObject*, int, TSortStyle& AStyle, QString&, QString&) { AStyle = ssNumeric; };
     // Texts that are no numbers compare equal; an empty cell is 0.
     EXPECT_EQ(g.CompareCells(1, 1, 2, sdAscending), 0);
@@ -112,7 +112,7 @@ TEST(ProStringGridSort, ComparisonsOfSingleCells)
 TEST(ProStringGridSort, BlanksGoLastInBothDirections)
 {
     TProStringGrid g;
-    Fill(g, {"b", "", "a", "", "c"});
+    FillSort(g, {"b", "", "a", "", "c"});
     g.SortSettings()->SetIgnoreBlanks(true);
     g.SortSettings()->SetBlankPos(blLast);
     g.Sort(1, sdAscending);
@@ -127,7 +127,7 @@ TEST(ProStringGridSort, BlanksGoLastInBothDirections)
 TEST(ProStringGridSort, TiesGoToTheColumnsOnTheRight)
 {
     TProStringGrid g;
-    Fill(g, {"x", "x", "a", "x"});
+    FillSort(g, {"x", "x", "a", "x"});
     const QStringList second{"2", "3", "0", "1"};
     for (int i = 0; i < second.size(); ++i)
         g.SetCells(2, i + 1, second[i]);
@@ -146,7 +146,7 @@ TEST(ProStringGridSort, TiesGoToTheColumnsOnTheRight)
 TEST(ProStringGridSort, IndexedByTwoKeys)
 {
     TProStringGrid g;
-    Fill(g, {"b", "a", "b", "a", "c"});
+    FillSort(g, {"b", "a", "b", "a", "c"});
     const QStringList second{"1", "1", "3", "2", "1"};
     for (int i = 0; i < second.size(); ++i)
         g.SetCells(2, i + 1, second[i]);
@@ -168,7 +168,7 @@ TEST(ProStringGridSort, IndexedByAColumnTheGridLacks)
     // "u-1" is a key of column 2147483647: its cells are all empty, so the
     // key after it decides.
     TProStringGrid g;
-    Fill(g, {"b", "a", "c"});
+    FillSort(g, {"b", "a", "c"});
     g.SortSettings()->LoadFromString(QStringLiteral("i;u-1;d1"));
     EXPECT_EQ(Column(g, 1), (QStringList{"c", "b", "a"}));
     g.SortSettings()->LoadFromString(QStringLiteral("i;u70000;u1"));
@@ -178,7 +178,7 @@ TEST(ProStringGridSort, IndexedByAColumnTheGridLacks)
 TEST(ProStringGridSort, IndexedWithoutKeysRaisesAndChangesNothing)
 {
     TProStringGrid g;
-    Fill(g, {"b", "a"});
+    FillSort(g, {"b", "a"});
     EXPECT_EQ(MessageOf<EProGridError>([&] { g.QSortIndexed(); }), "No indexes specified for indexed sort");
     EXPECT_EQ(Column(g, 1), (QStringList{"b", "a"}));
     EXPECT_EQ(g.SortRowXRef()->Count(), 0);
@@ -188,7 +188,7 @@ TEST(ProStringGridSort, UnsortRestoresTheOrderAndTheCrossReference)
 {
     TProStringGrid g;
     const QStringList texts{"d", "b", "e", "a", "c", "b"};
-    Fill(g, texts);
+    FillSort(g, texts);
     g.Sort(1, sdAscending);
     EXPECT_EQ(Column(g, 1), (QStringList{"a", "b", "b", "c", "d", "e"}));
     // Entry i names the row that was at i before.
@@ -207,7 +207,7 @@ TEST(ProStringGridSort, UnsortRestoresTheOrderAndTheCrossReference)
 TEST(ProStringGridSort, NothingToSort)
 {
     TProStringGrid g;
-    Fill(g, {"b", "a"});
+    FillSort(g, {"b", "a"});
     g.SortSettings()->SetColumn(-1);
     g.QSort();
     EXPECT_EQ(Column(g, 1), (QStringList{"b", "a"}));
@@ -222,7 +222,7 @@ TEST(ProStringGridSort, NothingToSort)
 TEST(ProStringGridSort, SortLineExchangesByTheLastDirection)
 {
     TProStringGrid g;
-    Fill(g, {"a", "a", "b"});
+    FillSort(g, {"a", "a", "b"});
     g.SetCells(2, 1, "1");
     g.SetCells(2, 2, "1");
     // Before any sort the direction is 0: rows that compare equal change places.
@@ -241,7 +241,7 @@ TEST(ProStringGridSort, SortLineExchangesByTheLastDirection)
 TEST(ProStringGridSort, AComparisonEventThatThrowsLeavesTheGridAsItWas)
 {
     TProStringGrid g;
-    Fill(g, {"c", "b", "a"}, 4);
+    FillSort(g, {"c", "b", "a"}, 4);
     g.HideColumn(2);
     g.SetColWidths(2, 77);
     g.SetFixedCols(1);
@@ -279,7 +279,7 @@ TEST(ProStringGridSort, AComparisonEventThatThrowsLeavesTheGridAsItWas)
 TEST(ProStringGridSort, RowsTakeAlongHiddenColumnsHeightsAndFlags)
 {
     TProStringGrid g;
-    Fill(g, {"c", "a", "b"}, 4);
+    FillSort(g, {"c", "a", "b"}, 4);
     for (int r = 1; r <= 3; ++r)
         g.SetCells(3, r, g.Cells(1, r) + "-hidden");
     g.HideColumn(3);
@@ -298,7 +298,7 @@ TEST(ProStringGridSort, RowsTakeAlongHiddenColumnsHeightsAndFlags)
 TEST(ProStringGridSort, HiddenRowsAndTheFooterRowStayOut)
 {
     TProStringGrid g;
-    Fill(g, {"d", "c", "x", "b", "a", "total"});
+    FillSort(g, {"d", "c", "x", "b", "a", "total"});
     g.FloatingFooter()->SetVisible(true);
     g.HideRow(3);
     g.Sort(1, sdAscending);
@@ -310,7 +310,7 @@ TEST(ProStringGridSort, HiddenRowsAndTheFooterRowStayOut)
 TEST(ProStringGridSort, TheCurrentRowFollowsWithMoveRowOnSort)
 {
     TProStringGrid g;
-    Fill(g, {"c", "a", "b"});
+    FillSort(g, {"c", "a", "b"});
     g.SetRow(1);
     g.Sort(1, sdAscending);
     EXPECT_EQ(g.Row(), 1);
@@ -331,8 +331,8 @@ TEST(ProStringGridSort, KeptKeysSortAsTheEventsDo)
     for (int i = 0; i < 600; ++i)
         texts << QString::number(rng.bounded(40)) + (rng.bounded(3) == 0 ? QStringLiteral(".5") : QString());
     TProStringGrid kept, events;
-    Fill(kept, texts);
-    Fill(events, texts);
+    FillSort(kept, texts);
+    FillSort(events, texts);
     for (int r = 1; r <= 600; ++r) {
         const QString t = QString(QChar(u'a' + rng.bounded(5)));
         kept.SetCells(2, r, t);
@@ -357,7 +357,7 @@ TEST(ProStringGridSort, KeptKeysSortAsTheEventsDo)
 TEST(ProStringGridSort, GroupSortOrdersTheChildrenOfExpandedNodes)
 {
     TProStringGrid g;
-    Fill(g, {"G1", "c", "a", "b", "G2", "z", "y", "G3", "q", "p"});
+    FillSort(g, {"G1", "c", "a", "b", "G2", "z", "y", "G3", "q", "p"});
     g.AddNode(1, 4);
     g.AddNode(5, 3);
     g.AddNode(8, 3);

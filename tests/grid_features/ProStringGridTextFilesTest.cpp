@@ -8,22 +8,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "tests/support/FileBytes.h"
 
 namespace {
-
-QByteArray ReadBytes(const QString& Path)
-{
-    QFile f(Path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void WriteBytes(const QString& Path, const QByteArray& Bytes)
-{
-    QFile f(Path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(Bytes);
-}
 
 QByteArray Utf16(const QString& S)
 {
@@ -32,7 +19,7 @@ QByteArray Utf16(const QString& S)
 
 // 3 x 3 with a fixed row: merged header, a two-line cell, non-ASCII text
 // and empty cells.
-void Fill(TProStringGrid& g)
+void FillText(TProStringGrid& g)
 {
     g.SetColCount(3);
     g.SetRowCount(3);
@@ -61,7 +48,7 @@ TEST(ProStringGridTextFile, WrittenByHandAndReadBack)
     QTemporaryDir dir;
     const QString path = dir.filePath("cells.txt");
     TProStringGrid g;
-    Fill(g);
+    FillText(g);
     g.SaveToFile(path, false);
     EXPECT_EQ(ReadBytes(path), QByteArray("3,3\r\ncw 0,64\r\ncw 1,80\r\ncw 2,64\r\n"
                                           "0,0,Name\r\n1,0,Wert\r\n2,0,Wert\r\n0,1,Z\xFCrich\r\n1,1,a\t\bb\r\n"
@@ -103,7 +90,7 @@ TEST(ProStringGridTextFile, CorruptFilesLeaveTheGridAlone)
         SCOPED_TRACE(in.toStdString());
         WriteBytes(path, in);
         TProStringGrid g;
-        Fill(g);
+        FillText(g);
         const QStringList before = AllCells(g);
         EXPECT_EQ(MessageOf<EProGridError>([&] { g.LoadFromFile(path); }), message);
         EXPECT_EQ(AllCells(g), before);
@@ -120,7 +107,7 @@ TEST(ProStringGridTextFile, CorruptFilesLeaveTheGridAlone)
 TEST(ProStringGridTextStream, RelativeCellsAndTheStreamLeftAtForeignData)
 {
     TProStringGrid g;
-    Fill(g);
+    FillText(g);
     g.SetSaveFixedCells(false);
     g.SetFixedCols(0);
     TMemoryStream s;

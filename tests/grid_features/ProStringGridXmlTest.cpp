@@ -7,24 +7,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "tests/support/FileBytes.h"
 
 namespace {
 
-QByteArray ReadBytes(const QString& Path)
-{
-    QFile f(Path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void WriteBytes(const QString& Path, const QByteArray& Bytes)
-{
-    QFile f(Path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(Bytes);
-}
-
-QStringList AllCells(TProStringGrid& g)
+QStringList AllXmlCells(TProStringGrid& g)
 {
     QStringList texts;
     for (int r = 0; r < g.RowCount(); ++r)
@@ -85,9 +72,9 @@ TEST(ProStringGridXml, SmallGridRoundTrips)
     EXPECT_EQ(back.RowCount(), 4);
     // The cell covered by the merged range is not written; it keeps its text.
     back.SetCells(2, 1, "");
-    QStringList expected = AllCells(g);
+    QStringList expected = AllXmlCells(g);
     expected[4 + 2] = "";
-    EXPECT_EQ(AllCells(back), expected);
+    EXPECT_EQ(AllXmlCells(back), expected);
 }
 
 TEST(ProStringGridXml, FieldNamesBecomeTitles)
@@ -115,7 +102,7 @@ TEST(ProStringGridXml, AttributesAreColumns)
     g.LoadFromXML(path);
     EXPECT_EQ(g.ColCount(), 2);
     EXPECT_EQ(g.RowCount(), 2);
-    EXPECT_EQ(AllCells(g), (QStringList{"1", "a&b", "2", "c"}));
+    EXPECT_EQ(AllXmlCells(g), (QStringList{"1", "a&b", "2", "c"}));
 }
 
 TEST(ProStringGridXml, NestingOnRowsAndStoresOnlyIntoCellsThereAre)
@@ -134,7 +121,7 @@ TEST(ProStringGridXml, NestingOnRowsAndStoresOnlyIntoCellsThereAre)
     g.LoadFromXML(path, true, false);
     EXPECT_EQ(g.ColCount(), 3);
     EXPECT_EQ(g.RowCount(), 1);
-    EXPECT_EQ(AllCells(g), (QStringList{"", "1", "2"}));
+    EXPECT_EQ(AllXmlCells(g), (QStringList{"", "1", "2"}));
 }
 
 TEST(ProStringGridXml, BadFilesChangeNothing)

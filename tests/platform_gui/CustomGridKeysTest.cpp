@@ -7,7 +7,7 @@ using namespace SyntheticInput;
 
 namespace {
 
-struct KeyCase {
+struct GridKeyCase {
     const char* Name;
     TGridCoord Start;
     int Key;
@@ -19,11 +19,11 @@ struct KeyCase {
     int TopRow = -1;
 };
 
-class CustomGridKeys : public CustomGridTest, public ::testing::WithParamInterface<KeyCase> {};
+class CustomGridKeys : public CustomGridTest, public ::testing::WithParamInterface<GridKeyCase> {};
 
 TEST_P(CustomGridKeys, MovesTheCurrentCell)
 {
-    const KeyCase& c = GetParam();
+    const GridKeyCase& c = GetParam();
     Grid->SetOptions(Grid->Options() + c.Extra);
     Grid->SetCol(c.Start.X);
     Grid->SetRow(c.Start.Y);
@@ -37,7 +37,7 @@ TEST_P(CustomGridKeys, MovesTheCurrentCell)
     }
 }
 
-const KeyCase KeyCases[] = {
+const GridKeyCase KeyCases[] = {
     {"DownMovesOneRow", {1, 1}, VK_DOWN, {}, {}, {1, 2}, {"SelectCell 1,2"}},
     {"UpStopsAtTheFirstScrolledRow", {1, 1}, VK_UP, {}, {}, {1, 1}, {}},
     {"LeftSkipsTheFixedColumn", {1, 1}, VK_LEFT, {}, {}, {1, 1}, {}},

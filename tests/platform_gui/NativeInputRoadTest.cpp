@@ -24,7 +24,7 @@ void SendKey(QWidget* w, int key, const QString& text, Qt::KeyboardModifiers mod
     QCoreApplication::sendEvent(w, &release);
 }
 
-void SendClick(QWidget* w, QPoint p)
+void SendNativeClick(QWidget* w, QPoint p)
 {
     QMouseEvent press(QEvent::MouseButtonPress, p, w->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &press);
@@ -83,15 +83,15 @@ TEST_F(NativeInputRoad, ClicksOnNativeButtonsCountOnce)
     button->SetParent(Form);
     int clicks = 0;
     button->OnClick = [&](TObject*) { ++clicks; };
-    SendClick(NativeWidget(button), {10, 10});
+    SendNativeClick(NativeWidget(button), {10, 10});
     EXPECT_EQ(clicks, 1);
 
     auto* box = new TCheckBox(Form);
     box->SetParent(Form);
     box->SetTop(40);
-    SendClick(NativeWidget(box), {5, 5});
+    SendNativeClick(NativeWidget(box), {5, 5});
     EXPECT_TRUE(box->Checked());
-    SendClick(NativeWidget(box), {5, 5});
+    SendNativeClick(NativeWidget(box), {5, 5});
     EXPECT_FALSE(box->Checked());
 }
 

@@ -15,12 +15,12 @@
 
 namespace {
 
-QWidget* HostOf(TWinControl* c) { return static_cast<QWidget*>(c->Handle()); }
+QWidget* ScrollHostOf(TWinControl* c) { return static_cast<QWidget*>(c->Handle()); }
 
 // The control's visible vertical bar, its own or one inside it.
 QScrollBar* VerticalBarOf(TWinControl* c)
 {
-    for (QScrollBar* bar : HostOf(c)->findChildren<QScrollBar*>())
+    for (QScrollBar* bar : ScrollHostOf(c)->findChildren<QScrollBar*>())
         if (bar->orientation() == Qt::Vertical && bar->isVisible())
             return bar;
     return nullptr;
@@ -83,7 +83,7 @@ TEST_P(ScrollBarFocus, FollowsTheBarsTabStop)
     control->SetParent(&form);
     control->SetBounds(10, 10, 200, 150);
     form.Show();
-    QWidget* window = HostOf(&form)->window();
+    QWidget* window = ScrollHostOf(&form)->window();
     window->activateWindow();
     QCoreApplication::processEvents();
     ASSERT_EQ(QApplication::activeWindow(), window);
@@ -113,7 +113,7 @@ TEST(ScrollBarFocus, GridTakesArrowKeysAfterItsBarWasClicked)
     grid->SetBounds(10, 10, 300, 150);
     grid->SetRowCount(50);
     form.Show();
-    QWidget* window = HostOf(&form)->window();
+    QWidget* window = ScrollHostOf(&form)->window();
     window->activateWindow();
     QCoreApplication::processEvents();
     ASSERT_EQ(QApplication::activeWindow(), window);

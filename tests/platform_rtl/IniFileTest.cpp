@@ -4,15 +4,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "tests/support/FileBytes.h"
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
 
 void WriteAll(const QString& path, const QByteArray& bytes)
 {
@@ -77,7 +71,7 @@ TEST_F(IniFileTest, UpdateFileWritesEveryChangeInOrder)
         ini.EraseSection("nothing");
         ini.UpdateFile();
     }
-    EXPECT_EQ(ReadAll(path).toStdString(),
+    EXPECT_EQ(ReadBytes(path).toStdString(),
               "; made by hand\r\n"
               "\r\n"
               "[Zeta]\r\n"
@@ -147,7 +141,7 @@ TEST_F(IniFileTest, IniFileWritesThroughMemIniFileWaits)
 {
     TMemIniFile mem(path);
     mem.WriteString("Zeta", "m", "1");
-    EXPECT_EQ(ReadAll(path), Sample);
+    EXPECT_EQ(ReadBytes(path), Sample);
 
     TIniFile ini(path);
     ini.WriteString("Zeta", "w", "1");
@@ -168,7 +162,7 @@ TEST_F(IniFileTest, KeepsEncodingAndNeverLosesCharacters)
         EXPECT_EQ(ini.ReadString("S", "k", ""), QStringLiteral("\u00E9"));
         ini.UpdateFile();
     }
-    EXPECT_EQ(ReadAll(utf8Path), QByteArray("\xEF\xBB\xBF[S]\r\nk=\xC3\xA9\r\n\r\n"));
+    EXPECT_EQ(ReadBytes(utf8Path), QByteArray("\xEF\xBB\xBF[S]\r\nk=\xC3\xA9\r\n\r\n"));
 
     // An ANSI file stays ANSI while it reads back the same.
     struct Case {
@@ -186,7 +180,7 @@ TEST_F(IniFileTest, KeepsEncodingAndNeverLosesCharacters)
         TMemIniFile ini(path);
         ini.WriteString("S", "k", c.value);
         ini.UpdateFile();
-        const QByteArray bytes = ReadAll(path);
+        const QByteArray bytes = ReadBytes(path);
         if (c.ansiLine.isEmpty())
             EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << c.name;
         else

@@ -5,9 +5,9 @@
 
 namespace {
 
-struct Counted : TObject {
-    Counted(int* freed, int value = 0) : freed(freed), value(value) {}
-    ~Counted() override { ++*freed; }
+struct ListCounted : TObject {
+    ListCounted(int* freed, int value = 0) : freed(freed), value(value) {}
+    ~ListCounted() override { ++*freed; }
     int* freed;
     int value;
 };
@@ -77,18 +77,18 @@ TEST(ObjectList, OwnsAndFreesItsObjects)
         TObjectList list;
         EXPECT_TRUE(list.OwnsObjects());
         for (int i = 0; i < 5; ++i)
-            list.Add(new Counted(&freed, i));
+            list.Add(new ListCounted(&freed, i));
         list.Delete(0);
         EXPECT_EQ(freed, 1);
         auto* second = list[0];
         EXPECT_EQ(list.Remove(second), 0);
         EXPECT_EQ(freed, 2);
-        auto* kept = static_cast<Counted*>(list.Extract(list[0]));
+        auto* kept = static_cast<ListCounted*>(list.Extract(list[0]));
         EXPECT_EQ(freed, 2);
         delete kept;
         // Replacing an owned object frees the old one; setting the same one
         // again frees nothing.
-        list.SetItems(0, new Counted(&freed));
+        list.SetItems(0, new ListCounted(&freed));
         EXPECT_EQ(freed, 4);
         list.SetItems(0, list[0]);
         EXPECT_EQ(freed, 4);
@@ -96,7 +96,7 @@ TEST(ObjectList, OwnsAndFreesItsObjects)
     }
     EXPECT_EQ(freed, 6);
 
-    Counted stays(&freed);
+    ListCounted stays(&freed);
     {
         TObjectList list(false);
         list.Add(&stays);

@@ -7,6 +7,7 @@
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include "tests/support/FileBytes.h"
 
 namespace {
 
@@ -21,12 +22,6 @@ QString WriteStub(const QTemporaryDir& dir, const QString& name, const QByteArra
     f.close();
     ::chmod(QFile::encodeName(path).constData(), executable ? 0755 : 0644);
     return path;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // True once the process entry is gone (ended and reaped, not a zombie).
@@ -51,7 +46,7 @@ TEST(ProcessStart, RunsInWorkDirWithoutArgumentsAndReturnsExitCode)
     EXPECT_TRUE(p->WaitFor(20000));
     EXPECT_FALSE(p->Running());
     EXPECT_EQ(p->ExitCode(), 3);
-    EXPECT_EQ(ReadAll(work.filePath("out.txt")),
+    EXPECT_EQ(ReadBytes(work.filePath("out.txt")),
               QFile::encodeName(QDir(work.path()).canonicalPath()) + "\n0\n");
     EXPECT_FALSE(QFile::exists(QStringLiteral("/proc/%1").arg(p->Pid())));
 }

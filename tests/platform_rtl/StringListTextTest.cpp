@@ -3,15 +3,11 @@
 #include <gtest/gtest.h>
 #include <ostream>
 #include <random>
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include "tests/support/QStringPrinter.h"
 
 namespace {
 
-QStringList Lines(const TStrings& list)
+QStringList TextLines(const TStrings& list)
 {
     return list.ToStringList();
 }
@@ -38,7 +34,7 @@ TEST_P(CommaTextRoundTrip, WritesAndReadsBack)
     EXPECT_EQ(list.CommaText(), c.text);
     TStringList back;
     back.SetCommaText(c.text);
-    EXPECT_EQ(Lines(back), c.items);
+    EXPECT_EQ(TextLines(back), c.items);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -86,7 +82,7 @@ TEST_P(DelimitedTextRead, SplitsIntoItems)
     list.SetQuoteChar(c.quote);
     list.SetStrictDelimiter(c.strict);
     list.SetDelimitedText(c.text);
-    EXPECT_EQ(Lines(list), c.items);
+    EXPECT_EQ(TextLines(list), c.items);
 }
 
 const QChar kComma = QLatin1Char(',');
@@ -141,9 +137,9 @@ TEST(StringListDelimitedText, RandomListsRoundTrip)
         back.SetDelimiter(list.Delimiter());
         back.SetQuoteChar(list.QuoteChar());
         back.SetDelimitedText(text);
-        ASSERT_EQ(Lines(back), items) << "text: " << text.toStdString() << (strict ? " strict" : "");
+        ASSERT_EQ(TextLines(back), items) << "text: " << text.toStdString() << (strict ? " strict" : "");
         back.SetCommaText(list.CommaText());
-        ASSERT_EQ(Lines(back), items) << "comma text: " << list.CommaText().toStdString();
+        ASSERT_EQ(TextLines(back), items) << "comma text: " << list.CommaText().toStdString();
     }
 }
 
@@ -188,7 +184,7 @@ TEST(StringListText, SplitsAtCrLfAndCrLf)
         TStringList list;
         list.Add("old");
         list.SetText(c.text);
-        EXPECT_EQ(Lines(list), c.lines);
+        EXPECT_EQ(TextLines(list), c.lines);
     }
 }
 
@@ -226,7 +222,7 @@ TEST_F(StringListNameValue, SettingValuesReplacesAddsAndDeletes)
     list.SetValueFromIndex(2, "y");
     EXPECT_EQ(list[2], "d=y");
     list.SetValueFromIndex(0, "");
-    EXPECT_EQ(Lines(list), (QStringList{"plain", "d=y", "e=", "=v", "new=x"}));
+    EXPECT_EQ(TextLines(list), (QStringList{"plain", "d=y", "e=", "=v", "new=x"}));
 }
 
 TEST_F(StringListNameValue, OwnSeparator)

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "tests/support/FileBytes.h"
 
 namespace {
 
@@ -75,13 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"NoLineEnd", "abc", {"abc"}}),
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
-}
-
 TEST(TextFile, WritersEndLinesWithCrLfAndMarkUnicode)
 {
     QTemporaryDir dir;
@@ -89,11 +83,11 @@ TEST(TextFile, WritersEndLinesWithCrLfAndMarkUnicode)
     const QStringList lines = {QStringLiteral("\u00E9\u20AC"), QString(), QStringLiteral("x")};
 
     WriteTextFile(path, lines, TEncodingKind::ekAnsi);
-    EXPECT_EQ(ReadAll(path), QByteArray("\xE9\x80\r\n\r\nx\r\n"));
+    EXPECT_EQ(ReadBytes(path), QByteArray("\xE9\x80\r\n\r\nx\r\n"));
     WriteTextFile(path, lines, TEncodingKind::ekUtf8);
-    EXPECT_EQ(ReadAll(path), QByteArray("\xEF\xBB\xBF\xC3\xA9\xE2\x82\xAC\r\n\r\nx\r\n"));
+    EXPECT_EQ(ReadBytes(path), QByteArray("\xEF\xBB\xBF\xC3\xA9\xE2\x82\xAC\r\n\r\nx\r\n"));
     WriteTextFile(path, {QStringLiteral("a")}, TEncodingKind::ekUtf16LE);
-    EXPECT_EQ(ReadAll(path), QByteArray("\xFF\xFE" "a\0\r\0\n\0", 8));
+    EXPECT_EQ(ReadBytes(path), QByteArray("\xFF\xFE" "a\0\r\0\n\0", 8));
 
     for (TEncodingKind kind : {TEncodingKind::ekAnsi, TEncodingKind::ekUtf8, TEncodingKind::ekUtf16LE,
                                TEncodingKind::ekUtf16BE}) {

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include "tests/support/FileBytes.h"
 
 namespace {
 
@@ -14,13 +15,6 @@ QStringList Names(TXMLNodeList* list)
     for (int i = 0; i < list->Count(); ++i)
         names << list->Nodes(i)->NodeName();
     return names;
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    return f.readAll();
 }
 
 TEST(XmlDocument, ReadsDocumentElementPastDeclarationAndComments)
@@ -217,7 +211,7 @@ TEST(XmlDocument, SavesAttributesInOrderSetAndCommentAfterRoot)
     doc.SaveToFile(path);
     QString crlf = expected;
     crlf.replace("\n", "\r\n");
-    EXPECT_EQ(ReadAll(path).toStdString(), crlf.toStdString());
+    EXPECT_EQ(ReadBytes(path).toStdString(), crlf.toStdString());
 
     TXMLDocument again;
     again.LoadFromFile(path);
@@ -236,7 +230,7 @@ TEST(XmlDocument, AnsiDeclaredFileReadsAndWritesWindows1252)
 
     QTemporaryDir dir;
     doc.SaveToFile(dir.filePath("out.xml"));
-    EXPECT_EQ(ReadAll(dir.filePath("out.xml")),
+    EXPECT_EQ(ReadBytes(dir.filePath("out.xml")),
               QByteArray("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<r>\n  <t>Gr\xFC\xDF" "e \x80</t>\n</r>\n"));
 
     // Characters the code page lacks become references where XML allows.
@@ -244,7 +238,7 @@ TEST(XmlDocument, AnsiDeclaredFileReadsAndWritesWindows1252)
     t->SetAttribute("a", QStringLiteral("\u0416"));
     doc.AddComment(QStringLiteral("\u0416"));
     doc.SaveToFile(dir.filePath("out.xml"));
-    EXPECT_EQ(ReadAll(dir.filePath("out.xml")).toStdString(),
+    EXPECT_EQ(ReadBytes(dir.filePath("out.xml")).toStdString(),
               "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<r>\n  <t a=\"&#1046;\">&#1046;&#128512;</t>\n</r>\n<!--?-->\n");
     TXMLDocument again;
     again.LoadFromFile(dir.filePath("out.xml"));

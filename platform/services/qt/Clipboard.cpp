@@ -11,14 +11,14 @@
 
 namespace {
 
-struct TFormatTable {
+struct TClipFormatTable {
     QHash<QString, unsigned> Ids; // by lower-case name
     QList<QString> Names;         // index = id - 0xC000
 };
 
-TFormatTable& Formats()
+TClipFormatTable& ClipFormats()
 {
-    static TFormatTable table;
+    static TClipFormatTable table;
     return table;
 }
 
@@ -30,7 +30,7 @@ unsigned RegisterClipboardFormat(const QString& Name)
 {
     if (Name.isEmpty())
         return 0;
-    TFormatTable& t = Formats();
+    TClipFormatTable& t = ClipFormats();
     const QString key = Name.toLower();
     auto it = t.Ids.find(key);
     if (it != t.Ids.end())
@@ -43,7 +43,7 @@ unsigned RegisterClipboardFormat(const QString& Name)
 
 QString GetClipboardFormatName(unsigned Format)
 {
-    const TFormatTable& t = Formats();
+    const TClipFormatTable& t = ClipFormats();
     if (Format < FirstRegistered || Format - FirstRegistered >= unsigned(t.Names.size()))
         return QString();
     return t.Names[qsizetype(Format - FirstRegistered)];
