@@ -1729,6 +1729,9 @@ public:
     void EditFixedCell(int ACol, int ARow) { StartFixedCellEdit(ACol, ARow); }
     // A fixed cell's editor is open.
     bool FixedEditing() const;
+    // Commits an open fixed cell's editor (the grid takes the focus from
+    // it); False when OnCellValidate refused and it stays open.
+    bool EndFixedEdit();
     // X lies on the drop-down button of display cell (ACol, ARow): within
     // 16 pixels of its right edge (2 pixels short of it with goColSizing),
     // on a hover-highlighted fixed cell with ControlLook.FixedDropDownButton.

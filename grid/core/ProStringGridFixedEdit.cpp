@@ -21,9 +21,7 @@ constexpr int SizingMargin = 4;
 
 void TProStringGrid::StartFixedCellEdit(int ACol, int ARow)
 {
-    if (FTransEdit->Visible() && !FTransEdit->StopEdit())
-        return;
-    if (FTransCombo->Visible() && !FTransCombo->StopEdit())
+    if (!EndFixedEdit())
         return;
     bool canEdit = true;
     DoCanEditCell(ACol, ARow, canEdit);
@@ -65,7 +63,25 @@ void TProStringGrid::StartFixedCellEdit(int ACol, int ARow)
         editor->SetFocus();
 }
 
-bool TProStringGrid::FixedEditing() const { return FTransEdit->Visible() || FTransCombo->Visible(); }
+bool TProStringGrid::FixedEditing() const
+{
+    return (FTransEdit && FTransEdit->Visible()) || (FTransCombo && FTransCombo->Visible());
+}
+
+bool TProStringGrid::EndFixedEdit()
+{
+    if (!FixedEditing())
+        return true;
+    TWinControl* editor = FTransEdit->Visible() ? static_cast<TWinControl*>(FTransEdit) : FTransCombo;
+    // Focused, the editor commits as the grid takes the focus back.
+    if (editor->Focused())
+        TakeFocus();
+    else if (editor == FTransEdit)
+        FTransEdit->StopEdit();
+    else
+        FTransCombo->StopEdit();
+    return !editor->Visible();
+}
 
 bool TProStringGrid::PressFixedEdit(TMouseButton Button, int X, int Y)
 {

@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     auto* grid = new TProStringGrid(form);
     grid->SetParent(form);
     grid->SetBounds(8, 8, 536, 300);
-    grid->SetColCount(5);
+    grid->SetColCount(9);
     grid->SetRowCount(12);
     grid->SetOptions(grid->Options() + goColSizing);
     grid->SetLook(glOffice2007);
@@ -46,8 +46,8 @@ int main(int argc, char** argv)
     TStringList kinds;
     kinds.SetCommaText(QStringLiteral("Input,Output,Value"));
     ma->SetFixedComboValues(&kinds);
-    const char* headers[] = {"#", "Device", "Profile", "Channel", "Value"};
-    for (int c = 0; c < 5; ++c)
+    const char* headers[] = {"#", "Device", "Profile", "Channel", "Value", "Unit", "Object", "Instance", "Name"};
+    for (int c = 0; c < 9; ++c)
         grid->SetCells(c, 0, QString::fromLatin1(headers[c]));
     for (int r = 1; r < 12; ++r) {
         grid->SetCells(0, r, QStringLiteral("Input"));

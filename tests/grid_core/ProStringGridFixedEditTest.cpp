@@ -178,6 +178,20 @@ TEST_F(GridFixedEdit, LeavingCommitsAndARefusalKeepsTheEditorOpen)
     EXPECT_EQ(Open(), QStringLiteral("none"));
 }
 
+TEST_F(GridFixedEdit, ScrollingCommitsAsTheEditorDoesNotFollow)
+{
+    Grid->SetRowCount(40);
+    Grid->MouseActions()->SetFixedColsEdit(fceLeftClick);
+    SyntheticInput::Click(Grid, At(0, 3));
+    SyntheticInput::Type(Grid->TransEdit(), QStringLiteral("r"));
+    Log.clear();
+    Grid->SetTopRow(10);
+    EXPECT_EQ(Log, (QStringList{"validate 0,3 r", "editing done"}));
+    EXPECT_EQ(Grid->Cells(0, 3), QStringLiteral("r"));
+    EXPECT_EQ(Open(), QStringLiteral("none"));
+    EXPECT_TRUE(Grid->Focused());
+}
+
 TEST_F(GridFixedEdit, HiddenColumnsEditTheRealColumn)
 {
     Grid->HideColumn(1);
