@@ -43,6 +43,12 @@ protected:
             break;
         }
     }
+    void ComboValues(const QString& CommaText)
+    {
+        TStringList values;
+        values.SetCommaText(CommaText);
+        Grid->MouseActions()->SetFixedComboValues(&values);
+    }
     // "edit c,r" or "combo c,r <style>" for the open editor; "none".
     QString Open() const
     {
@@ -209,9 +215,7 @@ TEST_F(GridFixedEdit, HiddenColumnsEditTheRealColumn)
 
 TEST_F(GridFixedEdit, ComboTakesTheValuesAndTheEventsChoice)
 {
-    TStringList values;
-    values.SetCommaText(QStringLiteral("Alpha,Beta,Gamma"));
-    Grid->MouseActions()->SetFixedComboValues(&values);
+    ComboValues(QStringLiteral("Alpha,Beta,Gamma"));
     Grid->MouseActions()->SetFixedRowsEdit(fceDblClick);
     Grid->OnFixedEdit = [](TObject*, int, int, TGridFixedCellEditor& AEditor, TStrings* Values) {
         AEditor = fceComboList;
@@ -231,9 +235,7 @@ TEST_F(GridFixedEdit, ComboTakesTheValuesAndTheEventsChoice)
 
 TEST_F(GridFixedEdit, AListLeftWithoutAChoiceKeepsTheText)
 {
-    TStringList values;
-    values.SetCommaText(QStringLiteral("Input,Output"));
-    Grid->MouseActions()->SetFixedComboValues(&values);
+    ComboValues(QStringLiteral("Input,Output"));
     Grid->MouseActions()->SetFixedColsEdit(fceRightClick);
     Grid->MouseActions()->SetFixedColsEditor(fceComboList);
     Grid->SetCells(0, 3, QStringLiteral("Output"));
