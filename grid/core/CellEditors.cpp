@@ -287,6 +287,23 @@ bool StopFixedEdit(TProStringGrid* Grid, TWinControl* Editor, int ACol, int ARow
     return true;
 }
 
+bool WantsFixedEditKey(const TWMKey& Message)
+{
+    return Message.CharCode == VK_RETURN || Message.CharCode == VK_ESCAPE;
+}
+
+// Return hands the focus to the grid, whose taking it commits the edit;
+// Escape hides the editor first, so that its exit stores nothing.
+void FixedEditKey(TProStringGrid* Grid, TWinControl* Editor, int& Key)
+{
+    if (!Grid || !Editor->Visible() || (Key != VK_RETURN && Key != VK_ESCAPE))
+        return;
+    if (Key == VK_ESCAPE)
+        Editor->SetVisible(false);
+    Key = 0;
+    Grid->TakeFocus();
+}
+
 } // namespace
 
 TGridTransEdit::TGridTransEdit(TComponent* AOwner)
@@ -302,10 +319,26 @@ void TGridTransEdit::KeyPress(QChar& Key)
     TCustomEdit::KeyPress(Key);
 }
 
+void TGridTransEdit::CMWantSpecialKey(TWMKey& Message)
+{
+    if (WantsFixedEditKey(Message))
+        Message.Result = 1;
+    else
+        TCustomEdit::CMWantSpecialKey(Message);
+}
+
+void TGridTransEdit::KeyDown(int& Key, TShiftState Shift)
+{
+    FixedEditKey(FGrid, this, Key);
+    TCustomEdit::KeyDown(Key, Shift);
+}
+
 void TGridTransEdit::DoExit()
 {
     TCustomEdit::DoExit();
-    StopEdit();
+    // Hidden, the edit was cancelled or has ended.
+    if (Visible())
+        StopEdit();
 }
 
 bool TGridTransEdit::StopEdit() { return StopFixedEdit(FGrid, this, FCol, FRow, Text()); }
@@ -323,13 +356,38 @@ void TGridTransCombo::KeyPress(QChar& Key)
     TCustomComboBox::KeyPress(Key);
 }
 
+void TGridTransCombo::CMWantSpecialKey(TWMKey& Message)
+{
+    if (WantsFixedEditKey(Message))
+        Message.Result = 1;
+    else
+        TCustomComboBox::CMWantSpecialKey(Message);
+}
+
+void TGridTransCombo::KeyDown(int& Key, TShiftState Shift)
+{
+    FixedEditKey(FGrid, this, Key);
+    TCustomComboBox::KeyDown(Key, Shift);
+}
+
 void TGridTransCombo::DoExit()
 {
     TCustomComboBox::DoExit();
-    StopEdit();
+    // Hidden, the edit was cancelled or has ended.
+    if (Visible())
+        StopEdit();
 }
 
-bool TGridTransCombo::StopEdit() { return StopFixedEdit(FGrid, this, FCol, FRow, Text()); }
+bool TGridTransCombo::StopEdit()
+{
+    // A list shows no text that is none of its items: left without a
+    // choice, the cell keeps its text.
+    if (Style() == csDropDownList && ItemIndex() < 0) {
+        SetVisible(false);
+        return true;
+    }
+    return StopFixedEdit(FGrid, this, FCol, FRow, Text());
+}
 
 // Form-control editors
 

@@ -145,7 +145,8 @@ private:
 };
 
 // Fixed-cell editors. StopEdit validates (OnCellValidate) and stores the
-// text into the fixed cell; a refused value keeps the editor open.
+// text into the fixed cell; a refused value keeps the editor open. Return
+// and the focus leaving commit; Escape hides the editor and stores nothing.
 class TGridTransEdit : public TCustomEdit {
 public:
     explicit TGridTransEdit(TComponent* AOwner = nullptr);
@@ -156,6 +157,8 @@ public:
     bool StopEdit();
 
 protected:
+    void CMWantSpecialKey(TWMKey& Message) override;
+    void KeyDown(int& Key, TShiftState Shift) override;
     void KeyPress(QChar& Key) override;
     void DoExit() override;
 
@@ -175,6 +178,8 @@ public:
     bool StopEdit();
 
 protected:
+    void CMWantSpecialKey(TWMKey& Message) override;
+    void KeyDown(int& Key, TShiftState Shift) override;
     void KeyPress(QChar& Key) override;
     void DoExit() override;
 

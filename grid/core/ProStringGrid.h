@@ -1718,6 +1718,34 @@ public:
     TGridTransEdit* TransEdit() const { return FTransEdit; }
     TGridTransCombo* TransCombo() const { return FTransCombo; }
 
+    // Fixed-cell editing and the fixed drop-down button
+    // (ProStringGridFixedEdit.cpp)
+    // Opens the transparent edit or combo on display cell (ACol, ARow)
+    // unless an open one refuses to stop or OnCanEditCell refuses; the
+    // kind is FixedColsEditor or FixedRowsEditor, then OnFixedEdit's. The
+    // cell's text changes when the edit is committed (Return, the focus
+    // leaving), not when it is cancelled (Escape).
+    void StartFixedCellEdit(int ACol, int ARow);
+    void EditFixedCell(int ACol, int ARow) { StartFixedCellEdit(ACol, ARow); }
+    // A fixed cell's editor is open.
+    bool FixedEditing() const;
+    // Commits an open fixed cell's editor (the grid takes the focus from
+    // it); False when OnCellValidate refused and it stays open.
+    bool EndFixedEdit();
+    // X lies on the drop-down button of display cell (ACol, ARow): within
+    // 16 pixels of its right edge (2 pixels short of it with goColSizing),
+    // on a hover-highlighted fixed cell with ControlLook.FixedDropDownButton.
+    bool OnFixedDropDownButton(int ACol, int ARow, int X);
+
+private:
+    // A press on the drop-down button pops up the menu; True when it did.
+    bool PressFixedDropDown(int X, int Y);
+    // A press that opens a fixed cell's editor (fceLeftClick, fceRightClick).
+    bool PressFixedEdit(TMouseButton Button, int X, int Y);
+    // The hover of fixed cells is held: the drop-down menu is open, or its
+    // handler kept the cell highlighted.
+    bool FNoMouseLeave = false;
+
 private:
     // Auto-sizing (ProStringGridAutoSize.cpp)
     int HorzPadding() const;
@@ -1760,7 +1788,8 @@ protected:
     void RowMoved(int FromIndex, int ToIndex) override;
     void WMGridEditDone(TMessage& Message);
     // Double click on a cell (ProStringGridDblClick.cpp): the platform's
-    // handling, then OnDblClickCell for the cell under the mouse.
+    // handling, then OnDblClickCell for the cell under the mouse; on a
+    // fixed cell with fceDblClick its editor opens.
     void WMLButtonDblClk(TWMMouse& Message) override;
 
 public:
@@ -2612,6 +2641,8 @@ protected:
     bool IsStyled() override { return FStyled; }
 
     // Header clicks: sorting and the filter lists (ProStringGridHeaderClick.cpp)
+    // A fixed cell's drop-down button, else the platform's press, then
+    // fixed-cell editing.
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     // Opens or closes a filter list, then the platform's release; a left
     // release on a header cell of the sort row then sorts.

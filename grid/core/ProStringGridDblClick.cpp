@@ -1,4 +1,5 @@
 #include "grid/core/ProStringGrid.h"
+#include "grid/foundation/MouseActions.h"
 #include "platform/controls/Messages.h"
 
 void TProStringGrid::WMLButtonDblClk(TWMMouse& Message)
@@ -9,4 +10,8 @@ void TProStringGrid::WMLButtonDblClk(TWMMouse& Message)
     TBaseGrid::WMLButtonDblClk(Message);
     if (cell.X >= 0 && cell.Y >= 0 && OnDblClickCell)
         OnDblClickCell(this, cell.Y, cell.X);
+    if (cell.X >= 0 && cell.Y >= 0 &&
+        ((cell.Y < FixedRows() && FMouseActions->FixedRowsEdit() == fceDblClick) ||
+         (cell.X < FixedCols() && FMouseActions->FixedColsEdit() == fceDblClick)))
+        StartFixedCellEdit(cell.X, cell.Y);
 }

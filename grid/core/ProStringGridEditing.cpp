@@ -304,9 +304,11 @@ void TProStringGrid::TopLeftChanged()
             Invalidate();
         break;
     }
-    // Special editors never scroll with the cells: the value is committed.
+    // Special and fixed-cell editors never scroll with the cells: the value
+    // is committed.
     if (FEditMode && !IsTextEditorKind(FEditControl))
         HideInplaceEdit();
+    EndFixedEdit();
     UpdateFooter();
     CellControlsUpdate(false);
     FOldLeftCol = LeftCol();

@@ -24,7 +24,10 @@ constexpr int ListEdge = 2;
 
 void TProStringGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    if (PressFixedDropDown(X, Y))
+        return;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
+    PressFixedEdit(Button, X, Y);
 }
 
 void TProStringGrid::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)

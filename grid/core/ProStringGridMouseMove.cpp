@@ -159,7 +159,10 @@ void TProStringGrid::HoverMove(int ACol, int ARow, int X, int Y)
     }
     if (FHoverFixedCells != hfNone) {
         const TPoint cell = IsHoverFixedCell(ACol, ARow) ? TPoint{ACol, ARow} : TPoint{-1, -1};
-        if (!SameCell(cell, FHoverFixedCell)) {
+        // A held hover lets go once the mouse reaches another cell.
+        if (FNoMouseLeave && !SameCell(cell, FHoverFixedCell))
+            FNoMouseLeave = false;
+        if (!FNoMouseLeave && !SameCell(cell, FHoverFixedCell)) {
             const TPoint old = FHoverFixedCell;
             FHoverFixedCell = cell;
             if (old.X >= 0)
@@ -421,7 +424,7 @@ void TProStringGrid::CMMouseLeave(TMessage& Message)
     FMouseSelectMode = msNormal;
     FSizeFixed = false;
     FSizeFixedR = false;
-    if (FHoverFixedCell.X != -1) {
+    if (FHoverFixedCell.X != -1 && !FNoMouseLeave) {
         const TPoint old = FHoverFixedCell;
         FHoverFixedCell = TPoint{-1, -1};
         RepaintCell(old.X, old.Y);
