@@ -17,6 +17,9 @@ void THeaderDragButton::CreateParams(TCreateParams& Params)
 {
     TCustomControl::CreateParams(Params);
     Params.Style = WS_POPUP | WS_BORDER;
+    // Shown over everything while a column is dragged, never taking the
+    // activation from the grid's form.
+    Params.ExStyle |= WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
 }
 
 void THeaderDragButton::Paint()

@@ -20,7 +20,8 @@ public:
     void SetFlat(bool Value) { FFlat = Value; }
 
 protected:
-    // A bordered pop-up window.
+    // A bordered pop-up window that stays on top and takes no activation;
+    // its bounds are in screen coordinates.
     void CreateParams(TCreateParams& Params) override;
     void Paint() override;
 

@@ -540,6 +540,8 @@ void TProStringGrid::WndProc(TMessage& Message)
 {
     if (InputWndProc(Message))
         return;
+    if (WindowNotify(Message))
+        return;
     if (Message.Msg == CM_CURSORCHANGED) {
         TBaseGrid::WndProc(Message);
         CMCursorChanged(Message);

@@ -3520,4 +3520,36 @@ private:
     TPoint FLastKeyCell{-1, -1};
     // The selection last announced to OnSelectionChanged.
     TGridRect FMoveSelection{-1, -1, -1, -1};
+
+    // Ends of a press: fixed sizing and enhanced moves at the release
+    // (ProStringGridReleaseEnds.cpp), the cell scroll bar
+    // (ProStringGridCellScrollBar.cpp), the special editors' live echo and
+    // the frame and theme messages (ProStringGridWindowNotify.cpp)
+public:
+    // Fired at each step of an enhanced move and at the start of a drag of
+    // cells; OnEndBlockFocus when the move ends.
+    TNotifyEvent OnStartBlockFocus;
+    TNotifyEvent OnEndBlockFocus;
+    // A fixed column (row) is being sized by its border.
+    bool FixedColSizing() const { return FSizingFixed; }
+    bool FixedRowSizing() const { return FSizingFixedR; }
+
+protected:
+    virtual void DoStartBlockFocus();
+    virtual void DoEndBlockFocus();
+
+private:
+    // True when the press starts sizing a fixed column or row.
+    bool PressFixedSizing(int X, int Y);
+    // True when the release ended a fixed sizing.
+    bool ReleaseFixedSizing(int X, int Y);
+    // True when the release ended an enhanced move (dropped or refused).
+    bool ReleaseEnhancedMove(int X, int Y);
+    // Shows the cell scroll bar over the cell under the mouse, or hides it.
+    void CellScrollBarMove(int ACol, int ARow);
+    // True when the message is done.
+    bool WindowNotify(TMessage& Message);
+    bool EditorEcho(const TMessage& Message);
+    int FSizingFixedIndex = -1;
+    bool FMoveRefused = false;
 };

@@ -164,6 +164,8 @@ void TProStringGrid::PressCell(TWMMouse& Message, TGridCoord Cell)
     const TRect R = CellRect(ACol, ARow);
     if (FMouseActions->CaretPositioning())
         LButFlg = true;
+    if (PressFixedSizing(X, Y))
+        return;
     const bool fixedByCount = ACol < FixedCols() || ARow < FixedRows();
     const bool otherFixed = !fixedByCount && IsFixed(ACol, ARow);
     if (fixedByCount || otherFixed)

@@ -67,6 +67,7 @@ void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
     if (FGridState == gsSelecting && FSelectionRectangle)
         FSizeSelection = Selection();
     HoverMove(c, r, X, Y);
+    CellScrollBarMove(c, r);
     bool rowZone = false;
     if (FMouseSelectStart != -1 && leftDown)
         HeaderSelectDrag(c, r, X, Y, rowZone);
@@ -111,9 +112,9 @@ void TProStringGrid::MouseMove(TShiftState Shift, int X, int Y)
         TCustomControl::MouseMove(Shift, X, Y);
     // The platform sets its own cursors; the grid's zones come after.
     if (FGridState == gsNormal) {
-        if (FSizeFixed)
+        if (FSizeFixed || FSizingFixed)
             SetZoneCursor(crHSplit);
-        else if (FSizeFixedR)
+        else if (FSizeFixedR || FSizingFixedR)
             SetZoneCursor(crVSplit);
         else if (zone && FMouseSelectMode == msColumn)
             SetZoneCursor(crGridColSelect);

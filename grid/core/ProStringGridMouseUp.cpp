@@ -20,7 +20,12 @@
 void TProStringGrid::WMLButtonUp(TWMMouse& Message)
 {
     const int X = Message.XPos, Y = Message.YPos;
-    const bool moved = FColMoveFlg, sized = FColSizeFlg;
+    // Whatever path the release takes, no move feedback outlives it.
+    struct EndMove {
+        TProStringGrid* Grid;
+        ~EndMove() { Grid->EndMoveFeedback(); }
+    } endMove{this};
+    bool moved = FColMoveFlg, sized = FColSizeFlg;
     FColMoveFlg = FColSizeFlg = false;
     FMouseDown = FMouseKeepDown = FMouseDownMove = false;
     FMouseSelectMode = msNormal;
@@ -31,6 +36,7 @@ void TProStringGrid::WMLButtonUp(TWMMouse& Message)
             RepaintCell(c, FCtrlXY.Y);
     }
     FMouseSelectStart = -1;
+    sized = ReleaseFixedSizing(X, Y) || sized;
     if (FFixedCellPushed) {
         DrawFixedCellEdge(FPushedFixedCell, false);
         FFixedCellPushed = false;
@@ -42,6 +48,7 @@ void TProStringGrid::WMLButtonUp(TWMMouse& Message)
     if (ReleaseSelectionClick(Message, cell))
         return;
     ReleaseDisjunct(cell);
+    moved = ReleaseEnhancedMove(X, Y) || moved;
     const TGridState pressState = FClickState;
     FClickState = gsNormal;
     // The grid fires its own clicks (above); the platform's release clicks

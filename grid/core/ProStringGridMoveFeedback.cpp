@@ -1,8 +1,8 @@
 // The feedback of an enhanced row or column move: a snapshot of the
 // dragged cells (or the header button) follows the mouse, two arrows mark
 // the drop position, the view scrolls at the edges and the cursor says
-// whether the drop is allowed. The platform's release moves the column
-// (row) to the drop position kept in FMovePos; a refused drop leaves it
+// whether the drop is allowed. The release moves the column (row) to the
+// drop position (ProStringGridReleaseEnds.cpp); a refused drop leaves it
 // where it was. A right release during the move is swallowed.
 #include "grid/core/DragSettings.h"
 #include "grid/core/FloatingFooter.h"
@@ -23,6 +23,7 @@ void TProStringGrid::MoveFeedback(int X, int Y)
     if (RowCount() <= 1 || (X == FMovePress.X && Y == FMovePress.Y) || FSizingFixed || FSizingFixedR ||
         FMoveIndex < 0)
         return;
+    DoStartBlockFocus();
     // The platform's marker gives way to the feedback.
     if (FMoveMarkerShown)
         DrawMoveMarker();
@@ -116,8 +117,9 @@ void TProStringGrid::MoveFeedback(int X, int Y)
         FMoveButton->SetEnabled(true);
         FMoveStarted = true;
     }
-    // The platform's release drops at FMovePos; a refused drop stays put.
+    // The release drops at the target unless this step refused it.
     FMovePos = allowed ? target : FMoveIndex;
+    FMoveRefused = !allowed;
     Screen->SetCursor(allowed ? crDrag : crNoDrop);
 }
 

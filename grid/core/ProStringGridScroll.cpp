@@ -251,7 +251,7 @@ void TProStringGrid::CellScrollMessage(TMessage& Message)
     Message.Result = 1;
     bar->SetPosition(next);
     StoreCellScrollPosition(FScrollCol, FScrollRow, next);
-    RepaintCell(FScrollCol, FScrollRow);
+    RepaintCell(RealToDisplCol(FScrollCol), FScrollRow);
     DoScrollCell(FScrollCol, FScrollRow, next, bar->Min(), bar->Max());
 }
 

@@ -55,8 +55,6 @@ bool TProStringGrid::InputWndProc(TMessage& Message)
         }
         return false;
     case WM_LBUTTONUP:
-        // The feedback goes before the platform's release drops.
-        EndMoveFeedback();
         if (FScrollHintShow)
             HideScrollHint();
         [[fallthrough]];

@@ -57,8 +57,9 @@ void TGridDropSource::QueryDrag()
         if (FGrid->MoveForm())
             FGrid->MoveForm()->SetBounds(pt.X + 4, pt.Y + 4, FGrid->MoveForm()->Width(), FGrid->MoveForm()->Height());
     } else if (TControl* button = FGrid->MoveButton()) {
-        const TPoint p = FGrid->ScreenToClient(pt);
-        button->SetBounds(p.X, p.Y - button->Height(), button->Width(), button->Height());
+        // A window of its own: its bottom-left corner at the cursor, in
+        // screen coordinates, leaves the point under the cursor free.
+        button->SetBounds(pt.X, pt.Y - button->Height(), button->Width(), button->Height());
     }
 }
 
@@ -410,6 +411,7 @@ void TProStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y)
     TGridDropSource source(this);
     if (OnOleDragStart)
         OnOleDragStart(this, ARow, rc);
+    DoStartBlockFocus();
     const TPoint screen = ClientToScreen(TPoint{X, Y});
     if (dd->ShowCells() && !FMoveForm) {
         TGridRect shot = Selection();
@@ -428,8 +430,7 @@ void TProStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y)
     const unsigned effects = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     if (colDrag) {
         if (!dd->ShowCells() && FMoveButton) {
-            const TPoint p = ScreenToClient(screen);
-            FMoveButton->SetBounds(p.X, p.Y, ColWidths(ACol), RowHeights(0));
+            FMoveButton->SetBounds(screen.X, screen.Y, ColWidths(ACol), RowHeights(0));
             FMoveButton->SetCaption(Cells(rc, 0));
             FMoveButton->SetVisible(true);
         }

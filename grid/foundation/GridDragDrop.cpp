@@ -518,6 +518,9 @@ long RunDrag(TSGDropSource* DropSource, const TSourceDataObject& Source, unsigne
     TDataObject data;
     Source.Fill(data);
     unsigned effect = DROPEFFECT_NONE;
+    // While the drag goes on the source moves what it shows with the cursor.
+    if (DropSource)
+        SetDragQuery([DropSource] { DropSource->QueryContinueDrag(false, MK_LBUTTON); });
     const long result = DoDragDrop(data, OkEffects, &effect);
     Effect = effect;
     if (!DropSource)

@@ -89,11 +89,18 @@ long DoDragDrop(const TDataObject& Data, unsigned OkEffects, unsigned* Effect);
 void SetDragImage(const TBitmap* Image, TPoint HotSpot, int Alpha = 255);
 // The size of that picture (0 x 0 for none).
 TSize DragImageSize();
+// Runs Query while the next DoDragDrop's drag goes on, as the framework
+// asks its drop source whether to go on: once as the drag starts and each
+// time the cursor moved (GetCursorPos tells where). Empty: none.
+// DoDragDrop lets go of it when the drag ends.
+void SetDragQuery(std::function<void()> Query);
 
 // Test support. A driver replaces the user's drag inside DoDragDrop (empty:
 // the real drag).
 using TDragDriver = std::function<long(const TDataObject& Data, unsigned OkEffects, unsigned& Effect)>;
 void SetDragDriver(TDragDriver Driver);
+// Runs the query of the drag in progress, as a move of the cursor does.
+void RunDragQuery();
 // Enters Control at client point Pt, moves there and drops, as the windowing
 // system does for a real drag; the result is what DoDragDrop would return.
 long SimulateDrop(const TDataObject& Data, unsigned OkEffects, TWinControl* Control, TPoint Pt,

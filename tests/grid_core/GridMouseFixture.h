@@ -1,7 +1,8 @@
 #pragma once
 // A string grid without a frame on a shown form, 6 columns of 64 and 10
-// rows of 22 with one fixed row and column: column c starts at 65 * c,
-// row r at 23 * r. Log collects what a case records.
+// rows of 22 with one fixed row and column: column c starts at 64 * c,
+// row r at 22 * r, the grid lines inside the cells. Log collects what a
+// case records.
 #include "../support/QStringPrinter.h"
 #include "grid/core/ProStringGrid.h"
 #include "platform/controls/Form.h"

@@ -1,8 +1,10 @@
 #include "platform/services/Clipboard.h"
 #include "platform/services/DragDrop.h"
+#include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Messages.h"
 #include "platform/graphics/Bitmap.h"
+#include "platform/rtl/Exceptions.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -139,6 +141,36 @@ TEST_F(DragDropTest, TheDragImageLastsOneDrag)
     EXPECT_EQ(DragImageSize(), TSize{});
     SetDragImage(nullptr, TPoint{}, 255);
     EXPECT_EQ(DragImageSize(), TSize{});
+}
+
+// The query runs as the drag starts and at each move of the cursor, for
+// one drag only; one that throws does not end the drag.
+TEST_F(DragDropTest, TheDragQueryRunsWhileOneDragGoesOn)
+{
+    QStringList log;
+    const TExceptionEvent previous = Application->OnException;
+    Application->OnException = [&](TObject*, Exception* E) { log << E->Message(); };
+    SetDragQuery([&] {
+        log << QStringLiteral("query");
+        if (log.size() == 3)
+            throw Exception(QStringLiteral("query failed"));
+    });
+    SetDragDriver([&](const TDataObject&, unsigned, unsigned& effect) {
+        log << QStringLiteral("drag");
+        RunDragQuery();
+        RunDragQuery();
+        effect = DROPEFFECT_COPY;
+        return DRAGDROP_S_DROP;
+    });
+    TDataObject data;
+    data.SetText(QStringLiteral("x"));
+    unsigned effect = 0;
+    const long first = DoDragDrop(data, DROPEFFECT_COPY, &effect);
+    log << QStringLiteral("result %1").arg(first == DRAGDROP_S_DROP);
+    DoDragDrop(data, DROPEFFECT_COPY, &effect);
+    RunDragQuery();
+    Application->OnException = previous;
+    EXPECT_EQ(log, QStringList({"query", "drag", "query", "query failed", "query", "result 1", "drag"}));
 }
 
 TEST_F(DragDropTest, FilesAndUrlsTravelApart)

@@ -1,6 +1,7 @@
 #include "platform/services/DragDrop.h"
 
 #include "platform/controls/Application.h"
+#include "platform/controls/InputState.h"
 #include "platform/controls/WinControl.h"
 #include "platform/controls/qt/WidgetHost.h"
 #include "platform/graphics/Bitmap.h"
@@ -10,12 +11,14 @@
 
 #include <QApplication>
 #include <algorithm>
+#include <QCursor>
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
 // TDataObject
@@ -361,16 +364,71 @@ TSize DragImageSize()
     return TSize{img.width(), img.height()};
 }
 
+namespace {
+
+std::function<void()>& PendingQuery()
+{
+    static std::function<void()> query;
+    return query;
+}
+
+std::function<void()>& ActiveQuery()
+{
+    static std::function<void()> query;
+    return query;
+}
+
+} // namespace
+
+void SetDragQuery(std::function<void()> Query)
+{
+    PendingQuery() = std::move(Query);
+}
+
+void RunDragQuery()
+{
+    // The query may end the drag's state; it runs from a copy.
+    const std::function<void()> query = ActiveQuery();
+    if (!query)
+        return;
+    try {
+        query();
+    } catch (...) {
+        HandleCurrentException(nullptr);
+    }
+}
+
 long DoDragDrop(const TDataObject& Data, unsigned OkEffects, unsigned* Effect)
 {
     struct TLetGo {
-        ~TLetGo() { PendingImage() = TDragImage(); }
+        ~TLetGo()
+        {
+            PendingImage() = TDragImage();
+            ActiveQuery() = nullptr;
+        }
     } letGo;
+    ActiveQuery() = std::move(PendingQuery());
+    PendingQuery() = nullptr;
+    RunDragQuery();
     unsigned effect = DROPEFFECT_NONE;
     long result;
     if (Driver()) {
         result = Driver()(Data, OkEffects, effect);
     } else {
+        // The window system keeps the mouse to the drag; the cursor is
+        // followed here so that the query sees it move.
+        QTimer follow;
+        QPoint last = QCursor::pos();
+        QObject::connect(&follow, &QTimer::timeout, [&last] {
+            const QPoint p = QCursor::pos();
+            if (p == last)
+                return;
+            last = p;
+            CurrentInput().Cursor = TPoint{p.x(), p.y()};
+            RunDragQuery();
+        });
+        if (ActiveQuery())
+            follow.start(10);
         QObject* source = QApplication::activeWindow();
         if (!source)
             source = QCoreApplication::instance();
