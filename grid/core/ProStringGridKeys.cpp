@@ -58,6 +58,9 @@ void TProStringGrid::WMKeyDown(TWMKey& Message)
     };
     if (KeyBeforeMove(Message, shift, swallow))
         return;
+    TSearchKeyState search;
+    if (KeySearchBefore(key, search, swallow))
+        return;
     const bool keepLeft = (key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) &&
                           Options().Contains(goRowSelect) && LeftCol() != FixedCols() &&
                           FNavigation->KeepHorizScroll();
@@ -65,6 +68,7 @@ void TProStringGrid::WMKeyDown(TWMKey& Message)
     if (keepLeft)
         BeginUpdate();
     TBaseGrid::WMKeyDown(Message);
+    KeySearchAfter(key, search);
     if (keepLeft) {
         SetLeftCol(oldLeft);
         EndUpdate();
@@ -93,6 +97,7 @@ bool TProStringGrid::KeyBeforeMove(TWMKey& Message, TShiftState Shift, const std
         SetOptions(Options() + goEditing);
         ShowInplaceEdit();
     }
+    KeySearchFocus(key, Shift);
     if (returnOrF2) {
         if (Options().Contains(goEditing) && !IsEditable(realCol, Row())) {
             Swallow();
