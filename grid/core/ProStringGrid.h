@@ -899,8 +899,10 @@ public:
     // Notifications
     virtual void DoSelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
     virtual void DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, TStrings* Values);
+    // ARow: a display row, as the key handling passes it.
     virtual void DoInsertRow(int ARow);
-    // Keeps one normal row: the only one is emptied, not removed.
+    // Keeps one normal row: the only one is emptied, not removed. ARow: a
+    // display row.
     virtual void DoDeleteRow(int ARow);
     virtual void DoExpandClick(int ACol, int ARow, bool Expanded);
     // Before the current cell moves; any of the three events may refuse.
@@ -3552,4 +3554,32 @@ private:
     bool EditorEcho(const TMessage& Message);
     int FSizingFixedIndex = -1;
     bool FMoveRefused = false;
+
+    // The search bar's keys and its room at the grid's bottom
+    // (ProStringGridSearchKeys.cpp)
+protected:
+    // The shown search bar, less the 2 pixels a row may reach under it.
+    int CoveredBottom() const override;
+
+private:
+    // What a key found before the platform's move, with the bar shown.
+    struct TSearchKeyState {
+        bool AtEnd = false;
+        bool LastRow = false;
+        bool Bracket = false;
+        int Top = 0;
+    };
+    // Ctrl+F puts the focus into the shown bar's edit.
+    void KeySearchFocus(int Key, TShiftState Shift);
+    // True when the key stops here (at the end of the last row); else
+    // opens the update bracket the key runs in.
+    bool KeySearchBefore(int Key, TSearchKeyState& State, const std::function<void()>& Swallow);
+    // Closes the bracket and keeps the current cell above the bar.
+    void KeySearchAfter(int Key, const TSearchKeyState& State);
+    // Scrolls until row ARow (cell ACol) leaves the bar free.
+    void KeepAboveSearchPanel(int ACol, int ARow);
+
+    // Rows shown again keep the cursor on its record, not on its row
+    // number (ProStringGridFilterLevels.cpp).
+    void FocusRecord(int ARealRow);
 };

@@ -68,7 +68,8 @@ TGridImageDropDown* TProStringGrid::ImagePickerDropDown()
     if (!FEditImagePicker) {
         MakeDropDown(this, FEditImagePicker);
         FEditImagePicker->OnSelect = [this](TObject*) {
-            if (OnImageSelect)
+            // Loading the cell's image on opening is no choice.
+            if (OnImageSelect && FEditCtrl == FEditImagePicker)
                 OnImageSelect(this, Col(), Row(), FEditImagePicker->GetImageIndex());
         };
     }

@@ -348,6 +348,7 @@ bool TProStringGrid::SelectCell(int ACol, int ARow)
     }
     if (!Parent())
         return true;
+    KeepAboveSearchPanel(ACol, ARow);
     if (ACol < 0 || ARow < 0)
         return false;
     if (IsMergedNonBaseCell(DisplToRealCol(ACol), ARow) && !Options().Contains(goRowSelect)) {

@@ -490,6 +490,9 @@ TWinControl* TProStringGrid::ShowComboEditor(const TRect& R, int W, int H, TColo
     combo->SetBounds(R.Left, R.Top, W, H);
     combo->SetColor(Clr);
     combo->SetVisible(true);
+    // The one combo serves every cell: keys typed in the last cell's list
+    // must not lead this one's search.
+    combo->ResetTypeAhead();
     const bool flat = FLook != glStandard && FLook != glClassic && FLook != glCustom;
     combo->SetFlat(flat);
     combo->SetEtched(flat);

@@ -183,7 +183,9 @@ void TProStringGrid::SetFilterActive(bool Value)
             ApplyFilter();
             FSelHidden = false;
         } else {
+            const int record = RealRow();
             UnHideRowList();
+            FocusRecord(record);
             if (FFilterFixedRows >= 0)
                 SetFixedRows(FFilterFixedRows);
             if (FSelHidden)

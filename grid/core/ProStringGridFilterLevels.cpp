@@ -9,11 +9,20 @@ void TProStringGrid::FilterRow(int ARow)
         HideRow(DisplToRealRow(ARow));
 }
 
+void TProStringGrid::FocusRecord(int ARealRow)
+{
+    const int row = RealToDisplRow(ARealRow);
+    if (ARealRow >= FixedRows() && row != Row() && row >= FixedRows() && row < RowCount())
+        FocusCell(Col(), row);
+}
+
 bool TProStringGrid::RemoveLastFilter()
 {
     if (FFilterLevel <= 0)
         return false;
+    const int record = RealRow();
     UnHideRowList();
+    FocusRecord(record);
     if (FFilterFixedRows >= 0)
         SetFixedRows(FFilterFixedRows);
     if (FSelHidden)

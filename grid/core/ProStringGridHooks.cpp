@@ -303,14 +303,15 @@ void TProStringGrid::DoFixedEdit(int ACol, int ARow, TGridFixedCellEditor& AEdit
         OnFixedEdit(this, ACol, ARow, AEditor, Values);
 }
 
+// ARow is a display row; the node operations take the real one.
 void TProStringGrid::DoInsertRow(int ARow)
 {
     if (!HasNodes())
         InsertRows(ARow, 1, true);
-    else if (GetParentRow(RealToDisplRow(ARow)) == -1)
-        InsertNormalRow(ARow);
+    else if (GetParentRow(ARow) == -1)
+        InsertNormalRow(RealRowIndex(ARow));
     else
-        InsertChildRow(ARow, 0);
+        InsertChildRow(RealRowIndex(ARow), 0);
 }
 
 void TProStringGrid::DoDeleteRow(int ARow)
@@ -319,7 +320,7 @@ void TProStringGrid::DoDeleteRow(int ARow)
         if (GetParentRow(ARow) == -1)
             RemoveNormalRow(ARow);
         else
-            RemoveChildRow(ARow);
+            RemoveChildRow(RealRowIndex(ARow));
     } else if (RowCount() - FixedRows() - FFixedFooters != 1 || FFixedRowAlways)
         RemoveRowsInternal(ARow, 1);
     else

@@ -54,6 +54,9 @@ void TProStringGrid::WMKeyDown(TWMKey& Message)
     };
     if (KeyBeforeMove(Message, shift, swallow))
         return;
+    TSearchKeyState search;
+    if (KeySearchBefore(key, search, swallow))
+        return;
     const bool keepLeft = (key == VK_PRIOR || key == VK_NEXT || key == VK_UP || key == VK_DOWN) &&
                           Options().Contains(goRowSelect) && LeftCol() != FixedCols() &&
                           FNavigation->KeepHorizScroll();
@@ -61,6 +64,7 @@ void TProStringGrid::WMKeyDown(TWMKey& Message)
     if (keepLeft)
         BeginUpdate();
     TBaseGrid::WMKeyDown(Message);
+    KeySearchAfter(key, search);
     if (keepLeft) {
         SetLeftCol(oldLeft);
         EndUpdate();
@@ -89,6 +93,7 @@ bool TProStringGrid::KeyBeforeMove(TWMKey& Message, TShiftState Shift, const std
         SetOptions(Options() + goEditing);
         ShowInplaceEdit();
     }
+    KeySearchFocus(key, Shift);
     if (returnOrF2) {
         if (Options().Contains(goEditing) && !IsEditable(realCol, Row())) {
             Swallow();

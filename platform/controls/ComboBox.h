@@ -56,6 +56,10 @@ public:
     // The canvas OnDrawItem draws on (owner-draw styles).
     TCanvas* Canvas() const { return FCanvas; }
     void Clear();
+    // Keys typed into the list search its items, joined while they come
+    // quickly; this starts the next key's search afresh (the list does so
+    // itself when it drops down).
+    void ResetTypeAhead();
 
     TNotifyEvent OnChange;
     TNotifyEvent OnSelect;

@@ -186,7 +186,7 @@ void TCustomGrid::SetTopRow(int value)
 
 TGridCoord TCustomGrid::MaxTopLeft() const
 {
-    return {FCols.MaxFirst(FFixedCols, ClientWidth()), FRows.MaxFirst(FFixedRows, ClientHeight())};
+    return {FCols.MaxFirst(FFixedCols, ClientWidth()), FRows.MaxFirst(FFixedRows, ClientHeight() - CoveredBottom())};
 }
 
 void TCustomGrid::MoveTopLeft(int ALeft, int ATop)
@@ -298,6 +298,7 @@ void TCustomGrid::SetBorderStyle(TBorderStyle value)
     if (value != FBorderStyle) {
         FBorderStyle = value;
         UpdateScrollBars();
+        Realign();
         // A larger client may show cells past the end: scroll back.
         MoveTopLeft(FTopLeft.X, FTopLeft.Y);
         Invalidate();
@@ -319,6 +320,13 @@ TRect TCustomGrid::ClientRect() const
     int w = Width() - 2 * FrameSize() - (Shown(FVertBar) ? GridScrollBarSize : 0);
     int h = Height() - 2 * FrameSize() - (Shown(FHorzBar) ? GridScrollBarSize : 0);
     return {0, 0, std::max(w, 0), std::max(h, 0)};
+}
+
+void TCustomGrid::AdjustClientRect(TRect& Rect)
+{
+    TCustomControl::AdjustClientRect(Rect);
+    const int b = FrameSize();
+    Rect = {Rect.Left + b, Rect.Top + b, Rect.Right + b, Rect.Bottom + b};
 }
 
 void TCustomGrid::Invalidate()
@@ -390,6 +398,8 @@ void TCustomGrid::UpdateScrollBars()
         sync(FHorzBar, ColCount() - FFixedCols, VisibleColCount(), pos);
     }
     FUpdatingBars = false;
+    if (changed)
+        Realign();
     if (changed && HandleAllocated())
         Invalidate();
 }

@@ -212,6 +212,8 @@ protected:
     virtual void RowMoved(int FromIndex, int ToIndex);
     void Notification(TComponent* AComponent, TOperation Operation) override;
     void Resize() override;
+    // Aligned children sit inside the frame, beside the scroll bars.
+    void AdjustClientRect(TRect& Rect) override;
 
     // Editing
     // The editor to use; called once, the grid owns it.
@@ -300,6 +302,9 @@ protected:
     // Pos: the bar's position, the first scrolled row (column) less the
     // fixed ones. Derived grids see every code, thumb drags included.
     virtual void BarScrolled(bool Vertical, TScrollCode Code, int Pos);
+    // Pixels at the client's bottom that a docked child covers: the rows
+    // may scroll up by that much more, so the last one shows above it.
+    virtual int CoveredBottom() const { return 0; }
     // The last position of the horizontal bar's thumb.
     int HorzBarMax() const;
 

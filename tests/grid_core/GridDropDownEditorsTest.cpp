@@ -146,16 +146,22 @@ TEST_P(GridDropDownEdit, OpenChooseCommitAndEscapeRestores)
 INSTANTIATE_TEST_SUITE_P(Kinds, GridDropDownEdit, ::testing::ValuesIn(EditCases),
                          [](const ::testing::TestParamInfo<TEditCase>& Info) { return std::string(Info.param.Name); });
 
-TEST_F(GridDropDowns, ImagePickerWritesTheImageIndexOfTheCell)
+// Red, green and blue squares.
+TImageList* ThreeImages(TComponent* AOwner)
 {
-    auto* images = new TImageList(Form.get());
+    auto* images = new TImageList(AOwner);
     for (TColor c : {clRed, clGreen, clBlue}) {
         TBitmap b(16, 16);
         b.Canvas()->Brush()->SetColor(c);
         b.Canvas()->FillRect(TRect(0, 0, 16, 16));
         images->Add(&b, nullptr);
     }
-    Grid->SetGridImages(images);
+    return images;
+}
+
+TEST_F(GridDropDowns, ImagePickerWritesTheImageIndexOfTheCell)
+{
+    Grid->SetGridImages(ThreeImages(Form.get()));
     EditorKinds({{2, edImagePickerDropDown}, {3, edImagePickerDropDown}});
     Grid->AddImageIdx(2, 1, 0, haLeft, vaTop);
     Grid->SetCells(3, 1, QString());
@@ -197,6 +203,32 @@ TEST_F(GridDropDowns, ImagePickerWritesTheImageIndexOfTheCell)
     picker->SetImageIndex(2);
     Key(picker, VK_RETURN, {}, QStringLiteral("\r"));
     EXPECT_EQ(Grid->Cells(3, 1), QStringLiteral("0"));
+}
+
+TEST_F(GridDropDowns, OnImageSelectTellsOnlyTheUsersChoice)
+{
+    Grid->SetGridImages(ThreeImages(Form.get()));
+    EditorKinds({{2, edImagePickerDropDown}});
+    Grid->AddImageIdx(2, 1, 1, haLeft, vaTop);
+    Grid->AddImageIdx(2, 2, 0, haLeft, vaTop);
+    QStringList selected;
+    Grid->OnImageSelect = [&](TObject*, int ACol, int ARow, int Index) {
+        selected << QStringLiteral("%1,%2 %3").arg(ACol).arg(ARow).arg(Index);
+    };
+    TGridImageDropDown* picker = Grid->ImagePickerDropDown();
+    // Opening loads the cell's image; the next cell's opening another one.
+    Key(Grid, VK_F2);
+    ASSERT_EQ(Shown(), picker);
+    EXPECT_EQ(picker->GetImageIndex(), 1);
+    Key(picker, VK_ESCAPE, {}, QStringLiteral("\x1b"));
+    Grid->MoveColRow(2, 2, true, true);
+    Key(Grid, VK_F2);
+    EXPECT_EQ(picker->GetImageIndex(), 0);
+    picker->ShowDropDown();
+    TCustomItemSelector* list = picker->ItemSelector()->Panel();
+    Click(list, Middle(list->GetItemRect(2)));
+    Key(picker, VK_RETURN, {}, QStringLiteral("\r"));
+    EXPECT_EQ(selected, QStringList({"2,2 2"}));
 }
 
 TEST_F(GridDropDowns, ARefusedValueKeepsTheEditorOpenWithTheAcceptedText)

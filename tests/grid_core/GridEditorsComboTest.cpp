@@ -91,6 +91,22 @@ TEST_F(GridCombo, AKeyStepFiresOnceWithTheRealColumn)
     EXPECT_EQ(Changes.size(), 1);
 }
 
+TEST_F(GridCombo, TypingInTheNextCellsListSearchesAfresh)
+{
+    Grid->SetCells(3, 2, QStringLiteral("a"));
+    Key(Grid, VK_F2);
+    Type(Combo(), QStringLiteral("b"));
+    Key(Combo(), VK_RETURN, {}, QStringLiteral("\r"));
+    ASSERT_EQ(Grid->Cells(3, 1), QStringLiteral("b"));
+    // At once in the next row's list: "c" is not "bc".
+    Grid->MoveColRow(2, 2, true, true);
+    Key(Grid, VK_F2);
+    ASSERT_TRUE(Combo()->Focused());
+    Type(Combo(), QStringLiteral("c"));
+    Key(Combo(), VK_RETURN, {}, QStringLiteral("\r"));
+    EXPECT_EQ(Grid->Cells(3, 2), QStringLiteral("c"));
+}
+
 TEST_F(GridCombo, APickFromTheListFiresOnceWithTheRealColumn)
 {
     Key(Grid, VK_F2);

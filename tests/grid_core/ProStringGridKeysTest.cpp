@@ -190,6 +190,43 @@ TEST_F(GridKeys, DeleteRemovesTheRowTheCursorIsOnWithRowsHidden)
     EXPECT_EQ(Column(1), "1:1 1:2 1:4 1:5");
 }
 
+TEST_F(GridKeys, InsertPutsTheRowBeforeTheCursorsRecordUnderAContractedNode)
+{
+    Grid->Navigation()->SetAllowInsertRow(true);
+    QStringList log;
+    Grid->OnAutoInsertRow = [&log](TObject*, int ARow) { log << QStringLiteral("inserted %1").arg(ARow); };
+    // Rows 2 and 3 hide under the node of row 1: display row 3 is real row 5.
+    Grid->AddNode(1, 3);
+    Grid->ContractNode(1);
+    Grid->MoveColRow(1, 3, true, true);
+    ASSERT_EQ(Grid->Cells(1, 3), "1:5");
+    Key(Grid, VK_INSERT);
+    EXPECT_EQ(log, QStringList({"inserted 3"}));
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_EQ(Grid->Cells(1, 3), "");
+    EXPECT_EQ(Grid->Cells(1, 4), "1:5");
+    Grid->ExpandNode(1);
+    EXPECT_EQ(Column(1), "1:1 1:2 1:3 1:4  1:5");
+}
+
+TEST_F(GridKeys, DeleteRemovesTheCursorsChildRowBelowAContractedNode)
+{
+    Grid->Navigation()->SetAllowDeleteRow(true);
+    Grid->SetRowCount(7);
+    Grid->SetCells(1, 6, QStringLiteral("1:6"));
+    // Row 2 hides under the node of row 1; rows 4 and 5 belong to the
+    // node of row 3, so display row 3 is real row 4.
+    Grid->AddNode(1, 2);
+    Grid->AddNode(3, 3);
+    Grid->ContractNode(1);
+    Grid->MoveColRow(1, 3, true, true);
+    ASSERT_EQ(Grid->Cells(1, 3), "1:4");
+    Key(Grid, VK_DELETE);
+    Grid->ExpandNode(1);
+    EXPECT_EQ(Column(1), "1:1 1:2 1:3 1:5 1:6");
+    EXPECT_EQ(Grid->GetNodeSpan(3), 2);
+}
+
 TEST_F(GridKeys, ClipboardKeysNeedTheFeaturesAndTheSetting)
 {
     QStringList log;

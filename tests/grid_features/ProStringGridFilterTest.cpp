@@ -2,6 +2,7 @@
 #include "grid/core/Filter.h"
 #include "grid/core/ProStringGrid.h"
 #include "platform/rtl/StringList.h"
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -132,6 +133,29 @@ TEST(ProStringGridFilter, LevelsStackAndComeOffOneByOne)
     g.RemoveAllFilters();
     EXPECT_EQ(g.Filter()->Count(), 0);
     EXPECT_FALSE(g.RemoveLastFilter());
+}
+
+TEST(ProStringGridFilter, TheCursorKeepsItsRecordWhenTheRowsComeBack)
+{
+    const std::vector<std::pair<const char*, std::function<void(TProStringGrid&)>>> ways = {
+        {"filter off", [](TProStringGrid& g) { g.SetFilterActive(false); }},
+        {"last level removed", [](TProStringGrid& g) { g.RemoveLastFilter(); }},
+        {"all levels removed", [](TProStringGrid& g) { g.RemoveAllFilters(); }},
+    };
+    for (const auto& [name, remove] : ways) {
+        SCOPED_TRACE(name);
+        TProStringGrid g;
+        Fill(g, {{"a", ""}, {"b", ""}, {"a", ""}, {"b", ""}, {"a", ""}});
+        AddCondition(g, 1, "a", foNONE);
+        g.SetFilterActive(true);
+        ASSERT_EQ(Shown(g), (QStringList{"1", "3", "5"}));
+        g.SetCol(2);
+        g.SetRow(3);
+        remove(g);
+        EXPECT_EQ(Shown(g).size(), 5);
+        EXPECT_EQ(g.Cells(0, g.Row()), "5");
+        EXPECT_EQ(g.Col(), 2);
+    }
 }
 
 TEST(ProStringGridFilter, NarrowDownFollowsTheTypedText)

@@ -61,6 +61,23 @@ TEST_F(ComboNotify, TypeAheadPicksByFirstLetters)
     EXPECT_EQ(Log.first(), QStringLiteral("CBN_SELCHANGE"));
 }
 
+TEST_F(ComboNotify, ResetTypeAheadStartsTheNextSearchAfresh)
+{
+    Make(csDropDownList);
+    // Quick keys join: "g" then "a" would stay on "Gamma".
+    Type(Combo, QStringLiteral("g"));
+    EXPECT_EQ(Combo->Text(), QStringLiteral("Gamma"));
+    Combo->ResetTypeAhead();
+    EXPECT_EQ(Combo->Text(), QStringLiteral("Gamma")) << "the reset picks nothing";
+    Type(Combo, QStringLiteral("a"));
+    EXPECT_EQ(Combo->Text(), QStringLiteral("Alpha"));
+    // Opening the list resets as well.
+    Combo->SetDroppedDown(true);
+    Combo->SetDroppedDown(false);
+    Type(Combo, QStringLiteral("b"));
+    EXPECT_EQ(Combo->Text(), QStringLiteral("Beta"));
+}
+
 TEST_F(ComboNotify, TypingIntoTheEditRaisesEditChange)
 {
     Make(csDropDown);

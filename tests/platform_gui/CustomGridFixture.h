@@ -24,12 +24,15 @@ public:
         TGridDrawState State;
     };
     std::vector<TDraw> Draws;
+    // Pixels a docked child covers at the bottom.
+    int Covered = 0;
     using TCustomGrid::CalcSizingState;
     using TCustomGrid::EditorMode;
     using TCustomGrid::HideEditor;
     using TCustomGrid::ShowEditor;
 
 protected:
+    int CoveredBottom() const override { return Covered; }
     bool SelectCell(int ACol, int ARow) override
     {
         Log << QStringLiteral("SelectCell %1,%2").arg(ACol).arg(ARow);

@@ -2,6 +2,7 @@
 // and scaling of the sizes and the font.
 #include "CustomGridFixture.h"
 #include "platform/controls/InplaceEdit.h"
+#include "platform/controls/Panel.h"
 #include "platform/controls/TestHooks.h"
 #include "platform/graphics/Canvas.h"
 
@@ -97,6 +98,20 @@ TEST_F(CustomGridTest, ScrollBarsLieInsideTheFrame)
     Grid->SetBorderStyle(bsNone);
     EXPECT_EQ(Grid->VertScrollBar()->BoundsRect(), Rect(239, 0, 256, 89));
     EXPECT_EQ(Grid->HorzScrollBar()->BoundsRect(), Rect(0, 89, 239, 106));
+}
+
+TEST_F(CustomGridTest, ADockedChildMeetsTheFrameOrTheBar)
+{
+    auto* bar = new TPanel(Grid);
+    bar->SetParent(Grid);
+    bar->SetAlign(alBottom);
+    bar->SetHeight(30);
+    Grid->SetBorderStyle(bsSingle);
+    EXPECT_EQ(bar->BoundsRect(), Rect(2, 74, 254, 104)) << "no cells below it";
+    Grid->SetScrollBars(ssBoth);
+    EXPECT_EQ(bar->BoundsRect(), Rect(2, 57, 237, 87));
+    Grid->SetBorderStyle(bsNone);
+    EXPECT_EQ(bar->BoundsRect(), Rect(0, 59, 239, 89));
 }
 
 TEST_F(CustomGridTest, ChangeScaleScalesSizesAndAnOwnFontButNotTheBounds)

@@ -70,4 +70,19 @@ TEST_F(CustomGridTest, BarAndTopRowFollowEachOther)
     EXPECT_EQ(Grid->Row(), 1) << "scrolling leaves the current cell";
 }
 
+TEST_F(CustomGridTest, RowsScrollAboveACoveredBottom)
+{
+    Grid->SetScrollBars(ssNone);
+    Grid->SetTopRow(19);
+    EXPECT_EQ(Grid->TopRow(), 16) << "four rows of 21 pixels fill the 85 below the header";
+    // A bar of 40 pixels over the bottom leaves room for two.
+    Grid->Covered = 40;
+    Grid->SetTopRow(19);
+    EXPECT_EQ(Grid->TopRow(), 18);
+    EXPECT_LE(Grid->CellRect(1, 19).Bottom, Grid->ClientHeight() - 40);
+    Grid->Covered = 0;
+    Grid->SetHeight(Grid->Height() + 1);
+    EXPECT_EQ(Grid->TopRow(), 16) << "a resize brings the rows back down";
+}
+
 } // namespace

@@ -9,6 +9,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPainter>
@@ -72,12 +73,25 @@ public:
         view()->parentWidget()->installEventFilter(this);
         view()->viewport()->installEventFilter(this);
     }
+    // The view joins the keys typed within the type-ahead interval; an
+    // empty search ends the join. It moves the view's current item, which
+    // goes back unannounced (the box's own index never moved).
+    void ResetTypeAhead()
+    {
+        QAbstractItemView* v = view();
+        const QModelIndex current = v->currentIndex();
+        const QSignalBlocker viewBlock(v);
+        const QSignalBlocker selectionBlock(v->selectionModel());
+        v->keyboardSearch(QString());
+        v->setCurrentIndex(current);
+    }
     void showPopup() override
     {
         if (FList)
             return;
         if (isVisible() && view()->isVisible())
             return;
+        ResetTypeAhead();
         ComboBridge::Notify(FControl, CBN_DROPDOWN);
         // The open list takes the mouse from whoever held it (the control
         // whose press opened it never sees that press's release).
@@ -324,6 +338,12 @@ void TCustomComboBox::SetDroppedDown(bool value)
         static_cast<ComboWidget*>(combo)->ShowFromPress();
     else
         combo->showPopup();
+}
+
+void TCustomComboBox::ResetTypeAhead()
+{
+    if (auto* combo = dynamic_cast<ComboWidget*>(NativeWidget(this)))
+        combo->ResetTypeAhead();
 }
 
 void SetNativeDropButton(TWinControl* Control, bool Visible)
