@@ -304,8 +304,14 @@ void TGridCombo::WMSetFocus(TWMFocus& Message)
     TSgComboBox::WMSetFocus(Message);
     if (!FGrid)
         return;
-    if (Style() != csDropDownList && !FGrid->Navigation()->EditSelectAll())
-        SetSelStart(int(Text().size()));
+    // The edit part shows its text selected, so typing replaces it and
+    // completes afresh; without EditSelectAll the caret goes to the end.
+    if (Style() != csDropDownList) {
+        const bool all = FGrid->Navigation()->EditSelectAll();
+        SetSelStart(all ? 0 : int(Text().size()));
+        if (all)
+            SetSelLength(int(Text().size()));
+    }
     FGrid->LButFlg = false;
 }
 

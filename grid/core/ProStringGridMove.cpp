@@ -9,6 +9,7 @@
 #include "platform/controls/StringGrid.h"
 #include "platform/controls/SystemMetrics.h"
 #include <algorithm>
+#include <vector>
 
 // Moving whole rows and columns: the framework's move, then the grid's
 // own per-column data and the cell controls follow. Zoom is here too: it
@@ -38,6 +39,22 @@ void ShiftControls(TControlList* List, int From, int To, bool Columns)
         else
             item->SetY(MovedIndex(item->Y(), From, To));
     }
+}
+
+// Moves entry From of V to To; entries past the end read as Fill.
+template <typename T>
+void MoveEntry(std::vector<T>& V, int From, int To, T Fill)
+{
+    if (V.empty() || From == To)
+        return;
+    std::vector<T> w(V.begin(), V.end());
+    w.resize(std::max(V.size(), size_t(std::max(From, To)) + 1), Fill);
+    if (From < To)
+        std::rotate(w.begin() + From, w.begin() + From + 1, w.begin() + To + 1);
+    else
+        std::rotate(w.begin() + To, w.begin() + From, w.begin() + From + 1);
+    w.resize(V.size());
+    V.assign(w.begin(), w.end());
 }
 
 } // namespace
@@ -128,7 +145,19 @@ void TProStringGrid::ColumnMoved(int FromIndex, int ToIndex)
         FColumnOrder->Delete(rFrom);
         FColumnOrder->Insert(rTo, v);
     }
-    TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    if (FNumHidden > 0 && rFrom != rTo && rFrom >= 0 && rTo >= 0) {
+        // The store keeps hidden columns at their real index: the cells move
+        // by real index, and the hidden flags and widths move with them.
+        CellStore().MoveColumn(rFrom, rTo);
+        std::vector<char> visible(FVisibleCol.begin(), FVisibleCol.end());
+        MoveEntry(visible, rFrom, rTo, char(1));
+        FVisibleCol.assign(visible.begin(), visible.end());
+        MoveEntry(FAllColWidths, rFrom, rTo, short(0));
+        UpdateColMaps();
+        TDrawGrid::ColumnMoved(FromIndex, ToIndex);
+    } else {
+        TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    }
     if (FromIndex == ToIndex)
         return;
     // Sorting follows its columns.

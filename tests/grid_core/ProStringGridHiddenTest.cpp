@@ -55,6 +55,44 @@ TEST(ProStringGridHidden, ColumnsMapBothWaysAndKeepTextsAndWidths)
     EXPECT_EQ(Map(g, {0, 1, 2, 3, 4, 5}, true, true), (std::vector<int>{0, 1, 2, 3, 4, 5}));
 }
 
+TEST(ProStringGridHidden, AColumnMovedPastAHiddenOneTakesItsCellsAndLeavesTheHiddenOneHidden)
+{
+    struct Case {
+        const char* Name;
+        int Hidden, From, To;
+        const char* Shown;
+        const char* All;
+    };
+    // Display positions; each column named by the real column it started as.
+    const Case cases[] = {
+        {"right over it", 2, 1, 3, "0 3 4 1 5", "0 2 3 4 1 5"},
+        {"left over it", 2, 3, 1, "0 4 1 3 5", "0 4 1 2 3 5"},
+        {"onto its left neighbour", 3, 3, 2, "0 1 4 2 5", "0 1 4 2 3 5"},
+        {"before it", 4, 1, 2, "0 2 1 3 5", "0 2 1 3 4 5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TProStringGrid g;
+        Fill(g, 6, 3);
+        for (int i = 0; i < 6; ++i)
+            g.SetColWidths(i, 20 + i);
+        g.HideColumn(c.Hidden);
+        g.MoveColumn(c.From, c.To);
+        auto order = [&g] {
+            QStringList names;
+            for (int i = 0; i < g.ColCount(); ++i)
+                names << g.Cells(g.DisplToRealCol(i), 1).section(':', 0, 0);
+            return names.join(' ');
+        };
+        EXPECT_EQ(order(), QString::fromLatin1(c.Shown));
+        g.UnHideColumnsAll();
+        EXPECT_EQ(order(), QString::fromLatin1(c.All));
+        // The widths went along, the hidden column's too.
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(g.ColWidths(i), 20 + g.Cells(i, 1).section(':', 0, 0).toInt()) << i;
+    }
+}
+
 TEST(ProStringGridHidden, WideGridsCountTheHiddenColumnsPast511)
 {
     TProStringGrid g;
