@@ -12,12 +12,6 @@ function(stratagon_qt_pch name)
   endif()
 endfunction()
 
-# The string grid's header, which nearly every file of the grid targets and
-# their tests includes, parsed once per target.
-function(stratagon_grid_pch name)
-  target_precompile_headers(${name} PRIVATE "${PROJECT_SOURCE_DIR}/grid/core/ProStringGrid.h")
-endfunction()
-
 # A test executable per target, registered under the target's name.
 # Gui tests run offscreen; every test runs in parallel with ctest -j.
 function(stratagon_test name)
