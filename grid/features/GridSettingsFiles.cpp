@@ -7,6 +7,7 @@
 #include "grid/core/ProStringGrid.h"
 #include "grid/core/SortSettings.h"
 #include "grid/features/GridFileText.h"
+#include "grid/features/GridStreamValues.h"
 #include "grid/foundation/Bands.h"
 #include "grid/foundation/IntList.h"
 #include "grid/foundation/SearchFooter.h"
