@@ -3,6 +3,11 @@
 #include "GridEditingFixture.h"
 #include "grid/foundation/TextUtils.h"
 #include "platform/services/Clipboard.h"
+#include "platform/controls/qt/NativeWidget.h"
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 
 using namespace SyntheticInput;
 
@@ -157,4 +162,24 @@ TEST_F(InplaceEdit, LookupCompletesFromTheList)
     Type(Editor(), QStringLiteral("hu"));
     EXPECT_EQ(Editor()->Text(), QStringLiteral("humidity"));
     EXPECT_EQ(Editor()->SelText(), QStringLiteral("midity"));
+}
+
+TEST_F(InplaceEdit, BackspaceAtTheEndOfAWrappedTextKeepsTheCaretLineInView)
+{
+    Grid->SetWordWrap(true);
+    Grid->SetCells(1, 1, QStringLiteral("a long note that wraps over several lines, so that its end lies below"));
+    Key(Grid, VK_F2);
+    ASSERT_TRUE(Editing());
+    Editor()->SetSelStart(int(Editor()->Text().size()));
+    auto* edit = qobject_cast<QPlainTextEdit*>(NativeWidget(Editor()));
+    ASSERT_NE(edit, nullptr);
+    const auto lines = [edit] { return edit->document()->firstBlock().layout()->lineCount(); };
+    const int before = lines();
+    ASSERT_GE(before, 3);
+    // The last line goes, then one more character.
+    while (lines() == before)
+        Key(Editor(), VK_BACK);
+    Key(Editor(), VK_BACK);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(edit->viewport()->rect().intersects(edit->cursorRect())) << Editor()->Text().toStdString();
 }

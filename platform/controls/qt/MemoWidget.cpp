@@ -3,7 +3,9 @@
 #include "platform/controls/NativeControl.h"
 #include "platform/controls/qt/NativeWidget.h"
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextDocument>
 
 class MemoBridge {
@@ -14,6 +16,25 @@ public:
 
 namespace {
 QPlainTextEdit* EditOf(const TCustomMemo* m) { return NativeAs<QPlainTextEdit>(const_cast<TCustomMemo*>(m)); }
+
+// A wrapped text that lost its last line can leave the view past its end
+// when the view is lower than a line: the edit's own scrolling does not
+// bring the caret back, so its line becomes the first shown (the vertical
+// bar counts lines).
+void KeepCaretInView(QPlainTextEdit* Edit)
+{
+    Edit->ensureCursorVisible();
+    if (Edit->viewport()->rect().intersects(Edit->cursorRect()))
+        return;
+    const QTextCursor c = Edit->textCursor();
+    const QTextBlock block = c.block();
+    int line = 0;
+    for (QTextBlock b = Edit->document()->firstBlock(); b.isValid() && b != block; b = b.next())
+        line += b.layout() ? std::max(b.layout()->lineCount(), 1) : 1;
+    if (QTextLayout* layout = block.layout())
+        line += std::max(layout->lineForTextPosition(c.positionInBlock()).lineNumber(), 0);
+    Edit->verticalScrollBar()->setValue(line);
+}
 } // namespace
 
 void TCustomMemo::CreateWnd()
@@ -26,6 +47,7 @@ void TCustomMemo::CreateWnd()
     PushText();
     SetSelection(FAnchor, FCaret);
     QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [this, edit]() {
+        KeepCaretInView(edit);
         if (!MemoBridge::Updating(this))
             MemoBridge::Changed(this, edit->toPlainText());
     });
