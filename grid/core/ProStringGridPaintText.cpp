@@ -106,6 +106,10 @@ void TProStringGrid::DrawCellText(TCellPaint& P)
 
     FVAlignFlag = VertFlag(P.VA);
     canvas->Brush()->SetStyle(bsClear);
+    // Text scrolled up by the cell's scroll bar stays inside the cell.
+    const int saved = P.ScrollPos > 0 ? SaveDC(canvas) : 0;
+    if (saved)
+        IntersectClipRect(canvas, P.Rect.Left, P.Rect.Top, P.Rect.Right, P.Rect.Bottom);
     switch (kind) {
     case ctHTML:
         DrawMarkupText(P, text, r, linkColor);
@@ -120,6 +124,8 @@ void TProStringGrid::DrawCellText(TCellPaint& P)
         DrawPlainText(P, text, r, linkColor);
         break;
     }
+    if (saved)
+        RestoreDC(canvas, saved);
     canvas->Brush()->SetStyle(bsSolid);
 }
 

@@ -26,28 +26,27 @@ bool TProStringGrid::PressFixedSizing(int X, int Y)
     // OnColumnSize and OnRowSize may refuse the border, as they refuse the
     // platform's sizing.
     TGridState state = gsNormal;
-    int index = -1, pos = 0, ofs = 0;
-    CalcSizingState(FlipX(X), Y, state, index, pos, ofs);
-    // The border lies after each width; the lines between count in the sum.
-    if (FSizeFixed) {
-        FSizingFixed = true;
-        FSizeFixedX = X;
+    int index = -1, at = 0, ofs = 0;
+    CalcSizingState(FlipX(X), Y, state, index, at, ofs);
+    if (!FSizeFixed && !FSizeFixedR)
+        return false;
+    // The border lies after each size; the lines between count in the sum.
+    const bool cols = FSizeFixed;
+    const int pos = cols ? X : Y;
+    (cols ? FSizingFixed : FSizingFixedR) = true;
+    (cols ? FSizeFixedX : FSizeFixedY) = pos;
+    if (cols)
         DrawSizeLineX(X);
-        for (int i = 0, sum = 0; i < FixedCols(); sum += ColWidths(i) + 1, ++i)
-            if (std::abs(sum + ColWidths(i) - X) < 3)
-                FSizingFixedIndex = i;
-        return true;
-    }
-    if (FSizeFixedR) {
-        FSizingFixedR = true;
-        FSizeFixedY = Y;
+    else
         DrawSizeLineY(Y);
-        for (int i = 0, sum = 0; i < FixedRows(); sum += RowHeights(i) + 1, ++i)
-            if (std::abs(sum + RowHeights(i) - Y) < 3)
-                FSizingFixedIndex = i;
-        return true;
+    const int count = cols ? FixedCols() : FixedRows();
+    for (int i = 0, sum = 0; i < count; ++i) {
+        const int size = cols ? ColWidths(i) : RowHeights(i);
+        if (std::abs(sum + size - pos) < 3)
+            FSizingFixedIndex = i;
+        sum += size + 1;
     }
-    return false;
+    return true;
 }
 
 bool TProStringGrid::ReleaseFixedSizing(int X, int Y)

@@ -38,11 +38,16 @@ const TBitmap* SnapshotOf(TForm* Form)
     return nullptr;
 }
 
+// The arrows' outlines fit in a square of this side.
+constexpr int ArrowSize = 10;
+
+// An arrow marker, sized to its outline: a panel's own size would put the
+// outline far from where its middle is meant to be.
 void ShowAt(TControl* C, int X, int Y)
 {
     if (!C)
         return;
-    C->SetBounds(X, Y, C->Width(), C->Height());
+    C->SetBounds(X, Y, ArrowSize, ArrowSize);
     C->SetVisible(true);
 }
 
@@ -132,9 +137,9 @@ void TGridDropTarget::ShowMarkers(bool ColDrag, int ACol, int ARow, bool Append)
         const TPoint bottom = g->ClientToScreen(TPoint{x, r.Bottom});
         Hide(g->ArwL());
         if (TControl* d = g->ArwD())
-            ShowAt(d, top.X - d->Width() / 2, top.Y - 8);
+            ShowAt(d, top.X - ArrowSize / 2, top.Y - 8);
         if (TControl* u = g->ArwU())
-            ShowAt(u, bottom.X - u->Width() / 2, bottom.Y);
+            ShowAt(u, bottom.X - ArrowSize / 2, bottom.Y);
         return;
     }
     if (ARow == 0 && g->FixedRowAlways()) {

@@ -9,6 +9,7 @@
 #include "grid/foundation/MouseActions.h"
 #include "platform/controls/Application.h"
 #include "platform/controls/Form.h"
+#include "platform/controls/ScrollBar.h"
 #include "platform/controls/Timer.h"
 #include <cstdio>
 
@@ -48,10 +49,10 @@ int main(int argc, char** argv)
         grid->SetCells(3, r, QStringLiteral("A5-02-%1").arg(r, 2, 10, QLatin1Char('0')));
         grid->SetCells(5, r, QStringLiteral("°C"));
     }
-    grid->SetRowHeights(2, 44);
+    grid->SetRowHeights(2, 70);
     grid->SetColWidths(4, 120);
     grid->SetMultilinecells(true);
-    grid->SetCells(4, 2, QStringLiteral("one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\nseven"));
+    grid->SetCells(4, 2, QStringLiteral("one\r\ntwo\r\nthree\r\nfour\r\nfive\r\nsix\r\nseven\r\neight\r\nnine\r\nten\r\neleven\r\ntwelve"));
     grid->AddScrollBar(4, 2, true);
     grid->OnGetEditorType = [](TObject*, int ACol, int, TEditorType& AEditor) {
         if (ACol == 2)
@@ -77,6 +78,14 @@ int main(int argc, char** argv)
     auto* report = new TTimer(form);
     report->SetInterval(1000);
     report->OnTimer = [&](TObject*) {
+        TScrollBar* bar = grid->CellScrollBar();
+        Print(QStringLiteral("cell bar %1 at %2,%3 %4x%5 position %6")
+                  .arg(bar->Visible())
+                  .arg(bar->Left())
+                  .arg(bar->Top())
+                  .arg(bar->Width())
+                  .arg(bar->Height())
+                  .arg(bar->Position()));
         Print(QStringLiteral("fixed %1x%2 headers %3 %4 %5 rows %6 %7")
                   .arg(grid->ColWidths(0))
                   .arg(grid->RowHeights(0))

@@ -200,3 +200,25 @@ TEST_F(GridReleaseEnds, TheCellScrollBarFollowsTheMouseAndItsStepsReachTheCell)
                                 "scroll 2,3 50 of 0..100", "cell position 50", "shown 0",
                                 "shown 1 at 174,67 17x20 position 50"}));
 }
+
+// Scrolled up, the cell's text is cut at the cell's top and leaves the row
+// above as it was.
+TEST_F(GridReleaseEnds, ScrolledTextStaysInsideItsCell)
+{
+    Grid->SetMultilinecells(true);
+    Grid->SetRowHeights(2, 30);
+    Grid->SetCells(1, 2, QStringLiteral("one\r\ntwo\r\nthree\r\nfour"));
+    Grid->AddScrollBar(1, 2, true);
+    const TRect cell = Grid->CellRect(1, 2);
+    auto above = [&] {
+        Grid->Repaint();
+        QStringList strip;
+        for (int y = cell.Top - 6; y < cell.Top; ++y)
+            for (int x = cell.Left; x < cell.Right - 20; ++x)
+                strip << QString::number(Grid->Canvas()->Pixels(x, y), 16);
+        return strip;
+    };
+    const QStringList before = above();
+    Grid->SetScrollPosition(1, 2, 12);
+    EXPECT_EQ(above(), before);
+}

@@ -1,8 +1,9 @@
 // Two string grids to try the clipboard and drag and drop by hand under
 // Xvfb: select cells, Ctrl+C in one grid and Ctrl+V in the other; or press
 // on the selection and drag it over to the other grid (Ctrl held copies,
-// otherwise the cells move). Cells travel with their colours. Runs until
-// the window is closed.
+// otherwise the cells move). Cells travel with their colours. With the
+// argument "columns" a header drags its column, shown by the header drag
+// button. Runs until the window is closed.
 #include "grid/core/DragSettings.h"
 #include "grid/core/ProStringGrid.h"
 #include "grid/foundation/Navigation.h"
@@ -48,6 +49,15 @@ int main(int argc, char** argv)
             left->SetCells(c, r, QStringLiteral("%1%2").arg(QChar(u'A' + c - 1)).arg(r));
     left->SetColors(2, 2, clYellow);
     left->SetCells(1, 3, QStringLiteral("two\r\nlines"));
+    if (argc > 1 && QString::fromLocal8Bit(argv[1]) == QLatin1String("columns")) {
+        for (TProStringGrid* g : {left, right}) {
+            g->SetEnhRowColMove(false);
+            g->DragDropSettings()->SetOleColumnDragDrop(true);
+            g->DragDropSettings()->SetShowCells(false);
+            for (int c = 1; c < g->ColCount(); ++c)
+                g->SetCells(c, 0, QStringLiteral("Column %1").arg(QChar(u'A' + c - 1)));
+        }
+    }
     form->Show();
     left->SetFocus();
     Application->Run();
