@@ -245,6 +245,34 @@ TEST_F(GridDropDowns, UpAndDownLeaveAndMoveTheCursorWhileOtherKeysStay)
 }
 
 
+// "5 +" on the keypad, the popup closed with F4, then Up or Down commits the
+// cell: the next cell's "3 =" shows 3, not 8.
+TEST_F(GridDropDowns, ACalculatorCommitEndsThePendingOperation)
+{
+    EditorKinds({{2, edCalculatorDropDown}});
+    TGridCalculatorDropDown* d = Grid->CalculatorDropDown();
+    for (int key : {VK_DOWN, VK_UP}) {
+        SCOPED_TRACE(key == VK_DOWN ? "Down" : "Up");
+        Grid->SetRow(3);
+        Key(Grid, VK_F2);
+        d->ShowDropDown();
+        ClickKeypad(Grid, "5");
+        ClickKeypad(Grid, "+");
+        Key(Focused(), VK_F4);
+        ASSERT_FALSE(d->DroppedDown());
+        Key(d, key);
+        ASSERT_FALSE(d->Visible());
+        EXPECT_EQ(Grid->Cells(2, 3), QStringLiteral("5.00"));
+        Key(Grid, VK_F2);
+        d->ShowDropDown();
+        ClickKeypad(Grid, "3");
+        ClickKeypad(Grid, "=");
+        EXPECT_EQ(d->GetText(), QStringLiteral("3.00"));
+        Key(Focused(), VK_ESCAPE);
+        Key(Focused(), VK_ESCAPE);
+    }
+}
+
 TEST_F(GridDropDowns, AColourCellTakesThePickedColourAndItsName)
 {
     LogEvents();
