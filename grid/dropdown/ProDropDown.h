@@ -690,6 +690,7 @@ protected:
     void CMEnter(TMessage& Message) override;
     void CMExit(TMessage& Message) override;
     void CMWantSpecialKey(TWMKey& Message) override;
+    void WMGetDlgCode(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;

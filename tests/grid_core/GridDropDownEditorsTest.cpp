@@ -4,6 +4,7 @@
 #include "GridEditingFixture.h"
 #include "grid/core/GridDropDownEditors.h"
 #include "grid/dropdown/CustomButtonPanel.h"
+#include "platform/controls/Button.h"
 #include "platform/controls/TrackBar.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -273,6 +274,42 @@ TEST_F(GridDropDowns, ACalculatorCommitEndsThePendingOperation)
     }
 }
 
+// On a form with a Cancel button, the keyboard at the editor: Escape with
+// the popup open closes it and ends the edit once, the cell as it was and
+// the form left alone; with the popup closed it ends the edit and reaches
+// the form once, through the grid.
+TEST_F(GridDropDowns, EscapeEndsTheEditOnceAndReachesTheFormOnlyWhenClosed)
+{
+    LogEvents();
+    auto* cancel = new TButton(Form.get());
+    cancel->SetParent(Form.get());
+    cancel->SetBounds(430, 300, 80, 25);
+    cancel->SetCancel(true);
+    int clicks = 0;
+    cancel->OnClick = [&](TObject*) { ++clicks; };
+    for (TEditorType kind : {edCalculatorDropDown, edColorPickerDropDown}) {
+        for (bool open : {true, false}) {
+            SCOPED_TRACE(testing::Message() << (kind == edCalculatorDropDown ? "calculator" : "colour")
+                                            << (open ? " open" : " closed"));
+            Log.clear();
+            clicks = 0;
+            EditorKinds({{2, kind}});
+            Key(Grid, VK_F2);
+            TProCustomDropDown* d = Shown();
+            ASSERT_NE(d, nullptr);
+            if (open)
+                d->ShowDropDown();
+            Key(d, VK_ESCAPE, {}, QStringLiteral("\x1b"));
+            DeliverPostedMessages();
+            EXPECT_FALSE(d->DroppedDown());
+            EXPECT_FALSE(Grid->EditMode());
+            EXPECT_EQ(Log, QStringList({QStringLiteral("editing done"), QStringLiteral("edit cell done 2,1")}));
+            EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("2:1"));
+            EXPECT_EQ(clicks, open ? 0 : 1);
+        }
+    }
+}
+
 TEST_F(GridDropDowns, AColourCellTakesThePickedColourAndItsName)
 {
     LogEvents();
@@ -334,3 +371,4 @@ TEST_F(GridDropDowns, AColourCellTakesThePickedColourAndItsName)
 }
 
 } // namespace
+

@@ -2,6 +2,7 @@
 // area, closing by keys, by deactivation and by footer buttons, the
 // no-reopen guard and the OnDropDown veto.
 #include "grid/dropdown/ProDropDown.h"
+#include "platform/controls/Button.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Panel.h"
 #include "platform/controls/Screen.h"
@@ -307,6 +308,31 @@ TEST_F(DropDownPopup, EscapeWhileOpenIsClaimedByTheEdit)
     EXPECT_EQ(Edit->Perform(CM_WANTSPECIALKEY, VK_ESCAPE, 0), 0);
     Edit->ShowDropDown();
     EXPECT_EQ(Edit->Perform(CM_WANTSPECIALKEY, VK_ESCAPE, 0), 1);
+}
+
+// The keyboard at the edit (the window system kept it there): Escape that
+// closes the popup ends there; with the popup closed it goes on to the
+// form once.
+TEST_F(DropDownPopup, EscapeReachesTheCancelButtonOnlyWithThePopupClosed)
+{
+    auto* cancel = new TButton(Form.get());
+    cancel->SetParent(Form.get());
+    cancel->SetBounds(250, 20, 80, 25);
+    cancel->SetCancel(true);
+    int clicks = 0;
+    cancel->OnClick = [&](TObject*) { ++clicks; };
+    Edit->SetText(QStringLiteral("old"));
+    Edit->ShowDropDown();
+    Edit->SetTextDirect(QStringLiteral("new"));
+    Key(Edit, VK_ESCAPE, {}, QStringLiteral("\x1b"));
+    DeliverPostedMessages();
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_EQ(Edit->GetText(), QStringLiteral("old"));
+    EXPECT_EQ(clicks, 0);
+
+    Key(Edit, VK_ESCAPE, {}, QStringLiteral("\x1b"));
+    DeliverPostedMessages();
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(DropDownPopup, NonEditableEditOpensOnAClickAndTakesOnlyEnterEscapeF4)
