@@ -1,10 +1,10 @@
 // The drop-down editors of the string grid: one cell edit per kind (open
 // with F2, choose, commit with Return; Escape leaves the cell as it was),
 // refused values, and the keys that leave the editor.
+#include "../support/CancelButton.h"
 #include "GridEditingFixture.h"
 #include "grid/core/GridDropDownEditors.h"
 #include "grid/dropdown/CustomButtonPanel.h"
-#include "platform/controls/Button.h"
 #include "platform/controls/TrackBar.h"
 #include "platform/graphics/Bitmap.h"
 #include "platform/graphics/Canvas.h"
@@ -281,12 +281,8 @@ TEST_F(GridDropDowns, ACalculatorCommitEndsThePendingOperation)
 TEST_F(GridDropDowns, EscapeEndsTheEditOnceAndReachesTheFormOnlyWhenClosed)
 {
     LogEvents();
-    auto* cancel = new TButton(Form.get());
-    cancel->SetParent(Form.get());
-    cancel->SetBounds(430, 300, 80, 25);
-    cancel->SetCancel(true);
     int clicks = 0;
-    cancel->OnClick = [&](TObject*) { ++clicks; };
+    AddCancelButton(Form.get(), TRect(430, 300, 510, 325), clicks);
     for (TEditorType kind : {edCalculatorDropDown, edColorPickerDropDown}) {
         for (bool open : {true, false}) {
             SCOPED_TRACE(testing::Message() << (kind == edCalculatorDropDown ? "calculator" : "colour")

@@ -1,8 +1,8 @@
 // The drop-down edit's popup: opening, sizing, placing against a work
 // area, closing by keys, by deactivation and by footer buttons, the
 // no-reopen guard and the OnDropDown veto.
+#include "../support/CancelButton.h"
 #include "grid/dropdown/ProDropDown.h"
-#include "platform/controls/Button.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Panel.h"
 #include "platform/controls/Screen.h"
@@ -315,12 +315,8 @@ TEST_F(DropDownPopup, EscapeWhileOpenIsClaimedByTheEdit)
 // form once.
 TEST_F(DropDownPopup, EscapeReachesTheCancelButtonOnlyWithThePopupClosed)
 {
-    auto* cancel = new TButton(Form.get());
-    cancel->SetParent(Form.get());
-    cancel->SetBounds(250, 20, 80, 25);
-    cancel->SetCancel(true);
     int clicks = 0;
-    cancel->OnClick = [&](TObject*) { ++clicks; };
+    AddCancelButton(Form.get(), TRect(250, 20, 330, 45), clicks);
     Edit->SetText(QStringLiteral("old"));
     Edit->ShowDropDown();
     Edit->SetTextDirect(QStringLiteral("new"));
