@@ -5,12 +5,10 @@
 // rows, sorting by one column and a full repaint. After the runs a table
 // puts each figure beside its peer with the ratio and the target. The
 // string grid of grid/core is measured by bench/tables.
-#include "platform/controls/Form.h"
+#include "bench/BenchGrid.h"
 #include "platform/controls/StringGrid.h"
-using TBenchGrid = TStringGrid;
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QImage>
 #include <QTableWidget>
 #include <algorithm>
@@ -25,36 +23,13 @@ using TBenchGrid = TStringGrid;
 #include <string>
 #include <vector>
 
+using namespace BenchGrid;
+using TBenchGrid = TStringGrid;
+
 namespace {
 
-constexpr int Rows = 100000;
-constexpr int Cols = 10;
-constexpr int CellWidth = 64;
-constexpr int CellHeight = 24;
-constexpr int ViewWidth = 800;
-constexpr int ViewHeight = 600;
 // The column sorted by.
 constexpr int SortCol = 1;
-
-// Eight digits, scattered so that a sort has work to do.
-QString MakeText(int c, int r)
-{
-    const unsigned v = (unsigned(r) * 2654435761u + unsigned(c) * 40503u) % 100000000u;
-    return QStringLiteral("%1").arg(v, 8, 10, QLatin1Char('0'));
-}
-
-const std::vector<QString>& Texts()
-{
-    static const std::vector<QString> texts = [] {
-        std::vector<QString> t;
-        t.reserve(std::size_t(Rows) * Cols);
-        for (int r = 0; r < Rows; ++r)
-            for (int c = 0; c < Cols; ++c)
-                t.push_back(MakeText(c, r));
-        return t;
-    }();
-    return texts;
-}
 
 // Page faults on fresh memory are slow on a virtual machine and would
 // swamp what the two sides do with it: freed memory stays with the
@@ -84,46 +59,14 @@ std::size_t HeapInUse()
     return m.uordblks + m.hblkhd;
 }
 
-// Our side: a grid with one fixed row and column on a shown form.
-struct GridOnForm {
-    GridOnForm()
-    {
-        Form = new TForm(nullptr);
-        Form->SetBounds(0, 0, ViewWidth + 20, ViewHeight + 20);
-        Grid = new TBenchGrid(Form);
-        Grid->SetParent(Form);
-        Grid->SetBounds(0, 0, ViewWidth, ViewHeight);
-        Grid->SetDefaultColWidth(CellWidth);
-        Grid->SetDefaultRowHeight(CellHeight);
-        Form->Show();
-        Grid->Update();
-    }
-    ~GridOnForm() { delete Form; }
-    void Size()
-    {
-        Grid->SetColCount(Cols);
-        Grid->SetRowCount(Rows + 1);
-    }
-    void Fill()
-    {
-        const QString* t = Texts().data();
-        for (int r = 1; r <= Rows; ++r)
-            for (int c = 0; c < Cols; ++c)
-                Grid->SetCells(c, r, *t++);
-    }
-    TForm* Form;
-    TBenchGrid* Grid;
-};
+// Our side.
+using GridOnForm = TGridOnForm<TBenchGrid>;
 
 // The peer: the same cells as QTableWidgetItems.
 struct TableOnScreen {
     TableOnScreen()
     {
-        Table.resize(ViewWidth, ViewHeight);
-        Table.horizontalHeader()->setMinimumSectionSize(1);
-        Table.verticalHeader()->setMinimumSectionSize(1);
-        Table.horizontalHeader()->setDefaultSectionSize(CellWidth);
-        Table.verticalHeader()->setDefaultSectionSize(CellHeight);
+        SizeTableView(Table);
         Table.show();
     }
     void Size()
@@ -185,7 +128,7 @@ void StringGridFillMakingTexts(benchmark::State& state)
         state.ResumeTiming();
         for (int r = 1; r <= Rows; ++r)
             for (int c = 0; c < Cols; ++c)
-                g->Grid->SetCells(c, r, MakeText(c, r - 1));
+                g->Grid->SetCells(c, r, CellText(c, r - 1));
         state.PauseTiming();
         g.reset();
         state.ResumeTiming();
@@ -202,7 +145,7 @@ void QTableWidgetFillMakingTexts(benchmark::State& state)
         state.ResumeTiming();
         for (int r = 0; r < Rows; ++r)
             for (int c = 0; c < Cols; ++c)
-                t->Table.setItem(r, c, new QTableWidgetItem(MakeText(c, r)));
+                t->Table.setItem(r, c, new QTableWidgetItem(CellText(c, r)));
         state.PauseTiming();
         t.reset();
         state.ResumeTiming();

@@ -3,11 +3,10 @@
 // view of 64 x 24 pixel cells, for the grid on a shown form and for both
 // Qt peers shown at the same size.
 #include "TablesBench.h"
+#include "bench/BenchGrid.h"
 #include "grid/core/ProStringGrid.h"
-#include "platform/controls/Form.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QImage>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -20,78 +19,21 @@
 #include <memory>
 #include <vector>
 
+using namespace BenchGrid;
+
 namespace {
 
-constexpr int Rows = 100000;
-constexpr int Cols = 10;
-constexpr int CellWidth = 64;
-constexpr int CellHeight = 24;
-constexpr int ViewWidth = 800;
-constexpr int ViewHeight = 600;
 // Repaints per run; the figure is one repaint.
 constexpr int Repaints = 40;
 
-// Eight digits, scattered.
-const std::vector<QString>& Texts()
-{
-    static const std::vector<QString> texts = [] {
-        std::vector<QString> t;
-        t.reserve(std::size_t(Rows) * Cols);
-        for (int r = 0; r < Rows; ++r)
-            for (int c = 0; c < Cols; ++c) {
-                const unsigned v = (unsigned(r) * 2654435761u + unsigned(c) * 40503u) % 100000000u;
-                t.push_back(QStringLiteral("%1").arg(v, 8, 10, QLatin1Char('0')));
-            }
-        return t;
-    }();
-    return texts;
-}
-
-// The grid with one fixed row and column on a shown form.
-struct TOurs {
-    TOurs()
-    {
-        Form = new TForm(nullptr);
-        Form->SetBounds(0, 0, ViewWidth + 20, ViewHeight + 20);
-        Grid = new TProStringGrid(Form);
-        Grid->SetParent(Form);
-        Grid->SetBounds(0, 0, ViewWidth, ViewHeight);
-        Grid->SetDefaultColWidth(CellWidth);
-        Grid->SetDefaultRowHeight(CellHeight);
-        Form->Show();
-        Grid->Update();
-    }
-    ~TOurs() { delete Form; }
-    void Size()
-    {
-        Grid->SetColCount(Cols);
-        Grid->SetRowCount(Rows + 1);
-    }
-    void Fill()
-    {
-        const QString* t = Texts().data();
-        for (int r = 1; r <= Rows; ++r)
-            for (int c = 0; c < Cols; ++c)
-                Grid->SetCells(c, r, *t++);
-    }
+struct TOurs : TGridOnForm<TProStringGrid> {
     void Prepare() {}
     void Repaint()
     {
         Grid->Invalidate();
         Grid->Update();
     }
-    TForm* Form;
-    TProStringGrid* Grid;
 };
-
-void SizeHeaders(QTableView& View)
-{
-    View.resize(ViewWidth, ViewHeight);
-    View.horizontalHeader()->setMinimumSectionSize(1);
-    View.verticalHeader()->setMinimumSectionSize(1);
-    View.horizontalHeader()->setDefaultSectionSize(CellWidth);
-    View.verticalHeader()->setDefaultSectionSize(CellHeight);
-}
 
 // The offscreen platform does not paint on repaint(): the viewport and both
 // headers render into images, as the grid paints into its retained image.
@@ -113,7 +55,7 @@ struct TRenderer {
 struct TTable {
     TTable()
     {
-        SizeHeaders(Table);
+        SizeTableView(Table);
         Table.show();
     }
     void Size()
@@ -141,7 +83,7 @@ struct TTable {
 struct TModelView {
     TModelView()
     {
-        SizeHeaders(View);
+        SizeTableView(View);
         View.show();
     }
     void Size()

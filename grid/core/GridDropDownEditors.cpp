@@ -210,6 +210,13 @@ TGridCalculatorDropDown::TGridCalculatorDropDown(TComponent* AOwner) : TGridDrop
     };
 }
 
+void TGridCalculatorDropDown::CMVisibleChanged(TMessage& Message)
+{
+    TGridDropDown::CMVisibleChanged(Message);
+    if (!Visible())
+        EndPendingOperation();
+}
+
 TGridTimepickerDropDown::TGridTimepickerDropDown(TComponent* AOwner) : TGridDropDown(AOwner)
 {
     SetFocusDraw(false);

@@ -115,10 +115,16 @@ public:
     explicit TGridMemoDropDown(TComponent* AOwner = nullptr);
 };
 
-// edCalculatorDropDown: Return computes the result first.
+// edCalculatorDropDown: Return computes the result first; the calculation
+// ends with the cell's edit.
 class TGridCalculatorDropDown : public TGridDropDown<TProCalculatorDropdown> {
 public:
     explicit TGridCalculatorDropDown(TComponent* AOwner = nullptr);
+
+protected:
+    // The grid hides the editor when the cell's edit ends, committed or
+    // cancelled: an operation still pending does not reach the next cell.
+    void CMVisibleChanged(TMessage& Message) override;
 };
 
 // edTimePickerDropDown: no focus drawing.

@@ -232,6 +232,11 @@ void TProCalculatorDropdown::DoDigit(int Digit)
     }
 }
 
+void TProCalculatorDropdown::EndPendingOperation()
+{
+    FPrevop = OpNone;
+}
+
 void TProCalculatorDropdown::Clear()
 {
     SetText(QStringLiteral("0"));

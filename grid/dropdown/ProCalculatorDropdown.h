@@ -46,6 +46,9 @@ protected:
     // The keypad's click: the key's action by its tag.
     void PanelButtonClick(TObject* Sender, int Index);
     void CalcKeyPress(QChar Key);
+    // No operation waits for its right operand any more; the accumulator
+    // and the memory stay.
+    void EndPendingOperation();
 
 private:
     // The Calc step every operator runs; raises the platform's conversion

@@ -1,6 +1,5 @@
 #include "grid/dropdown/ProColorPickerDropDown.h"
 #include "platform/controls/ControlCanvas.h"
-#include "platform/controls/NativeControl.h"
 #include "platform/controls/SystemMetrics.h"
 #include "platform/controls/WinApi.h"
 #include "platform/graphics/Canvas.h"
@@ -156,6 +155,7 @@ TProColorPickerDropDown::TProColorPickerDropDown(TComponent* AOwner)
 {
     FColors->OnChange = [](TObject*) {};
     SetEditorEnabled(false);
+    FPictureEdit = true;
     FDropDownEnabled = true;
     FDropDownHeight = 200;
     DropDownHeader()->SetVisible(false);
@@ -689,25 +689,6 @@ void TProColorPickerDropDown::WMKeyDown(TWMKey& Message)
 
 // The edit area
 
-TRect TProColorPickerDropDown::EditMargins() const
-{
-    // No text shows: the native edit gives up the whole area to the swatch.
-    return TRect(0, 0, Width(), 0);
-}
-
-void TProColorPickerDropDown::CreateWnd()
-{
-    TProCustomDropDown::CreateWnd();
-    SetNativeMargins(this, EditMargins());
-}
-
-void TProColorPickerDropDown::ResizeControl()
-{
-    TProCustomDropDown::ResizeControl();
-    if (HandleAllocated())
-        SetNativeMargins(this, EditMargins());
-}
-
 void TProColorPickerDropDown::WMPaint(TMessage& Message)
 {
     TProCustomDropDown::WMPaint(Message);
@@ -725,13 +706,7 @@ void TProColorPickerDropDown::DrawSelectedColor()
     if (!HandleAllocated())
         return;
     TControlCanvas canvas(this);
-    // The native edit, which drew the frame, gives up its area: a plain
-    // single border frames the swatch unless a border colour draws one.
-    if (BorderStyle() == bsSingle && !FFlat && FBorderColor == clNone && FFocusBorderColor == clNone) {
-        canvas.Brush()->SetStyle(bsSolid);
-        canvas.Brush()->SetColor(clBtnShadow);
-        canvas.FrameRect(TRect(0, 0, Width(), Height()));
-    }
+    DrawPictureFrame(&canvas);
     const int button = FButton ? FButton->Width() : 0;
     const TRect r(1, 1, Width() - button - 2, Height() - 2);
     if (OnDrawSelectedColor) {

@@ -368,6 +368,8 @@ void TProCustomDropDown::ResizeControl()
         }
     }
     SetEditRect();
+    if (FPictureEdit && HandleAllocated())
+        SetNativeMargins(this, EditMargins());
     Invalidate();
 }
 
@@ -400,6 +402,13 @@ void TProCustomDropDown::CreateWnd()
 {
     TCustomMaskEdit::CreateWnd();
     SetEditRect();
+    if (FPictureEdit)
+        SetNativeMargins(this, EditMargins());
+}
+
+TRect TProCustomDropDown::EditMargins() const
+{
+    return FPictureEdit ? TRect(0, 0, Width(), 0) : TRect(1, 1, 1, 1);
 }
 
 void TProCustomDropDown::WMSize(TWMSize& Message)
@@ -551,6 +560,15 @@ void TProCustomDropDown::DrawBorder(TCanvas* ACanvas)
         InflateRect(inner, -1, -1);
         frame(parent, inner);
     }
+}
+
+void TProCustomDropDown::DrawPictureFrame(TCanvas* ACanvas)
+{
+    if (BorderStyle() != bsSingle || FFlat || FBorderColor != clNone || FFocusBorderColor != clNone)
+        return;
+    ACanvas->Brush()->SetStyle(bsSolid);
+    ACanvas->Brush()->SetColor(clBtnShadow);
+    ACanvas->FrameRect(TRect(0, 0, Width(), Height()));
 }
 
 void TProCustomDropDown::DrawFocusText()

@@ -292,6 +292,9 @@ private:
     bool FInitialDown = false;
     TProButtonState FState = absUp;
     bool FMouseInControl = false;
+    // The value shows as a picture (a colour swatch, an image) drawn over
+    // the whole edit: the native edit gives up its area and its frame.
+    bool FPictureEdit = false;
     bool FMouseDownInControl = false;
     bool FDragging = false;
     bool FInternalClick = false;
@@ -643,8 +646,9 @@ protected:
     virtual void SetEditRect();
     virtual void ResizeControl();
     // The strips of the window the native edit leaves to the control's own
-    // drawing (the border's pixel on each side).
-    virtual TRect EditMargins() const { return TRect(1, 1, 1, 1); }
+    // drawing: the border's pixel on each side, or the whole area of a
+    // picture edit.
+    virtual TRect EditMargins() const;
     virtual void DrawGradient(TCanvas* ACanvas, TColor FromColor, TColor ToColor, int Steps, const TRect& R,
                               TGradientDirection Direction);
 
@@ -660,6 +664,9 @@ protected:
     void UpdateLabel();
     void RedrawBorder();
     void DrawBorder(TCanvas* ACanvas);
+    // The frame of a picture edit: a plain single border, unless the flat
+    // look or a border colour draws one.
+    void DrawPictureFrame(TCanvas* ACanvas);
     void ApplyThousandSeparator();
 
     // Framework hooks
@@ -683,6 +690,7 @@ protected:
     void CMEnter(TMessage& Message) override;
     void CMExit(TMessage& Message) override;
     void CMWantSpecialKey(TWMKey& Message) override;
+    void WMGetDlgCode(TMessage& Message) override;
     void CMEnabledChanged(TMessage& Message) override;
     void CMVisibleChanged(TMessage& Message) override;
     void CMFontChanged(TMessage& Message) override;
@@ -760,6 +768,9 @@ protected:
     bool FIsWinXP = true;
     bool FIsThemed = false;
     bool FMouseInControl = false;
+    // The value shows as a picture (a colour swatch, an image) drawn over
+    // the whole edit: the native edit gives up its area and its frame.
+    bool FPictureEdit = false;
 
     // Label
     TLabel* FLabel = nullptr;

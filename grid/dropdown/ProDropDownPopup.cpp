@@ -524,7 +524,8 @@ void TProCustomDropDown::CMWantSpecialKey(TWMKey& Message)
         SetIsModified(false);
         Message.CharCode = 0;
         Message.Result = 0;
-        if (Parent() && FDefaultHandling) {
+        // An Escape that only closes the popup ends there.
+        if (Parent() && FDefaultHandling && !FDroppedDown) {
             PostMessage(Parent(), WM_KEYDOWN, VK_ESCAPE, 0);
             PostMessage(Parent(), WM_KEYUP, VK_ESCAPE, 0);
         }
@@ -537,6 +538,15 @@ void TProCustomDropDown::CMWantSpecialKey(TWMKey& Message)
     // The edit claims Escape while open, so a dialog does not close.
     if (key == VK_ESCAPE && FDroppedDown)
         Message.Result = 1;
+}
+
+// The edit wants Return and Escape itself, as a multi-line edit does: its
+// key handling, and the parent it posts them to, act on them, not the
+// form's default and cancel buttons as well.
+void TProCustomDropDown::WMGetDlgCode(TMessage& Message)
+{
+    TCustomMaskEdit::WMGetDlgCode(Message);
+    Message.Result |= DLGC_WANTALLKEYS;
 }
 
 // The wheel over the edit steps the value.

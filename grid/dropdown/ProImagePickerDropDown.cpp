@@ -1,6 +1,5 @@
 #include "grid/dropdown/ProImagePickerDropDown.h"
 #include "platform/controls/ControlCanvas.h"
-#include "platform/controls/NativeControl.h"
 #include "platform/controls/SystemMetrics.h"
 #include "platform/controls/WinApi.h"
 #include "platform/graphics/Canvas.h"
@@ -87,6 +86,7 @@ TProImagePickerDropDown::TProImagePickerDropDown(TComponent* AOwner)
       FItemAppearance(std::make_unique<TItemAppearance>(this)), FKeySearch(std::make_unique<TKeySearch>(this))
 {
     SetEditorEnabled(false);
+    FPictureEdit = true;
     FDropDownEnabled = true;
     SetCursor(crArrow);
     if (!ComponentState().Contains(TComponentStateFlag::csDesigning))
@@ -440,25 +440,6 @@ void TProImagePickerDropDown::WMKeyDown(TWMKey& Message)
 
 // The edit area
 
-TRect TProImagePickerDropDown::EditMargins() const
-{
-    // No text shows: the native edit gives up the whole area to the picture.
-    return TRect(0, 0, Width(), 0);
-}
-
-void TProImagePickerDropDown::CreateWnd()
-{
-    TProCustomDropDown::CreateWnd();
-    SetNativeMargins(this, EditMargins());
-}
-
-void TProImagePickerDropDown::ResizeControl()
-{
-    TProCustomDropDown::ResizeControl();
-    if (HandleAllocated())
-        SetNativeMargins(this, EditMargins());
-}
-
 void TProImagePickerDropDown::WMPaint(TMessage& Message)
 {
     TProCustomDropDown::WMPaint(Message);
@@ -476,13 +457,7 @@ void TProImagePickerDropDown::DrawSelectedImage()
     if (!HandleAllocated())
         return;
     TControlCanvas canvas(this);
-    // The native edit, which drew the frame, gives up its area: a plain
-    // single border frames the picture unless a border colour draws one.
-    if (BorderStyle() == bsSingle && !FFlat && FBorderColor == clNone && FFocusBorderColor == clNone) {
-        canvas.Brush()->SetStyle(bsSolid);
-        canvas.Brush()->SetColor(clBtnShadow);
-        canvas.FrameRect(TRect(0, 0, Width(), Height()));
-    }
+    DrawPictureFrame(&canvas);
     const TRect r = GetEditRect();
     if (OnDrawSelectedImage) {
         OnDrawSelectedImage(this, &canvas, r);

@@ -107,9 +107,6 @@ protected:
     void DoSelectNext() override;
     void DoSelectPrevious() override;
     void DrawFocusText() override;
-    TRect EditMargins() const override;
-    void CreateWnd() override;
-    void ResizeControl() override;
     void WMKeyDown(TWMKey& Message) override;
     void WMPaint(TMessage& Message) override;
 

@@ -288,16 +288,20 @@ void TCustomForm::SetVisible(bool value)
             FPositioned = true;
             ApplyPosition();
         }
-        FFormState += fsShowing;
-        DoShow();
-        if (alive.expired())
-            return;
-        FFormState -= fsShowing;
         SetVisibleFlag(true);
         FFormState += fsVisible;
         HostSetVisible(Handle(), true);
         if (FWindowState != wsNormal)
             HostSetWindowState(Handle(), int(FWindowState));
+        // OnShow sees the form shown: the focus it gives stays, the sizes
+        // it reads are the shown ones.
+        FFormState += fsShowing;
+        DoShow();
+        if (alive.expired())
+            return;
+        FFormState -= fsShowing;
+        if (!Visible())
+            return;
         // A window made not to activate (a drag image) leaves the focus where it is.
         TCreateParams params;
         CreateParams(params);

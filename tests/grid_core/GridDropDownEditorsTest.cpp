@@ -1,6 +1,7 @@
 // The drop-down editors of the string grid: one cell edit per kind (open
 // with F2, choose, commit with Return; Escape leaves the cell as it was),
 // refused values, and the keys that leave the editor.
+#include "../support/CancelButton.h"
 #include "GridEditingFixture.h"
 #include "grid/core/GridDropDownEditors.h"
 #include "grid/dropdown/CustomButtonPanel.h"
@@ -277,6 +278,66 @@ TEST_F(GridDropDowns, UpAndDownLeaveAndMoveTheCursorWhileOtherKeysStay)
 }
 
 
+// "5 +" on the keypad, the popup closed with F4, then Up or Down commits the
+// cell: the next cell's "3 =" shows 3, not 8.
+TEST_F(GridDropDowns, ACalculatorCommitEndsThePendingOperation)
+{
+    EditorKinds({{2, edCalculatorDropDown}});
+    TGridCalculatorDropDown* d = Grid->CalculatorDropDown();
+    for (int key : {VK_DOWN, VK_UP}) {
+        SCOPED_TRACE(key == VK_DOWN ? "Down" : "Up");
+        Grid->SetRow(3);
+        Key(Grid, VK_F2);
+        d->ShowDropDown();
+        ClickKeypad(Grid, "5");
+        ClickKeypad(Grid, "+");
+        Key(Focused(), VK_F4);
+        ASSERT_FALSE(d->DroppedDown());
+        Key(d, key);
+        ASSERT_FALSE(d->Visible());
+        EXPECT_EQ(Grid->Cells(2, 3), QStringLiteral("5.00"));
+        Key(Grid, VK_F2);
+        d->ShowDropDown();
+        ClickKeypad(Grid, "3");
+        ClickKeypad(Grid, "=");
+        EXPECT_EQ(d->GetText(), QStringLiteral("3.00"));
+        Key(Focused(), VK_ESCAPE);
+        Key(Focused(), VK_ESCAPE);
+    }
+}
+
+// On a form with a Cancel button, the keyboard at the editor: Escape with
+// the popup open closes it and ends the edit once, the cell as it was and
+// the form left alone; with the popup closed it ends the edit and reaches
+// the form once, through the grid.
+TEST_F(GridDropDowns, EscapeEndsTheEditOnceAndReachesTheFormOnlyWhenClosed)
+{
+    LogEvents();
+    int clicks = 0;
+    AddCancelButton(Form.get(), TRect(430, 300, 510, 325), clicks);
+    for (TEditorType kind : {edCalculatorDropDown, edColorPickerDropDown}) {
+        for (bool open : {true, false}) {
+            SCOPED_TRACE(testing::Message() << (kind == edCalculatorDropDown ? "calculator" : "colour")
+                                            << (open ? " open" : " closed"));
+            Log.clear();
+            clicks = 0;
+            EditorKinds({{2, kind}});
+            Key(Grid, VK_F2);
+            TProCustomDropDown* d = Shown();
+            ASSERT_NE(d, nullptr);
+            if (open)
+                d->ShowDropDown();
+            Key(d, VK_ESCAPE, {}, QStringLiteral("\x1b"));
+            DeliverPostedMessages();
+            EXPECT_FALSE(d->DroppedDown());
+            EXPECT_FALSE(Grid->EditMode());
+            EXPECT_EQ(Log, QStringList({QStringLiteral("editing done"), QStringLiteral("edit cell done 2,1")}));
+            EXPECT_EQ(Grid->Cells(2, 1), QStringLiteral("2:1"));
+            EXPECT_EQ(clicks, open ? 0 : 1);
+        }
+    }
+}
+
 TEST_F(GridDropDowns, AColourCellTakesThePickedColourAndItsName)
 {
     LogEvents();
@@ -338,3 +399,4 @@ TEST_F(GridDropDowns, AColourCellTakesThePickedColourAndItsName)
 }
 
 } // namespace
+

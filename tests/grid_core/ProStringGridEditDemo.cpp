@@ -2,13 +2,16 @@
 // configurator's tables: column 1 plain text, column 2 numbers only,
 // column 3 a combo list ("a", "b", "c"), column 4 an editable combo,
 // column 5 data check boxes ("Y"/"N"), column 6 a colour picker (the
-// cell's background, its name as text). Validation refuses the text "bad".
+// cell's background, its name as text), column 7 a calculator. Validation
+// refuses the text "bad". The form's Cancel button (Escape) reports its
+// clicks.
 // The label below shows the last editing events; with any argument the
 // events are also printed on standard output. Runs until the window is
 // closed.
 #include "grid/core/ProStringGrid.h"
 #include "grid/foundation/Navigation.h"
 #include "platform/controls/Application.h"
+#include "platform/controls/Button.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Label.h"
 #include <QStringList>
@@ -21,17 +24,17 @@ int main(int argc, char** argv)
     TForm* form = nullptr;
     Application->CreateForm(form);
     form->SetCaption(QStringLiteral("String grid editing"));
-    form->SetBounds(10, 10, 560, 360);
+    form->SetBounds(10, 10, 620, 360);
 
     auto* grid = new TProStringGrid(form);
     grid->SetParent(form);
-    grid->SetBounds(8, 8, 536, 240);
-    grid->SetColCount(7);
+    grid->SetBounds(8, 8, 600, 240);
+    grid->SetColCount(8);
     grid->SetRowCount(8);
     grid->SetOptions(grid->Options() + goEditing + goTabs);
     grid->Navigation()->SetAdvanceOnEnter(true);
-    const char* titles[] = {"", "Name", "Number", "List", "Edit combo", "On", "Colour"};
-    for (int c = 1; c < 7; ++c)
+    const char* titles[] = {"", "Name", "Number", "List", "Edit combo", "On", "Colour", "Sum"};
+    for (int c = 1; c < 8; ++c)
         grid->SetCells(c, 0, QString::fromLatin1(titles[c]));
     for (int r = 1; r < grid->RowCount(); ++r) {
         grid->SetCells(0, r, QString::number(r));
@@ -41,6 +44,7 @@ int main(int argc, char** argv)
         grid->SetCells(4, r, QStringLiteral("b"));
         grid->SetCells(6, r, QStringLiteral("Green"));
         grid->SetColors(6, r, TColor(0x008000));
+        grid->SetCells(7, r, QString::number(r));
     }
     grid->AddCheckBoxColumn(5, false, true);
     for (const char* s : {"a", "b", "c"})
@@ -52,13 +56,14 @@ int main(int argc, char** argv)
         case 4: AEditor = edComboEdit; break;
         case 5: AEditor = edDataCheckBox; break;
         case 6: AEditor = edColorPickerDropDown; break;
+        case 7: AEditor = edCalculatorDropDown; break;
         default: break;
         }
     };
 
     auto* label = new TLabel(form);
     label->SetParent(form);
-    label->SetBounds(8, 256, 536, 90);
+    label->SetBounds(8, 256, 500, 90);
     label->SetWordWrap(true);
     auto events = std::make_shared<QStringList>();
     auto log = [=](const QString& S) {
@@ -94,6 +99,13 @@ int main(int argc, char** argv)
         log(QStringLiteral("colour %1,%2 %3 \"%4\"").arg(ACol).arg(ARow).arg(Color, 6, 16, QLatin1Char('0')).arg(Value));
     };
     grid->OnClickCell = [=](TObject*, int ARow, int ACol) { log(QStringLiteral("click %1,%2").arg(ARow).arg(ACol)); };
+
+    auto* cancel = new TButton(form);
+    cancel->SetParent(form);
+    cancel->SetBounds(520, 256, 80, 25);
+    cancel->SetCaption(QStringLiteral("Cancel"));
+    cancel->SetCancel(true);
+    cancel->OnClick = [=](TObject*) { log(QStringLiteral("Cancel clicked")); };
 
     form->Show();
     grid->SetFocus();

@@ -1,8 +1,9 @@
 // The drop-down edits to try by hand under Xvfb: one with a header and a
 // footer around a panel (the label reports openings and closings), a
 // money edit with a prefix, the calculator, the time picker, the detail
-// list, the table, the image picker, the track bar, the memo and a plain
-// edit to click outside. Runs until the window is closed.
+// list, the table, the image picker, the track bar, the memo, a plain
+// edit to click outside and a Cancel button (Escape) that reports its
+// clicks. Runs until the window is closed.
 #include "grid/dropdown/ProCalculatorDropdown.h"
 #include "grid/dropdown/ProDetailDropDown.h"
 #include "grid/dropdown/ProDropDown.h"
@@ -12,6 +13,7 @@
 #include "grid/dropdown/ProTimePickerDropDown.h"
 #include "grid/dropdown/ProTrackBarDropDown.h"
 #include "platform/controls/Application.h"
+#include "platform/controls/Button.h"
 #include "platform/controls/Edit.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Label.h"
@@ -51,7 +53,7 @@ int main(int argc, char** argv)
 
     auto* log = new TLabel(form);
     log->SetParent(form);
-    log->SetBounds(10, 250, 400, 20);
+    log->SetBounds(10, 250, 280, 20);
 
     auto* dd = new TDemoDropDown(form);
     dd->SetParent(form);
@@ -163,6 +165,13 @@ int main(int argc, char** argv)
     lines.Add(QStringLiteral("First line"));
     lines.Add(QStringLiteral("Second line"));
     memo->SetMemoText(&lines);
+
+    auto* cancel = new TButton(form);
+    cancel->SetParent(form);
+    cancel->SetBounds(300, 250, 80, 25);
+    cancel->SetCaption(QStringLiteral("Cancel"));
+    cancel->SetCancel(true);
+    cancel->OnClick = [log](TObject*) { log->SetCaption(QStringLiteral("Cancel clicked")); };
 
     form->Show();
     Application->Run();

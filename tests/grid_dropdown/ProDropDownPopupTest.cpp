@@ -1,6 +1,7 @@
 // The drop-down edit's popup: opening, sizing, placing against a work
 // area, closing by keys, by deactivation and by footer buttons, the
 // no-reopen guard and the OnDropDown veto.
+#include "../support/CancelButton.h"
 #include "grid/dropdown/ProDropDown.h"
 #include "platform/controls/Form.h"
 #include "platform/controls/Panel.h"
@@ -307,6 +308,27 @@ TEST_F(DropDownPopup, EscapeWhileOpenIsClaimedByTheEdit)
     EXPECT_EQ(Edit->Perform(CM_WANTSPECIALKEY, VK_ESCAPE, 0), 0);
     Edit->ShowDropDown();
     EXPECT_EQ(Edit->Perform(CM_WANTSPECIALKEY, VK_ESCAPE, 0), 1);
+}
+
+// The keyboard at the edit (the window system kept it there): Escape that
+// closes the popup ends there; with the popup closed it goes on to the
+// form once.
+TEST_F(DropDownPopup, EscapeReachesTheCancelButtonOnlyWithThePopupClosed)
+{
+    int clicks = 0;
+    AddCancelButton(Form.get(), TRect(250, 20, 330, 45), clicks);
+    Edit->SetText(QStringLiteral("old"));
+    Edit->ShowDropDown();
+    Edit->SetTextDirect(QStringLiteral("new"));
+    Key(Edit, VK_ESCAPE, {}, QStringLiteral("\x1b"));
+    DeliverPostedMessages();
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_EQ(Edit->GetText(), QStringLiteral("old"));
+    EXPECT_EQ(clicks, 0);
+
+    Key(Edit, VK_ESCAPE, {}, QStringLiteral("\x1b"));
+    DeliverPostedMessages();
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(DropDownPopup, NonEditableEditOpensOnAClickAndTakesOnlyEnterEscapeF4)
