@@ -249,7 +249,8 @@ void TCustomComboBox::CreateWnd()
     combo->setInsertPolicy(QComboBox::NoInsert);
     // The edit completes nothing by itself: typed text stays as typed, in
     // its own letter case, until the program completes it.
-    combo->setCompleter(nullptr);
+    if (combo->isEditable())
+        combo->setCompleter(nullptr);
     if (FStyle == csSimple)
         combo->MakeSimple();
     if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable)
