@@ -1,6 +1,7 @@
 // The column grid: items kept one per real column, and the string grid's
 // per-cell questions answered from them.
 #include "grid/features/ProColumnGrid.h"
+#include "grid/core/CellEditors.h"
 #include "grid/core/CellGraphic.h"
 #include "grid/core/ControlLook.h"
 #include "grid/core/GridEditors.h"
@@ -175,6 +176,8 @@ void TProColumnGrid::Notification(TComponent* AComponent, TOperation Operation)
         TGridColumnItem* item = FColumnCollection->Items(i);
         if (item->FColumnPopup == AComponent)
             item->FColumnPopup = nullptr;
+        if (item->FEditLink == AComponent)
+            item->FEditLink = nullptr;
     }
 }
 
@@ -497,6 +500,7 @@ void TProColumnGrid::GetCellEditor(int ACol, int ARow, TEditorType& AEditor)
     // through GetCellFloatFormat.
     if (TGridColumnItem* item = NormalItem(ACol, ARow)) {
         AEditor = item->Editor();
+        SetEditLink(item->EditLink());
         ControlLook()->SetDropDownCount(item->DropDownCount());
         // The shared editors take the column's list and range.
         if ((AEditor == edComboEdit || AEditor == edComboList) && Combobox())

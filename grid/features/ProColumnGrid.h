@@ -10,6 +10,7 @@
 #include "platform/rtl/Collection.h"
 #include <memory>
 
+class TEditLink;
 class TPopupMenu;
 class TProColumnGrid;
 class TStream;
@@ -108,6 +109,9 @@ public:
     // Maximum text length of the in-place editor; 0: none.
     int EditLength() const { return FEditLength; }
     void SetEditLength(int Value) { FEditLength = Value; }
+    // The custom editor of the column's cells; cleared when it is freed.
+    TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(TEditLink* Value);
     const QString& EditMask() const { return FEditMask; }
     void SetEditMask(const QString& Value) { FEditMask = Value; }
     int SpinMax() const { return FSpinMax; }
@@ -205,6 +209,7 @@ private:
     std::unique_ptr<TStringList> FComboItems;
     int FDropDownCount = 8;
     int FEditLength = 0;
+    TEditLink* FEditLink = nullptr;
     QString FEditMask;
     TEditorType FEditor = edNormal;
     std::unique_ptr<TStringList> FFilter;

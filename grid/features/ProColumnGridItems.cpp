@@ -1,5 +1,6 @@
 // The column items and their collection.
 #include "grid/features/ProColumnGrid.h"
+#include "grid/core/CellEditors.h"
 #include "platform/controls/Menu.h"
 #include "platform/graphics/GraphicsObjects.h"
 #include "platform/rtl/StringList.h"
@@ -86,6 +87,7 @@ void TGridColumnItem::CopyFrom(const TGridColumnItem* Source, bool All)
     FComboItems->Assign(Source->FComboItems.get());
     FDropDownCount = Source->FDropDownCount;
     FEditLength = Source->FEditLength;
+    FEditLink = Source->FEditLink;
     FEditMask = Source->FEditMask;
     FEditor = Source->FEditor;
     FFilter->Assign(Source->FFilter.get());
@@ -120,9 +122,12 @@ void TGridColumnItem::CopyFrom(const TGridColumnItem* Source, bool All)
         FPrintBorderCustom = Source->FPrintBorderCustom;
         FPrintFontCustom = Source->FPrintFontCustom;
     }
-    if (FColumnPopup)
-        if (TProColumnGrid* grid = Grid())
+    if (TProColumnGrid* grid = Grid()) {
+        if (FColumnPopup)
             FColumnPopup->FreeNotification(grid);
+        if (FEditLink)
+            FEditLink->FreeNotification(grid);
+    }
     FCopying = false;
 }
 
@@ -270,6 +275,14 @@ void TGridColumnItem::SetComboItems(TStrings* Value)
 void TGridColumnItem::SetColumnPopup(TPopupMenu* Value)
 {
     FColumnPopup = Value;
+    if (Value)
+        if (TProColumnGrid* grid = Grid())
+            Value->FreeNotification(grid);
+}
+
+void TGridColumnItem::SetEditLink(TEditLink* Value)
+{
+    FEditLink = Value;
     if (Value)
         if (TProColumnGrid* grid = Grid())
             Value->FreeNotification(grid);

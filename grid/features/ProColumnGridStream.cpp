@@ -1,5 +1,6 @@
 // The column stream (a TProColumnGridIO in the object stream) and the
 // column positions in an INI file.
+#include "grid/core/CellEditors.h"
 #include "grid/core/GridSettings.h"
 #include "grid/features/GridStreamCodec.h"
 #include "grid/features/GridStreamValues.h"
@@ -43,6 +44,9 @@ private:
     static void AddFont(std::vector<TProp>& P, const char* Name, std::unique_ptr<TFont> TGridColumnItem::*Field);
     static void AddStrings(std::vector<TProp>& P, const char* Name,
                            std::unique_ptr<TStringList> TGridColumnItem::*Field);
+    // A component by its name; read by Read itself, which knows the root.
+    template <typename C>
+    static void AddReference(std::vector<TProp>& P, const char* Name, C* TGridColumnItem::*Field);
 };
 
 using namespace GridFiles;
@@ -359,6 +363,20 @@ void ColumnItemStream::AddFont(std::vector<TProp>& P, const char* Name, std::uni
                  }});
 }
 
+// A component without a name is not written.
+template <typename C>
+void ColumnItemStream::AddReference(std::vector<TProp>& P, const char* Name, C* TGridColumnItem::*Field)
+{
+    P.push_back({QString::fromLatin1(Name),
+                 [Field](const TGridColumnItem& I) -> std::optional<TStreamValue> {
+                     const C* c = I.*Field;
+                     if (!c || c->Name().isEmpty())
+                         return std::nullopt;
+                     return TStreamValue::Ident(c->Name());
+                 },
+                 {}});
+}
+
 // A list writes its lines only when it has any.
 void ColumnItemStream::AddStrings(std::vector<TProp>& P, const char* Name,
                                   std::unique_ptr<TStringList> TGridColumnItem::*Field)
@@ -404,19 +422,14 @@ const std::vector<ColumnItemStream::TProp>& ColumnItemStream::Props()
         AddText(p, "CheckFalse", &I::FCheckFalse);
         AddText(p, "CheckTrue", &I::FCheckTrue);
         AddColor(p, "Color", &I::FColor);
-        // A menu goes by name and comes back when the grid's owner has one
-        // of that name.
-        p.push_back({QStringLiteral("ColumnPopup"),
-                     [](const I& Item) -> std::optional<TStreamValue> {
-                         if (!Item.FColumnPopup || Item.FColumnPopup->Name().isEmpty())
-                             return std::nullopt;
-                         return TStreamValue::Ident(Item.FColumnPopup->Name());
-                     },
-                     {}});
+        // A menu and an edit link go by name and come back when the grid's
+        // owner has a component of that name.
+        AddReference(p, "ColumnPopup", &I::FColumnPopup);
         AddEnum(p, "ColumnPopupType", &I::FColumnPopupType, PopupTypeNames);
         AddStrings(p, "ComboItems", &I::FComboItems);
         AddInt(p, "DropDownCount", &I::FDropDownCount);
         AddInt(p, "EditLength", &I::FEditLength);
+        AddReference(p, "EditLink", &I::FEditLink);
         AddText(p, "EditMask", &I::FEditMask);
         AddEnum(p, "Editor", &I::FEditor, EditorNames);
         AddStrings(p, "Filter", &I::FFilter);
@@ -481,11 +494,15 @@ void ColumnItemStream::Read(TGridColumnItem& Item, const TStreamProps& Props, TC
         const auto it = byName.find(name);
         if (it == byName.end())
             BadColumn(QStringLiteral("unknown property ") + name);
-        if (name == QLatin1String("ColumnPopup")) {
+        const bool popup = name == QLatin1String("ColumnPopup");
+        if (popup || name == QLatin1String("EditLink")) {
             if (value.Type != vaIdent && value.Type != vaNil)
                 BadColumn(name);
             TComponent* found = Root && value.Type == vaIdent ? Root->FindComponent(value.Text) : nullptr;
-            Item.FColumnPopup = dynamic_cast<TPopupMenu*>(found);
+            if (popup)
+                Item.FColumnPopup = dynamic_cast<TPopupMenu*>(found);
+            else
+                Item.FEditLink = dynamic_cast<TEditLink*>(found);
             continue;
         }
         if (!it->second->Read(Item, value))

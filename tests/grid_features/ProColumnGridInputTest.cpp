@@ -9,7 +9,12 @@
 #include "platform/controls/TestHooks.h"
 #include "platform/controls/WinApi.h"
 #include "platform/controls/WinControl.h"
+#include "platform/controls/qt/NativeWidget.h"
 #include "platform/rtl/StringList.h"
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -123,6 +128,12 @@ protected:
         ADD_FAILURE() << "no check box in " << c << "," << r;
         return Mid(c, r);
     }
+    // The shown list of the grid's combo editor; nil when it is closed.
+    QAbstractItemView* OpenList() const
+    {
+        auto* combo = Grid->Combobox() ? qobject_cast<QComboBox*>(NativeWidget(Grid->Combobox())) : nullptr;
+        return combo && combo->view()->isVisible() ? combo->view() : nullptr;
+    }
     // The control that has the keyboard focus, as keys go to it.
     static TWinControl* FocusedControl() { return FindControl(GetFocus()); }
     // Runs one step of a script: "click c r" and "box c r" on displayed
@@ -159,6 +170,24 @@ protected:
             };
             const auto k = keys.find(name);
             ASSERT_NE(k, keys.end()) << name.toStdString();
+            // An open list has the keyboard, as it has on screen.
+            if (QAbstractItemView* list = OpenList()) {
+                const int vk = k->second.first;
+                const Qt::Key key = vk == VK_RETURN ? Qt::Key_Return
+                    : vk == VK_ESCAPE               ? Qt::Key_Escape
+                    : vk == VK_DOWN                 ? Qt::Key_Down
+                    : vk == VK_UP                   ? Qt::Key_Up
+                                                    : Qt::Key_unknown;
+                ASSERT_NE(key, Qt::Key_unknown) << name.toStdString();
+                QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, k->second.second);
+                QApplication::sendEvent(list, &press);
+                // The release goes where the keyboard went meanwhile.
+                if (QWidget* now = FocusedControl() ? NativeWidget(FocusedControl()) : nullptr) {
+                    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, k->second.second);
+                    QApplication::sendEvent(now, &release);
+                }
+                return;
+            }
             Key(FocusedControl(), k->second.first, shift, shift.Contains(ssAlt) ? QString() : k->second.second);
         } else {
             ADD_FAILURE() << "unknown step " << Line.toStdString();
@@ -203,9 +232,14 @@ TEST_F(ColumnGridInput, EachColumnEditsAsItsSettingsSay)
                 "cell dev1", "at 1,1"}},
         {"list: Alt+Down drops it, Down and Return choose", false,
             "click 2 1|click 2 1|key Alt+Down|key Down|key Return", ColType, 1,
-            {"click 2,1", "click 2,1", "drop down 3,1", "edit 2,1 Analog Value", "combo 3,1 1 Analog Value",
+            {"click 2,1", "click 2,1", "drop down 3,1", "close up 3,1", "edit 2,1 Analog Value",
+          "combo 3,1 1 Analog Value",
                 "validate 3,1 Analog Value", "changed 3,1", "editing done", "edit cell done 3,1", "cell Analog Value",
                 "at 2,1"}},
+        {"list: Escape in the open list keeps the item", false,
+         "click 2 1|click 2 1|key Alt+Down|key Down|key Escape", ColType, 1,
+         {"click 2,1", "click 2,1", "drop down 3,1", "close up 3,1", "editing done", "edit cell done 3,1",
+          "cell Analog Input", "at 2,1"}},
         {"edit-combo: a typed prefix completes from the column's items", false,
             "click 3 1|click 3 1|type pe|key Return", ColUnit, 1,
             {"click 3,1", "click 3,1", "edit 3,1 p", "combo 4,1 -1 p", "edit 3,1 pe", "combo 4,1 -1 pe",

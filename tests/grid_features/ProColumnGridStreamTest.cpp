@@ -1,6 +1,7 @@
 // The column grid's column stream and its column positions in an INI file.
 #include "../support/ExceptionMessage.h"
 #include "../support/QStringPrinter.h"
+#include "grid/core/CellEditors.h"
 #include "grid/core/GridSettings.h"
 #include "grid/features/GridStreamCodec.h"
 #include "grid/features/ProColumnGrid.h"
@@ -55,7 +56,7 @@ void Load(TProColumnGrid& g, const QByteArray& Bytes)
 }
 
 // Five columns with something of their own in each.
-void Fill(TProColumnGrid& g, TPopupMenu* Menu)
+void Fill(TProColumnGrid& g, TPopupMenu* Menu, TEditLink* Link = nullptr)
 {
     g.SetColCount(5);
     TGridColumnCollection* cols = g.Columns();
@@ -98,6 +99,7 @@ void Fill(TProColumnGrid& g, TPopupMenu* Menu)
     c->SetShowBands(true);
     c->SetEditMask("!99;1;_");
     c->SetEditLength(12);
+    c->SetEditLink(Link);
     c->SetSpinMin(-1);
     c->SetSpinMax(9);
     c->SetSpinStep(2);
@@ -141,8 +143,10 @@ TEST(ProColumnGridStream, ColumnsRoundTrip)
     TForm form;
     auto* menu = new TPopupMenu(&form);
     menu->SetName("PM_Columns");
+    auto* link = new TEditLink(&form);
+    link->SetName("EL_Flag");
     auto* g = new TProColumnGrid(&form);
-    Fill(*g, menu);
+    Fill(*g, menu, link);
     const QByteArray bytes = Saved(*g);
 
     auto* back = new TProColumnGrid(&form);
@@ -167,6 +171,7 @@ TEST(ProColumnGridStream, ColumnsRoundTrip)
     EXPECT_EQ(b->MaxSize(), 70000);
     TGridColumnItem* c = back->Columns()->Items(3);
     EXPECT_EQ(c->CheckFalse(), "off");
+    EXPECT_EQ(c->EditLink(), link);
     EXPECT_EQ(c->Filter()->Count(), 2);
     EXPECT_EQ(c->PrintFont()->Orientation(), 900);
     EXPECT_TRUE(c->PrintBorders().Empty());
@@ -308,4 +313,53 @@ TEST(ProColumnGridPositions, AnIncompleteOrDamagedFileChangesNothing)
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(g.Columns()->Items(i)->Tag(), i) << c.Name;
     }
+}
+
+TEST(ProColumnGridStream, HiddenAndMovedColumnsRoundTrip)
+{
+    TForm form;
+    auto* link = new TEditLink(&form);
+    link->SetName("EL_Unit");
+    auto* g = new TProColumnGrid(&form);
+    g->SetColCount(6);
+    const char* headers[] = {"", "Name", "Key", "Type", "Unit", "Id"};
+    for (int c = 0; c < 6; ++c) {
+        g->ColumnItem(c)->SetHeader(QString::fromLatin1(headers[c]));
+        g->SetColWidths(c, 30 + c);
+    }
+    g->ColumnItem(3)->SetEditor(edComboList);
+    g->ColumnItem(3)->ComboItems()->AddStrings(QStringList{"Analog Input", "Binary Value"});
+    g->ColumnItem(4)->SetEditor(edCustom);
+    g->ColumnItem(4)->SetEditLink(link);
+    g->ColumnItem(5)->SetReadOnly(true);
+    g->HideColumn(2);
+    g->MoveColumn(2, 4); // Type to the end: Name Unit Id Type, Key hidden
+    const QByteArray bytes = Saved(*g);
+
+    // A grid hiding its third column too takes every item, the hidden one's included.
+    auto* back = new TProColumnGrid(&form);
+    back->SetColCount(6);
+    back->HideColumn(2);
+    Load(*back, bytes);
+    EXPECT_EQ(back->ColCount(), 5);
+    ASSERT_EQ(back->Columns()->Count(), 6);
+    QStringList shown;
+    for (int c = 0; c < 6; ++c)
+        shown << back->ColumnItem(c)->Header() + (back->IsHiddenColumn(c) ? "(hidden)" : "") + "="
+                     + QString::number(back->AllColWidths(c));
+    EXPECT_EQ(shown, QStringList({"=30", "Name=31", "Key(hidden)=32", "Unit=34", "Id=35", "Type=33"}));
+    EXPECT_EQ(back->ColumnItem(5)->Editor(), edComboList);
+    EXPECT_TRUE(back->ColumnItem(4)->ReadOnly());
+    EXPECT_EQ(back->ColumnItem(3)->EditLink(), link);
+    // The column's editor takes the grid's edit link when its cell is asked.
+    TEditorType editor = edNormal;
+    back->GetCellEditor(3, 1, editor);
+    EXPECT_EQ(editor, edCustom);
+    EXPECT_EQ(back->EditLink(), link);
+    EXPECT_EQ(Saved(*back).toHex(' '), bytes.toHex(' '));
+    // A freed link leaves no column pointing at it.
+    delete link;
+    EXPECT_EQ(back->ColumnItem(3)->EditLink(), nullptr);
+    EXPECT_EQ(g->ColumnItem(3)->EditLink(), nullptr);
+    EXPECT_EQ(back->EditLink(), nullptr);
 }

@@ -11,6 +11,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
@@ -125,6 +127,71 @@ TEST_F(ComboNotify, AListOpenedByAPressElsewhereOutlivesThatPresssRelease)
     QApplication::sendEvent(popup, &again);
     EXPECT_FALSE(Combo->DroppedDown());
     MouseUp(Form, mbLeft, {0, 0});
+}
+
+TEST_F(ComboNotify, ReturnAndEscapeInTheOpenListCloseItAndReachTheControl)
+{
+    struct Case {
+        const char* Name;
+        TComboBoxStyle Style;
+        Qt::Key Key;
+        const char* Text;
+        int Index;
+        QStringList Events;
+    };
+    const Case cases[] = {
+        {"Return picks the highlighted item", csDropDownList, Qt::Key_Return, "\r", 2,
+         {"CBN_DROPDOWN", "OnDropDown", "CBN_CLOSEUP", "OnCloseUp", "CBN_SELCHANGE", "OnClick", "OnSelect",
+          "key 13"}},
+        {"Escape keeps the item", csDropDownList, Qt::Key_Escape, "\x1b", 0,
+         {"CBN_DROPDOWN", "OnDropDown", "CBN_CLOSEUP", "OnCloseUp", "key 27"}},
+        {"Return in an edit combo's list", csDropDown, Qt::Key_Return, "\r", 2,
+         {"CBN_DROPDOWN", "OnDropDown", "CBN_CLOSEUP", "OnCloseUp", "CBN_SELCHANGE", "OnClick", "OnSelect",
+          "key 13"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Make(c.Style);
+        Combo->SetItemIndex(0);
+        Combo->OnSelect = LogEvent(QStringLiteral("OnSelect"));
+        Combo->OnKeyDown = [this](TObject*, int& Key, TShiftState) { Log << QStringLiteral("key %1").arg(Key); };
+        Combo->SetDroppedDown(true);
+        auto* native = qobject_cast<QComboBox*>(NativeWidget(Combo));
+        ASSERT_NE(native, nullptr);
+        QAbstractItemView* view = native->view();
+        ASSERT_TRUE(view->isVisible());
+        view->setCurrentIndex(native->model()->index(2, 0));
+        // The key as the open list receives it from the keyboard.
+        QKeyEvent press(QEvent::KeyPress, c.Key, Qt::NoModifier, QString::fromLatin1(c.Text));
+        QApplication::sendEvent(view, &press);
+        EXPECT_FALSE(Combo->DroppedDown());
+        EXPECT_EQ(Combo->ItemIndex(), c.Index);
+        EXPECT_EQ(Log, c.Events);
+        delete Combo;
+    }
+}
+
+TEST_F(ComboNotify, AnEditComboLeavesTypedTextUncompleted)
+{
+    Make(csDropDown);
+    auto* native = qobject_cast<QComboBox*>(NativeWidget(Combo));
+    ASSERT_NE(native, nullptr);
+    QLineEdit* edit = native->lineEdit();
+    ASSERT_NE(edit, nullptr);
+    // Keys as the edit receives them from the keyboard: an item's text in
+    // other letter case stays as typed.
+    auto key = [edit](Qt::Key K, const QString& Text) {
+        QKeyEvent press(QEvent::KeyPress, K, Qt::NoModifier, Text);
+        QApplication::sendEvent(edit, &press);
+        QKeyEvent release(QEvent::KeyRelease, K, Qt::NoModifier, Text);
+        QApplication::sendEvent(edit, &release);
+    };
+    for (QChar ch : QStringLiteral("beta"))
+        key(Qt::Key(Qt::Key_A + (ch.unicode() - 'a')), QString(ch));
+    Log.clear();
+    key(Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_EQ(Combo->Text(), QStringLiteral("beta"));
+    EXPECT_EQ(Log, QStringList());
 }
 
 TEST_F(ComboNotify, TheNativeDropButtonCanBeHidden)

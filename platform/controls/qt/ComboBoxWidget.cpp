@@ -8,7 +8,9 @@
 #include "platform/graphics/qt/ImageSurface.h"
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
@@ -97,6 +99,8 @@ public:
         // whose press opened it never sees that press's release).
         ReleaseCapture();
         QComboBox::showPopup();
+        // Return and Escape in the open list go on to the control.
+        view()->installEventFilter(this);
     }
     void hidePopup() override
     {
@@ -126,6 +130,8 @@ protected:
     }
     bool eventFilter(QObject* Object, QEvent* Event) override
     {
+        if (Object == view() && Event->type() == QEvent::KeyPress && EndsList(static_cast<QKeyEvent*>(Event)))
+            return true;
         if (FSkipRelease && (Object == view()->viewport() || Object == view()->parentWidget())) {
             if (Event->type() == QEvent::MouseButtonPress)
                 FSkipRelease = false;
@@ -138,6 +144,24 @@ protected:
         if (FList && Object == lineEdit() && (Event->type() == QEvent::Resize || Event->type() == QEvent::Move))
             PlaceSimple();
         return QComboBox::eventFilter(Object, Event);
+    }
+    // Return picks the highlighted item and Escape keeps the old one; either
+    // closes the list, and then reaches the control as a key of the box, as
+    // it does when the box keeps the keyboard while its list is open.
+    bool EndsList(QKeyEvent* Key)
+    {
+        const bool pick = Key->key() == Qt::Key_Return || Key->key() == Qt::Key_Enter;
+        if ((!pick && Key->key() != Qt::Key_Escape) || (Key->modifiers() & Qt::AltModifier))
+            return false;
+        const QModelIndex item = view()->currentIndex();
+        hidePopup();
+        if (pick && item.isValid() && item.row() != currentIndex()) {
+            setCurrentIndex(item.row());
+            emit activated(item.row());
+        }
+        QKeyEvent again(QEvent::KeyPress, Key->key(), Key->modifiers(), Key->text());
+        QCoreApplication::sendEvent(lineEdit() ? static_cast<QWidget*>(lineEdit()) : this, &again);
+        return true;
     }
     void PlaceSimple()
     {
@@ -237,6 +261,10 @@ void TCustomComboBox::CreateWnd()
     auto* combo = new ComboWidget(this);
     combo->setEditable(FStyle == csDropDown || FStyle == csSimple);
     combo->setInsertPolicy(QComboBox::NoInsert);
+    // The edit completes nothing by itself: typed text stays as typed, in
+    // its own letter case, until the program completes it.
+    if (combo->isEditable())
+        combo->setCompleter(nullptr);
     if (FStyle == csSimple)
         combo->MakeSimple();
     if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable)
