@@ -27,8 +27,15 @@ function(stratagon_test name)
   # Every test file includes GoogleTest; parsing it once per program saves
   # seconds per file.
   target_precompile_headers(${name} PRIVATE <gtest/gtest.h>)
-  gtest_discover_tests(${name}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
-    DISCOVERY_TIMEOUT 60)
+  if(STRATAGON_TEST_WHOLE_PROGRAMS)
+    # One CTest test per program: every case runs in one process, which
+    # saves starting the program (and Qt) once per case.
+    add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
+  else()
+    gtest_discover_tests(${name}
+      DISCOVERY_MODE PRE_TEST
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8"
+      DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()

@@ -8,9 +8,9 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 scripts/sanitize-configure.sh "$@"
-# Every test program (each is made by stratagon_test); no demos, no program.
-mapfile -t targets < <(sed -n 's/^stratagon_test(\([A-Za-z0-9_]*\).*/\1/p' tests/*/CMakeLists.txt)
-cmake --build build-sanitize -j "$jobs" --target "${targets[@]}"
+# Everything: the test programs, what the tests start, and the fuzz entries
+# that scripts/fuzz.sh runs next.
+cmake --build build-sanitize -j "$jobs"
 cd build-sanitize
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=abort_on_error=1:detect_leaks=0:strict_string_checks=1:detect_stack_use_after_return=1
