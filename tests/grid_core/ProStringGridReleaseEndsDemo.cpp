@@ -11,17 +11,8 @@
 #include "platform/controls/Form.h"
 #include "platform/controls/ScrollBar.h"
 #include "platform/controls/Timer.h"
+#include "tests/support/DemoPrint.h"
 #include <cstdio>
-
-namespace {
-
-void Print(const QString& Line)
-{
-    std::printf("%s\n", qPrintable(Line));
-    std::fflush(stdout);
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
