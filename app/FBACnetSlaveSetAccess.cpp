@@ -279,7 +279,7 @@ void TFBACnetSlaveSetAccess::Btn_PasteRowClick(TObject*)
 
 void TFBACnetSlaveSetAccess::KeyPress(TObject* Sender, QChar& Key)
 {
-    Grid_KeyPress_Jump(static_cast<TProColumnGrid*>(Sender), Key);
+    Grid_KeyPress_Jump(Sender, Key);
 }
 
 void TFBACnetSlaveSetAccess::ClickCell(TObject* Sender, int ARow, int ACol)

@@ -263,7 +263,7 @@ void TFMQTT_Set_Topic::Btn_PasteRowClick(TObject*)
 
 void TFMQTT_Set_Topic::CG_MQTT_KeyPress(TObject* Sender, QChar& Key)
 {
-    Grid_KeyPress_Jump(static_cast<TProColumnGrid*>(Sender), Key);
+    Grid_KeyPress_Jump(Sender, Key);
 }
 
 void TFMQTT_Set_Topic::CG_MQTT_DblClickCell(TObject* Sender, int ARow, int ACol)

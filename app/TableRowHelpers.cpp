@@ -106,9 +106,16 @@ void Grid_Paste_Row(TProColumnGrid* Grid, int ARow, bool Copy_Valid)
     Grid->EndUpdate();
 }
 
-void Grid_KeyPress_Jump(TProColumnGrid* Grid, QChar& Key)
+void Grid_KeyPress_Jump(TObject* Sender, QChar& Key)
 {
     if (!Opt_Jump_Field_Tables || Key != QChar(13))
+        return;
+    // The grid, or a cell editor on it (the combo editor reports itself).
+    auto* Grid = dynamic_cast<TProColumnGrid*>(Sender);
+    if (!Grid)
+        if (auto* control = dynamic_cast<TControl*>(Sender))
+            Grid = dynamic_cast<TProColumnGrid*>(control->Parent());
+    if (!Grid)
         return;
     if (Grid->Col() > 0 && Grid->Row() > 0) {
         if (Grid->Col() < Grid->ColCount() - 1) {

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QStringList>
 
+class TObject;
 class TProColumnGrid;
 
 // Opens an empty row at ARow; the last row's texts are lost. Note: on a
@@ -26,7 +27,7 @@ void Grid_Paste_Row(TProColumnGrid* Grid, int ARow, bool Copy_Valid);
 // With Opt_Jump_Field_Tables, Enter moves to the next shown column, or
 // to column 1 of the next row (from the last row back to row 1), and Key
 // becomes 0.
-void Grid_KeyPress_Jump(TProColumnGrid* Grid, QChar& Key);
+void Grid_KeyPress_Jump(TObject* Sender, QChar& Key);
 // With Opt_Double_Click_Auto_Size, a double-click on a header cell fits
 // its column to the content.
 void Grid_DblClick_AutoSize(TProColumnGrid* Grid, int ARow, int ACol);

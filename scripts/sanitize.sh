@@ -13,7 +13,9 @@ scripts/sanitize-configure.sh "$@"
 cmake --build build-sanitize -j "$jobs"
 cd build-sanitize
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=abort_on_error=1:detect_leaks=0:strict_string_checks=1:detect_stack_use_after_return=1
+# No strict string checks: libxkbcommon (under the X walk-through) hands
+# strndup a name that is not NUL-terminated, which is sound with its length.
+export ASAN_OPTIONS=abort_on_error=1:detect_leaks=0:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ASAN_SYMBOLIZER_PATH=$(command -v llvm-symbolizer-16 || true)
 export ASAN_SYMBOLIZER_PATH
